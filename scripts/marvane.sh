@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Marvane's one entry point for a fresh Debian/Ubuntu machine:
+#   scripts/marvane.sh run    install what is missing, build, open the game
+#   scripts/marvane.sh test   install what is missing, build, run the whole test suite
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+BUILD_DIR=${MARVANE_BUILD_DIR:-build}
+PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
+          fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript)
+TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils)
+
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$BUILD_DIR" -j"$(nproc)"
+}
+
+# The sound tests play into a real audio server. Without one (CI, a container), start a private
+# PulseAudio with a null sink for the length of the run.
+start_audio_server() {
+    if pactl info >/dev/null 2>&1; then return 0; fi
+    export XDG_RUNTIME_DIR
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    chmod 700 "$XDG_RUNTIME_DIR"
+    HOME=$XDG_RUNTIME_DIR pulseaudio -D --exit-idle-time=-1 -n \
+        --load="module-null-sink sink_name=ci" \
+        --load="module-native-protocol-unix auth-anonymous=1" || true
+    local i
+    for i in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    trap 'HOME=$XDG_RUNTIME_DIR pulseaudio --kill >/dev/null 2>&1 || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+}
+
+case "${1:-}" in
+    run)
+        install_missing "${PACKAGES[@]}"
+        build
+        exec "$BUILD_DIR/bin/marvane"
+        ;;
+    test)
+        install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+        build -DBUILD_TESTING=ON
+        start_audio_server
+        cd "$BUILD_DIR"
+        ctest --output-on-failure -j"$(nproc)"
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace marvane {
+
+// The folder of the running program file, ending in a path separator.
+QString programFolder();
+
+// Finds `relative` ("system/Ok.wav") below `folder`, matching every path component without regard
+// to letter case. Returns the real path of the existing file, or an empty string.
+QString findFileNoCase(const QString& folder, const QString& relative);
+
+// findFileNoCase below the program folder.
+QString findBesideProgram(const QString& relative);
+
+}  // namespace marvane
