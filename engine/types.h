@@ -11,8 +11,8 @@ using ColourCode = std::int32_t;
 
 inline constexpr int kBoardSize = 8;
 
-inline constexpr std::array<std::string_view, 7> ColourNames = {
-    "Blue", "White", "Black", "Red", "Green", "Cyan", "Yellow"};
+inline constexpr std::array<std::string_view, 7> ColourNames = {"Blue",  "White", "Black", "Red",
+                                                                "Green", "Cyan",  "Yellow"};
 
 // The colour pairs of the "Colours" menu, indexed by the menu item's tag.
 struct ColourScheme {

@@ -1,0 +1,307 @@
+#include "game.h"
+
+#include <chrono>
+#include <utility>
+
+namespace marvane {
+
+namespace {
+
+std::function<std::int64_t()> steadyClockSinceNow() {
+    const auto start = std::chrono::steady_clock::now();
+    return [start] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - start)
+            .count();
+    };
+}
+
+bool onBoard(int row, int column) {
+    return row >= 1 && row <= kBoardSize && column >= 1 && column <= kBoardSize;
+}
+
+}  // namespace
+
+// Marks a move (or a legal-move search) as in progress; the outermost scope, when it ends, runs
+// whatever was queued meanwhile.
+class Game::MoveScope {
+public:
+    explicit MoveScope(Game& game) : game_(game) { ++game_.depth_; }
+    ~MoveScope() {
+        if (--game_.depth_ == 0) game_.runQueued();
+    }
+    MoveScope(const MoveScope&) = delete;
+    MoveScope& operator=(const MoveScope&) = delete;
+
+private:
+    Game& game_;
+};
+
+Game::Game(GameView& view, std::function<std::int64_t()> elapsedMs)
+    : view_(view), random_(elapsedMs ? std::move(elapsedMs) : steadyClockSinceNow()) {}
+
+std::string_view Game::colourName(ColourCode colour) {
+    return colour >= 0 && colour < static_cast<ColourCode>(ColourNames.size()) ? ColourNames[colour]
+                                                                               : std::string_view{};
+}
+
+void Game::whenIdle(std::function<void()> action) {
+    if (depth_ > 0) {
+        queued_.push_back(std::move(action));
+        return;
+    }
+    action();
+}
+
+void Game::runQueued() {
+    while (depth_ == 0 && !queued_.empty()) {
+        auto action = std::move(queued_.front());
+        queued_.pop_front();
+        action();
+    }
+}
+
+void Game::drawCounter(int row, int column, ColourCode colour) {
+    view_.paintCounter(row, column, colour);
+    board_[row - 1][column - 1] = colour;
+}
+
+void Game::newGame() {
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+            board_[row - 1][column - 1] = 0;
+            marks_[row - 1][column - 1] = 0;
+            values_[row - 1][column - 1] = 0;
+            drawCounter(row, column, 0);
+        }
+    }
+    drawCounter(4, 4, state_.C1);
+    drawCounter(4, 5, state_.C2);
+    drawCounter(5, 4, state_.C2);
+    drawCounter(5, 5, state_.C1);
+    state_.ToPlay = state_.C1;
+    state_.Opponent = state_.C2;
+    show(Box::MessageBox, "Position Your Piece");
+    view_.showGoBox(true);
+    show(Box::GoBox, colourName(state_.ToPlay));
+    state_.MovesMade = 0;
+    state_.GameOver = 0;
+    show(Box::C1Lab, colourName(state_.C1));
+    show(Box::c2lab, colourName(state_.C2));
+    show(Box::MoveBox, "");
+    show(Box::remain, "60");
+    show(Box::WhiteScore, "");
+    show(Box::BlackScore, "");
+    show(Box::Edit3, "");
+}
+
+int Game::scanLine(int row, int column, int rowStep, int colStep) {
+    row += rowStep;
+    column += colStep;
+    if (!onBoard(row, column)) return 0;
+    int count = 0;
+    while (board_[row - 1][column - 1] == state_.Opponent) {
+        marks_[row - 1][column - 1] = 1;
+        row += rowStep;
+        column += colStep;
+        if (!onBoard(row, column)) return 0;
+        ++count;
+        view_.processPendingEvents();
+    }
+    return board_[row - 1][column - 1] == state_.ToPlay && count > 0 ? count : 0;
+}
+
+void Game::flipMarked() {
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column)
+            if (marks_[row - 1][column - 1]) drawCounter(row, column, state_.ToPlay);
+}
+
+void Game::clearMarks() { marks_ = {}; }
+
+bool Game::tryMove(int row, int column) {
+    MoveScope scope(*this);
+    state_.LinesCaptured = 0;
+    int won = 0;
+    bool result = false;
+    show(Box::MoveBox, state_.MovesMade);
+    if (state_.MovesMade == 60) {
+        showScores();
+        return false;
+    }
+    if (board_[row - 1][column - 1] > 0) {
+        view_.requestSound(Sound::FullSound);
+    } else {
+        for (int rowStep = -1; rowStep <= 1; ++rowStep) {
+            for (int colStep = -1; colStep <= 1; ++colStep) {
+                const int n = scanLine(row, column, rowStep, colStep);
+                if (n > 0) {
+                    won += n;
+                    show(Box::Edit3, won);
+                    ++state_.LinesCaptured;
+                    flipMarked();
+                } else {
+                    clearMarks();
+                }
+            }
+        }
+    }
+    if (state_.LinesCaptured > 0) {
+        result = true;
+        ++state_.MovesMade;
+        drawCounter(row, column, state_.ToPlay);
+        showScores();
+        if (state_.ToPlay == state_.C1) {
+            state_.ToPlay = state_.C2;
+            state_.Opponent = state_.C1;
+        } else {
+            state_.ToPlay = state_.C1;
+            state_.Opponent = state_.C2;
+        }
+        show(Box::GoBox, colourName(state_.ToPlay));
+    }
+    return result;
+}
+
+bool Game::findLegalMoves(int& outRow, int& outColumn) {
+    MoveScope scope(*this);
+    bool result = false;
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+            values_[row - 1][column - 1] = 0;
+            if (board_[row - 1][column - 1] != 0) continue;
+            for (int rowStep = -1; rowStep <= 1; ++rowStep) {
+                for (int colStep = -1; colStep <= 1; ++colStep) {
+                    const int n = scanLine(row, column, rowStep, colStep);
+                    if (n > 0) {
+                        values_[row - 1][column - 1] = n;
+                        result = true;
+                        outRow = row;
+                        outColumn = column;
+                        clearMarks();
+                    }
+                }
+            }
+        }
+    }
+    clearMarks();
+    return result;
+}
+
+void Game::showScores() {
+    int count1 = 0, count2 = 0;
+    for (const auto& line : board_) {
+        for (ColourCode square : line) {
+            if (square == state_.C1) ++count1;
+            if (square == state_.C2) ++count2;
+        }
+    }
+    show(Box::remain, 64 - (count1 + count2));
+    show(Box::BlackScore, count2);
+    show(Box::WhiteScore, count1);
+    if (state_.MovesMade != 60 && !state_.GameOver) return;
+    view_.showGoBox(false);
+    view_.requestSound(Sound::WonSound);
+    if (count1 > count2)
+        show(Box::MessageBox, std::string(colourName(state_.C1)) + " Wins");
+    else if (count1 == count2)
+        show(Box::MessageBox, "It's a Draw");
+    else
+        show(Box::MessageBox, std::string(colourName(state_.C2)) + " Wins");
+}
+
+void Game::pressSquare(int row, int column) {
+    if (depth_ > 0) return;  // a press while a move is being worked out is dropped
+    MoveScope scope(*this);
+    int ignoredRow = 0, ignoredColumn = 0;
+    if (!findLegalMoves(ignoredRow, ignoredColumn)) {
+        state_.GameOver = 1;
+        showScores();
+        return;
+    }
+    if (tryMove(row, column)) {
+        view_.requestSound(Sound::OKSound);
+        if (state_.PlayerCount == 1) view_.armResponseDelay();
+    } else {
+        view_.requestSound(Sound::BadSound);
+    }
+}
+
+void Game::finish() {
+    whenIdle([this] {
+        state_.GameOver = 1;
+        showScores();
+    });
+}
+
+bool Game::chooseBestSquare(int& outRow, int& outColumn) {
+    int ignoredRow = 0, ignoredColumn = 0;
+    if (!findLegalMoves(ignoredRow, ignoredColumn)) return false;
+    std::int32_t best = 0;
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+            if (values_[row - 1][column - 1] > best) {
+                best = values_[row - 1][column - 1];
+                outRow = row;
+                outColumn = column;
+            }
+        }
+    }
+    return true;
+}
+
+void Game::computerMove() {
+    MoveScope scope(*this);
+    if (!state_.EasyLevel) {
+        int row = 0, column = 0;
+        if (chooseBestSquare(row, column)) {
+            tryMove(row, column);
+        } else {
+            state_.GameOver = 1;
+            showScores();
+        }
+        return;
+    }
+    int row = random_.row();
+    int column = random_.column();
+    int ignoredRow = 0, ignoredColumn = 0;
+    if (!findLegalMoves(ignoredRow, ignoredColumn)) {
+        state_.GameOver = 1;
+        showScores();
+        return;
+    }
+    // Walk down the column, then on to the next column, wrapping, over all 64 squares, so the
+    // computer always finds a legal square when there is one.
+    for (int attempt = 0; attempt < kBoardSize * kBoardSize; ++attempt) {
+        view_.processPendingEvents();
+        if (tryMove(row, column)) return;
+        if (++row > kBoardSize) {
+            row = 1;
+            if (++column > kBoardSize) column = 1;
+        }
+    }
+}
+
+void Game::computerTurn() {
+    whenIdle([this] { computerMove(); });
+}
+
+std::string Game::toggleLevel() {
+    state_.EasyLevel = state_.EasyLevel == 1 ? 0 : 1;
+    return state_.EasyLevel ? "Easy" : "Hard";
+}
+
+void Game::autoplay() {
+    whenIdle([this] {
+        newGame();
+        // The loop sleeps until something happens instead of polling; each expiry of the response
+        // delay inside it plays one computer move for the side to play.
+        view_.armResponseDelay();
+        while (state_.MovesMade != 60 && !state_.GameOver) {
+            if (!view_.waitForEvents()) break;
+            view_.armResponseDelay();
+        }
+    });
+}
+
+}  // namespace marvane

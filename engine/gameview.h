@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+#include "types.h"
+
+namespace marvane {
+
+// Everything the game asks of its window. The main window implements it; tests use a recorder.
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // Paints a counter of `colour` on the square (colour 0 empties it). The game records the
+    // colour in its Board after this returns.
+    virtual void paintCounter(int row, int column, ColourCode colour) = 0;
+    virtual void showText(Box box, std::string_view text) = 0;
+    virtual void showGoBox(bool visible) = 0;
+    virtual void requestSound(Sound sound) = 0;
+    // Lets the window process every pending event once; returns at once when none is left.
+    virtual void processPendingEvents() = 0;
+    // Sleeps until at least one event has arrived and processes what has. Returns false when the
+    // window is closing and long-running loops should end.
+    virtual bool waitForEvents() = 0;
+    // Arms the one-shot response delay; arming an armed delay does not restart it.
+    virtual void armResponseDelay() = 0;
+};
+
+}  // namespace marvane

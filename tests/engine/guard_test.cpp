@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game.h"
+#include "recordingview.h"
+
+namespace marvane::test {
+namespace {
+
+// Working out a move lets the window process events, and a handler may then want the game.
+class NestedActions : public ::testing::Test {
+protected:
+    NestedActions() : game(view, [] { return std::int64_t{0}; }) {
+        game.state().C1 = 1;
+        game.state().C2 = 2;
+        game.state().PlayerCount = 2;
+        game.newGame();
+        view.log.clear();
+    }
+    // Runs `inner` once, from the first event processing inside the next move.
+    void duringTheNextMove(std::function<void()> inner) {
+        pending = std::move(inner);
+        view.onPump = [this] {
+            if (!pending) return;
+            auto run = std::move(pending);
+            pending = nullptr;
+            EXPECT_TRUE(game.moveInProgress());
+            run();
+        };
+    }
+    std::size_t position(const std::string& line) const {
+        return static_cast<std::size_t>(std::find(view.log.begin(), view.log.end(), line) -
+                                        view.log.begin());
+    }
+
+    std::function<void()> pending;
+    RecordingView view;
+    Game game;
+};
+
+TEST_F(NestedActions, ABoardPressDuringAMoveIsIgnored) {
+    duringTheNextMove([this] { game.pressSquare(5, 3); });
+    game.pressSquare(3, 5);
+    EXPECT_EQ(game.state().MovesMade, 1);
+    EXPECT_EQ(game.board(5, 3), 0);
+    EXPECT_EQ(view.sounds(), std::vector<std::string>{"OKSound"});
+}
+
+TEST_F(NestedActions, AComputerTurnFallingDueDuringAMoveRunsRightAfterIt) {
+    game.state().EasyLevel = 0;
+    duringTheNextMove([this] { game.computerTurn(); });
+    game.pressSquare(3, 5);
+    EXPECT_EQ(game.state().MovesMade, 2);  // White's press, then the computer for Black
+    EXPECT_EQ(game.board(3, 4), 2);
+    EXPECT_LT(position("OKSound"), position("paint 3,4=2"));
+    EXPECT_FALSE(game.moveInProgress());
+}
+
+TEST_F(NestedActions, FinishDuringAMoveAnnouncesAfterTheMove) {
+    duringTheNextMove([this] { game.finish(); });
+    game.pressSquare(3, 5);
+    EXPECT_EQ(view.sounds(), (std::vector<std::string>{"OKSound", "WonSound"}));
+    EXPECT_EQ(view.box(Box::MessageBox), "White Wins");
+    EXPECT_EQ(view.box(Box::WhiteScore), "4");
+}
+
+TEST_F(NestedActions, ANewGameDuringAMoveWaitsForTheMoveAndThenStartsClean) {
+    duringTheNextMove([this] { game.whenIdle([this] { game.newGame(); }); });
+    game.pressSquare(3, 5);
+    EXPECT_EQ(game.state().MovesMade, 0);
+    EXPECT_EQ(occupied(game), 4);
+    EXPECT_EQ(game.state().ToPlay, 1);
+    EXPECT_LT(position("OKSound"), position("MessageBox=Position Your Piece"));
+}
+
+TEST_F(NestedActions, QueuedActionsRunInTheOrderTheyCameAndOnlyOnce) {
+    std::vector<int> ran;
+    duringTheNextMove([&] {
+        game.whenIdle([&] { ran.push_back(1); });
+        game.whenIdle([&] { ran.push_back(2); });
+        EXPECT_TRUE(ran.empty());
+    });
+    int r, c;
+    game.findLegalMoves(r, c);  // a legal-move search counts as a move in progress
+    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+    game.whenIdle([&] { ran.push_back(3); });  // idle: runs at once
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
+    game.state().EasyLevel = 0;
+    view.onWait = [this] {
+        if (view.armed) {
+            view.armed = false;
+            game.computerTurn();
+        }
+    };
+    duringTheNextMove([this] { game.autoplay(); });
+    game.pressSquare(3, 5);
+    EXPECT_TRUE(game.state().MovesMade == 60 || game.state().GameOver);
+    EXPECT_LT(position("OKSound"), position("MessageBox=Position Your Piece"));
+}
+
+}  // namespace
+}  // namespace marvane::test
