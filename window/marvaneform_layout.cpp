@@ -1,0 +1,368 @@
+// The main window's controls: where each one sits, what it says and what it runs.
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "KURL2.h"
+#include "boardimage.h"
+#include "buttonart.h"
+#include "fonts.h"
+#include "kurl2_addresses.h"
+#include "marvaneform.h"
+#include "rulesart.h"
+#include "soundeffects.h"
+
+namespace marvane {
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QColor kLime(0, 255, 0);
+
+void setTextColour(QWidget* widget, const QColor& colour, const QColor& background = QColor()) {
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, colour);
+    if (background.isValid()) {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& caption,
+                  const QFont& font, const QColor& colour = Qt::white) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(label, colour);
+    return label;
+}
+
+// A flat speed button: no focus, a border only while the mouse is over it, a hint on hover.
+QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& caption, const QString& hint, const QFont& font,
+                        const QColor& colour = Qt::white) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setFont(font);
+    // Transparent until the mouse is over it; then a thin raised edge, pressed a sunken one.
+    button->setStyleSheet(
+        QString("QToolButton { color: %1; background: transparent; border: 1px solid transparent; }"
+                " QToolButton:hover { border-color: #ffffff #808080 #808080 #ffffff; }"
+                " QToolButton:pressed { border-color: #808080 #ffffff #ffffff #808080; }")
+            .arg(colour.name()));
+    return button;
+}
+
+QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
+                   const QFont& font, bool border) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFont(font);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);  // never reached by the Tab key
+    // A sunken two-pixel edge, as edit boxes have always had, or none at all.
+    box->setStyleSheet(border ? "QLineEdit { color: white; background: black; padding: 0 1px;"
+                                " border-style: solid; border-width: 2px;"
+                                " border-color: #808080 #ffffff #ffffff #808080; }"
+                              : "QLineEdit { color: white; background: black; border: none; }");
+    return box;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& caption, bool checked) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setChecked(checked);
+    box->setFont(pixelFont("MS Sans Serif", 16));
+    setTextColour(box, Qt::white, Qt::black);
+    return box;
+}
+
+// The rules panel paints its parchment background stretched over its whole area.
+class RulesBackdrop : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paintRulesBackground(painter, QRectF(rect()));
+    }
+};
+
+// A black panel with its own caption drawn at its centre in the window-text colour.
+class CaptionPanel : public QFrame {
+public:
+    CaptionPanel(const QString& caption, QWidget* parent) : QFrame(parent), caption_(caption) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(QPalette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignCenter, caption_);
+    }
+
+private:
+    QString caption_;
+};
+
+}  // namespace
+
+void TMarvaneForm::buildBoard(QWidget* client) {
+    Panel1 = new QFrame(client);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(8, 8, 425, 441);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(4);
+    setTextColour(Panel1, Qt::white, Qt::black);
+    Image3 = new BoardImage(Panel1);
+    Image3->move(4, 4);
+    Image3->onPress = [this](int x, int y) { Image3MouseDown(x, y); };
+}
+
+void TMarvaneForm::buildControls(QWidget* client) {
+    const QFont sans16 = pixelFont("MS Sans Serif", 16);
+    Label4 = makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane",
+                       pixelFont("Serpentine", 35, true), kAqua);
+    Label5 = makeLabel(client, "Label5", {464, 328, 64, 29}, "Score",
+                       pixelFont("MS Sans Serif", 24), kLime);
+    Label1 = makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16);
+    C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20}, "White", sans16);
+    c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20}, "Black", sans16);
+    Label6 = makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16);
+    Label7 = makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16);
+    setTextColour(Label7, Qt::white, Qt::black);
+
+    const QFont optimum = pixelFont("Optimum", 16);
+    auto button = [&](const char* name, QRect geometry, const char* caption, const char* hint,
+                      ButtonPicture picture, void (TMarvaneForm::*handler)()) {
+        QToolButton* b = makeButton(client, name, geometry, caption, hint, optimum);
+        b->setIcon(buttonIcon(picture, devicePixelRatioF()));
+        b->setIconSize(picture == ButtonPicture::Restart
+                           ? QSize(kRestartPictureSize, kRestartPictureSize)
+                           : QSize(kGlyphSize, kGlyphSize));
+        connect(b, &QToolButton::clicked, this,
+                [this, handler] { guarded([&] { (this->*handler)(); }); });
+        return b;
+    };
+    SpeedButton1 = button("SpeedButton1", {480, 80, 100, 33}, "quit", "Leave  Marvane",
+                          ButtonPicture::Quit, &TMarvaneForm::QuitClick);
+    FinishButton = button("FinishButton", {600, 80, 100, 33}, "finish", "Who won ?",
+                          ButtonPicture::Finish, &TMarvaneForm::FinishButtonClick);
+    restart = button("restart", {480, 120, 100, 33}, "restart", "Start a new game",
+                     ButtonPicture::Restart, &TMarvaneForm::restartClick);
+    SpeedButton3 = button("SpeedButton3", {600, 120, 100, 33}, "rules", "The rules of Marvane",
+                          ButtonPicture::Rules, &TMarvaneForm::RulesClick);
+    Options = button("Options", {600, 160, 100, 33}, "options", "Show Marvane Options",
+                     ButtonPicture::Options, &TMarvaneForm::Showrules);
+    EasyButton = button("EasyButton", {480, 200, 100, 33}, "Easy", "Select computer skill level",
+                        ButtonPicture::Level, &TMarvaneForm::easyclick);
+    Players = button("Players", {600, 200, 100, 33}, "2 players", "Select number of players",
+                     ButtonPicture::Players, &TMarvaneForm::PlayersClick);
+
+    const QFont times24 = pixelFont("Times New Roman", 24);
+    MessageBox =
+        makeBox(client, "MessageBox", {464, 288, 209, 30}, "Position your  piece", times24, false);
+    GoBox = makeBox(client, "GoBox", {672, 288, 81, 30}, "Red", times24, false);
+    MoveBox = makeBox(client, "MoveBox", {688, 344, 33, 28}, "", sans16, true);
+    WhiteScore = makeBox(client, "WhiteScore", {520, 376, 33, 28}, "", sans16, true);
+    BlackScore = makeBox(client, "BlackScore", {520, 408, 33, 28}, "", sans16, true);
+    remain = makeBox(client, "remain", {688, 376, 33, 28}, "", sans16, true);
+    Edit3 = makeBox(client, "Edit3", {688, 408, 33, 28}, "", sans16, true);
+    Edit3->setReadOnly(false);  // it takes typing, which changes nothing
+}
+
+void TMarvaneForm::buildRulesPanel(QWidget* client) {
+    RulesPanel = new RulesBackdrop(client);
+    RulesPanel->setObjectName("RulesPanel");
+    RulesPanel->setGeometry(440, 10, 297, 440);
+    RulesPanel->hide();
+    const QColor text = QPalette().color(QPalette::WindowText);
+    Label8 = makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
+                       pixelFont("Balthazar", 27), text);
+    Label8->adjustSize();
+    QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
+                           pixelFont("Balthazar", 27), text);
+    connect(QuitRules, &QToolButton::clicked, this,
+            [this] { guarded([this] { QuitRulesClick(); }); });
+
+    struct Line {
+        const char* name;
+        int top;
+        const char* caption;
+    };
+    static constexpr Line kLines[] = {
+        {"Label9", 88, "Two player game"},
+        {"Label10", 105, "Each player must chose their colour Black or White"},
+        {"Label11", 121, "White goes first, use the mouse to select a square "},
+        {"Label12", 138, "and click the left button"},
+        {"Label13", 154, "The object of Marvane is to get as many of your"},
+        {"Label14", 171, "coloured counters on the game grid as possible"},
+        {"Label15", 187, "the game starts with 4 counters, in the centre"},
+        {"Label16", 204, "squares, 2 White and 2 Black, You can place"},
+        {"Label17", 221, "another counter of your colour following these rules"},
+        {"Label19", 237, "1. The square must be empty"},
+        {"Label20", 254, "2. There must be at least 1 counter of the other"},
+        {"Label21", 270, "colour in an adjacent square to the one"},
+        {"Label22", 287, "that you are placing,"},
+        {"Label23", 303, "3. A counter of your own colour must be immediately"},
+        {"Label18", 320, "beyond the opposing counter/s"},
+    };
+    const QFont sans11 = pixelFont("MS Sans Serif", 11);
+    for (const Line& line : kLines) {
+        QLabel* label =
+            makeLabel(RulesPanel, line.name, {24, line.top, 260, 13}, line.caption, sans11, text);
+        label->adjustSize();
+        label->setFixedHeight(13);
+    }
+}
+
+void TMarvaneForm::buildOptionPanel(QWidget* client) {
+    OptionPanel = new CaptionPanel("OptionPanel", client);
+    OptionPanel->setObjectName("OptionPanel");
+    OptionPanel->setGeometry(440, 8, 297, 441);
+    setTextColour(OptionPanel, Qt::white, Qt::black);
+    OptionPanel->hide();
+
+    Label25 = makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
+                        pixelFont("Mural Script", 27), kAqua);
+    // The up-down control and its buddy edit box are one spin box here; the edit box is its
+    // line edit, and together they cover both original places.
+    Response = new QSpinBox(OptionPanel);
+    Response->setObjectName("Response");
+    Response->setGeometry(24, 64, 49 + 12, 28);
+    Response->setRange(100, 5000);
+    Response->setSingleStep(10);
+    Response->setWrapping(true);
+    Response->setGroupSeparatorShown(false);
+    Response->setValue(1000);
+    Response->setFont(pixelFont("MS Sans Serif", 16));
+    setTextColour(Response, Qt::white, Qt::black);
+    responseedit = Response->findChild<QLineEdit*>();
+    if (responseedit) responseedit->setObjectName("responseedit");
+    Label24 = makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
+                        pixelFont("MS Sans Serif", 16));
+    Label24->adjustSize();
+
+    Sound = makeCheckBox(OptionPanel, "Sound", {24, 104, 145, 41}, "      Sound effects", true);
+    Sound->setToolTip("Turn sound effects On or Off");
+    ShowMenu =
+        makeCheckBox(OptionPanel, "ShowMenu", {24, 144, 233, 25}, "      Show Windows Menu", true);
+    ShowStatus = makeCheckBox(OptionPanel, "ShowStatus", {24, 176, 233, 25},
+                              "      Show Windows Status Bar", false);
+
+    Panel2 = new QFrame(OptionPanel);
+    Panel2->setObjectName("Panel2");
+    Panel2->setGeometry(88, 288, 233, 57);
+    Panel2->hide();  // it only holds the maker's two addresses
+    web = new TKURL2(Panel2);
+    web->setObjectName("web");
+    web->setGeometry(32, 8, 169, 17);
+    web->setChoose(TKURL2::ltURL);
+    web->setToolTip("Go to our Web Site");
+    web->setURLorEMAIL(QString::fromUtf8(kMakerWebUrl));
+    email = new TKURL2(Panel2);
+    email->setObjectName("email");
+    email->setGeometry(32, 32, 157, 17);
+    email->setChoose(TKURL2::ltEMAIL);
+    email->setToolTip("Email Corvath-Solutions");
+    email->setURLorEMAIL(QString::fromUtf8(kMakerSupportEmail));
+
+    SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
+                              {}, pixelFont("Mural Script", 27));
+    connect(SpeedButton5, &QToolButton::clicked, this,
+            [this] { guarded([this] { quitoptions(); }); });
+}
+
+void TMarvaneForm::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("Menu");
+    auto item = [this](QMenu* menu, const char* name, const char* caption,
+                       void (TMarvaneForm::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { guarded([&] { (this->*handler)(); }); });
+        return action;
+    };
+    QuitMenu = bar->addMenu("Quit");
+    QuitMenu->setObjectName("QuitMenu");
+    LeaveMarvane1 = item(QuitMenu, "LeaveMarvane1", "Leave Marvane", &TMarvaneForm::QuitClick);
+    HelpMenu = bar->addMenu("Help");
+    HelpMenu->setObjectName("HelpMenu");
+    Rules1 = item(HelpMenu, "Rules1", "Rules", &TMarvaneForm::RulesClick);
+    ContactCorvath1 =
+        item(HelpMenu, "ContactCorvath1", "Contact Corvath", &TMarvaneForm::ContactCorvath1Click);
+    VisitourWebsite1 = item(HelpMenu, "VisitourWebsite1", "Visit our Website",
+                            &TMarvaneForm::VisitourWebsite1Click);
+    OptionsMenu = bar->addMenu("Options");
+    OptionsMenu->setObjectName("OptionsMenu");
+    HideMenu = item(OptionsMenu, "HideMenu", "Hide Menu", &TMarvaneForm::HideMenuClick);
+    ColourMenu = OptionsMenu->addMenu("Colours");
+    ColourMenu->setObjectName("ColourMenu");
+    int tag = 0;
+    for (auto [action, name, caption] : {std::tuple{&Blackwhite, "Blackwhite", "Black..White"},
+                                         std::tuple{&redgreen, "redgreen", "Red..Green"},
+                                         std::tuple{&aquayello, "aquayello", "Aqua..Yellow"}}) {
+        *action = ColourMenu->addAction(caption);
+        (*action)->setObjectName(name);
+        (*action)->setData(tag);
+        connect(*action, &QAction::triggered, this,
+                [this, tag] { guarded([&] { ColourMenuClick(tag); }); });
+        ++tag;
+    }
+    // A checkable action ticks itself before its handler runs; the handler decides instead.
+    ShowStatus1 = OptionsMenu->addAction("Show Status");
+    ShowStatus1->setObjectName("ShowStatus1");
+    ShowStatus1->setCheckable(true);
+    ShowStatus1->setChecked(true);
+    connect(ShowStatus1, &QAction::triggered, this, [this](bool checked) {
+        ShowStatus1->setChecked(!checked);
+        guarded([this] { ShowStatus1Click(); });
+    });
+    Locate = item(OptionsMenu, "Locate", "Locate", &TMarvaneForm::LocateClick);
+    Autoplay = bar->addAction("Autoplay");
+    Autoplay->setObjectName("Autoplay");
+    connect(Autoplay, &QAction::triggered, this, [this] { guarded([this] { AutoplayClick(); }); });
+    for (QMenu* menu : {QuitMenu, HelpMenu, OptionsMenu}) menu->menuAction()->setVisible(false);
+}
+
+void TMarvaneForm::buildStatusBar() {
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName("StatusBar");
+    StatusBar->setSizeGripEnabled(true);
+    StatusBar->setFixedHeight(24);
+    const int widths[3] = {250, 150, 150};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels[i] = new QLabel(StatusBar);
+        statusPanels[i]->setFixedWidth(widths[i]);
+        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar->addWidget(statusPanels[i]);
+    }
+    statusPanels[0]->setText("Marvane by CORVATH");
+    setStatusBar(StatusBar);
+}
+
+}  // namespace marvane
