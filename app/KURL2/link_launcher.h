@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one way out of the program to the user's browser or mail program. Tests put a recording
+// fake in its place (TKURL2::setLauncher).
+class LinkLauncher {
+public:
+    virtual ~LinkLauncher() = default;
+    // Opens `target` (a web address, or a "mailto:" address) with the program the desktop
+    // associates with it: the shell's "open" verb. `owner` is the widget asking. Whether a program
+    // was found is not reported; any complaint comes from the desktop itself.
+    virtual void open(QWidget* owner, const QString& target) = 0;
+};
+
+// Hands the target to QDesktopServices::openUrl.
+class DesktopLinkLauncher final : public LinkLauncher {
+public:
+    void open(QWidget* owner, const QString& target) override;
+};
