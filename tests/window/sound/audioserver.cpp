@@ -1,0 +1,97 @@
+#include "audioserver.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QMediaDevices>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <cstdlib>
+
+namespace marvane::test {
+
+namespace {
+
+QString pactl(const QStringList& arguments, bool* ok = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral("pactl"), arguments);
+    const bool finished = process.waitForFinished(10000);
+    if (ok)
+        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The indexes of the entries of a `pactl list` listing whose process id is `pid`.
+QList<int> entriesOfProcess(const QString& listing, const QString& heading, qint64 pid) {
+    QList<int> found;
+    int current = -1;
+    const QRegularExpression start(QStringLiteral("^%1 #(\\d+)").arg(heading));
+    const QRegularExpression owner(QStringLiteral("application\\.process\\.id = \"(\\d+)\""));
+    for (const QString& line : listing.split(QLatin1Char('\n'))) {
+        if (const auto match = start.match(line); match.hasMatch()) {
+            current = match.captured(1).toInt();
+        } else if (const auto match = owner.match(line);
+                   match.hasMatch() && match.captured(1).toLongLong() == pid && current >= 0) {
+            found.append(current);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+QString audioServerProblem() {
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        return QStringLiteral(
+            "No audio output device: start an audio server (scripts/marvane.sh test starts a "
+            "PulseAudio null sink) to run this test");
+    }
+    bool ok = false;
+    pactl({QStringLiteral("info")}, &ok);
+    if (!ok)
+        return QStringLiteral("pactl cannot reach the audio server (package pulseaudio-utils)");
+    return {};
+}
+
+bool audioServerRequired() {
+    return qEnvironmentVariable("CI") == QLatin1String("true") ||
+           qEnvironmentVariable("MARVANE_REQUIRE_AUDIO") == QLatin1String("1");
+}
+
+QList<int> ourSinkInputs() {
+    return entriesOfProcess(pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}),
+                            QStringLiteral("Sink Input"), QCoreApplication::applicationPid());
+}
+
+OutputRecorder::OutputRecorder() {
+    parec_.start(QStringLiteral("parec"),
+                 {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--format=s16le"),
+                  QStringLiteral("--channels=1"), QStringLiteral("--rate=44100"),
+                  QStringLiteral("--latency-msec=20"), QStringLiteral("--raw")});
+    parec_.waitForStarted();
+}
+
+OutputRecorder::~OutputRecorder() {
+    parec_.terminate();
+    if (!parec_.waitForFinished(5000)) parec_.kill();
+    parec_.waitForFinished(5000);
+}
+
+bool OutputRecorder::isRecording() const {
+    if (parec_.state() != QProcess::Running) return false;
+    return !entriesOfProcess(pactl({QStringLiteral("list"), QStringLiteral("source-outputs")}),
+                             QStringLiteral("Source Output"), parec_.processId())
+                .isEmpty();
+}
+
+bool OutputRecorder::heardSound() {
+    pending_ += parec_.readAllStandardOutput();
+    const qsizetype samples = pending_.size() / 2;
+    for (qsizetype i = 0; i < samples && !heard_; ++i) {
+        // About -30 dBFS: far above the dither of silence, far below every sound of the game.
+        heard_ = std::abs(qFromLittleEndian<qint16>(pending_.constData() + 2 * i)) > 1000;
+    }
+    pending_.remove(0, samples * 2);
+    return heard_;
+}
+
+}  // namespace marvane::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QtTest>
+
+namespace marvane::test {
+
+// Why the sound tests cannot reach an audio server, or an empty string when they can.
+QString audioServerProblem();
+// Whether a missing audio server fails the tests instead of skipping them (CI=true or
+// MARVANE_REQUIRE_AUDIO=1).
+bool audioServerRequired();
+
+// The indexes of the server's playback streams that belong to this process.
+QList<int> ourSinkInputs();
+
+// Records what the default output plays, from its monitor.
+class OutputRecorder {
+public:
+    OutputRecorder();
+    ~OutputRecorder();
+    // True once the recorder's stream is connected to the server.
+    bool isRecording() const;
+    // True once anything clearly audible has been recorded.
+    bool heardSound();
+
+private:
+    QProcess parec_;
+    QByteArray pending_;
+    bool heard_ = false;
+};
+
+}  // namespace marvane::test
+
+// Skips the test when no audio server is reachable, or fails it where one is required.
+#define REQUIRE_AUDIO_SERVER()                                                     \
+    do {                                                                           \
+        const QString problem_ = marvane::test::audioServerProblem();              \
+        if (!problem_.isEmpty()) {                                                 \
+            if (marvane::test::audioServerRequired()) QFAIL(qPrintable(problem_)); \
+            QSKIP(qPrintable(problem_));                                           \
+        }                                                                          \
+    } while (false)

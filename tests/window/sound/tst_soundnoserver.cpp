@@ -1,0 +1,64 @@
+#include <QAudioDevice>
+#include <QCheckBox>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "modalscript.h"
+#include "soundclip.h"
+#include "soundeffects.h"
+
+using marvane::Sound;
+
+// Run with PULSE_SERVER pointing nowhere: a machine without any audio server.
+class SoundWithoutServerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(QMediaDevices::audioOutputs().isEmpty(),
+                 "an audio output is reachable although PULSE_SERVER points nowhere");
+    }
+
+    void openingFailsAtOnce() {
+        marvane::SoundPlayer player;
+        QVERIFY_THROWS_EXCEPTION(marvane::SoundDeviceError,
+                                 player.open(QStringLiteral(MARVANE_SOUND_DIR "/Ok.wav")));
+        QVERIFY(!player.isOpen());
+        player.play();
+        QVERIFY(!player.isPlaying());
+    }
+
+    void startUpTellsTheUserAndDisablesSound() {
+        QTemporaryDir program;
+        QVERIFY(QDir().mkpath(program.filePath("system")));
+        for (const char* name : {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"}) {
+            QVERIFY(QFile::copy(QStringLiteral(MARVANE_SOUND_DIR "/") + name,
+                                program.filePath(QStringLiteral("system/") + name)));
+        }
+        QWidget window;
+        auto* sound = new QCheckBox(&window);
+        sound->setChecked(true);
+        window.show();
+        marvane::SoundEffects effects(sound, &window, {}, program.path());
+        QStringList shown;
+        marvane::test::ModalScript script({[&shown](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            shown.append(box ? box->windowTitle() + ": " + box->text() : QString());
+            dialog->close();
+        }});
+
+        effects.startUpSounds();
+
+        QCOMPARE(shown, QStringList{"Marvane: No Sound device present or other audio error\n "
+                                    "sounds disabled. "});
+        QVERIFY(!sound->isChecked());
+        QVERIFY(!sound->isEnabled());
+        effects.request(Sound::OKSound);
+        QVERIFY(!effects.player(Sound::OKSound).isPlaying());
+    }
+};
+
+QTEST_MAIN(SoundWithoutServerTest)
+#include "tst_soundnoserver.moc"

@@ -1,0 +1,171 @@
+#include "soundclip.h"
+
+#include <sndfile.h>
+
+#include <QAudioDevice>
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace marvane {
+
+namespace {
+
+// Sound effects are short; anything longer is a wrong file, not worth holding in memory.
+constexpr qint64 kMaxSeconds = 60;
+
+struct SndfileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+// libsndfile quietly plays what is there of a WAV file whose data was cut short; such a file is
+// damaged, so it is refused like any other undecodable file. Sizes 0 and 0xFFFFFFFF are what
+// streaming writers leave when they cannot know the length, and are accepted.
+bool wavDataIsCut(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return true;
+    const QByteArray header = file.read(12);
+    if (header.size() < 12 || !header.startsWith("RIFF") || header.mid(8, 4) != "WAVE") {
+        return false;  // RIFX, RF64 and friends: left to libsndfile
+    }
+    const qint64 fileSize = file.size();
+    qint64 pos = 12;
+    while (pos + 8 <= fileSize) {
+        file.seek(pos);
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8) return true;
+        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (chunk.startsWith("data")) {
+            return size != 0 && size != 0xFFFFFFFFu && qint64(size) > fileSize - pos - 8;
+        }
+        pos += 8 + qint64(size) + (size & 1);
+    }
+    return true;  // no data chunk inside the file
+}
+
+// The frame at `index` of `clip`, mapped onto `channel` of an output with `outChannels`.
+float sampleFor(const SoundClip& clip, qint64 index, int channel, int outChannels) {
+    const float* frame = clip.samples.data() + index * clip.channels;
+    if (clip.channels == outChannels) return frame[channel];
+    if (clip.channels == 1) return frame[0];
+    if (outChannels == 1) {
+        float sum = 0;
+        for (int c = 0; c < clip.channels; ++c) sum += frame[c];
+        return sum / float(clip.channels);
+    }
+    return channel < clip.channels ? frame[channel] : 0.0f;
+}
+
+void writeSample(char* out, QAudioFormat::SampleFormat format, float value) {
+    const float v = std::clamp(value, -1.0f, 1.0f);
+    switch (format) {
+        case QAudioFormat::UInt8:
+            *reinterpret_cast<quint8*>(out) = quint8(std::lround(v * 127.0f) + 128);
+            break;
+        case QAudioFormat::Int16: {
+            const qint16 s = qint16(std::lround(v * 32767.0f));
+            std::memcpy(out, &s, sizeof s);
+            break;
+        }
+        case QAudioFormat::Int32: {
+            const qint32 s = qint32(std::lround(double(v) * 2147483647.0));
+            std::memcpy(out, &s, sizeof s);
+            break;
+        }
+        case QAudioFormat::Float:
+            std::memcpy(out, &v, sizeof v);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+SoundClip decodeSoundFile(const QString& fileName) {
+    SF_INFO info{};
+    std::unique_ptr<SNDFILE, SndfileCloser> file(
+        sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
+    if (!file) {
+        throw SoundDeviceError(
+            QStringLiteral("%1: %2").arg(fileName, QString::fromLocal8Bit(sf_strerror(nullptr))));
+    }
+    if (info.channels < 1 || info.samplerate < 1 || info.frames <= 0) {
+        throw SoundDeviceError(QStringLiteral("%1 holds no sound").arg(fileName));
+    }
+    if (info.frames > kMaxSeconds * info.samplerate) {
+        throw SoundDeviceError(QStringLiteral("%1 is too long for a sound effect").arg(fileName));
+    }
+    if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV && wavDataIsCut(fileName)) {
+        throw SoundDeviceError(QStringLiteral("%1 is cut short").arg(fileName));
+    }
+
+    SoundClip clip;
+    clip.sampleRate = info.samplerate;
+    clip.channels = info.channels;
+    clip.samples.resize(std::size_t(info.frames) * std::size_t(info.channels));
+    const sf_count_t read = sf_readf_float(file.get(), clip.samples.data(), info.frames);
+    if (read != info.frames) {
+        throw SoundDeviceError(QStringLiteral("%1 cannot be read: %2")
+                                   .arg(fileName, QString::fromLocal8Bit(sf_strerror(file.get()))));
+    }
+    return clip;
+}
+
+QAudioFormat chooseOutputFormat(const SoundClip& clip, const QAudioDevice& device) {
+    QAudioFormat own;
+    own.setSampleRate(clip.sampleRate);
+    own.setChannelCount(clip.channels);
+    own.setSampleFormat(QAudioFormat::Int16);
+
+    QAudioFormat ownRate = own;
+    ownRate.setChannelCount(device.preferredFormat().channelCount());
+
+    for (const QAudioFormat& candidate : {own, ownRate, device.preferredFormat()}) {
+        if (candidate.isValid() && device.isFormatSupported(candidate)) return candidate;
+    }
+    throw SoundDeviceError(QStringLiteral("The sound device %1 takes no format for this sound")
+                               .arg(device.description()));
+}
+
+QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, int leadMs, int trailMs) {
+    const int outChannels = format.channelCount();
+    const int sampleBytes = format.bytesPerSample();
+    const qint64 inFrames = clip.frames();
+    if (!format.isValid() || inFrames == 0) return {};
+
+    const double step = double(clip.sampleRate) / double(format.sampleRate());
+    const qint64 outFrames = qint64(std::floor(double(inFrames - 1) / step)) + 1;
+    const qint64 leadFrames = qint64(leadMs) * format.sampleRate() / 1000;
+    const qint64 trailFrames = qint64(trailMs) * format.sampleRate() / 1000;
+
+    QByteArray pcm(format.bytesForFrames(leadFrames + outFrames + trailFrames), Qt::Uninitialized);
+    char* out = pcm.data();
+    const auto silence = [&](qint64 frames) {
+        for (qint64 i = 0; i < frames * outChannels; ++i) {
+            writeSample(out, format.sampleFormat(), 0.0f);
+            out += sampleBytes;
+        }
+    };
+    silence(leadFrames);
+    for (qint64 i = 0; i < outFrames; ++i) {
+        // Linear interpolation is plenty for short effects that rarely need resampling at all.
+        const double source = double(i) * step;
+        const qint64 left = std::min(qint64(source), inFrames - 1);
+        const qint64 right = std::min(left + 1, inFrames - 1);
+        const float weight = float(source - double(left));
+        for (int c = 0; c < outChannels; ++c) {
+            const float a = sampleFor(clip, left, c, outChannels);
+            const float b = sampleFor(clip, right, c, outChannels);
+            writeSample(out, format.sampleFormat(), a + (b - a) * weight);
+            out += sampleBytes;
+        }
+    }
+    silence(trailFrames);
+    return pcm;
+}
+
+}  // namespace marvane

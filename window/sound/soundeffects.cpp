@@ -1,0 +1,161 @@
+#include "soundeffects.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "programfiles.h"
+#include "soundclip.h"
+
+namespace marvane {
+
+namespace {
+
+constexpr std::array<const char*, 4> kFileNames = {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"};
+// The start-up check names the files in lower case and in this order; case does not matter.
+constexpr std::array<const char*, 4> kRequiredFiles = {"system/ok.wav", "system/full.wav",
+                                                       "system/won.wav", "system/bad.wav"};
+
+const char* const kApplicationTitle = "Marvane";
+const char* const kDeviceErrorText =
+    "No Sound device present or other audio error\n sounds disabled. ";
+const char* const kMissingFilesText =
+    "No sound files present, sound disabled. Click Yes to browse for files";
+
+// A message box that opens in the middle of the screen rather than over its parent.
+class ScreenCentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sizes the box and places it over the parent
+        QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        if (!screen) return;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+};
+
+}  // namespace
+
+SoundEffects::SoundEffects(QCheckBox* sound, QWidget* dialogParent, FolderDisplay showFolder,
+                           const QString& programFolder, QObject* parent)
+    : QObject(parent),
+      sound_(sound),
+      dialogParent_(dialogParent),
+      showFolder_(std::move(showFolder)),
+      programFolder_(programFolder.isEmpty() ? marvane::programFolder() : programFolder) {
+    if (!programFolder_.endsWith(QLatin1Char('/'))) programFolder_ += QLatin1Char('/');
+}
+
+SoundEffects::~SoundEffects() = default;
+
+QString SoundEffects::fileName(Sound which) const {
+    if (folder_.isEmpty()) return {};
+    return folder_ + subFolder_ + QLatin1String(kFileNames[index(which)]);
+}
+
+void SoundEffects::setFolder(const QString& folder, const QString& subFolder) {
+    folder_ = folder;
+    subFolder_ = subFolder;
+}
+
+void SoundEffects::startUpSounds() {
+    setFolder(programFolder_, QStringLiteral("system/"));
+    const bool allPresent =
+        std::all_of(kRequiredFiles.begin(), kRequiredFiles.end(), [this](const char* name) {
+            return !findFileNoCase(programFolder_, QLatin1String(name)).isEmpty();
+        });
+    if (allPresent) {
+        // The box already holds the user's stored choice: opening enables it but keeps that.
+        if (openPlayers()) sound_->setEnabled(true);
+        return;
+    }
+
+    disableSound();
+    ScreenCentredMessageBox prompt(QMessageBox::Critical, QStringLiteral("Error"),
+                                   QLatin1String(kMissingFilesText), QMessageBox::NoButton,
+                                   dialogParent_);
+    QPushButton* yes = prompt.addButton(QMessageBox::Yes);
+    yes->setText(QStringLiteral("&Yes"));
+    QPushButton* cancel = prompt.addButton(QMessageBox::Cancel);
+    cancel->setText(QStringLiteral("Cancel"));
+    prompt.setDefaultButton(yes);
+    prompt.setEscapeButton(cancel);
+    prompt.exec();
+    if (prompt.clickedButton() != yes) return;
+
+    // A cancelled file dialog still opens from the old names, and so tells the user why not.
+    chooseFolder();
+    openSounds();
+}
+
+void SoundEffects::openSounds() {
+    if (!openPlayers()) return;
+    sound_->setEnabled(true);
+    sound_->setChecked(true);
+}
+
+void SoundEffects::LocateClick() {
+    if (chooseFolder()) openSounds();
+}
+
+void SoundEffects::request(Sound which) {
+    if (sound_->isChecked()) players_[index(which)].play();
+}
+
+bool SoundEffects::openPlayers() {
+    try {
+        for (std::size_t i = 0; i < players_.size(); ++i) {
+            const QString relative = subFolder_ + QLatin1String(kFileNames[i]);
+            const QString path = findFileNoCase(folder_, relative);
+            if (path.isEmpty()) {
+                throw SoundDeviceError(QStringLiteral("%1 not found").arg(folder_ + relative));
+            }
+            players_[i].open(path);
+        }
+        return true;
+    } catch (...) {
+        // Players opened before the failure stay open; with the box off they are never played.
+    }
+    disableSound();
+    QMessageBox notice(QMessageBox::NoIcon, QLatin1String(kApplicationTitle),
+                       QLatin1String(kDeviceErrorText), QMessageBox::Ok, dialogParent_);
+    notice.exec();
+    return false;
+}
+
+void SoundEffects::disableSound() {
+    sound_->setChecked(false);
+    sound_->setEnabled(false);
+}
+
+bool SoundEffects::chooseFolder() {
+    QFileDialog dialog(dialogParent_);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Marvane Bitmaps (*.bmp)"), QStringLiteral("Marvane Sound Files (*.wav)")});
+    dialog.selectNameFilter(QStringLiteral("Marvane Bitmaps (*.bmp)"));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.selectFile(QStringLiteral("oneplayer.bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+
+    // Only the folder counts: any file in it will do.
+    const QString chosen = QDir::fromNativeSeparators(dialog.selectedFiles().constFirst());
+    const QString folder = chosen.left(chosen.lastIndexOf(QLatin1Char('/')) + 1);
+    if (showFolder_) showFolder_(QDir::toNativeSeparators(folder));
+    setFolder(folder, QString());
+    return true;
+}
+
+}  // namespace marvane

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "soundplayer.h"
+#include "types.h"
+
+class QCheckBox;
+class QWidget;
+
+namespace marvane {
+
+// The game's four sound effects, the `Sound` switch that gates them, and the commands that find
+// and open their files.
+class SoundEffects : public QObject {
+    Q_OBJECT
+
+public:
+    // Shows the folder picked with Locate (the third panel of the status bar).
+    using FolderDisplay = std::function<void(const QString& folder)>;
+
+    // `sound` is the on/off check box; `dialogParent` owns the dialogs. The sound files are looked
+    // up below `programFolder` (the running program's folder when empty).
+    SoundEffects(QCheckBox* sound, QWidget* dialogParent, FolderDisplay showFolder,
+                 const QString& programFolder = {}, QObject* parent = nullptr);
+    ~SoundEffects() override;
+
+    // The start-up steps: point the players at the "system" folder, and open them if all four
+    // files are there; otherwise switch sound off and offer to browse for the files. A stored
+    // "off" in the check box survives a successful opening.
+    void startUpSounds();
+
+    // Opens the four players from their current file names. On success enables and ticks the
+    // check box; on the first failure unticks and disables it and tells the user.
+    void openSounds();
+
+    // The "Locate" menu command: the user picks any file in the folder that holds the sounds,
+    // and the players are reopened from there at once. Cancelling changes nothing.
+    void LocateClick();
+
+    // Plays `which` if the check box is ticked right now; returns at once either way.
+    void request(Sound which);
+
+    // The full path the player of `which` opens next (before its letter case is matched).
+    QString fileName(Sound which) const;
+    const SoundPlayer& player(Sound which) const { return players_[index(which)]; }
+
+private:
+    static std::size_t index(Sound which) { return static_cast<std::size_t>(which); }
+    void setFolder(const QString& folder, const QString& subFolder);
+    bool chooseFolder();
+    bool openPlayers();
+    void disableSound();
+
+    QCheckBox* sound_;
+    QWidget* dialogParent_;
+    FolderDisplay showFolder_;
+    QString programFolder_;
+    // The sound files are `subFolder_` + "Ok.wav" and so on below `folder_`; only `folder_` is
+    // known to exist as spelled.
+    QString folder_;
+    QString subFolder_;
+    std::array<SoundPlayer, 4> players_;
+};
+
+}  // namespace marvane
