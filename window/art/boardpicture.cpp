@@ -1,0 +1,140 @@
+#include "boardpicture.h"
+
+#include <QPainter>
+#include <QTransform>
+#include <cmath>
+
+namespace marvane {
+
+namespace {
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kOlive = qRgb(128, 128, 0);
+constexpr QRgb kGreen = qRgb(0, 128, 0);
+constexpr QRgb kLime = qRgb(0, 255, 0);
+
+constexpr int kBevelWidth = 4;
+
+std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
+
+// Finds the first window lo - 4 < v < lo + 50 that holds v; 9 when none does.
+int firstWindow(const std::array<int, 8>& lows, int v) {
+    int n = 1;
+    while (n <= 8 && !(lows[index(n)] - 4 < v && v < lows[index(n)] + 50)) ++n;
+    return n;
+}
+
+void fill(QPainter& painter, int x, int y, int w, int h, QRgb colour) {
+    painter.fillRect(QRect(x, y, w, h), QColor(colour));
+}
+
+// A sunken frame around `face`: shadowed top and left, lit bottom and right, mitred corners.
+void paintBevel(QPainter& painter, const QRect& face) {
+    for (int ring = 0; ring < kBevelWidth; ++ring) {
+        const int l = face.left() - 1 - ring;
+        const int t = face.top() - 1 - ring;
+        const int r = face.right() + 1 + ring;
+        const int b = face.bottom() + 1 + ring;
+        // The outer rings are olive and the inner ones green, so the shadow deepens towards
+        // the face.
+        const QRgb shade = ring >= 2 ? kOlive : kGreen;
+        fill(painter, l, t, r - l, 1, shade);          // top, leaving the top-right corner pixel
+        fill(painter, l, t + 1, 1, b - t - 1, shade);  // left, leaving the bottom-left one
+        fill(painter, r, t, 1, b - t + 1, kLime);      // right
+        fill(painter, l, b, r - l + 1, 1, kLime);      // bottom
+    }
+}
+
+// Halfway between the end of one face and the start of the next.
+template <std::size_t N>
+int parting(const std::array<int, N>& starts, int extent, std::size_t n) {
+    return (starts[n] + extent - 1 + starts[n + 1]) / 2;
+}
+
+}  // namespace
+
+BoardPicture::BoardPicture(qreal devicePixelRatio)
+    : picture(QSize(qRound(kPictureSize.width() * devicePixelRatio),
+                    qRound(kPictureSize.height() * devicePixelRatio)),
+              QImage::Format_RGB32) {
+    picture.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&picture);
+    paintBoard(painter);
+}
+
+void BoardPicture::drawCounter(int row, int column, ColourCode colour) {
+    QPainter painter(&picture);
+    paintCounter(painter, row, column, colour);
+}
+
+QRect BoardPicture::counterBox(int row, int column) {
+    return QRect(SquareLeft[index(column)], SquareTop[index(row)], kCounterSize, kCounterSize);
+}
+
+QRect BoardPicture::faceRect(int row, int column) {
+    return QRect(FaceLeft[index(column)], FaceTop[index(row)], kFaceWidth, kFaceHeight);
+}
+
+void BoardPicture::paintBoard(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int w = kPictureSize.width();
+    const int h = kPictureSize.height();
+    fill(painter, 0, 0, w, h, kBlack);
+
+    // The lines parting the cells, and the frame on three sides; the right edge stays black
+    // from top to bottom, so no line reaches it.
+    fill(painter, 0, 0, w - 1, 1, kOlive);
+    fill(painter, 0, h - 1, w - 1, 1, kOlive);
+    fill(painter, 0, 0, 1, h, kOlive);
+    for (std::size_t n = 0; n + 1 < FaceLeft.size(); ++n) {
+        fill(painter, parting(FaceLeft, kFaceWidth, n), 0, 1, h, kOlive);
+        fill(painter, 0, parting(FaceTop, kFaceHeight, n), w - 1, 1, kOlive);
+    }
+
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 1; column <= 8; ++column) {
+            const QRect face = faceRect(row, column);
+            paintBevel(painter, face);
+            painter.fillRect(face, QColor(counterRgb(0)));
+        }
+    }
+    painter.restore();
+}
+
+void BoardPicture::paintCounter(QPainter& painter, int row, int column, ColourCode colour) {
+    // The disc is rasterised by hand, in device pixels: a pixel belongs to it when its centre
+    // lies inside the circle. That gives one exact, fully symmetric shape at every scale, where
+    // the raster engine's ellipse is a little lopsided at this size.
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF box = toDevice.mapRect(QRectF(counterBox(row, column)));
+    const int left = qRound(box.left());
+    const int top = qRound(box.top());
+    const int diameter = qRound(box.width());
+    const double radius = diameter / 2.0;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor fillColour(counterRgb(colour));
+    // Work in device pixels for the spans; the painter may carry a scale of its own.
+    painter.setTransform(toDevice.inverted(), true);
+    for (int j = 0; j < diameter; ++j) {
+        const double dy = j + 0.5 - radius;
+        const double halfWidth = std::sqrt(radius * radius - dy * dy);
+        // Pixel i is inside when |i + 0.5 - radius| <= halfWidth.
+        const int first = static_cast<int>(std::ceil(radius - halfWidth - 0.5));
+        const int last = diameter - 1 - first;
+        if (first <= last)
+            painter.fillRect(QRect(left + first, top + j, last - first + 1, 1), fillColour);
+    }
+    painter.restore();
+}
+
+std::optional<std::pair<int, int>> BoardPicture::squareFromPoint(int x, int y) {
+    const int column = firstWindow(SquareLeft, x);
+    const int row = firstWindow(SquareTop, y);
+    if (column > 8 || row > 8) return std::nullopt;
+    return std::make_pair(row, column);
+}
+
+}  // namespace marvane
