@@ -238,6 +238,7 @@ QString TMarvaneForm::readVersionCaption() const {
 }
 
 void TMarvaneForm::FormActivate() {
+    startUpDone_ = true;
     // A step that fails is reported and the rest still run, so the first game always starts.
     guarded([this] { setWindowTitle(readVersionCaption()); });
     WindowOptions loaded;
@@ -257,11 +258,13 @@ void TMarvaneForm::FormActivate() {
 }
 
 void TMarvaneForm::startUpOnce() {
-    if (startUpDone_) return;
-    startUpDone_ = true;
+    if (startUpDone_ || startUpQueued_) return;
+    startUpQueued_ = true;
     // After the event that showed or activated the window, so it is on screen and painted
     // behind any message box the start-up shows.
-    QTimer::singleShot(0, this, [this] { FormActivate(); });
+    QTimer::singleShot(0, this, [this] {
+        if (!startUpDone_) FormActivate();
+    });
 }
 
 void TMarvaneForm::showEvent(QShowEvent* event) {

@@ -144,6 +144,7 @@ private:
     SettingsStore store_;
     Game game_;
     bool startUpDone_ = false;
+    bool startUpQueued_ = false;
     bool closing_ = false;
 };
 

@@ -11,6 +11,8 @@ namespace marvane::test {
 
 namespace {
 
+constexpr int kRecordRate = 44100;
+
 QString pactl(const QStringList& arguments, bool* ok = nullptr) {
     QProcess process;
     process.start(QStringLiteral("pactl"), arguments);
@@ -65,8 +67,10 @@ QList<int> ourSinkInputs() {
 OutputRecorder::OutputRecorder() {
     parec_.start(QStringLiteral("parec"),
                  {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--format=s16le"),
-                  QStringLiteral("--channels=1"), QStringLiteral("--rate=44100"),
-                  QStringLiteral("--latency-msec=20"), QStringLiteral("--raw")});
+                  QStringLiteral("--channels=1"), QStringLiteral("--rate=%1").arg(kRecordRate),
+                  QStringLiteral("--latency-msec=50"), QStringLiteral("--raw")});
+    // Drained as it comes: a full pipe would stall parec and drop what the server sends it.
+    QObject::connect(&parec_, &QProcess::readyReadStandardOutput, [this] { readAvailable(); });
     parec_.waitForStarted();
 }
 
@@ -84,14 +88,28 @@ bool OutputRecorder::isRecording() const {
 }
 
 bool OutputRecorder::heardSound() {
-    pending_ += parec_.readAllStandardOutput();
-    const qsizetype samples = pending_.size() / 2;
-    for (qsizetype i = 0; i < samples && !heard_; ++i) {
-        // About -30 dBFS: far above the dither of silence, far below every sound of the game.
-        heard_ = std::abs(qFromLittleEndian<qint16>(pending_.constData() + 2 * i)) > 1000;
-    }
-    pending_.remove(0, samples * 2);
-    return heard_;
+    readAvailable();
+    return firstAudible_ >= 0;
 }
+
+qint64 OutputRecorder::audibleSpanMs() {
+    readAvailable();
+    return firstAudible_ < 0 ? 0 : (lastAudible_ - firstAudible_) * 1000 / kRecordRate;
+}
+
+void OutputRecorder::readAvailable() {
+    pending_ += parec_.readAllStandardOutput();
+    const qsizetype count = pending_.size() / 2;
+    for (qsizetype i = 0; i < count; ++i, ++samples_) {
+        if (isAudible(qFromLittleEndian<qint16>(pending_.constData() + 2 * i) / 32768.0f)) {
+            if (firstAudible_ < 0) firstAudible_ = samples_;
+            lastAudible_ = samples_;
+        }
+    }
+    pending_.remove(0, count * 2);
+}
+
+// About -30 dBFS: far above the dither of silence, far below the peaks of every sound of the game.
+bool isAudible(float sample) { return std::abs(sample) > 0.03f; }
 
 }  // namespace marvane::test

@@ -26,12 +26,21 @@ public:
     bool isRecording() const;
     // True once anything clearly audible has been recorded.
     bool heardSound();
+    // Milliseconds from the first to the last clearly audible sample recorded so far.
+    qint64 audibleSpanMs();
 
 private:
+    void readAvailable();
+
     QProcess parec_;
     QByteArray pending_;
-    bool heard_ = false;
+    qint64 samples_ = 0;
+    qint64 firstAudible_ = -1;
+    qint64 lastAudible_ = -1;
 };
+
+// Whether a sample of full scale 1.0 is clearly audible, as the recorder judges it.
+bool isAudible(float sample);
 
 }  // namespace marvane::test
 

@@ -14,6 +14,16 @@ namespace {
 const QString kShippedSounds = QStringLiteral(MARVANE_SOUND_DIR);
 QString shipped(const char* name) { return kShippedSounds + QLatin1Char('/') + name; }
 
+qint64 audibleSpanMs(const QString& fileName) {
+    const marvane::SoundClip clip = marvane::decodeSoundFile(fileName);
+    const auto first =
+        std::find_if(clip.samples.begin(), clip.samples.end(), marvane::test::isAudible);
+    const auto last =
+        std::find_if(clip.samples.rbegin(), clip.samples.rend(), marvane::test::isAudible);
+    return (clip.samples.rend() - last - 1 - (first - clip.samples.begin())) * 1000 /
+           clip.sampleRate;
+}
+
 // The null sink reports a sound finished one to three seconds late.
 int finishTimeout(const SoundPlayer& player) { return int(player.length()) + 3000; }
 
@@ -43,6 +53,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(recorder.heardSound(), finishTimeout(player));
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
         QCOMPARE(player.position(), player.length());
+        // The whole sound arrives, up to its last audible sample.
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleSpanMs() >= audibleSpanMs(player.fileName()) - 20,
+                                 5000);
         // Once drained, the stream is closed so that nothing wakes the program until the next play.
         QTRY_VERIFY_WITH_TIMEOUT(ourSinkInputs().isEmpty(), 5000);
     }
