@@ -1,0 +1,168 @@
+// The program's start-up and shutdown with the real settings store: what one run leaves, the
+// next run finds.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "KURL2.h"
+#include "link_launcher.h"
+#include "marvaneform.h"
+#include "modal.h"
+#include "settingswiring.h"
+
+using namespace marvane;
+using namespace marvane::test;
+
+namespace {
+
+struct RecordingLauncher : LinkLauncher {
+    QStringList opened;
+    void open(QWidget*, const QString& target) override { opened << target; }
+};
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir config_;
+
+    // One run of the program: a window whose start-up has run (the missing-sound prompt answered
+    // with Cancel, as the test folder has no sounds). Null if the first game never started.
+    std::unique_ptr<TMarvaneForm> startRun() {
+        auto form = std::make_unique<TMarvaneForm>(userSettingsStore());
+        answerNextModal([](QWidget*) {});
+        form->show();
+        const bool started =
+            QTest::qWaitFor([&] { return form->MessageBox->text() == "Position Your Piece"; });
+        return started ? std::move(form) : nullptr;
+    }
+
+    QString settingsFile() const { return config_.filePath("Corvath/Marvane.conf"); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
+    }
+
+    void init() { QFile::remove(settingsFile()); }
+
+    void captionComesFromTheProgramsOwnVersionInformation() {
+        auto form = startRun();
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QString("Marvane Version 1.4.0.0  by Corvath"));
+    }
+
+    void aFirstRunWithAnEmptyStoreStartsWithTheDefaults() {
+        auto form = startRun();
+        QVERIFY(form);
+        QVERIFY(!QFile::exists(settingsFile()));  // loading creates nothing
+        QCOMPARE(form->game().state().PlayerCount, 2);
+        QCOMPARE(form->Players->text(), QString("2 Players"));
+        QVERIFY(form->EasyButton->isHidden());
+        QVERIFY(form->StatusBar->isHidden());
+        QVERIFY(!form->Autoplay->isVisible());
+        QCOMPARE(form->Playerdelay->interval(), 1000);
+        QCOMPARE(form->GoBox->text(), QString("White"));
+        QCOMPARE(form->c2lab->text(), QString("Black"));
+        // No sound files beside the test: the prompt was shown and sound is off for the run.
+        QVERIFY(!form->Sound->isChecked() && !form->Sound->isEnabled());
+    }
+
+    void optionsAndColoursCarryIntoTheNextRunButThePlayersModeDoesNot() {
+        {
+            auto form = startRun();
+            QVERIFY(form);
+            QVERIFY(form);
+            form->redgreen->trigger();
+            form->Showrules();
+            form->ShowMenu->setChecked(true);
+            form->ShowStatus->setChecked(true);
+            form->Response->setValue(2500);
+            form->quitoptions();
+            form->PlayersClick();
+            QCOMPARE(form->game().state().PlayerCount, 1);
+            form->close();
+        }
+        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Corvath", "Marvane");
+        QCOMPARE(stored.value("C1").toString(), QString("3"));
+        QCOMPARE(stored.value("Response").toString(), QString("2500"));
+        auto form = startRun();
+        QVERIFY(form);
+        QCOMPARE(form->GoBox->text(), QString("Red"));
+        QCOMPARE(form->game().board(4, 4), 3);
+        QVERIFY(form->Autoplay->isVisible() && form->OptionsMenu->menuAction()->isVisible());
+        QVERIFY(!form->StatusBar->isHidden());
+        QCOMPARE(form->Playerdelay->interval(), 2500);
+        QCOMPARE(form->game().state().PlayerCount, 2);
+        QVERIFY(form->EasyButton->isHidden());
+    }
+
+    void closingWithTheOptionsPanelOpenSavesWhatItShows() {
+        {
+            auto form = startRun();
+            QVERIFY(form);
+            QVERIFY(form);
+            form->Options->click();
+            form->ShowStatus->setChecked(true);
+            form->Response->setValue(3330);
+            form->SpeedButton1->click();  // "quit", panel still open
+            QVERIFY(!form->isVisible());
+        }
+        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Corvath", "Marvane");
+        QCOMPARE(stored.value("Status").toString(), QString("1"));
+        QCOMPARE(stored.value("Response").toString(), QString("3330"));
+        QCOMPARE(stored.value("Sound").toString(), QString("0"));  // disabled and unticked
+    }
+
+    void aCorruptStoreGivesTheDefaultsAndTheGameStarts() {
+        QDir().mkpath(config_.filePath("Corvath"));
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x00\xff[General\nC1=@Variant(garbage\nResponse=@ByteArray(\x01)\n", 60);
+        file.close();
+        SeenBox error;
+        auto form = std::make_unique<TMarvaneForm>(userSettingsStore());
+        answerNextModal([&](QWidget* modal) {
+            // Whatever the store makes of it: an error box first, or straight to the prompt.
+            if (auto* box = qobject_cast<QMessageBox*>(modal);
+                box && box->windowTitle() == "Marvane")
+                error.text = box->text();
+            if (!error.text.isEmpty()) answerNextModal([](QWidget*) {});
+        });
+        form->show();
+        QTRY_VERIFY(form->MessageBox->text() == "Position Your Piece");
+        QCOMPARE(form->game().board(4, 4), form->game().state().C1);
+        QVERIFY(isCounterColour(form->game().state().C1));
+    }
+
+    void helpCommandsOpenTheMakersAddressesWhileTheLinksStayHidden() {
+        RecordingLauncher launcher;
+        LinkLauncher* before = TKURL2::setLauncher(&launcher);
+        auto form = startRun();
+        QVERIFY(form);
+        QVERIFY(form->web->isHidden() || !form->web->isVisible());
+        form->VisitourWebsite1->trigger();
+        form->ContactCorvath1->trigger();
+        TKURL2::setLauncher(before);
+        QCOMPARE(launcher.opened.size(), 2);
+        QCOMPARE(launcher.opened[0], form->web->URLorEMAIL());
+        QVERIFY(launcher.opened[0].startsWith("http"));
+        QCOMPARE(launcher.opened[1], "mailto:" + form->email->URLorEMAIL());
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "startup_test.moc"
