@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "KURL2.h"
 #include "boardimage.h"
@@ -95,7 +96,18 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QRect& geometry
     box->setGeometry(geometry);
     box->setChecked(checked);
     box->setFont(pixelFont("MS Sans Serif", 16));
-    setTextColour(box, Qt::white, Qt::black);
+    // White caption on black, and a white box with a black tick so the box itself shows.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    // The stand-in face runs a little wider than the original; never cut a caption short.
+    const int room = parent->width() - geometry.left();
+    box->resize(
+        std::clamp(box->sizeHint().width(), geometry.width(), std::max(room, geometry.width())),
+        geometry.height());
     return box;
 }
 
@@ -259,7 +271,12 @@ void TMarvaneForm::buildOptionPanel(QWidget* client) {
     Response->setGroupSeparatorShown(false);
     Response->setValue(1000);
     Response->setFont(pixelFont("MS Sans Serif", 16));
-    setTextColour(Response, Qt::white, Qt::black);
+    QPalette spin = Response->palette();
+    spin.setColor(QPalette::Base, Qt::black);
+    spin.setColor(QPalette::Text, Qt::white);
+    spin.setColor(QPalette::Button, QColor(192, 192, 192));
+    spin.setColor(QPalette::ButtonText, Qt::black);
+    Response->setPalette(spin);
     responseedit = Response->findChild<QLineEdit*>();
     if (responseedit) responseedit->setObjectName("responseedit");
     Label24 = makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
