@@ -1,0 +1,1 @@
+# install rules and packages: filled in by its component
