@@ -1,30 +1,136 @@
 #include "boardimage.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
+
+#include "boardaccessible.h"
 
 namespace marvane {
 
-BoardImage::BoardImage(QWidget* parent) : QWidget(parent) {
+BoardImage::BoardImage(QWidget* parent)
+    : QWidget(parent), picture_(std::make_unique<BoardPicture>(devicePixelRatioF())) {
     setObjectName("Image3");
     setFixedSize(BoardPicture::kImageAreaSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Board");
+    setAccessibleDescription("The eight by eight board");
+    installBoardAccessibility();
 }
 
 void BoardImage::drawCounter(int row, int column, ColourCode colour) {
-    picture_.drawCounter(row, column, colour);
+    picture_->drawCounter(row, column, colour);
+    shown_[row - 1][column - 1] = colour;
     update(BoardPicture::counterBox(row, column).translated(BoardPicture::kPictureOffset));
+    notifySquareChanged(this, row, column);
+}
+
+// The picture is the position, painted counter by counter; only a change of screen resolution
+// paints it afresh, from what it showed.
+void BoardImage::rebuildPicture(qreal devicePixelRatio) {
+    picture_ = std::make_unique<BoardPicture>(devicePixelRatio);
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column)
+            if (shown_[row - 1][column - 1] != 0)
+                picture_->drawCounter(row, column, shown_[row - 1][column - 1]);
+    update();
+}
+
+QRect BoardImage::focusRect() const {
+    return BoardPicture::faceRect(focusRow_, focusColumn_)
+        .adjusted(-2, -2, 2, 2)
+        .translated(BoardPicture::kPictureOffset);
+}
+
+void BoardImage::setFocusSquare(int row, int column) {
+    row = std::clamp(row, 1, 8);
+    column = std::clamp(column, 1, 8);
+    if (row == focusRow_ && column == focusColumn_) return;
+    const QRect before = focusRect();
+    focusRow_ = row;
+    focusColumn_ = column;
+    update(before.adjusted(-2, -2, 2, 2));
+    update(focusRect().adjusted(-2, -2, 2, 2));
+    notifyFocusSquare(this, row, column);
 }
 
 void BoardImage::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another resolution: paint the picture afresh at the new one.
+    if (!qFuzzyCompare(picture_->image().devicePixelRatio(), devicePixelRatioF())) {
+        rebuildPicture(devicePixelRatioF());
+        return;
+    }
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    painter.drawImage(BoardPicture::kPictureOffset, picture_.image());
+    painter.drawImage(BoardPicture::kPictureOffset, picture_->image());
+    if (hasFocus()) {
+        // Over the picture, never into it: the picture stays the position.
+        QPen pen(QColor(255, 255, 0), 2, Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(focusRect());
+    }
 }
 
 void BoardImage::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (onPress) onPress(at.x(), at.y());
+}
+
+void BoardImage::keyPressEvent(QKeyEvent* event) {
+    if (isBusy && isBusy()) return;  // swallowed: nothing moves while a move is worked out
+    const int key = event->key();
+    if (key >= Qt::Key_A && key <= Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
+        typedColumn_ = key - Qt::Key_A + 1;
+        return;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_8 && typedColumn_ != 0) {
+        setFocusSquare(key - Qt::Key_1 + 1, typedColumn_);
+        typedColumn_ = 0;
+        return;
+    }
+    typedColumn_ = 0;
+    switch (key) {
+        case Qt::Key_Left:
+            setFocusSquare(focusRow_, focusColumn_ - 1);
+            break;
+        case Qt::Key_Right:
+            setFocusSquare(focusRow_, focusColumn_ + 1);
+            break;
+        case Qt::Key_Up:
+            setFocusSquare(focusRow_ - 1, focusColumn_);
+            break;
+        case Qt::Key_Down:
+            setFocusSquare(focusRow_ + 1, focusColumn_);
+            break;
+        case Qt::Key_Home:
+            setFocusSquare(focusRow_, 1);
+            break;
+        case Qt::Key_End:
+            setFocusSquare(focusRow_, 8);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (onActivate) onActivate(focusRow_, focusColumn_);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void BoardImage::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(focusRect().adjusted(-2, -2, 2, 2));
+}
+
+void BoardImage::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    typedColumn_ = 0;
+    update(focusRect().adjusted(-2, -2, 2, 2));
 }
 
 }  // namespace marvane

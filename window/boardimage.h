@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <memory>
 
 #include "boardpicture.h"
 
@@ -9,26 +11,48 @@ namespace marvane {
 
 // `Image3`: shows the board picture unscaled, centred in its 417 x 433 area, and reports every
 // mouse press (of any button) with its position in the area's own pixels.
+//
+// It can also be played from the keyboard: it holds a focus square, drawn over the picture while
+// the board has the keyboard focus; arrows, Home and End move it, a letter a-h and a digit 1-8
+// jump to a column and row, and Space or Enter play it.
 class BoardImage : public QWidget {
     Q_OBJECT
 
 public:
     explicit BoardImage(QWidget* parent = nullptr);
 
-    BoardPicture& picture() { return picture_; }
-    const BoardPicture& picture() const { return picture_; }
+    BoardPicture& picture() { return *picture_; }
+    const BoardPicture& picture() const { return *picture_; }
 
     // Paints a counter into the picture and schedules the repaint of that square.
     void drawCounter(int row, int column, ColourCode colour);
+    // What the picture shows on a square, for assistive technology.
+    ColourCode shownColour(int row, int column) const { return shown_[row - 1][column - 1]; }
+
+    int focusRow() const { return focusRow_; }
+    int focusColumn() const { return focusColumn_; }
+    void setFocusSquare(int row, int column);
 
     std::function<void(int x, int y)> onPress;
+    std::function<void(int row, int column)> onActivate;  // Space or Enter on the focus square
+    std::function<bool()> isBusy;                         // keys do nothing while true
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    BoardPicture picture_;
+    QRect focusRect() const;
+    void rebuildPicture(qreal devicePixelRatio);
+
+    std::unique_ptr<BoardPicture> picture_;
+    std::array<std::array<ColourCode, 8>, 8> shown_{};
+    int focusRow_ = 4;
+    int focusColumn_ = 4;
+    int typedColumn_ = 0;  // a letter a-h typed, waiting for its row digit
 };
 
 }  // namespace marvane

@@ -1,5 +1,6 @@
 #include "marvaneform.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -21,6 +23,7 @@
 
 #include "KURL2.h"
 #include "appicon.h"
+#include "boardaccessible.h"
 #include "boardimage.h"
 #include "buttonart.h"
 #include "fonts.h"
@@ -62,6 +65,18 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, QWidget* parent)
     buildOptionPanel(client);  // last, so it lies in front of the controls it covers
     buildMenu();
     buildStatusBar();
+
+    // These work whether or not the menu bar is shown.
+    const std::pair<QKeySequence, void (TMarvaneForm::*)()> shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMarvaneForm::restartClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick},
+        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick}};
+    for (auto [keys, handler] : shortcuts) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, handler] { guarded([&] { (this->*handler)(); }); });
+    }
+    Image3->setFocus();
 
     Playerdelay = new QTimer(this);
     Playerdelay->setObjectName("Playerdelay");
@@ -146,7 +161,9 @@ void TMarvaneForm::PlayersClick() {
 // --- Panels and menus ---
 
 void TMarvaneForm::quitoptions() {
+    const bool focusInPanel = OptionPanel->isAncestorOf(QApplication::focusWidget());
     OptionPanel->hide();
+    if (focusInPanel) Image3->setFocus();
     // A whole number typed into the edit box counts; any other text falls back to the last
     // valid position, which the box then shows again.
     Response->interpretText();
@@ -166,7 +183,10 @@ void TMarvaneForm::RulesClick() {
     RulesPanel->show();
 }
 
-void TMarvaneForm::QuitRulesClick() { RulesPanel->hide(); }
+void TMarvaneForm::QuitRulesClick() {
+    RulesPanel->hide();
+    Image3->setFocus();
+}
 
 void TMarvaneForm::HideMenuClick() {
     HelpMenu->menuAction()->setVisible(false);
@@ -306,10 +326,10 @@ void TMarvaneForm::showText(Box box, std::string_view text) {
     const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     switch (box) {
         case Box::MessageBox:
-            MessageBox->setText(value);
+            announce(MessageBox, value);
             break;
         case Box::GoBox:
-            GoBox->setText(value);
+            announce(GoBox, value);
             break;
         case Box::MoveBox:
             MoveBox->setText(value);
@@ -329,12 +349,25 @@ void TMarvaneForm::showText(Box box, std::string_view text) {
         case Box::C1Lab:
             C1Lab->setText(value);
             C1Lab->adjustSize();
+            WhiteScore->setAccessibleName(value + " score");
             break;
         case Box::c2lab:
             c2lab->setText(value);
             c2lab->adjustSize();
+            BlackScore->setAccessibleName(value + " score");
             break;
     }
+}
+
+// The turn line and the result are spoken when they change, not only when visited.
+void TMarvaneForm::announce(QLineEdit* box, const QString& text) {
+    const bool changed = box->text() != text;
+    box->setText(text);
+    if (!changed) return;
+    QAccessibleValueChangeEvent valueChanged(box, text);
+    sendAccessibleEvent(&valueChanged);
+    QAccessibleEvent alert(box, QAccessible::Alert);
+    sendAccessibleEvent(&alert);
 }
 
 void TMarvaneForm::showGoBox(bool visible) { GoBox->setVisible(visible); }

@@ -137,6 +137,7 @@ private:
     void buildMenu();
     void buildStatusBar();
     void startUpOnce();
+    void announce(QLineEdit* box, const QString& text);
     // Runs `handler`, reporting any error in the error box so none reaches the event loop.
     void guarded(const std::function<void()>& handler);
     QString readVersionCaption() const;

@@ -60,6 +60,7 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     button->setGeometry(geometry);
     button->setText(caption);
     button->setToolTip(hint);
+    button->setAccessibleDescription(hint.isEmpty() ? caption : hint);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -95,6 +96,7 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QRect& geometry
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setChecked(checked);
+    box->setAccessibleName(caption.trimmed());
     box->setFont(pixelFont("MS Sans Serif", 16));
     // White caption on black, and a white box with a black tick so the box itself shows.
     QPalette palette = box->palette();
@@ -152,6 +154,9 @@ void TMarvaneForm::buildBoard(QWidget* client) {
     Image3 = new BoardImage(Panel1);
     Image3->move(4, 4);
     Image3->onPress = [this](int x, int y) { Image3MouseDown(x, y); };
+    // A key on the focus square plays it just as a press on it would.
+    Image3->onActivate = [this](int row, int column) { game_.pressSquare(row, column); };
+    Image3->isBusy = [this] { return game_.moveInProgress(); };
 }
 
 void TMarvaneForm::buildControls(QWidget* client) {
@@ -204,6 +209,15 @@ void TMarvaneForm::buildControls(QWidget* client) {
     remain = makeBox(client, "remain", {688, 376, 33, 28}, "", sans16, true);
     Edit3 = makeBox(client, "Edit3", {688, 408, 33, 28}, "", sans16, true);
     Edit3->setReadOnly(false);  // it takes typing, which changes nothing
+
+    const std::pair<QLineEdit*, const char*> names[] = {{MessageBox, "Message"},
+                                                        {GoBox, "To play"},
+                                                        {MoveBox, "Moves"},
+                                                        {WhiteScore, "White score"},
+                                                        {BlackScore, "Black score"},
+                                                        {remain, "Remaining"},
+                                                        {Edit3, "Won"}};
+    for (auto [box, name] : names) box->setAccessibleName(name);
 }
 
 void TMarvaneForm::buildRulesPanel(QWidget* client) {
@@ -215,6 +229,7 @@ void TMarvaneForm::buildRulesPanel(QWidget* client) {
     Label8 = makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
                        pixelFont("Balthazar", 27), text);
     Label8->adjustSize();
+    RulesPanel->setAccessibleName("The Rules of Marvane");
     QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
                            pixelFont("Balthazar", 27), text);
     connect(QuitRules, &QToolButton::clicked, this,
@@ -282,6 +297,9 @@ void TMarvaneForm::buildOptionPanel(QWidget* client) {
     Label24 = makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
                         pixelFont("MS Sans Serif", 16));
     Label24->adjustSize();
+    Response->setAccessibleName("Response time");
+    Response->setAccessibleDescription("Milliseconds before the computer moves");
+    OptionPanel->setAccessibleName("Marvane Options");
 
     Sound = makeCheckBox(OptionPanel, "Sound", {24, 104, 145, 41}, "      Sound effects", true);
     Sound->setToolTip("Turn sound effects On or Off");

@@ -1,0 +1,212 @@
+// Playing without a mouse, and what assistive technology sees of the window.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include "boardaccessible.h"
+#include "boardimage.h"
+#include "marvaneform.h"
+#include "modal.h"
+
+using namespace marvane;
+using namespace marvane::test;
+
+namespace {
+
+// The window, with the sound requests written down instead of played.
+class RecordingForm : public TMarvaneForm {
+public:
+    QStringList sounds;
+    void requestSound(marvane::Sound sound) override {
+        static const char* names[] = {"OK", "Full", "Bad", "Won"};
+        sounds << names[static_cast<int>(sound)];
+    }
+};
+
+std::unique_ptr<RecordingForm> openedForm() {
+    auto form = std::make_unique<RecordingForm>();
+    answerNextModal([](QWidget*) {});  // no sound files beside the test: Cancel the prompt
+    form->show();
+    if (!QTest::qWaitFor([&] { return form->MessageBox->text() == "Position Your Piece"; })) {
+        qWarning("the first game did not start");
+        return nullptr;
+    }
+    form->activateWindow();  // the closed prompt may leave no window active
+    if (!QTest::qWaitForWindowActive(form.get())) return nullptr;
+    form->sounds.clear();
+    return form;
+}
+
+QList<QAccessibleEvent*> seenEvents;
+void recordEvent(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Alert || event->type() == QAccessible::NameChanged)
+        seenEvents << new QAccessibleEvent(event->object(), event->type());
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBoardHasTheFocusWhenTheWindowOpensAndIsTheFirstTabStop() {
+        auto form = openedForm();
+        QVERIFY(form);
+        QCOMPARE(QApplication::focusWidget(), form->Image3);
+        QVERIFY(form->Image3->focusPolicy() & Qt::TabFocus);
+        form->Showrules();  // the options panel's controls come after the board
+        QWidget* next = form->Image3->nextInFocusChain();
+        while (next != form->Image3 && !(next->isVisible() && (next->focusPolicy() & Qt::TabFocus)))
+            next = next->nextInFocusChain();
+        QVERIFY(next == form->Image3 || form->OptionPanel->isAncestorOf(next));
+    }
+
+    void arrowsHomeEndAndLetterDigitMoveTheFocusSquare() {
+        auto form = openedForm();
+        QVERIFY(form);
+        BoardImage* board = form->Image3;
+        auto at = [&] { return std::make_pair(board->focusRow(), board->focusColumn()); };
+        const QImage before = board->picture().image();
+        QTest::keyClick(board, Qt::Key_Right);
+        QCOMPARE(at(), std::make_pair(4, 5));
+        QTest::keyClick(board, Qt::Key_Up);
+        QCOMPARE(at(), std::make_pair(3, 5));
+        QTest::keyClick(board, Qt::Key_Home);
+        QCOMPARE(at(), std::make_pair(3, 1));
+        QTest::keyClick(board, Qt::Key_Left);  // stays at the edge
+        QCOMPARE(at(), std::make_pair(3, 1));
+        QTest::keyClick(board, Qt::Key_End);
+        QCOMPARE(at(), std::make_pair(3, 8));
+        QTest::keyClicks(board, "c6");
+        QCOMPARE(at(), std::make_pair(6, 3));
+        QTest::keyClicks(board, "9h1");  // a digit without a letter does nothing
+        QCOMPARE(at(), std::make_pair(1, 8));
+        QCOMPARE(board->picture().image(), before);  // drawn over the picture, not into it
+    }
+
+    void theFocusSquareShowsOnlyWhileTheBoardHasTheFocus() {
+        auto form = openedForm();
+        QVERIFY(form);
+        auto yellowPixels = [&] {
+            const QImage shot = form->Image3->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x) n += shot.pixel(x, y) == qRgb(255, 255, 0);
+            return n;
+        };
+        QVERIFY(yellowPixels() > 50);
+        form->Edit3->setFocus();
+        QCOMPARE(yellowPixels(), 0);
+        QTest::mouseClick(form->Image3, Qt::LeftButton, {}, QPoint(3, 3));  // between squares
+        QCOMPARE(QApplication::focusWidget(), form->Image3);
+        QCOMPARE(form->MoveBox->text(), QString());  // and nothing else happened
+    }
+
+    void spaceOrEnterPlayTheFocusSquareLikeAClick() {
+        auto form = openedForm();
+        QVERIFY(form);
+        QTest::keyClicks(form->Image3, "e3");
+        QTest::keyClick(form->Image3, Qt::Key_Return);
+        QCOMPARE(form->game().board(3, 5), 1);
+        QCOMPARE(form->sounds, QStringList{"OK"});
+        form->sounds.clear();
+        QTest::keyClick(form->Image3, Qt::Key_Space);  // now occupied
+        QCOMPARE(form->sounds, (QStringList{"Full", "Bad"}));
+        form->sounds.clear();
+        QTest::keyClicks(form->Image3, "a1");
+        QTest::keyClick(form->Image3, Qt::Key_Enter);
+        QCOMPARE(form->sounds, QStringList{"Bad"});
+        QCOMPARE(form->game().state().MovesMade, 1);
+    }
+
+    void keysDoNothingWhileAMoveIsWorkedOut() {
+        auto form = openedForm();
+        QVERIFY(form);
+        QTimer::singleShot(0, form.get(), [&] {
+            QVERIFY(form->game().moveInProgress());
+            QTest::keyClick(form->Image3, Qt::Key_Down);
+            QTest::keyClick(form->Image3, Qt::Key_Return);
+        });
+        form->Image3MouseDown(240, 140);  // (3,5)
+        QCOMPARE(form->Image3->focusRow(), 4);
+        QCOMPARE(form->game().state().MovesMade, 1);
+        QCOMPARE(form->sounds, QStringList{"OK"});
+    }
+
+    void shortcutsWorkWithTheMenuBarHidden() {
+        auto form = openedForm();
+        QVERIFY(form);
+        QVERIFY(!form->Autoplay->isVisible());
+        form->Image3MouseDown(240, 140);
+        QCOMPARE(form->game().state().MovesMade, 1);
+        QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(form->game().state().MovesMade, 0);
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QVERIFY(!form->RulesPanel->isHidden());
+        form->QuitRulesClick();
+        QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!form->isVisible());
+    }
+
+    void controlsHaveAccessibleNamesAndDescriptions() {
+        RecordingForm form;
+        auto name = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        auto description = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+        };
+        QCOMPARE(name(form.FinishButton), QString("finish"));
+        QCOMPARE(description(form.FinishButton), QString("Who won ?"));
+        QCOMPARE(name(form.Sound), QString("Sound effects"));
+        QCOMPARE(description(form.Sound), QString("Turn sound effects On or Off"));
+        QCOMPARE(name(form.GoBox), QString("To play"));
+        QCOMPARE(name(static_cast<QWidget*>(form.Response)), QString("Response time"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Image3)->role(), QAccessible::Table);
+    }
+
+    void theBoardIsATableOfSquaresThatFollowsTheGame() {
+        auto form = openedForm();
+        QVERIFY(form);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form->Image3);
+        QAccessibleTableInterface* table = board->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 8);
+        QCOMPARE(board->childCount(), 64);
+        auto cell = [&](int row, int column) {
+            return table->cellAt(row - 1, column - 1)->text(QAccessible::Name);
+        };
+        QCOMPARE(cell(4, 5), QString("row 4, column 5: Black"));
+        QCOMPARE(cell(4, 6), QString("row 4, column 6: empty"));
+        QCOMPARE(board->indexOfChild(table->cellAt(3, 5)), 3 * 8 + 5);
+        form->Image3MouseDown(270 + 20, 168 + 20);  // (4,6) captures (4,5)
+        QCOMPARE(cell(4, 5), QString("row 4, column 5: White"));
+        QCOMPARE(cell(4, 6), QString("row 4, column 6: White"));
+    }
+
+    void theTurnLineAndTheResultAreAnnouncedWhenTheyChange() {
+        auto form = openedForm();
+        QVERIFY(form);
+        auto previous = setAccessibleEventSink(recordEvent);
+        form->Image3MouseDown(240, 140);
+        form->FinishButtonClick();
+        setAccessibleEventSink(previous);
+        int goBox = 0, message = 0, squares = 0;
+        for (QAccessibleEvent* e : std::as_const(seenEvents)) {
+            goBox += e->object() == form->GoBox && e->type() == QAccessible::Alert;
+            message += e->object() == form->MessageBox && e->type() == QAccessible::Alert;
+            squares += e->object() == form->Image3 && e->type() == QAccessible::NameChanged;
+        }
+        qDeleteAll(seenEvents);
+        seenEvents.clear();
+        QCOMPARE(goBox, 1);    // "White" to "Black"
+        QCOMPARE(message, 1);  // the result
+        QCOMPARE(squares, 2);  // the captured counter and the new one
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
