@@ -35,6 +35,14 @@ QString textAt(const void* at, quint32 length) {
     return text;
 }
 
+// How many of `length` characters at `at` lie inside `block`. A value typed as binary data
+// reports its length in bytes, which read as characters would reach twice as far.
+quint32 charactersWithin(std::span<const std::byte> block, const void* at, quint32 length) {
+    const auto* begin = static_cast<const std::byte*>(at);
+    const auto available = static_cast<std::size_t>(block.data() + block.size() - begin) / 2;
+    return static_cast<quint32>(std::min<std::size_t>(length, available));
+}
+
 }  // namespace
 
 QString versionStringPath(quint16 language, quint16 codePage, const QString& name) {
@@ -62,7 +70,7 @@ void readVersionStrings(std::span<const std::byte> block, QStringList& categorie
         }
         if (length == 0) continue;
         categories.append(name);
-        strings.append(textAt(value, length));
+        strings.append(textAt(value, charactersWithin(block, value, length)));
     }
 }
 

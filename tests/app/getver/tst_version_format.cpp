@@ -205,6 +205,26 @@ private slots:
         QCOMPARE(readBlock(block).strings.value(3), QString("Marvane"));
     }
 
+    void aStringTypedAsBinaryIsNeverReadPastTheBlock() {
+        // A value of type 0 counts bytes; read as that many characters it would reach twice as
+        // far. Here it ends the block, without a terminating zero, and other bytes follow.
+        getver::VersionTable table = testimages::programTable();
+        table.strings = {{u"CompanyName", u"AB"}};
+        getver::VersionNode root = getver::versionTree(table);
+        std::swap(root.children[0], root.children[1]);  // the string table last
+        getver::VersionNode& company = root.children[1].children[0].children[0];
+        company.text = false;
+        company.value.resize(4);  // "AB" without its zero
+        company.valueLength = 4;
+        const Bytes block = getver::serialize(root);
+        Bytes buffer = block;
+        buffer.resize(block.size() + 16, std::byte{'Z'});
+
+        const Strings read = readBlock(std::span(buffer).first(block.size()));
+        QCOMPARE(read.categories, QStringList{"CompanyName"});
+        QCOMPARE(read.strings, QStringList{"AB"});
+    }
+
     void aNodeOverrunningItsParentEndsTheSearch() {
         Bytes block = programBlock();
         const std::size_t node = findKey(block, u"FileVersion") - 6;
