@@ -14,9 +14,10 @@ namespace {
 // A stream loses its first few milliseconds while the server fits it into the running output;
 // a click that lives in those milliseconds would go unheard.
 constexpr int kLeadMs = 40;
-// The device is handed the whole sound before it has played it. The sink buffer is kept this
-// short, and every sound is followed by more silence than that, so when the last byte has been
-// handed over, everything audible has been played; the silence is what a restart may cut.
+// The sink reports the end of a sound when its last byte enters the server's buffer, up to a
+// buffer's length before it is heard. The buffer is kept this short and every sound is followed
+// by more silence than that, so at the reported end everything audible has been played and a
+// restart cuts only silence.
 constexpr int kSinkBufferMs = 100;
 constexpr int kPaddingMs = 250;
 // After the last byte has been handed over, the stream is kept open this long so that the

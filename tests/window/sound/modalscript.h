@@ -28,7 +28,9 @@ private:
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog || !dialog->isVisible() || dialog == last_ || next_ >= steps_.size()) return;
         last_ = dialog;
-        steps_[next_++](dialog);
+        // Run apart from the poll, so that a dialog that opens another one inside its answer
+        // (a warning of the file dialog, say) is still seen and answered.
+        QTimer::singleShot(0, dialog, [step = steps_[next_++], dialog] { step(dialog); });
     }
 
     std::vector<Step> steps_;

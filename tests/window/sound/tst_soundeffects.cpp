@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -81,7 +82,10 @@ ModalScript::Step pickFile(FileDialogSeen& seen, const QString& file) {
         if (file.isEmpty()) {
             fileDialog->reject();
         } else {
-            fileDialog->selectFile(file);
+            // Typed into the file name box, as a user would: selectFile() leaves a focused box as
+            // it is.
+            auto* edit = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (edit) edit->setText(file);
             static_cast<QDialog*>(fileDialog)->accept();  // as the Open button does
         }
     };

@@ -92,18 +92,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
     }
 
-    void differentSoundsPlayTogether() {
-        SoundPlayer won;
-        SoundPlayer bad;
-        won.open(shipped("Won.wav"));
-        bad.open(shipped("Bad.wav"));
-        won.play();
-        bad.play();
-        QVERIFY(won.isPlaying());
-        QVERIFY(bad.isPlaying());
-        QCOMPARE(ourSinkInputs().size(), 2);
-    }
-
     void closingStopsTheSoundAndAClosedPlayerIsSilent() {
         SoundPlayer player;
         player.open(shipped("Won.wav"));
