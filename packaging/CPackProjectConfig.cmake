@@ -1,0 +1,10 @@
+# Read by cpack for every package it makes. Without dpkg-shlibdeps (and file, which finds the
+# programs to scan) CPack quietly leaves the library dependencies out of the .deb; refuse that.
+if(CPACK_GENERATOR STREQUAL "DEB")
+  foreach(tool dpkg-shlibdeps file)
+    find_program(_marvane_tool_${tool} ${tool})
+    if(NOT _marvane_tool_${tool})
+      message(FATAL_ERROR "Making the .deb needs ${tool}: apt-get install dpkg-dev file")
+    endif()
+  endforeach()
+endif()
