@@ -131,7 +131,9 @@ private slots:
         QDir().mkpath(config_.filePath("Corvath"));
         QFile file(settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\x00\xff[General\nC1=@Variant(garbage\nResponse=@ByteArray(\x01)\n", 60);
+        static const char garbage[] =
+            "\x00\xff[General\nC1=@Variant(garbage\nResponse=@ByteArray(\x01)\n";
+        file.write(garbage, sizeof garbage - 1);
         file.close();
         SeenBox error;
         auto form = std::make_unique<TMarvaneForm>(userSettingsStore());
