@@ -12,13 +12,14 @@ namespace marvane {
 
 BoardImage::BoardImage(QWidget* parent)
     : QWidget(parent), picture_(std::make_unique<BoardPicture>(devicePixelRatioF())) {
+    // Before anything can ask for the board's accessible interface, which is then cached.
+    installBoardAccessibility();
     setObjectName("Image3");
     setFixedSize(BoardPicture::kImageAreaSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Board");
     setAccessibleDescription("The eight by eight board");
-    installBoardAccessibility();
 }
 
 void BoardImage::drawCounter(int row, int column, ColourCode colour) {
