@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${MARVANE_BUILD_DIR:-build}
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
           fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript)
-TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils)
+TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream)
 
 install_missing() {
     local missing=() p
