@@ -1,0 +1,333 @@
+// marvane_xwatch: watches an X display from outside a program, so the program and the floor are
+// timed the same way and neither needs any hook.
+//
+// It asks the X server (DAMAGE extension, raw rectangles on the root window) for every area that
+// any client draws, and for every window that is mapped (SubstructureNotify on the root). Qt maps
+// its windows with no background, so the server draws nothing of its own on map: the first damage
+// inside a newly mapped window is the program's own first flush.
+//
+//   marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace] -- PROGRAM [ARGS...]
+//     Starts PROGRAM and prints, in milliseconds from just before exec: when its window was mapped,
+//     when its first pixels arrived, when every pixel of the window had been drawn at least once
+//     (the first paint is done), and the last drawing before M ms of quiet (settled). PROGRAM is
+//     left running, its output going to FILE; its pid and window id are printed too. --trace lists
+//     every damaged area on the standard error.
+//
+//   marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S]
+//     Prints "ready" once watching, then times the drawing inside window W: from its first
+//     damage to its last one before M ms of quiet, and the CPU time that all threads of P used in
+//     between (from /proc/P/task/*/schedstat, in nanoseconds).
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+Clock::duration milliseconds(double ms) {
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(ms));
+}
+
+double msSince(Clock::time_point start, Clock::time_point t) {
+    return std::chrono::duration<double, std::milli>(t - start).count();
+}
+
+[[noreturn]] void fail(const std::string& message) {
+    std::fprintf(stderr, "marvane_xwatch: %s\n", message.c_str());
+    std::exit(2);
+}
+
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The connection, the root window and the damage event code.
+struct Display {
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+    std::uint8_t damageEvent = 0;
+
+    Display() {
+        connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(connection)) fail("cannot open the display");
+        // The watched program must not inherit the watcher's connection.
+        fcntl(xcb_get_file_descriptor(connection), F_SETFD, FD_CLOEXEC);
+        root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+
+        const xcb_query_extension_reply_t* damage =
+            xcb_get_extension_data(connection, &xcb_damage_id);
+        if (!damage || !damage->present) fail("the X server has no DAMAGE extension");
+        damageEvent = damage->first_event + XCB_DAMAGE_NOTIFY;
+        free(xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1),
+                                            nullptr));
+
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+        xcb_damage_create(connection, xcb_generate_id(connection), root,
+                          XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        // A round trip, so that everything drawn from now on is reported.
+        free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    }
+    ~Display() { xcb_disconnect(connection); }
+
+    // The next event, or nullptr when none arrived before `deadline`.
+    xcb_generic_event_t* next(Clock::time_point deadline) {
+        for (;;) {
+            if (auto* event = xcb_poll_for_event(connection)) return event;
+            if (xcb_connection_has_error(connection)) fail("the X connection broke");
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                    .count();
+            if (left <= 0) return nullptr;
+            pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
+            poll(&fd, 1, static_cast<int>(std::min<long long>(left, 50)));
+        }
+    }
+
+    std::optional<Rect> rootGeometry(xcb_window_t window) {
+        auto* geometry =
+            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+        if (!geometry) return std::nullopt;
+        auto* translated = xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr);
+        Rect rect{geometry->x, geometry->y, geometry->width, geometry->height};
+        if (translated) {
+            rect.x = translated->dst_x;
+            rect.y = translated->dst_y;
+        }
+        free(geometry);
+        free(translated);
+        return rect;
+    }
+
+    // The window's _NET_WM_PID, or -1.
+    long windowPid(xcb_window_t window) {
+        static const char kName[] = "_NET_WM_PID";
+        auto* atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
+        if (!atom || atom->atom == XCB_ATOM_NONE) {
+            free(atom);
+            return -1;
+        }
+        auto* property = xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, window, atom->atom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        free(atom);
+        long pid = -1;
+        if (property && xcb_get_property_value_length(property) == 4)
+            pid = *static_cast<std::uint32_t*>(xcb_get_property_value(property));
+        free(property);
+        return pid;
+    }
+};
+
+// Which pixels of a window have been drawn at least once.
+class Coverage {
+public:
+    explicit Coverage(Rect window)
+        : window_(window), drawn_(static_cast<std::size_t>(window.width) * window.height) {}
+
+    // Adds a damaged area in root coordinates; true when it touched the window.
+    bool add(const xcb_rectangle_t& area) {
+        const int left = std::max<int>(area.x, window_.x);
+        const int top = std::max<int>(area.y, window_.y);
+        const int right = std::min<int>(area.x + area.width, window_.x + window_.width);
+        const int bottom = std::min<int>(area.y + area.height, window_.y + window_.height);
+        if (left >= right || top >= bottom) return false;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                auto& pixel = drawn_[static_cast<std::size_t>(y - window_.y) * window_.width +
+                                     (x - window_.x)];
+                if (!pixel) {
+                    pixel = 1;
+                    ++count_;
+                }
+            }
+        }
+        return true;
+    }
+    bool complete() const { return count_ == drawn_.size(); }
+
+private:
+    Rect window_;
+    std::vector<std::uint8_t> drawn_;
+    std::size_t count_ = 0;
+};
+
+// CPU time of every live thread of `pid`, in nanoseconds.
+std::uint64_t threadCpuNs(long pid) {
+    std::uint64_t total = 0;
+    std::error_code error;
+    const auto tasks = std::filesystem::path("/proc") / std::to_string(pid) / "task";
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        std::uint64_t ns = 0;
+        if (schedstat >> ns) total += ns;
+    }
+    return total;
+}
+
+xcb_rectangle_t damageArea(const xcb_generic_event_t* event) {
+    return reinterpret_cast<const xcb_damage_notify_event_t*>(event)->area;
+}
+
+int launch(int argc, char** argv) {
+    double timeoutS = 20;
+    double settleMs = 500;
+    const char* log = "/dev/null";
+    bool trace = false;
+    int i = 0;
+    for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc) timeoutS = std::atof(argv[++i]);
+        if (!std::strcmp(argv[i], "--settle-ms") && i + 1 < argc) settleMs = std::atof(argv[++i]);
+        if (!std::strcmp(argv[i], "--log") && i + 1 < argc) log = argv[++i];
+        if (!std::strcmp(argv[i], "--trace")) trace = true;
+    }
+    if (i + 1 >= argc) fail("launch: no program after --");
+    char** program = argv + i + 1;
+
+    Display display;
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) fail("fork failed");
+    if (pid == 0) {
+        // The program outlives the watcher, so it must not hold the watcher's output open.
+        const int input = open("/dev/null", O_RDONLY);
+        const int output = open(log, O_WRONLY | O_CREAT | O_APPEND, 0644);
+        if (input < 0 || output < 0) std::_Exit(126);
+        dup2(input, 0);
+        dup2(output, 1);
+        dup2(output, 2);
+        execvp(program[0], program);
+        std::_Exit(127);
+    }
+
+    const auto deadline = start + milliseconds(timeoutS * 1000);
+    xcb_window_t window = 0;
+    std::optional<Coverage> coverage;
+    std::optional<Clock::time_point> mapped, firstPixels, painted, lastDrawn;
+    for (;;) {
+        auto until = deadline;
+        if (painted) until = std::min(deadline, *lastDrawn + milliseconds(settleMs));
+        xcb_generic_event_t* event = display.next(until);
+        if (!event) break;
+        const auto now = Clock::now();
+        const std::uint8_t type = event->response_type & 0x7f;
+        if (type == XCB_MAP_NOTIFY && !window) {
+            const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+            const long owner = display.windowPid(map->window);
+            const auto rect = display.rootGeometry(map->window);
+            if (!map->override_redirect && owner == pid && rect && rect->width >= 100 &&
+                rect->height >= 100) {
+                window = map->window;
+                mapped = now;
+                coverage.emplace(*rect);
+            }
+        } else if (type == display.damageEvent && coverage) {
+            const xcb_rectangle_t area = damageArea(event);
+            if (trace) {
+                std::fprintf(stderr, "%8.1f ms damage %d,%d %ux%u\n", msSince(start, now), area.x,
+                             area.y, area.width, area.height);
+            }
+            if (coverage->add(area)) {
+                if (!firstPixels) firstPixels = now;
+                lastDrawn = now;
+                if (!painted && coverage->complete()) painted = now;
+            }
+        }
+        free(event);
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) fail("the program ended during start-up");
+    }
+    if (!painted) {
+        fail(mapped ? "the window was never painted whole" : "no window was mapped");
+    }
+    std::printf("pid=%d window=%u map_ms=%.1f first_ms=%.1f paint_ms=%.1f settled_ms=%.1f\n",
+                static_cast<int>(pid), window, msSince(start, *mapped),
+                msSince(start, *firstPixels), msSince(start, *painted), msSince(start, *lastDrawn));
+    return 0;
+}
+
+int game(int argc, char** argv) {
+    long pid = -1;
+    xcb_window_t window = 0;
+    double quietMs = 1500;
+    double timeoutS = 60;
+    for (int i = 0; i + 1 < argc; ++i) {
+        if (!std::strcmp(argv[i], "--pid"))
+            pid = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--window"))
+            window = static_cast<xcb_window_t>(std::strtoul(argv[++i], nullptr, 0));
+        else if (!std::strcmp(argv[i], "--quiet-ms"))
+            quietMs = std::atof(argv[++i]);
+        else if (!std::strcmp(argv[i], "--timeout"))
+            timeoutS = std::atof(argv[++i]);
+    }
+    if (pid <= 0 || !window) fail("game: --pid and --window are needed");
+
+    Display display;
+    const auto rect = display.rootGeometry(window);
+    if (!rect) fail("game: no such window");
+    Coverage area(*rect);
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    const auto deadline = Clock::now() + milliseconds(timeoutS * 1000);
+    const auto quiet = milliseconds(quietMs);
+    std::optional<Clock::time_point> first, last;
+    std::uint64_t cpuFirst = 0, cpuLast = 0;
+    long events = 0;
+    for (;;) {
+        xcb_generic_event_t* event =
+            display.next(last ? std::min(deadline, *last + quiet) : deadline);
+        if (!event) break;
+        if ((event->response_type & 0x7f) == display.damageEvent && area.add(damageArea(event))) {
+            const std::uint64_t cpu = threadCpuNs(pid);
+            last = Clock::now();
+            cpuLast = cpu;
+            if (!first) {
+                first = last;
+                cpuFirst = cpu;
+            }
+            ++events;
+        }
+        free(event);
+    }
+    if (!first) fail("game: nothing was drawn");
+    if (Clock::now() >= deadline) fail("game: still drawing at the time limit");
+    const double gameMs = msSince(*first, *last);
+    const double cpuMs = static_cast<double>(cpuLast - cpuFirst) / 1e6;
+    std::printf("game_ms=%.1f cpu_ms=%.1f share_pct=%.2f damage_events=%ld\n", gameMs, cpuMs,
+                gameMs > 0 ? 100.0 * cpuMs / gameMs : 0.0, events);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && !std::strcmp(argv[1], "launch")) return launch(argc - 2, argv + 2);
+    if (argc >= 2 && !std::strcmp(argv[1], "game")) return game(argc - 2, argv + 2);
+    std::fprintf(
+        stderr,
+        "usage: marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace] -- "
+        "PROGRAM [ARGS...]\n"
+        "       marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S]\n");
+    return 2;
+}
