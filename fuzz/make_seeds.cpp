@@ -1,0 +1,105 @@
+// Writes the fuzzers' seed corpora: small PE and ELF images carrying the program's version
+// block (made with the test image builders and the block writer), the bare block, and the
+// number texts the settings file holds in practice.
+//
+//   fuzz_make_seeds <output folder>
+//
+// Each fuzzer's seeds go to a folder named after it: version_resource/, stored_integer/.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "image_file.h"
+#include "test_images.h"
+#include "version_block_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void write(const fs::path& file, std::span<const std::byte> bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+void write(const fs::path& file, std::string_view text) {
+    write(file, std::as_bytes(std::span(text.data(), text.size())));
+}
+
+void versionResourceSeeds(const fs::path& folder) {
+    using testimages::ElfOptions;
+    using testimages::PeOptions;
+    const auto block = getver::serialize(getver::versionTree(testimages::programTable()));
+    const std::string section(getver::kVersionSectionName);
+
+    write(folder / "block", block);
+    write(folder / "pe32", testimages::makePe(block));
+    write(folder / "pe32plus", testimages::makePe(block, PeOptions{.pe32Plus = true}));
+    write(folder / "pe-icon-only",
+          testimages::makePe(block, PeOptions{.withVersionResource = false}));
+    write(folder / "elf64", testimages::makeElf(section, block));
+    write(folder / "elf32-big-endian",
+          testimages::makeElf(section, block, ElfOptions{.is64 = false, .bigEndian = true}));
+    write(folder / "elf64-extended-numbering",
+          testimages::makeElf(section, block, ElfOptions{.extendedNumbering = true}));
+
+    // A table in another language with fewer names, so the search for the string table and
+    // the stop at the first missing name both have something to find.
+    getver::VersionTable other;
+    other.fileVersion = {2, 0, 0, 1};
+    other.language = 0x0409;
+    other.codePage = 0x04B0;
+    other.strings = {{u"CompanyName", u"X"}, {u"FileDescription", u""}, {u"FileVersion", u"2"}};
+    write(folder / "block-us-english", getver::serialize(getver::versionTree(other)));
+
+    // String values typed as binary data (wType 0, lengths in bytes), which the platform reads
+    // as well: the program must not take a byte count for a character count.
+    getver::VersionNode binary = getver::versionTree(other);
+    for (getver::VersionNode& value : binary.children.at(0).children.at(0).children) {
+        value.text = false;
+        value.valueLength = static_cast<std::uint16_t>(value.value.size());
+    }
+    write(folder / "block-binary-strings", getver::serialize(binary));
+    // The same with the string table after the translation, the other order files use, so that
+    // a string value can end the block.
+    std::swap(binary.children.at(0), binary.children.at(1));
+    write(folder / "block-binary-strings-last", getver::serialize(binary));
+}
+
+void storedIntegerSeeds(const fs::path& folder) {
+    const std::vector<std::string_view> texts = {
+        "1000",       " 250",       "$FA",  "0x7fffffff",  "-2147483648",
+        "2147483648", "X80000000",  "0X1f", "x00000000FA", "+7",
+        "   ",        "$100000000", "-",    "0",           "1, 0",
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fuzz_make_seeds <output folder>\n");
+        return 2;
+    }
+    try {
+        const fs::path out(argv[1]);
+        fs::remove_all(out);
+        fs::create_directories(out / "version_resource");
+        fs::create_directories(out / "stored_integer");
+        versionResourceSeeds(out / "version_resource");
+        storedIntegerSeeds(out / "stored_integer");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "fuzz_make_seeds: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
