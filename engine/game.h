@@ -64,6 +64,8 @@ public:
     // Runs `action` now, or, while a move is in progress, as soon as it has finished.
     void whenIdle(std::function<void()> action);
     bool moveInProgress() const { return depth_ > 0; }
+    // Drops every queued action (the window has closed: nothing after that may run).
+    void discardQueued() { queued_.clear(); }
 
     // --- The rules, one operation each ---
 

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${MARVANE_BUILD_DIR:-build}
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
           fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript)
-TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream)
+TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream xvfb xauth)
 
 install_missing() {
     local missing=() p
@@ -53,8 +53,9 @@ case "${1:-}" in
         install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         build -DBUILD_TESTING=ON
         start_audio_server
-        cd "$BUILD_DIR"
-        ctest --output-on-failure -j"$(nproc)"
+        (cd "$BUILD_DIR" && ctest --output-on-failure -j"$(nproc)")
+        # The same suite under AddressSanitizer and UBSan, then the fuzzers for a minute each.
+        scripts/hardening.sh
         ;;
     *)
         echo "usage: $0 run|test" >&2

@@ -313,6 +313,7 @@ void TMarvaneForm::closeEvent(QCloseEvent* event) {
     FormClose();
     closing_ = true;
     Playerdelay->stop();
+    game_.discardQueued();  // a computer turn queued behind the close has no window to play in
     event->accept();
 }
 
