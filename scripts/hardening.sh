@@ -12,6 +12,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
+# shellcheck source=scripts/install-missing.sh
+source scripts/install-missing.sh
 
 ASAN_DIR=${MARVANE_ASAN_DIR:-build-asan}
 FUZZ_DIR=${MARVANE_FUZZ_DIR:-build-fuzz}
@@ -19,18 +21,6 @@ FUZZ_SECONDS=${MARVANE_FUZZ_SECONDS:-60}
 FUZZERS=(version_resource stored_integer)
 JOBS=$(nproc)
 
-install_missing() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    ((${#missing[@]})) || return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-}
 
 # libFuzzer ships with clang's runtime libraries, in a package named after clang's major version.
 ensure_libfuzzer() {

@@ -4,24 +4,13 @@
 #   scripts/marvane.sh test   install what is missing, build, run the whole test suite
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/install-missing.sh
+source scripts/install-missing.sh
 
 BUILD_DIR=${MARVANE_BUILD_DIR:-build}
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
           fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript)
 TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream xvfb xauth)
-
-install_missing() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    ((${#missing[@]})) || return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-}
 
 build() {
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
