@@ -95,31 +95,18 @@ void BoardImage::keyPressEvent(QKeyEvent* event) {
     }
     typedColumn_ = 0;
     switch (key) {
-        case Qt::Key_Left:
-            setFocusSquare(focusRow_, focusColumn_ - 1);
-            break;
-        case Qt::Key_Right:
-            setFocusSquare(focusRow_, focusColumn_ + 1);
-            break;
-        case Qt::Key_Up:
-            setFocusSquare(focusRow_ - 1, focusColumn_);
-            break;
-        case Qt::Key_Down:
-            setFocusSquare(focusRow_ + 1, focusColumn_);
-            break;
-        case Qt::Key_Home:
-            setFocusSquare(focusRow_, 1);
-            break;
-        case Qt::Key_End:
-            setFocusSquare(focusRow_, 8);
-            break;
+        case Qt::Key_Left: setFocusSquare(focusRow_, focusColumn_ - 1); break;
+        case Qt::Key_Right: setFocusSquare(focusRow_, focusColumn_ + 1); break;
+        case Qt::Key_Up: setFocusSquare(focusRow_ - 1, focusColumn_); break;
+        case Qt::Key_Down: setFocusSquare(focusRow_ + 1, focusColumn_); break;
+        case Qt::Key_Home: setFocusSquare(focusRow_, 1); break;
+        case Qt::Key_End: setFocusSquare(focusRow_, 8); break;
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (onActivate) onActivate(focusRow_, focusColumn_);
             break;
-        default:
-            QWidget::keyPressEvent(event);
+        default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -325,38 +325,22 @@ void TMarvaneForm::paintCounter(int row, int column, ColourCode colour) {
 
 void TMarvaneForm::showText(Box box, std::string_view text) {
     const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // A side label names the colour whose count its score box shows.
+    auto sideLabel = [&value](QLabel* label, QLineEdit* score) {
+        label->setText(value);
+        label->adjustSize();
+        score->setAccessibleName(value + " score");
+    };
     switch (box) {
-        case Box::MessageBox:
-            announce(MessageBox, value);
-            break;
-        case Box::GoBox:
-            announce(GoBox, value);
-            break;
-        case Box::MoveBox:
-            MoveBox->setText(value);
-            break;
-        case Box::WhiteScore:
-            WhiteScore->setText(value);
-            break;
-        case Box::BlackScore:
-            BlackScore->setText(value);
-            break;
-        case Box::remain:
-            remain->setText(value);
-            break;
-        case Box::Edit3:
-            Edit3->setText(value);
-            break;
-        case Box::C1Lab:
-            C1Lab->setText(value);
-            C1Lab->adjustSize();
-            WhiteScore->setAccessibleName(value + " score");
-            break;
-        case Box::c2lab:
-            c2lab->setText(value);
-            c2lab->adjustSize();
-            BlackScore->setAccessibleName(value + " score");
-            break;
+        case Box::MessageBox: announce(MessageBox, value); break;
+        case Box::GoBox: announce(GoBox, value); break;
+        case Box::MoveBox: MoveBox->setText(value); break;
+        case Box::WhiteScore: WhiteScore->setText(value); break;
+        case Box::BlackScore: BlackScore->setText(value); break;
+        case Box::remain: remain->setText(value); break;
+        case Box::Edit3: Edit3->setText(value); break;
+        case Box::C1Lab: sideLabel(C1Lab, WhiteScore); break;
+        case Box::c2lab: sideLabel(c2lab, BlackScore); break;
     }
 }
 
