@@ -94,7 +94,7 @@ start() { # who program config-folder
     started_pid=$(sed -n 's/.*pid=\([0-9]*\).*/\1/p' <<<"$out")
     started_window=$(sed -n 's/.*window=\([0-9]*\).*/\1/p' <<<"$out")
     launched+=("$started_pid")
-    for field in map_ms first_ms paint_ms settled_ms; do
+    for field in map_ms first_ms paint_ms settled_ms paint_cpu_ms; do
         record "$1" "$field" "$(sed -n "s/.*$field=\([0-9.]*\).*/\1/p" <<<"$out")"
     done
 }
@@ -229,7 +229,8 @@ row() { printf '%-36s %10s %10s %8s   %-10s %s\n' "$@"; }
 
 echo
 echo "Marvane against the floor: medians of $runs runs, Xvfb 2048x1536x24, null-sink PulseAudio"
-echo "($(nproc) cores, $(uname -r), $(g++ -dumpfullversion 2>/dev/null | sed 's/^/g++ /'))"
+echo "($(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at the end, $(uname -r)," \
+    "$(g++ -dumpfullversion 2>/dev/null | sed 's/^/g++ /'))"
 echo
 row "" floor Marvane ratio target result
 startup_f=$(median floor paint_ms)
@@ -237,6 +238,9 @@ startup_m=$(median marvane paint_ms)
 startup_ratio=$(awk -v a="$startup_m" -v b="$startup_f" 'BEGIN { print a / b }')
 row "start-up: first paint done, ms" "$startup_f" "$startup_m" "$(ratio "$startup_m" "$startup_f")" \
     "<= 1.2x" "$(verdict "$startup_ratio" "<=" 1.2)"
+row "  CPU used by then (all threads), ms" "$(median floor paint_cpu_ms)" \
+    "$(median marvane paint_cpu_ms)" \
+    "$(ratio "$(median marvane paint_cpu_ms)" "$(median floor paint_cpu_ms)")"
 row "  window mapped, ms" "$(median floor map_ms)" "$(median marvane map_ms)" \
     "$(ratio "$(median marvane map_ms)" "$(median floor map_ms)")"
 row "  last drawing before 0.5 s quiet, ms" "$(median floor settled_ms)" \

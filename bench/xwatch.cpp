@@ -9,9 +9,9 @@
 //   marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace] -- PROGRAM [ARGS...]
 //     Starts PROGRAM and prints, in milliseconds from just before exec: when its window was mapped,
 //     when its first pixels arrived, when every pixel of the window had been drawn at least once
-//     (the first paint is done), and the last drawing before M ms of quiet (settled). PROGRAM is
-//     left running, its output going to FILE; its pid and window id are printed too. --trace lists
-//     every damaged area on the standard error.
+//     (the first paint is done), the CPU time its threads had used by then, and the last drawing
+//     before M ms of quiet (settled). PROGRAM is left running, its output going to FILE; its pid
+//     and window id are printed too. --trace lists every damaged area on the standard error.
 //
 //   marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S]
 //     Prints "ready" once watching, then times the drawing inside window W: from its first
@@ -223,6 +223,7 @@ int launch(int argc, char** argv) {
     xcb_window_t window = 0;
     std::optional<Coverage> coverage;
     std::optional<Clock::time_point> mapped, firstPixels, painted, lastDrawn;
+    std::uint64_t paintCpuNs = 0;
     for (;;) {
         auto until = deadline;
         if (painted) until = std::min(deadline, *lastDrawn + milliseconds(settleMs));
@@ -249,7 +250,10 @@ int launch(int argc, char** argv) {
             if (coverage->add(area)) {
                 if (!firstPixels) firstPixels = now;
                 lastDrawn = now;
-                if (!painted && coverage->complete()) painted = now;
+                if (!painted && coverage->complete()) {
+                    painted = now;
+                    paintCpuNs = threadCpuNs(pid);
+                }
             }
         }
         free(event);
@@ -259,9 +263,12 @@ int launch(int argc, char** argv) {
     if (!painted) {
         fail(mapped ? "the window was never painted whole" : "no window was mapped");
     }
-    std::printf("pid=%d window=%u map_ms=%.1f first_ms=%.1f paint_ms=%.1f settled_ms=%.1f\n",
-                static_cast<int>(pid), window, msSince(start, *mapped),
-                msSince(start, *firstPixels), msSince(start, *painted), msSince(start, *lastDrawn));
+    std::printf(
+        "pid=%d window=%u map_ms=%.1f first_ms=%.1f paint_ms=%.1f settled_ms=%.1f "
+        "paint_cpu_ms=%.1f\n",
+        static_cast<int>(pid), window, msSince(start, *mapped), msSince(start, *firstPixels),
+        msSince(start, *painted), msSince(start, *lastDrawn),
+        static_cast<double>(paintCpuNs) / 1e6);
     return 0;
 }
 
