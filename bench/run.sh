@@ -5,8 +5,7 @@
 #
 #   bench/run.sh                   # BENCH_RUNS=7 rounds; BENCH_BUILD_DIR=<root>/build-bench
 #
-# Needs: cmake g++ qt6-base-dev qt6-multimedia-dev libsndfile1-dev libbenchmark-dev
-#        libxcb-damage0-dev xvfb xdotool pulseaudio pulseaudio-utils
+# Installs what it needs when missing (Debian packages).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -21,9 +20,11 @@ die() {
     say "bench: $*"
     exit 1
 }
-for tool in cmake Xvfb xdotool pulseaudio pactl; do
-    command -v "$tool" >/dev/null || die "$tool is missing (see the package list at the top)"
-done
+# shellcheck source=scripts/install-missing.sh
+source "$root/scripts/install-missing.sh"
+install_missing cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev \
+    libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool pulseaudio pulseaudio-utils \
+    fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript
 
 # --- Build -------------------------------------------------------------------------------------
 say "Building in Release in $build ..."

@@ -48,7 +48,8 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, QWidget* parent)
     installFontSubstitutes();
     setObjectName("MarvaneForm");
     setWindowTitle("Marvane by CORVATH");
-    setWindowIcon(appIcon());
+    // Title bars and task switchers show at most 64 pixels; the desktop entry has the large ones.
+    setWindowIcon(appIcon(64));
     setFont(pixelFont("MS Sans Serif", 11));
 
     auto* client = new QWidget(this);
@@ -58,6 +59,7 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, QWidget* parent)
     client->setPalette(black);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+    client->installEventFilter(this);
 
     buildBoard(client);
     buildControls(client);
@@ -280,16 +282,17 @@ void TMarvaneForm::FormActivate() {
 void TMarvaneForm::startUpOnce() {
     if (startUpDone_ || startUpQueued_) return;
     startUpQueued_ = true;
-    // After the event that showed or activated the window, so it is on screen and painted
-    // behind any message box the start-up shows.
+    // After the paint or activation in progress, so the window is on screen, painted, behind
+    // any message box the start-up shows.
     QTimer::singleShot(0, this, [this] {
         if (!startUpDone_) FormActivate();
     });
 }
 
-void TMarvaneForm::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    startUpOnce();
+bool TMarvaneForm::eventFilter(QObject* watched, QEvent* event) {
+    // The window is on screen once its client area has been painted for the first time.
+    if (watched == centralWidget() && event->type() == QEvent::Paint) startUpOnce();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMarvaneForm::changeEvent(QEvent* event) {

@@ -226,9 +226,9 @@ void TMarvaneForm::buildRulesPanel(QWidget* client) {
     RulesPanel->setGeometry(440, 10, 297, 440);
     RulesPanel->hide();
     const QColor text = QPalette().color(QPalette::WindowText);
+    // Sized by hand: measuring it would load its face at start-up, long before anyone reads it.
     Label8 = makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
                        pixelFont("Balthazar", 27), text);
-    Label8->adjustSize();
     RulesPanel->setAccessibleName("The Rules of Marvane");
     QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
                            pixelFont("Balthazar", 27), text);

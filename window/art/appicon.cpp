@@ -90,9 +90,10 @@ QImage appIconImage(int size) {
     return image;
 }
 
-QIcon appIcon() {
+QIcon appIcon(int largest) {
     QIcon icon;
-    for (int size : kAppIconSizes) icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
+    for (int size : kAppIconSizes)
+        if (size <= largest) icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
     return icon;
 }
 

@@ -13,7 +13,7 @@ inline constexpr std::array<int, 8> kAppIconSizes = {16, 22, 24, 32, 48, 64, 128
 // sizes show fewer, larger squares so that the counters still read.
 QImage appIconImage(int size);
 
-// The icon with an image for every size in kAppIconSizes.
-QIcon appIcon();
+// The icon with an image for every size in kAppIconSizes up to `largest`.
+QIcon appIcon(int largest = 256);
 
 }  // namespace marvane
