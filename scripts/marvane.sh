@@ -35,7 +35,7 @@ start_audio_server() {
 case "${1:-}" in
     run)
         install_missing "${PACKAGES[@]}"
-        build
+        build -DBUILD_TESTING=OFF
         exec "$BUILD_DIR/bin/marvane"
         ;;
     test)
