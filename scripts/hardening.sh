@@ -62,7 +62,7 @@ cmake -S . -B "$FUZZ_DIR" -DCMAKE_CXX_COMPILER=clang++ -DMARVANE_FUZZ=ON -DBUILD
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$FUZZ_DIR" -j"$JOBS" --target marvane_fuzzers
 
-# One fuzzer: a fresh copy of the seeds to grow, the kept regression inputs read alongside.
+# One fuzzer: a fresh copy of its seed corpus to grow, the kept regression inputs read alongside.
 run_fuzzer() {
     local name=$1 work="$FUZZ_DIR/fuzz/run/$1"
     rm -rf "$work"
