@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <stdexcept>
 
 #include "KURL2.h"
@@ -277,6 +280,11 @@ void TMarvaneForm::FormActivate() {
     guarded([this] { quitoptions(); });
     guarded([this] { sounds->startUpSounds(); });
     game_.whenIdle([this] { game_.newGame(); });
+#ifdef __GLIBC__
+    // Decoding the sounds and loading the faces leave freed heap behind; an idle game need not
+    // keep it.
+    malloc_trim(0);
+#endif
 }
 
 void TMarvaneForm::startUpOnce() {
