@@ -8,15 +8,8 @@
 namespace marvane::test {
 namespace {
 
-class ComputerPlayer : public ::testing::Test {
+class ComputerPlayer : public GameTest {
 protected:
-    ComputerPlayer() : game(view, [this] { return now; }) {
-        game.state().C1 = 1;
-        game.state().C2 = 2;
-        game.state().PlayerCount = 2;
-        game.newGame();
-        view.log.clear();
-    }
     // The response delay expires: it stops, then the computer takes one turn.
     void fireResponseDelay() {
         if (!view.armed) return;
@@ -34,10 +27,6 @@ protected:
                 if (before[r - 1][c - 1] == 0 && game.board(r, c) != 0) return {r, c};
         return {0, 0};
     }
-
-    std::int64_t now = 0;
-    RecordingView view;
-    Game game;
 };
 
 TEST(RandomSquareGenerator, FirstDrawsFromTheZeroState) {

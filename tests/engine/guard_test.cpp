@@ -9,15 +9,8 @@ namespace marvane::test {
 namespace {
 
 // Working out a move lets the window process events, and a handler may then want the game.
-class NestedActions : public ::testing::Test {
+class NestedActions : public GameTest {
 protected:
-    NestedActions() : game(view, [] { return std::int64_t{0}; }) {
-        game.state().C1 = 1;
-        game.state().C2 = 2;
-        game.state().PlayerCount = 2;
-        game.newGame();
-        view.log.clear();
-    }
     // Runs `inner` once, from the first event processing inside the next move.
     void duringTheNextMove(std::function<void()> inner) {
         pending = std::move(inner);
@@ -35,8 +28,6 @@ protected:
     }
 
     std::function<void()> pending;
-    RecordingView view;
-    Game game;
 };
 
 TEST_F(NestedActions, ABoardPressDuringAMoveIsIgnored) {

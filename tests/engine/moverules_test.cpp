@@ -9,18 +9,7 @@
 namespace marvane::test {
 namespace {
 
-class MoveRules : public ::testing::Test {
-protected:
-    MoveRules() : game(view, [] { return std::int64_t{0}; }) {
-        game.state().C1 = 1;
-        game.state().C2 = 2;
-        game.state().PlayerCount = 2;
-        game.newGame();
-        view.log.clear();
-    }
-    RecordingView view;
-    Game game;
-};
+using MoveRules = GameTest;
 
 TEST_F(MoveRules, NewGameSetsUpTheCentreAndClearsTheScoreBoxes) {
     EXPECT_EQ(game.board(4, 4), 1);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -95,5 +98,21 @@ inline bool anyMark(const Game& game) {
             if (game.marked(r, c)) return true;
     return false;
 }
+
+// A two-player game between White (1) and Black (2), just started, with an empty log. The clock
+// of the random start square reads `now`.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest() : game(view, [this] { return now; }) {
+        game.state().C1 = 1;
+        game.state().C2 = 2;
+        game.state().PlayerCount = 2;
+        game.newGame();
+        view.log.clear();
+    }
+    std::int64_t now = 0;
+    RecordingView view;
+    Game game;
+};
 
 }  // namespace marvane::test
