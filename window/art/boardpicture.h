@@ -74,8 +74,6 @@ public:
 
     // Paints the empty board in picture coordinates on any painter (any scale).
     static void paintBoard(QPainter& painter);
-    // Paints one counter in picture coordinates; the disc is rasterised at the painter's scale.
-    static void paintCounter(QPainter& painter, int row, int column, ColourCode colour);
 
     // The square under (x, y), measured from the image area's top-left corner, or nothing.
     // The same box tables are applied to the mouse position without removing the picture's

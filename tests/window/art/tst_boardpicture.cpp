@@ -78,7 +78,8 @@ private slots:
         const BoardPicture board;
         const QImage& image = board.image();
         QCOMPARE(image.size(), QSize(412, 423));
-        QCOMPARE(image.format(), QImage::Format_RGB32);
+        QCOMPARE(image.format(), QImage::Format_Indexed8);
+        QCOMPARE(image.colorTable(), QList<QRgb>(StandardPalette.begin(), StandardPalette.end()));
         QCOMPARE(countOffPalette(image), 0);
 
         const QRgb olive = qRgb(128, 128, 0);
