@@ -18,6 +18,11 @@ constexpr int kBevelWidth = 4;
 
 std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
 
+uchar paletteIndex(QRgb colour) {
+    const auto entry = std::find(StandardPalette.begin(), StandardPalette.end(), colour);
+    return static_cast<uchar>(entry - StandardPalette.begin());
+}
+
 // Finds the first window lo - 4 < v < lo + 50 that holds v; 9 when none does.
 int firstWindow(const std::array<int, 8>& lows, int v) {
     int n = 1;
@@ -65,10 +70,25 @@ BoardPicture::BoardPicture(qreal devicePixelRatio) {
         QPainter painter(&canvas);
         paintBoard(painter);
     }
-    const QList<QRgb> palette(StandardPalette.begin(), StandardPalette.end());
-    picture = canvas.convertToFormat(QImage::Format_Indexed8, palette,
-                                     Qt::ThresholdDither | Qt::AvoidDither);
+    // Every pixel is a palette colour, so each maps to its entry exactly; runs of one colour
+    // make the lookup cheap.
+    picture = QImage(canvas.size(), QImage::Format_Indexed8);
+    picture.setColorTable(QList<QRgb>(StandardPalette.begin(), StandardPalette.end()));
     picture.setDevicePixelRatio(devicePixelRatio);
+    QRgb last = StandardPalette[0];
+    uchar lastIndex = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        uchar* to = picture.scanLine(y);
+        for (int x = 0; x < canvas.width(); ++x) {
+            const QRgb colour = from[x] | 0xff000000u;
+            if (colour != last) {
+                last = colour;
+                lastIndex = paletteIndex(colour);
+            }
+            to[x] = lastIndex;
+        }
+    }
 }
 
 void BoardPicture::drawCounter(int row, int column, ColourCode colour) {
@@ -81,9 +101,7 @@ void BoardPicture::drawCounter(int row, int column, ColourCode colour) {
     const int top = qRound(box.top() * scale);
     const int diameter = qRound(box.width() * scale);
     const double radius = diameter / 2.0;
-    const auto entry =
-        std::find(StandardPalette.begin(), StandardPalette.end(), counterRgb(colour));
-    const auto paletteIndex = static_cast<uchar>(entry - StandardPalette.begin());
+    const uchar entry = paletteIndex(counterRgb(colour));
     for (int j = 0; j < diameter; ++j) {
         const double dy = j + 0.5 - radius;
         const double halfWidth = std::sqrt(radius * radius - dy * dy);
@@ -91,7 +109,7 @@ void BoardPicture::drawCounter(int row, int column, ColourCode colour) {
         const int first = static_cast<int>(std::ceil(radius - halfWidth - 0.5));
         const int last = diameter - 1 - first;
         if (first <= last)
-            std::memset(picture.scanLine(top + j) + left + first, paletteIndex,
+            std::memset(picture.scanLine(top + j) + left + first, entry,
                         static_cast<std::size_t>(last - first + 1));
     }
 }
