@@ -38,7 +38,7 @@ namespace marvane {
 
 namespace {
 
-// The frame the window system puts around the client area of the original window.
+// The original window: its outer size, and the client area inside its classic sizeable frame.
 constexpr QSize kOuterSize(768, 527);
 constexpr QSize kClientSize(760, 500);
 
