@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "game.h"
+#include "options.h"
 
 class QAction;
 class QCheckBox;
@@ -25,14 +26,7 @@ class BoardImage;
 class SoundEffects;
 
 // The options the settings store keeps between runs, as the window holds them.
-struct WindowOptions {
-    bool sound = true;
-    bool menu = false;
-    bool status = false;
-    int response = 1000;
-    int c1 = 1;
-    int c2 = 2;
-};
+using WindowOptions = Options;
 
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.

@@ -1,21 +1,12 @@
 #pragma once
 
+#include "options.h"
 #include "registry_exception.h"
 
 // The options that survive between runs, separately for each user. Default-constructed, it holds
-// the values used when nothing has been stored yet.
-struct StoredOptions {
-    bool sound = true;
-    bool menu = false;
-    bool status = false;
-    // Position for the response up-down control: always in the signed 16-bit range. The control
-    // clamps it into its own range.
-    int response = 1000;
-    int c1 = 1;
-    int c2 = 2;
-
-    friend bool operator==(const StoredOptions&, const StoredOptions&) = default;
-};
+// the values used when nothing has been stored yet. "Response" is always in the signed 16-bit
+// range.
+using StoredOptions = marvane::Options;
 
 // Reads "Sound", "Menu", "Status", "Response", "C1" and "C2", in that order, from the section
 // "Corvath\Marvane" of the user's settings (see TRegIniFile for where that is). `into` is first
