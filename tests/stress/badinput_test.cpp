@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "KURL2.h"
+#include "optionfield.h"
 #include "settings_store.h"
 
 namespace {
@@ -39,16 +40,6 @@ QList<Line> keyLines(const QByteArray& text) {
         begin = end;
     }
     return lines;
-}
-
-int fieldOf(const StoredOptions& o, const QString& key) {
-    if (key == "Sound") return o.sound;
-    if (key == "Menu") return o.menu;
-    if (key == "Status") return o.status;
-    if (key == "Response") return o.response;
-    if (key == "C1") return o.c1;
-    if (key == "C2") return o.c2;
-    qFatal("unknown option %s", qPrintable(key));
 }
 
 QByteArray readAll(const QString& path) {

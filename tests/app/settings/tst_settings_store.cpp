@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "optionfield.h"
 #include "settings_store.h"
 
 Q_DECLARE_METATYPE(StoredOptions)
@@ -27,16 +28,6 @@ StoredOptions with(void (*change)(StoredOptions&)) {
     StoredOptions options;
     change(options);
     return options;
-}
-
-int fieldOf(const StoredOptions& o, const QString& name) {
-    if (name == "Sound") return o.sound;
-    if (name == "Menu") return o.menu;
-    if (name == "Status") return o.status;
-    if (name == "Response") return o.response;
-    if (name == "C1") return o.c1;
-    if (name == "C2") return o.c2;
-    qFatal("unknown option %s", qPrintable(name));
 }
 
 // Lines that are not blank, in file order.
