@@ -1,6 +1,7 @@
-#include "settingswiring.h"
+#include "app/settingswiring.h"
 
-#include "settings_store.h"
+#include "app/maker_addresses.h"
+#include "settings/settings_store.h"
 
 namespace marvane {
 
@@ -8,6 +9,10 @@ SettingsStore userSettingsStore() {
     // Loading fills the options value by value, so what was read before an error still counts.
     return {[](WindowOptions& into) { LoadSettings(into); },
             [](const WindowOptions& options) { SaveSettings(options); }};
+}
+
+MakerAddresses makerAddresses() {
+    return {QString::fromUtf8(kMakerWebUrl), QString::fromUtf8(kMakerSupportEmail)};
 }
 
 }  // namespace marvane

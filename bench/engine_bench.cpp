@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "game.h"
+#include "engine/game.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "gameview.h"
-#include "randomsquare.h"
-#include "types.h"
+#include "engine/gameview.h"
+#include "engine/randomsquare.h"
+#include "engine/types.h"
 
 namespace marvane {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "types.h"
+#include "engine/types.h"
 
 namespace marvane {
 

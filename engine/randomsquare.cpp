@@ -1,4 +1,4 @@
-#include "randomsquare.h"
+#include "engine/randomsquare.h"
 
 #include <utility>
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "stored_integer.h"
+#include "settings/stored_integer.h"
 
 namespace {
 

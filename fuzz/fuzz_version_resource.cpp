@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "image_file.h"
-#include "version_api.h"
-#include "version_block.h"
+#include "getver/image_file.h"
+#include "getver/version_api.h"
+#include "getver/version_block.h"
 
 namespace {
 

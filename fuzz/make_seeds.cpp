@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "image_file.h"
-#include "test_images.h"
-#include "version_block_writer.h"
+#include "getver/image_file.h"
+#include "getver/version_block_writer.h"
+#include "tests/getver/test_images.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "appicon.h"
+#include "window/art/appicon.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {

@@ -1,11 +1,11 @@
-#include "boardaccessible.h"
+#include "window/boardaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <array>
 #include <utility>
 
-#include "boardimage.h"
+#include "window/boardimage.h"
 
 namespace marvane {
 

@@ -1,4 +1,4 @@
-#include "boardimage.h"
+#include "window/boardimage.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "boardaccessible.h"
+#include "window/boardaccessible.h"
 
 namespace marvane {
 

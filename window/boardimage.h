@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "boardpicture.h"
+#include "window/art/boardpicture.h"
 
 namespace marvane {
 

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "window/fonts.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "marvaneform.h"
+#include "window/marvaneform.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -24,15 +24,15 @@
 #endif
 #include <stdexcept>
 
-#include "KURL2.h"
-#include "appicon.h"
-#include "boardaccessible.h"
-#include "boardimage.h"
-#include "buttonart.h"
-#include "fonts.h"
-#include "getver.h"
-#include "programfiles.h"
-#include "soundeffects.h"
+#include "getver/getver.h"
+#include "kurl2/KURL2.h"
+#include "window/art/appicon.h"
+#include "window/art/buttonart.h"
+#include "window/boardaccessible.h"
+#include "window/boardimage.h"
+#include "window/common/programfiles.h"
+#include "window/fonts.h"
+#include "window/sound/soundeffects.h"
 
 namespace marvane {
 
@@ -46,8 +46,8 @@ bool isColourPair(int c1, int c2) { return isCounterColour(c1) && isCounterColou
 
 }  // namespace
 
-TMarvaneForm::TMarvaneForm(SettingsStore store, QWidget* parent)
-    : QMainWindow(parent), store_(std::move(store)), game_(*this) {
+TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* parent)
+    : QMainWindow(parent), store_(std::move(store)), maker_(std::move(maker)), game_(*this) {
     installFontSubstitutes();
     setObjectName("MarvaneForm");
     setWindowTitle("Marvane by CORVATH");

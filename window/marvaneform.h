@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "game.h"
-#include "options.h"
+#include "engine/game.h"
+#include "settings/options.h"
 
 class QAction;
 class QCheckBox;
@@ -36,13 +36,20 @@ struct SettingsStore {
     std::function<void(const WindowOptions&)> save;
 };
 
+// The maker's web page and support e-mail address, handed in by the program.
+struct MakerAddresses {
+    QString web;
+    QString email;
+};
+
 // The one main window: the board on the left, the game's controls on the right, the rules and
 // options panels that can be laid over them, the menu and the status bar.
 class TMarvaneForm : public QMainWindow, public GameView {
     Q_OBJECT
 
 public:
-    explicit TMarvaneForm(SettingsStore store = {}, QWidget* parent = nullptr);
+    explicit TMarvaneForm(SettingsStore store = {}, MakerAddresses maker = {},
+                          QWidget* parent = nullptr);
     ~TMarvaneForm() override;
 
     Game& game() { return game_; }
@@ -137,6 +144,7 @@ private:
     QString readVersionCaption() const;
 
     SettingsStore store_;
+    MakerAddresses maker_;
     Game game_;
     bool startUpDone_ = false;
     bool startUpQueued_ = false;

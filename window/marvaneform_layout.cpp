@@ -12,14 +12,13 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "KURL2.h"
-#include "boardimage.h"
-#include "buttonart.h"
-#include "fonts.h"
-#include "kurl2_addresses.h"
-#include "marvaneform.h"
-#include "rulesart.h"
-#include "soundeffects.h"
+#include "kurl2/KURL2.h"
+#include "window/art/buttonart.h"
+#include "window/art/rulesart.h"
+#include "window/boardimage.h"
+#include "window/fonts.h"
+#include "window/marvaneform.h"
+#include "window/sound/soundeffects.h"
 
 namespace marvane {
 
@@ -317,13 +316,13 @@ void TMarvaneForm::buildOptionPanel(QWidget* client) {
     web->setGeometry(32, 8, 169, 17);
     web->setChoose(TKURL2::ltURL);
     web->setToolTip("Go to our Web Site");
-    web->setURLorEMAIL(QString::fromUtf8(kMakerWebUrl));
+    web->setURLorEMAIL(maker_.web);
     email = new TKURL2(Panel2);
     email->setObjectName("email");
     email->setGeometry(32, 32, 157, 17);
     email->setChoose(TKURL2::ltEMAIL);
     email->setToolTip("Email Corvath-Solutions");
-    email->setURLorEMAIL(QString::fromUtf8(kMakerSupportEmail));
+    email->setURLorEMAIL(maker_.email);
 
     SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
                               {}, pixelFont("Mural Script", 27));

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "game.h"
-#include "recordingview.h"
+#include "engine/game.h"
+#include "tests/engine/recordingview.h"
 
 namespace marvane::test {
 namespace {

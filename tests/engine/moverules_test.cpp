@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <random>
 
-#include "game.h"
-#include "recordingview.h"
+#include "engine/game.h"
+#include "tests/engine/recordingview.h"
 
 namespace marvane::test {
 namespace {

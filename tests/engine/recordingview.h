@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
+#include "engine/game.h"
 
 namespace marvane::test {
 

@@ -16,9 +16,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "KURL2.h"
-#include "optionfield.h"
-#include "settings_store.h"
+#include "kurl2/KURL2.h"
+#include "settings/settings_store.h"
+#include "tests/settings/optionfield.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
-#include "boardimage.h"
-#include "marvaneform.h"
+#include "window/boardimage.h"
+#include "window/marvaneform.h"
 
 using namespace marvane;
 

@@ -12,10 +12,10 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "boardimage.h"
-#include "marvaneform.h"
-#include "modal.h"
-#include "programfiles.h"
+#include "tests/window/modal.h"
+#include "window/boardimage.h"
+#include "window/common/programfiles.h"
+#include "window/marvaneform.h"
 
 using namespace marvane;
 using namespace marvane::test;

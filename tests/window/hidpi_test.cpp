@@ -2,8 +2,8 @@
 // rule stays in logical pixels.
 #include <QtTest>
 
-#include "boardimage.h"
-#include "marvaneform.h"
+#include "window/boardimage.h"
+#include "window/marvaneform.h"
 
 using namespace marvane;
 

@@ -6,10 +6,10 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "boardaccessible.h"
-#include "boardimage.h"
-#include "marvaneform.h"
-#include "modal.h"
+#include "tests/window/modal.h"
+#include "window/boardaccessible.h"
+#include "window/boardimage.h"
+#include "window/marvaneform.h"
 
 using namespace marvane;
 using namespace marvane::test;

@@ -1,4 +1,4 @@
-#include "appicon.h"
+#include "window/art/appicon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "boardpicture.h"
+#include "window/art/boardpicture.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-#include "types.h"
+#include "engine/types.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "buttonart.h"
+#include "window/art/buttonart.h"
 
 #include <QPainter>
 #include <QPainterPath>

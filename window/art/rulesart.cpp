@@ -1,4 +1,4 @@
-#include "rulesart.h"
+#include "window/art/rulesart.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -1,4 +1,4 @@
-#include "programfiles.h"
+#include "window/common/programfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

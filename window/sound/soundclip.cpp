@@ -1,4 +1,4 @@
-#include "soundclip.h"
+#include "window/sound/soundclip.h"
 
 #include <sndfile.h>
 

@@ -1,4 +1,4 @@
-#include "soundeffects.h"
+#include "window/sound/soundeffects.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -10,8 +10,8 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "programfiles.h"
-#include "soundclip.h"
+#include "window/common/programfiles.h"
+#include "window/sound/soundclip.h"
 
 namespace marvane {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "soundplayer.h"
-#include "types.h"
+#include "engine/types.h"
+#include "window/sound/soundplayer.h"
 
 class QCheckBox;
 class QWidget;

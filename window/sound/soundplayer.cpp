@@ -1,11 +1,11 @@
-#include "soundplayer.h"
+#include "window/sound/soundplayer.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QMediaDevices>
 #include <algorithm>
 
-#include "soundclip.h"
+#include "window/sound/soundclip.h"
 
 namespace marvane {
 

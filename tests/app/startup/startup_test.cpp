@@ -14,11 +14,11 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "KURL2.h"
-#include "link_launcher.h"
-#include "marvaneform.h"
-#include "modal.h"
-#include "settingswiring.h"
+#include "app/settingswiring.h"
+#include "kurl2/KURL2.h"
+#include "kurl2/link_launcher.h"
+#include "tests/window/modal.h"
+#include "window/marvaneform.h"
 
 using namespace marvane;
 using namespace marvane::test;
@@ -40,7 +40,7 @@ class StartUpTest : public QObject {
     // One run of the program: a window whose start-up has run (the missing-sound prompt answered
     // with Cancel, as the test folder has no sounds). Null if the first game never started.
     std::unique_ptr<TMarvaneForm> startRun() {
-        auto form = std::make_unique<TMarvaneForm>(userSettingsStore());
+        auto form = std::make_unique<TMarvaneForm>(userSettingsStore(), makerAddresses());
         answerNextModal([](QWidget*) {});
         form->show();
         const bool started =
@@ -136,7 +136,7 @@ private slots:
         file.write(garbage, sizeof garbage - 1);
         file.close();
         SeenBox error;
-        auto form = std::make_unique<TMarvaneForm>(userSettingsStore());
+        auto form = std::make_unique<TMarvaneForm>(userSettingsStore(), makerAddresses());
         answerNextModal([&](QWidget* modal) {
             // Whatever the store makes of it: an error box first, or straight to the prompt.
             if (auto* box = qobject_cast<QMessageBox*>(modal);

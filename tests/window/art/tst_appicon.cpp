@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "appicon.h"
+#include "window/art/appicon.h"
 
 using namespace marvane;
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "boardpicture.h"
+#include "window/art/boardpicture.h"
 
 using namespace marvane;
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "buttonart.h"
+#include "window/art/buttonart.h"
 
 using namespace marvane;
 

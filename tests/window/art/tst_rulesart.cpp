@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "rulesart.h"
+#include "window/art/rulesart.h"
 
 using namespace marvane;
 

@@ -1,4 +1,4 @@
-#include "audioserver.h"
+#include "tests/window/sound/audioserver.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

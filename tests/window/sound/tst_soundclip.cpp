@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <cstring>
 
-#include "soundclip.h"
+#include "window/sound/soundclip.h"
 
 using marvane::decodeSoundFile;
 using marvane::renderPcm;

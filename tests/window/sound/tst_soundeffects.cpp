@@ -8,9 +8,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "audioserver.h"
-#include "modalscript.h"
-#include "soundeffects.h"
+#include "tests/window/sound/audioserver.h"
+#include "tests/window/sound/modalscript.h"
+#include "window/sound/soundeffects.h"
 
 using marvane::Sound;
 using marvane::SoundEffects;

@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "modalscript.h"
-#include "soundclip.h"
-#include "soundeffects.h"
+#include "tests/window/sound/modalscript.h"
+#include "window/sound/soundclip.h"
+#include "window/sound/soundeffects.h"
 
 using marvane::Sound;
 

@@ -1,9 +1,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "audioserver.h"
-#include "soundclip.h"
-#include "soundplayer.h"
+#include "tests/window/sound/audioserver.h"
+#include "window/sound/soundclip.h"
+#include "window/sound/soundplayer.h"
 
 using marvane::SoundDeviceError;
 using marvane::SoundPlayer;

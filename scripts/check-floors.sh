@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Checks that includes only run downward through the program's floors:
+#   app/                                  the entry and its wiring (top)
+#   window/                               the main window, its art and sounds
+#   engine/ getver/ kurl2/ settings/      the game and the leaf libraries (ground)
+# The engine is standard C++ only. Prints each include that runs upward; exits 1 if any does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+floor_of() {
+    case "$1" in
+        app/*) echo 3 ;;
+        window/*) echo 2 ;;
+        engine/* | getver/* | kurl2/* | settings/*) echo 1 ;;
+        *) echo 0 ;;
+    esac
+}
+
+status=0
+while IFS= read -r file; do
+    from=$(floor_of "$file")
+    [ "$from" -gt 0 ] || continue
+    while IFS= read -r included; do
+        to=$(floor_of "$included")
+        if [ "$to" -gt "$from" ]; then
+            echo "$file includes $included, a floor above it"
+            status=1
+        fi
+    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
+    if [[ "$file" == engine/* ]] && grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
+        echo "$file includes Qt; the engine is standard C++ only"
+        status=1
+    fi
+done < <(git ls-files -- '*.h' '*.cpp' '*.h.in')
+exit $status

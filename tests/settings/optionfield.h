@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include "settings/settings_store.h"
+
+// The option stored under the value name `name`, as a number.
+inline int fieldOf(const StoredOptions& o, const QString& name) {
+    if (name == "Sound") return o.sound;
+    if (name == "Menu") return o.menu;
+    if (name == "Status") return o.status;
+    if (name == "Response") return o.response;
+    if (name == "C1") return o.c1;
+    if (name == "C2") return o.c2;
+    qFatal("unknown option %s", qPrintable(name));
+}
