@@ -18,6 +18,7 @@
 #include "window/boardimage.h"
 #include "window/fonts.h"
 #include "window/marvaneform.h"
+#include "window/picturespacing.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -160,8 +161,8 @@ void TMarvaneForm::buildBoard(QWidget* client) {
 
 void TMarvaneForm::buildControls(QWidget* client) {
     const QFont sans16 = pixelFont("MS Sans Serif", 16);
-    Label4 = makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane",
-                       pixelFont("Serpentine", 35, true), kAqua);
+    Label4 = makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35),
+                       kAqua);
     Label5 = makeLabel(client, "Label5", {464, 328, 64, 29}, "Score",
                        pixelFont("MS Sans Serif", 24), kLime);
     Label1 = makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16);
@@ -197,6 +198,9 @@ void TMarvaneForm::buildControls(QWidget* client) {
                         ButtonPicture::Level, &TMarvaneForm::easyclick);
     Players = button("Players", {600, 200, 100, 33}, "2 players", "Select number of players",
                      ButtonPicture::Players, &TMarvaneForm::PlayersClick);
+    auto* spacing = new PictureSpacingStyle(1, 5);
+    spacing->setParent(Players);
+    Players->setStyle(spacing);
 
     const QFont times24 = pixelFont("Times New Roman", 24);
     MessageBox =
