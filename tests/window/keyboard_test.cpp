@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
@@ -186,6 +187,23 @@ private slots:
         form->QuitRulesClick();
         QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!form->isVisible());
+    }
+
+    void theRulesPanelDescriptionListsEveryKeyTheWindowAnswers() {
+        RecordingForm form;
+        const QString text =
+            QAccessible::queryAccessibleInterface(form.RulesPanel)->text(QAccessible::Description);
+        QStringList keys = {"arrow keys", "Home",  "End", "a to h", "1 to 8",
+                            "Space",      "Enter", "Tab", "Alt"};
+        const auto shortcuts = form.findChildren<QShortcut*>();
+        QVERIFY(shortcuts.size() >= 3);
+        for (const QShortcut* shortcut : shortcuts)
+            keys << shortcut->key().toString(QKeySequence::NativeText);
+        for (const QAction* action : form.findChildren<QAction*>())
+            for (const QKeySequence& sequence : action->shortcuts())
+                keys << sequence.toString(QKeySequence::NativeText);
+        for (const QString& key : std::as_const(keys))
+            QVERIFY2(text.contains(key), qPrintable("not listed: " + key));
     }
 
     void controlsHaveAccessibleNamesAndDescriptions() {
