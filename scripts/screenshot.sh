@@ -6,6 +6,7 @@
 #   --moves "R,C R,C ..."  press these squares in turn (row and column 1..8, row 1 at the top)
 #   --click "X,Y ..."      press these points, in pixels from the top-left corner of the
 #                          window below its menu bar (the coordinates of the window layout)
+#   --keys "KEY ..."       press these keys, by their X names (Right, Return, e, 3, ctrl+n)
 #   --setting KEY=VALUE    start with this stored option, e.g. Menu=1 or Response=300
 #   --pause SECONDS        wait after each press (default 0.5; longer to let the computer answer)
 #   --screen               keep the whole screen instead of cropping to the window
@@ -20,7 +21,7 @@
 set -euo pipefail
 
 usage() {
-    sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -31,10 +32,11 @@ whole_screen=0
 screen_size=1024x768
 while (($#)); do
     case "$1" in
-        --moves | --click)
+        --moves | --click | --keys)
             read -r -a items <<<"${2:?}"
             kind=square
             [ "$1" = --click ] && kind=point
+            [ "$1" = --keys ] && kind=key
             for item in "${items[@]}"; do presses+=("$kind:$item"); done
             shift 2
             ;;
@@ -149,6 +151,11 @@ fi
 square_left=(12 65 116 168 220 271 322 373)
 square_top=(12 65 118 171 224 277 328 382)
 for press in "${presses[@]}"; do
+    if [[ "$press" == key:* ]]; then
+        xdotool key --clearmodifiers "${press#key:}"
+        sleep "$pause"
+        continue
+    fi
     IFS=, read -r a b <<<"${press#*:}"
     case "$press" in
         square:*)

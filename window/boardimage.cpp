@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <iterator>
 
 #include "window/boardaccessible.h"
 
@@ -67,7 +69,7 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
     painter.drawImage(BoardPicture::kPictureOffset, picture_->image());
-    if (hasFocus()) {
+    if (hasFocus() && focusSquareShown_) {
         // Over the picture, never into it: the picture stays the position.
         QPen pen(QColor(255, 255, 0), 2, Qt::DashLine);
         painter.setPen(pen);
@@ -76,8 +78,18 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     }
 }
 
+void BoardImage::setFocusSquareShown(bool shown) {
+    if (shown == focusSquareShown_) return;
+    focusSquareShown_ = shown;
+    update(focusRect().adjusted(-2, -2, 2, 2));
+}
+
 void BoardImage::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    // The square follows the mouse unseen, so that a key pressed later starts from there.
+    setFocusSquareShown(false);
+    if (const auto square = BoardPicture::squareFromPoint(at.x(), at.y()))
+        setFocusSquare(square->first, square->second);
     if (onPress) onPress(at.x(), at.y());
 }
 
@@ -86,6 +98,7 @@ void BoardImage::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key >= Qt::Key_A && key <= Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
         typedColumn_ = key - Qt::Key_A + 1;
+        setFocusSquareShown(true);
         return;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_8 && typedColumn_ != 0) {
@@ -94,6 +107,15 @@ void BoardImage::keyPressEvent(QKeyEvent* event) {
         return;
     }
     typedColumn_ = 0;
+    static constexpr int kBoardKeys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
+                                         Qt::Key_Down,  Qt::Key_Home,   Qt::Key_End,
+                                         Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+    if (std::find(std::begin(kBoardKeys), std::end(kBoardKeys), key) == std::end(kBoardKeys)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Shown before a key plays the square, so it is there while the move is worked out.
+    setFocusSquareShown(true);
     switch (key) {
         case Qt::Key_Left: setFocusSquare(focusRow_, focusColumn_ - 1); break;
         case Qt::Key_Right: setFocusSquare(focusRow_, focusColumn_ + 1); break;
@@ -106,12 +128,16 @@ void BoardImage::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Enter:
             if (onActivate) onActivate(focusRow_, focusColumn_);
             break;
-        default: QWidget::keyPressEvent(event);
+        default: break;
     }
 }
 
 void BoardImage::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        setFocusSquareShown(true);
+    else if (event->reason() == Qt::MouseFocusReason)
+        setFocusSquareShown(false);
     update(focusRect().adjusted(-2, -2, 2, 2));
 }
 

@@ -13,8 +13,8 @@ namespace marvane {
 // mouse press (of any button) with its position in the area's own pixels.
 //
 // It can also be played from the keyboard: it holds a focus square, drawn over the picture while
-// the board has the keyboard focus; arrows, Home and End move it, a letter a-h and a digit 1-8
-// jump to a column and row, and Space or Enter play it.
+// the board has the keyboard focus and is being played from the keyboard; arrows, Home and End
+// move it, a letter a-h and a digit 1-8 jump to a column and row, and Space or Enter play it.
 class BoardImage : public QWidget {
     Q_OBJECT
 
@@ -47,12 +47,16 @@ protected:
 private:
     QRect focusRect() const;
     void rebuildPicture(qreal devicePixelRatio);
+    void setFocusSquareShown(bool shown);
 
     std::unique_ptr<BoardPicture> picture_;
     std::array<std::array<ColourCode, 8>, 8> shown_{};
     int focusRow_ = 4;
     int focusColumn_ = 4;
     int typedColumn_ = 0;  // a letter a-h typed, waiting for its row digit
+    // Like a desktop focus ring: drawn once the board is played from the keyboard (or reached
+    // with Tab), and not for someone who plays with the mouse.
+    bool focusSquareShown_ = false;
 };
 
 }  // namespace marvane

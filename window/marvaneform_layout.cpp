@@ -18,6 +18,7 @@
 #include "window/boardimage.h"
 #include "window/fonts.h"
 #include "window/marvaneform.h"
+#include "window/picturespacing.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -160,8 +161,8 @@ void TMarvaneForm::buildBoard(QWidget* client) {
 
 void TMarvaneForm::buildControls(QWidget* client) {
     const QFont sans16 = pixelFont("MS Sans Serif", 16);
-    Label4 = makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane",
-                       pixelFont("Serpentine", 35, true), kAqua);
+    Label4 = makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35),
+                       kAqua);
     Label5 = makeLabel(client, "Label5", {464, 328, 64, 29}, "Score",
                        pixelFont("MS Sans Serif", 24), kLime);
     Label1 = makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16);
@@ -197,6 +198,9 @@ void TMarvaneForm::buildControls(QWidget* client) {
                         ButtonPicture::Level, &TMarvaneForm::easyclick);
     Players = button("Players", {600, 200, 100, 33}, "2 players", "Select number of players",
                      ButtonPicture::Players, &TMarvaneForm::PlayersClick);
+    auto* spacing = new PictureSpacingStyle(1, 5);
+    spacing->setParent(Players);
+    Players->setStyle(spacing);
 
     const QFont times24 = pixelFont("Times New Roman", 24);
     MessageBox =
@@ -229,6 +233,15 @@ void TMarvaneForm::buildRulesPanel(QWidget* client) {
     Label8 = makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
                        pixelFont("Balthazar", 27), text);
     RulesPanel->setAccessibleName("The Rules of Marvane");
+    // The keys are listed nowhere on screen; this is where a screen reader user finds them.
+    RulesPanel->setAccessibleDescription(
+        "Keys: on the board, the arrow keys move the focus square, Home and End go to the first "
+        "and last square of its row, a letter a to h and a digit 1 to 8 go to that column and "
+        "row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q "
+        "quits, F1 shows these rules. While the options panel is open, Tab and Shift+Tab move "
+        "between the board and its controls, Up and Down (Page Up and Page Down in larger steps) "
+        "change the response time and Space ticks a box. With the menu bar shown, Alt moves into "
+        "it; then the arrow keys, Enter and Escape work the menus.");
     QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
                            pixelFont("Balthazar", 27), text);
     connect(QuitRules, &QToolButton::clicked, this,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 
 #include "engine/game.h"
 #include "tests/engine/recordingview.h"
@@ -26,6 +27,21 @@ protected:
             for (int c = 1; c <= 8; ++c)
                 if (before[r - 1][c - 1] == 0 && game.board(r, c) != 0) return {r, c};
         return {0, 0};
+    }
+    // Starts the Easy walk at (8,8) in a position whose only legal square for White is (7,8),
+    // the very last of the 64 squares the walk tries.
+    void setUpTheLongestWalk() {
+        for (now = 0; game.randomSquare().row() != 8 || game.randomSquare().column() != 8; ++now)
+            ASSERT_LT(now, 1'000'000);
+        setPosition(game, {"W.......", "........", "........", "........",  //
+                           ".......W", ".......B", "........", ".......W"});
+        view.log.clear();
+    }
+    // How many moves have been tried so far, from the move box written at each attempt.
+    int attemptsLogged() const {
+        return static_cast<int>(
+            std::count_if(view.log.begin(), view.log.end(),
+                          [](const std::string& s) { return s.rfind("MoveBox=", 0) == 0; }));
     }
 };
 
@@ -113,6 +129,18 @@ TEST_F(ComputerPlayer, OnePlayerRepliesOneIntervalAfterEachHumanMove) {
     EXPECT_FALSE(view.armed);           // one arming, one turn
 }
 
+TEST_F(ComputerPlayer, TwoPlayerMovesNeverArmTheResponseDelay) {
+    ASSERT_EQ(game.state().PlayerCount, 2);
+    int r = 0, c = 0;
+    for (int move = 0; move < 6; ++move) {
+        ASSERT_TRUE(game.findLegalMoves(r, c));
+        game.pressSquare(r, c);
+    }
+    game.pressSquare(4, 4);  // occupied: refused
+    EXPECT_EQ(game.state().MovesMade, 6);
+    EXPECT_EQ(view.armCount, 0);
+}
+
 TEST_F(ComputerPlayer, NewGameBegunWhileTheDelayIsArmedOpensWithTheComputer) {
     game.state().PlayerCount = 1;
     game.pressSquare(3, 5);
@@ -152,22 +180,27 @@ TEST_F(ComputerPlayer, ComputerWithoutALegalSquareEndsTheGameEvenIfTheOtherSideC
 }
 
 TEST_F(ComputerPlayer, EasyWalksDownEachColumnAndWrapsOverAllSixtyFourSquares) {
-    // Find a moment whose random start square is (8,8).
-    for (now = 0; game.randomSquare().row() != 8 || game.randomSquare().column() != 8; ++now)
-        ASSERT_LT(now, 1'000'000);
-    // The only legal square for White is (7,8), the very last of the walk from (8,8).
-    setPosition(game, {"W.......", "........", "........", "........",  //
-                       ".......W", ".......B", "........", ".......W"});
-    view.log.clear();
+    setUpTheLongestWalk();
     game.computerMove();
     EXPECT_EQ(game.board(7, 8), 1);
     EXPECT_EQ(game.board(6, 8), 1);
-    const auto texts = view.withoutPaints();
-    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
-                            [](const std::string& s) { return s.rfind("MoveBox=", 0) == 0; }),
-              64);
+    EXPECT_EQ(attemptsLogged(), 64);
     // Occupied squares met on the way each request Full: (8,8), (1,1), (5,8), (6,8).
     EXPECT_EQ(view.sounds(), std::vector<std::string>(4, "FullSound"));
+}
+
+TEST_F(ComputerPlayer, EasyWalkLetsTheWindowProcessEventsBeforeEachAttempt) {
+    setUpTheLongestWalk();
+    // A line walk processes events too, but always with a capture mark set; the walk's own
+    // processing comes between attempts, with none set.
+    std::vector<int> attemptsBefore;
+    view.onPump = [&] {
+        if (!anyMark(game)) attemptsBefore.push_back(attemptsLogged());
+    };
+    game.computerMove();
+    std::vector<int> everyAttempt(64);
+    std::iota(everyAttempt.begin(), everyAttempt.end(), 0);
+    EXPECT_EQ(attemptsBefore, everyAttempt);
 }
 
 TEST_F(ComputerPlayer, LevelButtonFlipsBetweenEasyAndHard) {

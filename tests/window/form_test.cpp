@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include "tests/window/modal.h"
+#include "window/art/buttonart.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/marvaneform.h"
@@ -44,6 +46,28 @@ struct MemoryStore {
                 }};
     }
 };
+
+// Where the players button shows its picture, from the button's left edge: the x at which its
+// picture, drawn over the window's black, appears in the button's place (-1: nowhere); and the
+// first column of the caption's ink to the right of it.
+std::pair<int, int> playersPictureAndCaption(TMarvaneForm& form) {
+    QToolButton* button = form.Players;
+    QImage shot(button->size(), QImage::Format_RGB32);
+    shot.fill(Qt::black);
+    button->render(&shot);
+    QImage picture(button->iconSize(), QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter(&picture).drawPixmap(0, 0, button->icon().pixmap(button->iconSize()));
+    int left = -1;
+    for (int y = 0; left < 0 && y + picture.height() <= shot.height(); ++y)
+        for (int x = 0; left < 0 && x + picture.width() <= shot.width(); ++x)
+            if (shot.copy(x, y, picture.width(), picture.height()) == picture) left = x;
+    if (left < 0) return {-1, -1};
+    for (int x = left + picture.width(); x < shot.width(); ++x)
+        for (int y = 0; y < shot.height(); ++y)
+            if (shot.pixel(x, y) != qRgb(0, 0, 0)) return {left, x};
+    return {left, -1};
+}
 
 }  // namespace
 
@@ -156,6 +180,33 @@ private slots:
         QCOMPARE(form->Players->text(), QString("2 Players"));
         QVERIFY(form->EasyButton->isHidden());
         QCOMPARE(form->game().state().PlayerCount, 2);
+    }
+
+    void titleIsPlainAndPlayersPictureKeepsItsMarginAndSpacing() {
+        TMarvaneForm form;
+        QCOMPARE(form.Label4->font().pixelSize(), 35);
+        QVERIFY(!form.Label4->font().bold());
+        // The picture sits 1 pixel inside the button's 1-pixel edge, the caption 5 pixels after
+        // it (its ink may start a pixel later); also for a picture loaded beside the program.
+        auto [picture, caption] = playersPictureAndCaption(form);
+        QCOMPARE(picture, 2);
+        QVERIFY2(caption - (picture + kGlyphSize) >= 5 && caption - (picture + kGlyphSize) <= 6,
+                 qPrintable(QString("caption at %1").arg(caption)));
+
+        const QString folder = programFolder() + "system";
+        QVERIFY(QDir().mkpath(folder));
+        QImage strip(2 * kGlyphSize, kGlyphSize, QImage::Format_RGB32);
+        strip.fill(QColor(128, 128, 0));  // the bottom-left colour: transparent
+        for (int y = 0; y < kGlyphSize - 1; ++y)
+            for (int x = 0; x < kGlyphSize; ++x) strip.setPixel(x, y, qRgb(255, 0, 0));
+        QVERIFY(strip.save(folder + "/oneplayer.bmp", "BMP"));
+        form.game().state().PlayerCount = 2;
+        form.PlayersClick();
+        QDir(folder).removeRecursively();
+        QCOMPARE(form.Players->text(), QString("1 Player"));
+        std::tie(picture, caption) = playersPictureAndCaption(form);
+        QCOMPARE(picture, 2);
+        QVERIFY(caption - (picture + kGlyphSize) >= 5 && caption - (picture + kGlyphSize) <= 6);
     }
 
     void anUnreadablePlayersPictureIsReportedAndTheModeStillChanges() {

@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
@@ -87,22 +88,59 @@ private slots:
         QCOMPARE(board->picture().image(), before);  // drawn over the picture, not into it
     }
 
-    void theFocusSquareShowsOnlyWhileTheBoardHasTheFocus() {
+    void theFocusSquareShowsOnlyOnceTheKeyboardIsUsedAndAPressHidesIt() {
         auto form = openedForm();
         QVERIFY(form);
-        auto yellowPixels = [&] {
-            const QImage shot = form->Image3->grab().toImage();
-            int n = 0;
+        BoardImage* board = form->Image3;
+        // Where the dashed yellow square is drawn: the bounds of its pixels, or none.
+        auto dashedSquare = [&] {
+            const QImage shot = board->grab().toImage();
+            QRect bounds;
             for (int y = 0; y < shot.height(); ++y)
-                for (int x = 0; x < shot.width(); ++x) n += shot.pixel(x, y) == qRgb(255, 255, 0);
-            return n;
+                for (int x = 0; x < shot.width(); ++x)
+                    if (shot.pixel(x, y) == qRgb(255, 255, 0)) bounds |= QRect(x, y, 1, 1);
+            return bounds;
         };
-        QVERIFY(yellowPixels() > 50);
+        auto around = [](int row, int column) {
+            return BoardPicture::faceRect(row, column)
+                .adjusted(-5, -5, 5, 5)
+                .translated(BoardPicture::kPictureOffset);
+        };
+        QCOMPARE(QApplication::focusWidget(), board);
+        QVERIFY(dashedSquare().isNull());  // the focus alone does not show it
+
+        QTest::keyClick(board, Qt::Key_Right);
+        QVERIFY(!dashedSquare().isNull());
+        QVERIFY(around(4, 5).contains(dashedSquare()));
+
+        // A press hides it and takes the focus square along: (7,2) is refused, (3,5) is played.
+        for (auto [x, y, row, column] : {std::tuple{90, 350, 7, 2}, std::tuple{240, 140, 3, 5}}) {
+            QTest::mousePress(board, Qt::LeftButton, {}, QPoint(x, y));
+            QTest::mouseRelease(board, Qt::LeftButton, {}, QPoint(x, y));
+            QVERIFY(dashedSquare().isNull());
+            QCOMPARE(std::make_pair(board->focusRow(), board->focusColumn()),
+                     std::make_pair(row, column));
+        }
+        QCOMPARE(form->sounds, (QStringList{"Bad", "OK"}));
+        QTest::mousePress(board, Qt::LeftButton, {}, QPoint(3, 3));  // between squares: stays
+        QCOMPARE(std::make_pair(board->focusRow(), board->focusColumn()), std::make_pair(3, 5));
+
+        QTest::keyClick(board, Qt::Key_Down);  // the next key starts from the pressed square
+        QVERIFY(around(4, 5).contains(dashedSquare()));
+        QTest::mousePress(board, Qt::LeftButton, {}, QPoint(90, 350));
+        QTest::keyClicks(board, "b");  // a letter alone shows it too
+        QVERIFY(around(7, 2).contains(dashedSquare()));
+
+        // Only while the board has the focus; Tab back into it shows it, a click does not.
         form->Edit3->setFocus();
-        QCOMPARE(yellowPixels(), 0);
-        QTest::mouseClick(form->Image3, Qt::LeftButton, {}, QPoint(3, 3));  // between squares
-        QCOMPARE(QApplication::focusWidget(), form->Image3);
-        QCOMPARE(form->MoveBox->text(), QString());  // and nothing else happened
+        QVERIFY(dashedSquare().isNull());
+        board->setFocus(Qt::TabFocusReason);
+        QVERIFY(around(7, 2).contains(dashedSquare()));
+        form->Edit3->setFocus();
+        QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(QApplication::focusWidget(), board);
+        QVERIFY(dashedSquare().isNull());
+        QCOMPARE(form->game().state().MovesMade, 1);  // no key played anything
     }
 
     void spaceOrEnterPlayTheFocusSquareLikeAClick() {
@@ -149,6 +187,23 @@ private slots:
         form->QuitRulesClick();
         QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!form->isVisible());
+    }
+
+    void theRulesPanelDescriptionListsEveryKeyTheWindowAnswers() {
+        RecordingForm form;
+        const QString text =
+            QAccessible::queryAccessibleInterface(form.RulesPanel)->text(QAccessible::Description);
+        QStringList keys = {"arrow keys", "Home",  "End", "a to h", "1 to 8",
+                            "Space",      "Enter", "Tab", "Alt"};
+        const auto shortcuts = form.findChildren<QShortcut*>();
+        QVERIFY(shortcuts.size() >= 3);
+        for (const QShortcut* shortcut : shortcuts)
+            keys << shortcut->key().toString(QKeySequence::NativeText);
+        for (const QAction* action : form.findChildren<QAction*>())
+            for (const QKeySequence& sequence : action->shortcuts())
+                keys << sequence.toString(QKeySequence::NativeText);
+        for (const QString& key : std::as_const(keys))
+            QVERIFY2(text.contains(key), qPrintable("not listed: " + key));
     }
 
     void controlsHaveAccessibleNamesAndDescriptions() {
