@@ -131,9 +131,7 @@ void TMarvaneForm::Image3MouseDown(int x, int y) {
 
 void TMarvaneForm::FinishButtonClick() { game_.finish(); }
 
-void TMarvaneForm::restartClick() {
-    game_.whenIdle([this] { game_.newGame(); });
-}
+void TMarvaneForm::restartClick() { game_.newGame(); }
 
 void TMarvaneForm::easyclick() { EasyButton->setText(QString::fromStdString(game_.toggleLevel())); }
 
@@ -147,12 +145,12 @@ void TMarvaneForm::PlayerdelayTimer() {
 void TMarvaneForm::PlayersClick() {
     QString picture;
     if (game_.state().PlayerCount == 1) {
-        game_.state().PlayerCount = 2;
+        game_.setPlayerCount(2);
         Players->setText("2 Players");
         EasyButton->hide();
         picture = findBesideProgram("system/twoplayer.bmp");
     } else {
-        game_.state().PlayerCount = 1;
+        game_.setPlayerCount(1);
         Players->setText("1 Player");
         EasyButton->show();
         picture = findBesideProgram("system/oneplayer.bmp");
@@ -210,16 +208,18 @@ void TMarvaneForm::ShowStatus1Click() {
 
 void TMarvaneForm::ColourMenuClick(int tag) {
     if (tag < 0 || tag >= static_cast<int>(ColourSchemes.size())) return;
-    game_.whenIdle([this, tag] {
-        game_.state().C1 = ColourSchemes[tag].c1;
-        game_.state().C2 = ColourSchemes[tag].c2;
-        // A failed save is reported, and the new game still starts: the board must never be
-        // left in colours that the game no longer plays.
-        guarded([this] {
-            if (store_.save) store_.save(currentOptions());
-        });
-        game_.newGame();
+    const ColourScheme scheme = ColourSchemes[tag];
+    game_.setColours(scheme.c1, scheme.c2);
+    // A failed save is reported, and the new game still starts: the board must never be left in
+    // colours that the game no longer plays. The pair is saved as chosen, since during a move the
+    // game takes it up only when the move has finished.
+    guarded([this, scheme] {
+        WindowOptions options = currentOptions();
+        options.c1 = scheme.c1;
+        options.c2 = scheme.c2;
+        if (store_.save) store_.save(options);
     });
+    game_.newGame();
 }
 
 void TMarvaneForm::QuitClick() { close(); }
@@ -250,8 +250,7 @@ void TMarvaneForm::setLoadedOptions(const WindowOptions& options) {
     // A wrapping spin box would wrap an outside value rather than clamp it.
     Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
     const bool valid = isColourPair(options.c1, options.c2);
-    game_.state().C1 = valid ? options.c1 : 1;
-    game_.state().C2 = valid ? options.c2 : 2;
+    game_.setColours(valid ? options.c1 : 1, valid ? options.c2 : 2);
 }
 
 // --- Start-up and shutdown ---
@@ -275,11 +274,11 @@ void TMarvaneForm::FormActivate() {
         } apply{this, &loaded};
         if (store_.load) store_.load(loaded);
     });
-    game_.state().PlayerCount = 1;
+    game_.setPlayerCount(1);
     guarded([this] { PlayersClick(); });
     guarded([this] { quitoptions(); });
     guarded([this] { sounds->startUpSounds(); });
-    game_.whenIdle([this] { game_.newGame(); });
+    game_.newGame();
 #ifdef __GLIBC__
     // Decoding the sounds and loading the faces leave freed heap behind; an idle game need not
     // keep it.

@@ -211,7 +211,7 @@ private slots:
 
     void anUnreadablePlayersPictureIsReportedAndTheModeStillChanges() {
         TMarvaneForm form;
-        form.game().state().PlayerCount = 2;
+        form.game().setPlayerCount(2);
         const QString folder = programFolder() + "SYSTEM";
         QVERIFY(QDir().mkpath(folder));
         QFile bad(folder + "/OnePlayer.BMP");  // found whatever the letter case

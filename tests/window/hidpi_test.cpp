@@ -27,8 +27,7 @@ private slots:
     void theBoardIsPaintedAtTheDeviceResolution() {
         TMarvaneForm form;
         QCOMPARE(form.devicePixelRatioF(), 2.0);
-        form.game().state().C1 = 1;
-        form.game().state().C2 = 2;
+        form.game().setColours(1, 2);
         form.game().newGame();
         const QImage& picture = form.Image3->picture().image();
         QCOMPARE(picture.size(), QSize(824, 846));
