@@ -44,10 +44,10 @@ std::u16string utf16(const QString& text) {
                           static_cast<std::size_t>(text.size()));
 }
 
-getver::VersionTable readTable(const QString& fileName) {
+marvane::getver::VersionTable readTable(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) fail(QStringLiteral("cannot read ") + fileName);
-    getver::VersionTable table;
+    marvane::getver::VersionTable table;
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     for (QString line : lines) {
         if (line.endsWith(u'\r')) line.chop(1);
@@ -95,8 +95,8 @@ QByteArray cppSource(const std::vector<std::byte>& block) {
         "namespace {\n"
         "alignas(4) const unsigned char kVersionBlock[]\n"
         "    __attribute__((section(\"";
-    out += QByteArray(getver::kVersionSectionName.data(),
-                      static_cast<qsizetype>(getver::kVersionSectionName.size()));
+    out += QByteArray(marvane::getver::kVersionSectionName.data(),
+                      static_cast<qsizetype>(marvane::getver::kVersionSectionName.size()));
     out += "\"), used MARVANE_VERSION_RETAIN)) = {";
     for (std::size_t i = 0; i < block.size(); ++i) {
         out += i % 12 == 0 ? "\n    " : " ";
@@ -117,7 +117,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const auto block = getver::serialize(getver::versionTree(readTable(args[1])));
+        const auto block =
+            marvane::getver::serialize(marvane::getver::versionTree(readTable(args[1])));
         QFile out(args[2]);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             out.write(cppSource(block)) < 0 || !out.flush()) {
