@@ -133,7 +133,7 @@ TEST_F(ComputerPlayer, TwoPlayerMovesNeverArmTheResponseDelay) {
     ASSERT_EQ(game.state().PlayerCount, 2);
     int r = 0, c = 0;
     for (int move = 0; move < 6; ++move) {
-        ASSERT_TRUE(game.findLegalMoves(r, c));
+        ASSERT_TRUE(game.chooseBestSquare(r, c));
         game.pressSquare(r, c);
     }
     game.pressSquare(4, 4);  // occupied: refused

@@ -20,6 +20,8 @@
 #include "settings/settings_store.h"
 #include "tests/settings/optionfield.h"
 
+using namespace marvane;
+
 namespace {
 
 struct Line {
