@@ -230,4 +230,4 @@ int main(int argc, char** argv) {
     BadInputTest test(!server.display().isEmpty());
     return QTest::qExec(&test, argc, argv);
 }
-#include "badinput_test.moc"
+#include "tst_badinput.moc"

@@ -264,4 +264,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyboardTest)
-#include "keyboard_test.moc"
+#include "tst_keyboard.moc"

@@ -166,4 +166,4 @@ private slots:
 };
 
 QTEST_MAIN(StartUpTest)
-#include "startup_test.moc"
+#include "tst_startup.moc"

@@ -46,4 +46,4 @@ private slots:
 };
 
 QTEST_MAIN(HiDpiTest)
-#include "hidpi_test.moc"
+#include "tst_hidpi.moc"

@@ -472,4 +472,4 @@ private slots:
 };
 
 QTEST_MAIN(FormTest)
-#include "form_test.moc"
+#include "tst_form.moc"

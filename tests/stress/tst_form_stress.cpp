@@ -285,4 +285,4 @@ private slots:
 };
 
 QTEST_MAIN(FormStressTest)
-#include "form_stress_test.moc"
+#include "tst_form_stress.moc"
