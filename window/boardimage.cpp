@@ -1,6 +1,5 @@
 #include "window/boardimage.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

@@ -4,8 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
-#include <QLineEdit>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>

@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
-#include <memory>
 
 #include "kurl2/KURL2.h"
 #include "settings/settings_store.h"

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QToolButton>

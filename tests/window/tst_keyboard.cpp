@@ -1,9 +1,7 @@
 // Playing without a mouse, and what assistive technology sees of the window.
 #include <QAccessible>
-#include <QCheckBox>
-#include <QLineEdit>
+#include <QAction>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 
