@@ -7,8 +7,8 @@ namespace marvane {
 
 SettingsStore userSettingsStore() {
     // Loading fills the options value by value, so what was read before an error still counts.
-    return {[](WindowOptions& into) { LoadSettings(into); },
-            [](const WindowOptions& options) { SaveSettings(options); }};
+    return {[](Options& into) { LoadSettings(into); },
+            [](const Options& options) { SaveSettings(options); }};
 }
 
 MakerAddresses makerAddresses() {

@@ -43,9 +43,8 @@ struct Table {
 
     Table() {
         view.game = &game;
-        game.state().C1 = 1;
-        game.state().C2 = 2;
-        game.state().EasyLevel = 0;
+        game.setColours(1, 2);
+        game.toggleLevel();  // Hard
         game.newGame();
     }
 };
@@ -69,10 +68,8 @@ void BM_findLegalMoves(benchmark::State& state) {
         std::min<std::size_t>(static_cast<std::size_t>(state.range(0)), moves.size());
     for (std::size_t i = 0; i < played; ++i) table.game.tryMove(moves[i].first, moves[i].second);
     for (auto _ : state) {
-        int row = 0, column = 0;
-        const bool found = table.game.findLegalMoves(row, column);
+        const bool found = table.game.findLegalMoves();
         benchmark::DoNotOptimize(found);
-        benchmark::DoNotOptimize(row);
     }
     state.counters["moves_made"] = table.game.state().MovesMade;
 }

@@ -63,15 +63,27 @@ void Game::runQueued() {
 
 void Game::drawCounter(int row, int column, ColourCode colour) {
     view_.paintCounter(row, column, colour);
-    board_[row - 1][column - 1] = colour;
+    board_.cell(row, column) = colour;
 }
 
 void Game::newGame() {
+    whenIdle([this] { startGame(); });
+}
+
+void Game::setColours(ColourCode c1, ColourCode c2) {
+    // A move in progress passes the turn by the colours it started with.
+    whenIdle([this, c1, c2] {
+        state_.C1 = c1;
+        state_.C2 = c2;
+    });
+}
+
+void Game::startGame() {
     for (int row = 1; row <= kBoardSize; ++row) {
         for (int column = 1; column <= kBoardSize; ++column) {
-            board_[row - 1][column - 1] = 0;
-            marks_[row - 1][column - 1] = 0;
-            values_[row - 1][column - 1] = 0;
+            board_.cell(row, column) = 0;
+            marks_.cell(row, column) = 0;
+            values_.cell(row, column) = 0;
             drawCounter(row, column, 0);
         }
     }
@@ -100,24 +112,24 @@ int Game::scanLine(int row, int column, int rowStep, int colStep) {
     column += colStep;
     if (!onBoard(row, column)) return 0;
     int count = 0;
-    while (board_[row - 1][column - 1] == state_.Opponent) {
-        marks_[row - 1][column - 1] = 1;
+    while (board_.cell(row, column) == state_.Opponent) {
+        marks_.cell(row, column) = 1;
         row += rowStep;
         column += colStep;
         if (!onBoard(row, column)) return 0;
         ++count;
         view_.processPendingEvents();
     }
-    return board_[row - 1][column - 1] == state_.ToPlay && count > 0 ? count : 0;
+    return board_.cell(row, column) == state_.ToPlay && count > 0 ? count : 0;
 }
 
 void Game::flipMarked() {
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column)
-            if (marks_[row - 1][column - 1]) drawCounter(row, column, state_.ToPlay);
+            if (marks_.cell(row, column)) drawCounter(row, column, state_.ToPlay);
 }
 
-void Game::clearMarks() { marks_ = {}; }
+void Game::clearMarks() { marks_.clear(); }
 
 bool Game::tryMove(int row, int column) {
     MoveScope scope(*this);
@@ -129,7 +141,7 @@ bool Game::tryMove(int row, int column) {
         showScores();
         return false;
     }
-    if (board_[row - 1][column - 1] > 0) {
+    if (board_.cell(row, column) > 0) {
         view_.requestSound(Sound::FullSound);
     } else {
         for (int rowStep = -1; rowStep <= 1; ++rowStep) {
@@ -163,21 +175,19 @@ bool Game::tryMove(int row, int column) {
     return result;
 }
 
-bool Game::findLegalMoves(int& outRow, int& outColumn) {
+bool Game::findLegalMoves() {
     MoveScope scope(*this);
     bool result = false;
     for (int row = 1; row <= kBoardSize; ++row) {
         for (int column = 1; column <= kBoardSize; ++column) {
-            values_[row - 1][column - 1] = 0;
-            if (board_[row - 1][column - 1] != 0) continue;
+            values_.cell(row, column) = 0;
+            if (board_.cell(row, column) != 0) continue;
             for (int rowStep = -1; rowStep <= 1; ++rowStep) {
                 for (int colStep = -1; colStep <= 1; ++colStep) {
                     const int n = scanLine(row, column, rowStep, colStep);
                     if (n > 0) {
-                        values_[row - 1][column - 1] = n;
+                        values_.cell(row, column) = n;
                         result = true;
-                        outRow = row;
-                        outColumn = column;
                         clearMarks();
                     }
                 }
@@ -190,8 +200,9 @@ bool Game::findLegalMoves(int& outRow, int& outColumn) {
 
 void Game::showScores() {
     int count1 = 0, count2 = 0;
-    for (const auto& line : board_) {
-        for (ColourCode square : line) {
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+            const ColourCode square = board_.cell(row, column);
             if (square == state_.C1) ++count1;
             if (square == state_.C2) ++count2;
         }
@@ -213,10 +224,8 @@ void Game::showScores() {
 void Game::pressSquare(int row, int column) {
     if (depth_ > 0) return;  // a press while a move is being worked out is dropped
     MoveScope scope(*this);
-    int ignoredRow = 0, ignoredColumn = 0;
-    if (!findLegalMoves(ignoredRow, ignoredColumn)) {
-        state_.GameOver = 1;
-        showScores();
+    if (!findLegalMoves()) {
+        endGame();
         return;
     }
     if (tryMove(row, column)) {
@@ -227,21 +236,23 @@ void Game::pressSquare(int row, int column) {
     }
 }
 
+// The game is declared over: there is no passing of a turn.
+void Game::endGame() {
+    state_.GameOver = 1;
+    showScores();
+}
+
 void Game::finish() {
-    whenIdle([this] {
-        state_.GameOver = 1;
-        showScores();
-    });
+    whenIdle([this] { endGame(); });
 }
 
 bool Game::chooseBestSquare(int& outRow, int& outColumn) {
-    int ignoredRow = 0, ignoredColumn = 0;
-    if (!findLegalMoves(ignoredRow, ignoredColumn)) return false;
+    if (!findLegalMoves()) return false;
     std::int32_t best = 0;
     for (int row = 1; row <= kBoardSize; ++row) {
         for (int column = 1; column <= kBoardSize; ++column) {
-            if (values_[row - 1][column - 1] > best) {
-                best = values_[row - 1][column - 1];
+            if (values_.cell(row, column) > best) {
+                best = values_.cell(row, column);
                 outRow = row;
                 outColumn = column;
             }
@@ -254,20 +265,16 @@ void Game::computerMove() {
     MoveScope scope(*this);
     if (!state_.EasyLevel) {
         int row = 0, column = 0;
-        if (chooseBestSquare(row, column)) {
+        if (chooseBestSquare(row, column))
             tryMove(row, column);
-        } else {
-            state_.GameOver = 1;
-            showScores();
-        }
+        else
+            endGame();
         return;
     }
     int row = random_.row();
     int column = random_.column();
-    int ignoredRow = 0, ignoredColumn = 0;
-    if (!findLegalMoves(ignoredRow, ignoredColumn)) {
-        state_.GameOver = 1;
-        showScores();
+    if (!findLegalMoves()) {
+        endGame();
         return;
     }
     // Walk down the column, then on to the next column, wrapping, over all 64 squares, so the
@@ -293,7 +300,7 @@ std::string Game::toggleLevel() {
 
 void Game::autoplay() {
     whenIdle([this] {
-        newGame();
+        startGame();
         // The loop sleeps until something happens instead of polling; each expiry of the response
         // delay inside it plays one computer move for the side to play.
         view_.armResponseDelay();

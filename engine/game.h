@@ -12,8 +12,19 @@
 
 namespace marvane {
 
+// An 8 x 8 grid addressed by row and column, each 1..8.
 template <typename T>
-using Grid = std::array<std::array<T, kBoardSize>, kBoardSize>;
+class Grid {
+public:
+    T& cell(int row, int column) { return cells_[row - 1][column - 1]; }
+    const T& cell(int row, int column) const { return cells_[row - 1][column - 1]; }
+    void clear() { cells_ = {}; }
+
+    friend bool operator==(const Grid&, const Grid&) = default;
+
+private:
+    std::array<std::array<T, kBoardSize>, kBoardSize> cells_{};
+};
 
 // The whole-game values, in their traditional order.
 struct GameState {
@@ -32,47 +43,57 @@ struct GameState {
 // computer player, and the guard that keeps moves from nesting.
 //
 // Working out a move lets the window process its events (so it repaints and its timers run), and
-// any handler may then run inside the move. The guard lives here, in one place: while a move or a
-// legal-move search is in progress a board press is ignored, and every other action that would
-// touch the game (a computer turn, a new game, "finish", Autoplay, closing) is queued with
-// whenIdle() and runs as soon as the move has finished. Nothing runs nested and nothing is lost.
+// any handler may then run inside the move. The guard lives here, in the commands, so no caller
+// can forget it: while a move or a legal-move search is in progress a board press is dropped, and
+// every command that would change the game under the move (a computer turn, a new game, new
+// colours, "finish", Autoplay) is queued and runs as soon as the move has finished. Nothing runs
+// nested and nothing is lost. Only Game writes the game's state.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.
     explicit Game(GameView& view, std::function<std::int64_t()> elapsedMs = nullptr);
 
-    GameState& state() { return state_; }
+    // --- What the game looks like (read only) ---
+
     const GameState& state() const { return state_; }
-    ColourCode board(int row, int column) const { return board_[row - 1][column - 1]; }
-    bool marked(int row, int column) const { return marks_[row - 1][column - 1] != 0; }
-    std::int32_t moveValue(int row, int column) const { return values_[row - 1][column - 1]; }
+    ColourCode board(int row, int column) const { return board_.cell(row, column); }
+    bool marked(int row, int column) const { return marks_.cell(row, column) != 0; }
+    std::int32_t moveValue(int row, int column) const { return values_.cell(row, column); }
     const RandomSquare& randomSquare() const { return random_; }
+    bool moveInProgress() const { return depth_ > 0; }
 
-    // --- Commands of the window (each one a complete action) ---
+    // --- Commands (each one a complete action, each guarded) ---
 
-    // A press on the board's square (the human turn). Ignored while a move is in progress.
+    // A press on the board's square (the human turn). Dropped while a move is in progress.
     void pressSquare(int row, int column);
     // The response delay has expired: one computer turn, now or right after the current move.
     void computerTurn();
+    // Starts a new game on the current colours.
+    void newGame();
+    // The colours of the next new game, `c1` moving first. The caller passes a valid pair.
+    void setColours(ColourCode c1, ColourCode c2);
     // "finish": declares the game over and shows the result.
     void finish();
-    // The level button; returns the new caption ("Easy" or "Hard").
-    std::string toggleLevel();
     // The computer plays both sides until the game ends (or the window closes).
     void autoplay();
+    // One or two players, and the level button, which returns its new caption ("Easy" or
+    // "Hard"). These apply at once, even inside a move: a move reads them only as it ends (to arm
+    // the computer's reply) or before it starts (to pick the computer's way of choosing).
+    void setPlayerCount(int count) { state_.PlayerCount = count; }
+    std::string toggleLevel();
 
-    // Runs `action` now, or, while a move is in progress, as soon as it has finished.
+    // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
+    // must not happen inside a move although it is no game command (closing the window).
     void whenIdle(std::function<void()> action);
-    bool moveInProgress() const { return depth_ > 0; }
     // Drops every queued action (the window has closed: nothing after that may run).
     void discardQueued() { queued_.clear(); }
 
-    // --- The rules, one operation each ---
+    // --- The rules, one operation each (the commands are built from them; tests call them) ---
 
-    void newGame();
     bool tryMove(int row, int column);
     int scanLine(int row, int column, int rowStep, int colStep);
-    bool findLegalMoves(int& row, int& column);
+    // Fills MoveValues for the side to play; true when it has a legal square.
+    bool findLegalMoves();
     void flipMarked();
     void clearMarks();
     void showScores();
@@ -84,17 +105,21 @@ public:
 
 private:
     class MoveScope;
+    // Tests set up positions that no game reaches quickly (59 moves made, say).
+    friend struct GameTesting;
 
     static std::string_view colourName(ColourCode colour);
     void show(Box box, std::string_view text) { view_.showText(box, text); }
     void show(Box box, std::int32_t number) { view_.showText(box, std::to_string(number)); }
+    void startGame();
+    void endGame();
     void runQueued();
 
     GameView& view_;
     RandomSquare random_;
-    Grid<ColourCode> board_{};
-    Grid<std::uint8_t> marks_{};
-    Grid<std::int32_t> values_{};
+    Grid<ColourCode> board_;
+    Grid<std::uint8_t> marks_;
+    Grid<std::int32_t> values_;
     GameState state_;
     int depth_ = 0;
     std::deque<std::function<void()>> queued_;

@@ -21,8 +21,6 @@ struct ColourScheme {
 };
 inline constexpr std::array<ColourScheme, 3> ColourSchemes = {{{1, 2}, {3, 4}, {5, 6}}};
 
-inline constexpr bool isCounterColour(ColourCode c) { return c >= 1 && c <= 6; }
-
 // The four sound players the engine can ask for.
 enum class Sound { OKSound, FullSound, BadSound, WonSound };
 

@@ -50,12 +50,12 @@ constexpr std::u16string_view kPaths[] = {
 };
 
 void queryBlock(Bytes block) {
-    const Bytes root = getver::versionBlockAt(block);
+    const Bytes root = marvane::getver::versionBlockAt(block);
     require(liesWithin(root, block), "versionBlockAt stays inside its input");
 
     volatile unsigned sink = touch(root);
     for (std::u16string_view path : kPaths) {
-        const auto value = getver::findVersionValue(block, path);
+        const auto value = marvane::getver::findVersionValue(block, path);
         if (!value) continue;
         require(liesWithin(value->bytes, block), "a value lies inside its block");
         const std::size_t units = value->text ? value->bytes.size() / 2 : value->bytes.size();
@@ -65,10 +65,11 @@ void queryBlock(Bytes block) {
 
     // What the program reads from a block, through the platform-style calls.
     QStringList categories, strings;
-    getver::readVersionStrings(block, categories, strings);
+    marvane::getver::readVersionStrings(block, categories, strings);
     require(categories.size() == strings.size(), "one name per value");
     for (const QString& text : strings)
-        require(text.size() <= static_cast<qsizetype>(getver::kMaxVersionText), "values are cut");
+        require(text.size() <= static_cast<qsizetype>(marvane::getver::kMaxVersionText),
+                "values are cut");
     (void)sink;
 }
 
@@ -77,13 +78,13 @@ void queryBlock(Bytes block) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Bytes file(reinterpret_cast<const std::byte*>(data), size);
 
-    const Bytes pe = getver::peVersionResource(file);
-    const Bytes elf = getver::elfVersionSection(file);
-    const Bytes block = getver::findVersionResource(file);
+    const Bytes pe = marvane::getver::peVersionResource(file);
+    const Bytes elf = marvane::getver::elfVersionSection(file);
+    const Bytes block = marvane::getver::findVersionResource(file);
     require(liesWithin(pe, file), "the PE resource lies inside the file");
     require(liesWithin(elf, file), "the ELF section lies inside the file");
     require(liesWithin(block, file), "the version block lies inside the file");
-    require(block.empty() || getver::versionBlockAt(block).size() == block.size(),
+    require(block.empty() || marvane::getver::versionBlockAt(block).size() == block.size(),
             "a found block is a whole version block");
 
     // On a copy of its own, so that a read past the block's end is caught even where the file

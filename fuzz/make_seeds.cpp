@@ -37,8 +37,9 @@ void write(const fs::path& file, std::string_view text) {
 void versionResourceSeeds(const fs::path& folder) {
     using testimages::ElfOptions;
     using testimages::PeOptions;
-    const auto block = getver::serialize(getver::versionTree(testimages::programTable()));
-    const std::string section(getver::kVersionSectionName);
+    const auto block =
+        marvane::getver::serialize(marvane::getver::versionTree(testimages::programTable()));
+    const std::string section(marvane::getver::kVersionSectionName);
 
     write(folder / "block", block);
     write(folder / "pe32", testimages::makePe(block));
@@ -53,25 +54,26 @@ void versionResourceSeeds(const fs::path& folder) {
 
     // A table in another language with fewer names, so the search for the string table and
     // the stop at the first missing name both have something to find.
-    getver::VersionTable other;
+    marvane::getver::VersionTable other;
     other.fileVersion = {2, 0, 0, 1};
     other.language = 0x0409;
     other.codePage = 0x04B0;
     other.strings = {{u"CompanyName", u"X"}, {u"FileDescription", u""}, {u"FileVersion", u"2"}};
-    write(folder / "block-us-english", getver::serialize(getver::versionTree(other)));
+    write(folder / "block-us-english",
+          marvane::getver::serialize(marvane::getver::versionTree(other)));
 
     // String values typed as binary data (wType 0, lengths in bytes), which the platform reads
     // as well: the program must not take a byte count for a character count.
-    getver::VersionNode binary = getver::versionTree(other);
-    for (getver::VersionNode& value : binary.children.at(0).children.at(0).children) {
+    marvane::getver::VersionNode binary = marvane::getver::versionTree(other);
+    for (marvane::getver::VersionNode& value : binary.children.at(0).children.at(0).children) {
         value.text = false;
         value.valueLength = static_cast<std::uint16_t>(value.value.size());
     }
-    write(folder / "block-binary-strings", getver::serialize(binary));
+    write(folder / "block-binary-strings", marvane::getver::serialize(binary));
     // The same with the string table after the translation, the other order files use, so that
     // a string value can end the block.
     std::swap(binary.children.at(0), binary.children.at(1));
-    write(folder / "block-binary-strings-last", getver::serialize(binary));
+    write(folder / "block-binary-strings-last", marvane::getver::serialize(binary));
 }
 
 void storedIntegerSeeds(const fs::path& folder) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace getver {
+namespace marvane::getver {
 
 // Read-only access to untrusted bytes. Every read is range-checked: a read that does not lie
 // wholly inside the bytes gives 0 (or an empty span), so a parser that forgets a check can
@@ -55,4 +55,4 @@ private:
 
 constexpr std::uint64_t alignTo4(std::uint64_t offset) { return (offset + 3) & ~std::uint64_t{3}; }
 
-}  // namespace getver
+}  // namespace marvane::getver

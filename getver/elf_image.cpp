@@ -6,7 +6,7 @@
 #include "getver/byte_view.h"
 #include "getver/image_file.h"
 
-namespace getver {
+namespace marvane::getver {
 namespace {
 
 constexpr std::uint8_t kClass32 = 1;
@@ -117,4 +117,4 @@ std::span<const std::byte> elfVersionSection(std::span<const std::byte> bytes) {
     return file.findSection(kVersionSectionName);
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

@@ -9,7 +9,7 @@
 #include "getver/version_api.h"
 #include "getver/version_block.h"
 
-namespace getver {
+namespace marvane::getver {
 namespace {
 
 const std::array<QString, 8> kVersionNames = {
@@ -74,7 +74,9 @@ void readVersionStrings(std::span<const std::byte> block, QStringList& categorie
     }
 }
 
-}  // namespace getver
+}  // namespace marvane::getver
+
+namespace marvane {
 
 TGetVersionInfoFromFile::TGetVersionInfoFromFile(QObject* owner) : QObject(owner) {}
 
@@ -116,3 +118,5 @@ QString ownVersionString(qsizetype position) noexcept {
 QString ReadTitle() noexcept { return ownVersionString(3); }
 
 QString ReadVersion() noexcept { return ownVersionString(2); }
+
+}  // namespace marvane

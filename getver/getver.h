@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace marvane {
+
 // Reads the standard version strings of a file: "CompanyName", "FileDescription",
 // "FileVersion", "InternalName", "LegalCopyright", "OriginalFilename", "ProductName" and
 // "ProductVersion", in that order, from the string table of the file's first translation.
@@ -41,3 +43,5 @@ private:
 // up to that position, or the empty text. Each call reads the file afresh.
 QString ReadTitle() noexcept;
 QString ReadVersion() noexcept;
+
+}  // namespace marvane

@@ -2,7 +2,7 @@
 
 #include "getver/version_block.h"
 
-namespace getver {
+namespace marvane::getver {
 
 std::span<const std::byte> findVersionResource(std::span<const std::byte> file) {
     const auto startsWith = [file](std::string_view magic) {
@@ -20,4 +20,4 @@ std::span<const std::byte> findVersionResource(std::span<const std::byte> file) 
     return {};
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-namespace getver {
+namespace marvane::getver {
 
 // The ELF section into which the build puts the program's version block.
 inline constexpr std::string_view kVersionSectionName = ".marvane.version";
@@ -20,4 +20,4 @@ std::span<const std::byte> findVersionResource(std::span<const std::byte> file);
 std::span<const std::byte> peVersionResource(std::span<const std::byte> file);
 std::span<const std::byte> elfVersionSection(std::span<const std::byte> file);
 
-}  // namespace getver
+}  // namespace marvane::getver

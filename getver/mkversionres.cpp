@@ -18,6 +18,7 @@
 #include "getver/image_file.h"
 #include "getver/version_block_writer.h"
 
+namespace marvane::getver {
 namespace {
 
 [[noreturn]] void fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
@@ -44,10 +45,10 @@ std::u16string utf16(const QString& text) {
                           static_cast<std::size_t>(text.size()));
 }
 
-getver::VersionTable readTable(const QString& fileName) {
+VersionTable readTable(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) fail(QStringLiteral("cannot read ") + fileName);
-    getver::VersionTable table;
+    VersionTable table;
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     for (QString line : lines) {
         if (line.endsWith(u'\r')) line.chop(1);
@@ -95,8 +96,8 @@ QByteArray cppSource(const std::vector<std::byte>& block) {
         "namespace {\n"
         "alignas(4) const unsigned char kVersionBlock[]\n"
         "    __attribute__((section(\"";
-    out += QByteArray(getver::kVersionSectionName.data(),
-                      static_cast<qsizetype>(getver::kVersionSectionName.size()));
+    out +=
+        QByteArray(kVersionSectionName.data(), static_cast<qsizetype>(kVersionSectionName.size()));
     out += "\"), used MARVANE_VERSION_RETAIN)) = {";
     for (std::size_t i = 0; i < block.size(); ++i) {
         out += i % 12 == 0 ? "\n    " : " ";
@@ -108,8 +109,10 @@ QByteArray cppSource(const std::vector<std::byte>& block) {
 }
 
 }  // namespace
+}  // namespace marvane::getver
 
 int main(int argc, char** argv) {
+    using namespace marvane::getver;
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
@@ -117,7 +120,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const auto block = getver::serialize(getver::versionTree(readTable(args[1])));
+        const auto block = serialize(versionTree(readTable(args[1])));
         QFile out(args[2]);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             out.write(cppSource(block)) < 0 || !out.flush()) {

@@ -7,7 +7,7 @@
 #include "getver/byte_view.h"
 #include "getver/image_file.h"
 
-namespace getver {
+namespace marvane::getver {
 namespace {
 
 constexpr std::uint16_t kDosMagic = 0x5A4D;         // "MZ"
@@ -92,14 +92,9 @@ std::span<const std::byte> peVersionResource(std::span<const std::byte> bytes) {
 
     std::uint64_t directoryCountAt = 0;
     switch (file.u16(optional)) {
-        case kPe32Magic:
-            directoryCountAt = 92;
-            break;
-        case kPe32PlusMagic:
-            directoryCountAt = 108;
-            break;
-        default:
-            return {};
+        case kPe32Magic: directoryCountAt = 92; break;
+        case kPe32PlusMagic: directoryCountAt = 108; break;
+        default: return {};
     }
     const std::uint64_t resourceEntry = directoryCountAt + 4 + 8 * kResourceDirectoryIndex;
     if (optionalSize < resourceEntry + 8 ||
@@ -126,4 +121,4 @@ std::span<const std::byte> peVersionResource(std::span<const std::byte> bytes) {
     return sections.range(resources.u32(*dataEntry), resources.u32(*dataEntry + 4));
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

@@ -11,7 +11,7 @@
 #include "getver/image_file.h"
 #include "getver/version_block.h"
 
-namespace getver {
+namespace marvane::getver {
 namespace {
 
 // Maps the file rather than reading it, so that a large file costs no memory. Only regular files
@@ -64,4 +64,4 @@ bool verQueryValue(std::span<const std::byte> block, const QString& subBlock, co
     return true;
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

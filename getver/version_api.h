@@ -9,7 +9,7 @@
 // The three operations of the platform's version-resource functions (GetFileVersionInfoSize,
 // GetFileVersionInfo, VerQueryValue). On Windows they are those functions; elsewhere they read
 // the same block from a PE image or from the version section of an ELF file.
-namespace getver {
+namespace marvane::getver {
 
 // Size of the version block of the file, 0 when it has none or cannot be read.
 quint32 getFileVersionInfoSize(const QString& fileName);
@@ -32,4 +32,4 @@ QString versionStringPath(quint16 language, quint16 codePage, const QString& nam
 void readVersionStrings(std::span<const std::byte> block, QStringList& categories,
                         QStringList& strings);
 
-}  // namespace getver
+}  // namespace marvane::getver

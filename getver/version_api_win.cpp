@@ -4,7 +4,7 @@
 #include "getver/version_api.h"
 #include "getver/version_block.h"
 
-namespace getver {
+namespace marvane::getver {
 
 quint32 getFileVersionInfoSize(const QString& fileName) {
     DWORD unused = 0;
@@ -30,4 +30,4 @@ bool verQueryValue(std::span<const std::byte> block, const QString& subBlock, co
     return true;
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

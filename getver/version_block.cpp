@@ -4,7 +4,7 @@
 
 #include "getver/byte_view.h"
 
-namespace getver {
+namespace marvane::getver {
 namespace {
 
 // wLength, wValueLength and wType come before the key.
@@ -108,4 +108,4 @@ std::optional<VersionValue> findVersionValue(std::span<const std::byte> bytes,
     return valueOf(block, *node);
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

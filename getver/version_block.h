@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace getver {
+namespace marvane::getver {
 
 // Names, query paths and text values are cut at this many characters.
 inline constexpr std::size_t kMaxVersionText = 256;
@@ -33,4 +33,4 @@ std::span<const std::byte> versionBlockAt(std::span<const std::byte> bytes);
 std::optional<VersionValue> findVersionValue(std::span<const std::byte> block,
                                              std::u16string_view subBlock);
 
-}  // namespace getver
+}  // namespace marvane::getver

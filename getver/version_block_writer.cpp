@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace getver {
+namespace marvane::getver {
 namespace {
 
 void putU16(std::vector<std::byte>& out, std::uint16_t value) {
@@ -110,4 +110,4 @@ VersionNode versionTree(const VersionTable& table) {
     return root;
 }
 
-}  // namespace getver
+}  // namespace marvane::getver

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace getver {
+namespace marvane::getver {
 
 // One node of a version block as it is written: the build uses this to make the program's own
 // block, and tests use it to make blocks of any shape, including malformed ones.
@@ -46,4 +46,4 @@ struct VersionTable {
 // language and code page in upper-case hexadecimal, and "VarFileInfo\Translation".
 VersionNode versionTree(const VersionTable& table);
 
-}  // namespace getver
+}  // namespace marvane::getver

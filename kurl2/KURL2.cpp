@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QToolTip>
 
+namespace marvane {
+
 namespace {
 
 const QString kPlaceholderAddress = QStringLiteral("https://www.example.com/");
@@ -90,3 +92,5 @@ bool TKURL2::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace marvane

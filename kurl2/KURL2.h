@@ -7,6 +7,8 @@
 
 class QLabel;
 
+namespace marvane {
+
 // A link-style label holding a web or e-mail address, opened in the user's browser or mail
 // program when the label is clicked or OpenLink() is called. It works the same while hidden, so a
 // window can keep its addresses in links it never shows and open them from menu commands.
@@ -53,3 +55,5 @@ private:
     LinkType choose = ltURL;
     bool pressedOnLabel = false;
 };
+
+}  // namespace marvane

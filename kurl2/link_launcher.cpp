@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+namespace marvane {
+
 void DesktopLinkLauncher::open(QWidget* owner, const QString& target) {
     // The desktop needs no owner window, so none is created for a hidden link. Nor can it be asked
     // to show the opened program maximised; the program decides its own window state.
@@ -10,3 +12,5 @@ void DesktopLinkLauncher::open(QWidget* owner, const QString& target) {
     // Like the shell, take a bare "www.example.com" as a web address rather than a relative path.
     QDesktopServices::openUrl(QUrl::fromUserInput(target));
 }
+
+}  // namespace marvane

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace marvane {
+
 // The one way out of the program to the user's browser or mail program. Tests put a recording
 // fake in its place (TKURL2::setLauncher).
 class LinkLauncher {
@@ -20,3 +22,5 @@ class DesktopLinkLauncher final : public LinkLauncher {
 public:
     void open(QWidget* owner, const QString& target) override;
 };
+
+}  // namespace marvane

@@ -12,6 +12,16 @@ struct Options {
     int c1 = 1;
     int c2 = 2;
 
+    // The counters come in colours 1..6 and the two sides must be told apart on the board: any
+    // other pair gives way to the default one.
+    void repairColourPair() {
+        const auto isCounterColour = [](int colour) { return colour >= 1 && colour <= 6; };
+        if (isCounterColour(c1) && isCounterColour(c2) && c1 != c2) return;
+        const Options defaults;
+        c1 = defaults.c1;
+        c2 = defaults.c2;
+    }
+
     friend bool operator==(const Options&, const Options&) = default;
 };
 

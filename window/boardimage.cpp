@@ -1,6 +1,5 @@
 #include "window/boardimage.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,9 +87,10 @@ void BoardImage::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     // The square follows the mouse unseen, so that a key pressed later starts from there.
     setFocusSquareShown(false);
-    if (const auto square = BoardPicture::squareFromPoint(at.x(), at.y()))
+    if (const auto square = BoardPicture::squareFromPoint(at.x(), at.y())) {
         setFocusSquare(square->first, square->second);
-    if (onPress) onPress(at.x(), at.y());
+        emit squarePressed(square->first, square->second);
+    }
 }
 
 void BoardImage::keyPressEvent(QKeyEvent* event) {
@@ -125,9 +125,7 @@ void BoardImage::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End: setFocusSquare(focusRow_, 8); break;
         case Qt::Key_Space:
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (onActivate) onActivate(focusRow_, focusColumn_);
-            break;
+        case Qt::Key_Enter: emit squarePressed(focusRow_, focusColumn_); break;
         default: break;
     }
 }

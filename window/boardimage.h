@@ -9,12 +9,13 @@
 
 namespace marvane {
 
-// `Image3`: shows the board picture unscaled, centred in its 417 x 433 area, and reports every
-// mouse press (of any button) with its position in the area's own pixels.
+// `Image3`: shows the board picture unscaled, centred in its 417 x 433 area, and reports the
+// square a player picks. A mouse press (of any button) picks the square the hit test finds at
+// its position; a press between squares picks nothing.
 //
 // It can also be played from the keyboard: it holds a focus square, drawn over the picture while
 // the board has the keyboard focus and is being played from the keyboard; arrows, Home and End
-// move it, a letter a-h and a digit 1-8 jump to a column and row, and Space or Enter play it.
+// move it, a letter a-h and a digit 1-8 jump to a column and row, and Space or Enter pick it.
 class BoardImage : public QWidget {
     Q_OBJECT
 
@@ -33,9 +34,11 @@ public:
     int focusColumn() const { return focusColumn_; }
     void setFocusSquare(int row, int column);
 
-    std::function<void(int x, int y)> onPress;
-    std::function<void(int row, int column)> onActivate;  // Space or Enter on the focus square
-    std::function<bool()> isBusy;                         // keys do nothing while true
+    std::function<bool()> isBusy;  // keys do nothing while true
+
+signals:
+    // A square picked by the mouse or from the keyboard; rows and columns are 1..8.
+    void squarePressed(int row, int column);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

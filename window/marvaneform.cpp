@@ -1,16 +1,13 @@
 #include "window/marvaneform.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
+#include <QImage>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
@@ -28,10 +25,11 @@
 #include "kurl2/KURL2.h"
 #include "window/art/appicon.h"
 #include "window/art/buttonart.h"
-#include "window/boardaccessible.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
+#include "window/marvaneform_controls.h"
+#include "window/marvaneform_view.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -42,12 +40,13 @@ namespace {
 constexpr QSize kOuterSize(768, 527);
 constexpr QSize kClientSize(760, 500);
 
-bool isColourPair(int c1, int c2) { return isCounterColour(c1) && isCounterColour(c2) && c1 != c2; }
-
 }  // namespace
 
 TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* parent)
-    : QMainWindow(parent), store_(std::move(store)), maker_(std::move(maker)), game_(*this) {
+    : QMainWindow(parent),
+      store_(std::move(store)),
+      view_(std::make_unique<View>(*this)),
+      game_(*view_) {
     installFontSubstitutes();
     setObjectName("MarvaneForm");
     setWindowTitle("Marvane by CORVATH");
@@ -55,44 +54,10 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
     setWindowIcon(appIcon(64));
     setFont(pixelFont("MS Sans Serif", 11));
 
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    QPalette black = client->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    client->setPalette(black);
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
-    client->installEventFilter(this);
-
-    buildBoard(client);
-    buildControls(client);
-    buildRulesPanel(client);
-    buildOptionPanel(client);  // last, so it lies in front of the controls it covers
-    buildMenu();
-    buildStatusBar();
-
-    // These work whether or not the menu bar is shown.
-    const std::pair<QKeySequence, void (TMarvaneForm::*)()> shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMarvaneForm::restartClick},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick},
-        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick}};
-    for (auto [keys, handler] : shortcuts) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, handler] { guarded([&] { (this->*handler)(); }); });
-    }
-    Image3->setFocus();
-
-    Playerdelay = new QTimer(this);
-    Playerdelay->setObjectName("Playerdelay");
-    Playerdelay->setSingleShot(true);
-    Playerdelay->setTimerType(Qt::PreciseTimer);
-    Playerdelay->setInterval(1000);
-    connect(Playerdelay, &QTimer::timeout, this,
-            [this] { guarded([this] { PlayerdelayTimer(); }); });
-
-    sounds = new SoundEffects(
-        Sound, this, [this](const QString& folder) { statusPanels[2]->setText(folder); }, {}, this);
+    ui_ = std::make_unique<Controls>(*this, maker);
+    centralWidget()->installEventFilter(this);
+    wireControls();
+    ui_->Image3->setFocus();
 
     resize(kClientSize);
     // Without a window manager nobody else would centre the window.
@@ -104,6 +69,60 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
 }
 
 TMarvaneForm::~TMarvaneForm() = default;
+
+// Runs `handler` with `args` on every `signal` of `sender`.
+template <typename Sender, typename Signal, typename... Args>
+void TMarvaneForm::connectGuarded(Sender* sender, Signal signal,
+                                  void (TMarvaneForm::*handler)(Args...), Args... args) {
+    connect(sender, signal, this,
+            [this, handler, args...] { guarded([&] { (this->*handler)(args...); }); });
+}
+
+void TMarvaneForm::wireControls() {
+    const Controls& ui = *ui_;
+    using Handler = void (TMarvaneForm::*)();
+    const std::pair<QToolButton*, Handler> buttons[] = {
+        {ui.SpeedButton1, &TMarvaneForm::QuitClick},
+        {ui.FinishButton, &TMarvaneForm::FinishButtonClick},
+        {ui.restart, &TMarvaneForm::restartClick},
+        {ui.SpeedButton3, &TMarvaneForm::RulesClick},
+        {ui.Options, &TMarvaneForm::Showrules},
+        {ui.EasyButton, &TMarvaneForm::easyclick},
+        {ui.Players, &TMarvaneForm::PlayersClick},
+        {ui.QuitRules, &TMarvaneForm::QuitRulesClick},
+        {ui.SpeedButton5, &TMarvaneForm::quitoptions}};
+    for (auto [button, handler] : buttons) connectGuarded(button, &QToolButton::clicked, handler);
+
+    // A checkable item ticks itself before its handler runs; the handler decides instead.
+    connect(ui.ShowStatus1, &QAction::triggered, ui.ShowStatus1,
+            [item = ui.ShowStatus1](bool checked) { item->setChecked(!checked); });
+    const std::pair<QAction*, Handler> items[] = {
+        {ui.LeaveMarvane1, &TMarvaneForm::QuitClick},
+        {ui.Rules1, &TMarvaneForm::RulesClick},
+        {ui.ContactCorvath1, &TMarvaneForm::ContactCorvath1Click},
+        {ui.VisitourWebsite1, &TMarvaneForm::VisitourWebsite1Click},
+        {ui.HideMenu, &TMarvaneForm::HideMenuClick},
+        {ui.ShowStatus1, &TMarvaneForm::ShowStatus1Click},
+        {ui.Locate, &TMarvaneForm::LocateClick},
+        {ui.Autoplay, &TMarvaneForm::AutoplayClick}};
+    for (auto [item, handler] : items) connectGuarded(item, &QAction::triggered, handler);
+    for (QAction* scheme : {ui.Blackwhite, ui.redgreen, ui.aquayello})
+        connectGuarded(scheme, &QAction::triggered, &TMarvaneForm::ColourMenuClick,
+                       scheme->data().toInt());
+
+    // These work whether or not the menu bar is shown.
+    const std::pair<QKeySequence, Handler> shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMarvaneForm::restartClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick},
+        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick}};
+    for (auto [keys, handler] : shortcuts)
+        connectGuarded(new QShortcut(keys, this), &QShortcut::activated, handler);
+
+    connectGuarded(ui.Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
+    // The mouse and the keys pick squares alike.
+    connect(ui.Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
+    ui.Image3->isBusy = [this] { return game_.moveInProgress(); };
+}
 
 void TMarvaneForm::guarded(const std::function<void()>& handler) {
     try {
@@ -123,38 +142,35 @@ void TMarvaneForm::showErrorBox(const QString& text) {
 
 // --- The board and the game's buttons ---
 
-void TMarvaneForm::Image3MouseDown(int x, int y) {
-    const auto square = BoardPicture::squareFromPoint(x, y);
-    if (!square) return;
-    game_.pressSquare(square->first, square->second);
-}
+void TMarvaneForm::Image3MouseDown(int row, int column) { game_.pressSquare(row, column); }
 
 void TMarvaneForm::FinishButtonClick() { game_.finish(); }
 
-void TMarvaneForm::restartClick() {
-    game_.whenIdle([this] { game_.newGame(); });
-}
+void TMarvaneForm::restartClick() { game_.newGame(); }
 
-void TMarvaneForm::easyclick() { EasyButton->setText(QString::fromStdString(game_.toggleLevel())); }
+void TMarvaneForm::easyclick() {
+    ui_->EasyButton->setText(QString::fromStdString(game_.toggleLevel()));
+}
 
 void TMarvaneForm::AutoplayClick() { game_.autoplay(); }
 
 void TMarvaneForm::PlayerdelayTimer() {
-    Playerdelay->stop();
+    ui_->Playerdelay->stop();
     game_.computerTurn();
 }
 
 void TMarvaneForm::PlayersClick() {
+    QToolButton* Players = ui_->Players;
     QString picture;
     if (game_.state().PlayerCount == 1) {
-        game_.state().PlayerCount = 2;
+        game_.setPlayerCount(2);
         Players->setText("2 Players");
-        EasyButton->hide();
+        ui_->EasyButton->hide();
         picture = findBesideProgram("system/twoplayer.bmp");
     } else {
-        game_.state().PlayerCount = 1;
+        game_.setPlayerCount(1);
         Players->setText("1 Player");
-        EasyButton->show();
+        ui_->EasyButton->show();
         picture = findBesideProgram("system/oneplayer.bmp");
     }
     if (picture.isEmpty()) return;  // the picture the button has stays
@@ -166,92 +182,97 @@ void TMarvaneForm::PlayersClick() {
 // --- Panels and menus ---
 
 void TMarvaneForm::quitoptions() {
-    const bool focusInPanel = OptionPanel->isAncestorOf(QApplication::focusWidget());
-    OptionPanel->hide();
-    if (focusInPanel) Image3->setFocus();
+    const Controls& ui = *ui_;
+    const bool focusInPanel = ui.OptionPanel->isAncestorOf(QApplication::focusWidget());
+    ui.OptionPanel->hide();
+    if (focusInPanel) ui.Image3->setFocus();
     // A whole number typed into the edit box counts; any other text falls back to the last
     // valid position, which the box then shows again.
-    Response->interpretText();
-    Response->setValue(Response->value());
-    Playerdelay->setInterval(Response->value());
-    StatusBar->setVisible(ShowStatus->isChecked());
-    ShowStatus1->setChecked(ShowStatus->isChecked());
-    const bool menu = ShowMenu->isChecked();
-    for (QMenu* m : {HelpMenu, OptionsMenu, QuitMenu}) m->menuAction()->setVisible(menu);
-    Autoplay->setVisible(menu);
+    ui.Response->interpretText();
+    ui.Response->setValue(ui.Response->value());
+    ui.Playerdelay->setInterval(ui.Response->value());
+    ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
+    ui.ShowStatus1->setChecked(ui.ShowStatus->isChecked());
+    const bool menu = ui.ShowMenu->isChecked();
+    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu}) m->menuAction()->setVisible(menu);
+    ui.Autoplay->setVisible(menu);
 }
 
-void TMarvaneForm::Showrules() { OptionPanel->show(); }
+void TMarvaneForm::Showrules() { ui_->OptionPanel->show(); }
 
 void TMarvaneForm::RulesClick() {
-    RulesPanel->raise();
-    RulesPanel->show();
+    ui_->RulesPanel->raise();
+    ui_->RulesPanel->show();
 }
 
 void TMarvaneForm::QuitRulesClick() {
-    RulesPanel->hide();
-    Image3->setFocus();
+    ui_->RulesPanel->hide();
+    ui_->Image3->setFocus();
 }
 
 void TMarvaneForm::HideMenuClick() {
-    HelpMenu->menuAction()->setVisible(false);
-    OptionsMenu->menuAction()->setVisible(false);
-    QuitMenu->menuAction()->setVisible(false);
-    ShowMenu->setChecked(false);
-    Autoplay->setVisible(false);
+    const Controls& ui = *ui_;
+    ui.HelpMenu->menuAction()->setVisible(false);
+    ui.OptionsMenu->menuAction()->setVisible(false);
+    ui.QuitMenu->menuAction()->setVisible(false);
+    ui.ShowMenu->setChecked(false);
+    ui.Autoplay->setVisible(false);
 }
 
 void TMarvaneForm::ShowStatus1Click() {
-    const bool shown = ShowStatus1->isChecked();
-    StatusBar->setVisible(!shown);
-    ShowStatus->setChecked(!shown);
-    ShowStatus1->setChecked(!shown);
+    const Controls& ui = *ui_;
+    const bool shown = ui.ShowStatus1->isChecked();
+    ui.StatusBar->setVisible(!shown);
+    ui.ShowStatus->setChecked(!shown);
+    ui.ShowStatus1->setChecked(!shown);
 }
 
 void TMarvaneForm::ColourMenuClick(int tag) {
     if (tag < 0 || tag >= static_cast<int>(ColourSchemes.size())) return;
-    game_.whenIdle([this, tag] {
-        game_.state().C1 = ColourSchemes[tag].c1;
-        game_.state().C2 = ColourSchemes[tag].c2;
-        // A failed save is reported, and the new game still starts: the board must never be
-        // left in colours that the game no longer plays.
-        guarded([this] {
-            if (store_.save) store_.save(currentOptions());
-        });
-        game_.newGame();
+    const ColourScheme scheme = ColourSchemes[tag];
+    game_.setColours(scheme.c1, scheme.c2);
+    // A failed save is reported, and the new game still starts: the board must never be left in
+    // colours that the game no longer plays. The pair is saved as chosen, since during a move the
+    // game takes it up only when the move has finished.
+    guarded([this, scheme] {
+        Options options = currentOptions();
+        options.c1 = scheme.c1;
+        options.c2 = scheme.c2;
+        if (store_.save) store_.save(options);
     });
+    game_.newGame();
 }
 
 void TMarvaneForm::QuitClick() { close(); }
 
-void TMarvaneForm::LocateClick() { sounds->LocateClick(); }
+void TMarvaneForm::LocateClick() { ui_->sounds->LocateClick(); }
 
-void TMarvaneForm::ContactCorvath1Click() { email->OpenLink(); }
+void TMarvaneForm::ContactCorvath1Click() { ui_->email->OpenLink(); }
 
-void TMarvaneForm::VisitourWebsite1Click() { web->OpenLink(); }
+void TMarvaneForm::VisitourWebsite1Click() { ui_->web->OpenLink(); }
 
 // --- Options ---
 
-WindowOptions TMarvaneForm::currentOptions() const {
-    WindowOptions options;
-    options.sound = Sound->isChecked();
-    options.menu = ShowMenu->isChecked();
-    options.status = ShowStatus->isChecked();
-    options.response = Response->value();
+Options TMarvaneForm::currentOptions() const {
+    Options options;
+    options.sound = ui_->Sound->isChecked();
+    options.menu = ui_->ShowMenu->isChecked();
+    options.status = ui_->ShowStatus->isChecked();
+    options.response = ui_->Response->value();
     options.c1 = game_.state().C1;
     options.c2 = game_.state().C2;
     return options;
 }
 
-void TMarvaneForm::setLoadedOptions(const WindowOptions& options) {
-    Sound->setChecked(options.sound);
-    ShowMenu->setChecked(options.menu);
-    ShowStatus->setChecked(options.status);
+void TMarvaneForm::setLoadedOptions(Options options) {
+    QSpinBox* Response = ui_->Response;
+    ui_->Sound->setChecked(options.sound);
+    ui_->ShowMenu->setChecked(options.menu);
+    ui_->ShowStatus->setChecked(options.status);
     // A wrapping spin box would wrap an outside value rather than clamp it.
     Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
-    const bool valid = isColourPair(options.c1, options.c2);
-    game_.state().C1 = valid ? options.c1 : 1;
-    game_.state().C2 = valid ? options.c2 : 2;
+    options.repairColourPair();
+    game_.setColours(options.c1, options.c2);
 }
 
 // --- Start-up and shutdown ---
@@ -266,20 +287,20 @@ void TMarvaneForm::FormActivate() {
     startUpDone_ = true;
     // A step that fails is reported and the rest still run, so the first game always starts.
     guarded([this] { setWindowTitle(readVersionCaption()); });
-    WindowOptions loaded;
+    Options loaded;
     guarded([this, &loaded] {
         struct Apply {
             TMarvaneForm* form;
-            WindowOptions* options;
+            Options* options;
             ~Apply() { form->setLoadedOptions(*options); }
         } apply{this, &loaded};
         if (store_.load) store_.load(loaded);
     });
-    game_.state().PlayerCount = 1;
+    game_.setPlayerCount(1);
     guarded([this] { PlayersClick(); });
     guarded([this] { quitoptions(); });
-    guarded([this] { sounds->startUpSounds(); });
-    game_.whenIdle([this] { game_.newGame(); });
+    guarded([this] { ui_->sounds->startUpSounds(); });
+    game_.newGame();
 #ifdef __GLIBC__
     // Decoding the sounds and loading the faces leave freed heap behind; an idle game need not
     // keep it.
@@ -323,65 +344,9 @@ void TMarvaneForm::closeEvent(QCloseEvent* event) {
     }
     FormClose();
     closing_ = true;
-    Playerdelay->stop();
+    ui_->Playerdelay->stop();
     game_.discardQueued();  // a computer turn queued behind the close has no window to play in
     event->accept();
-}
-
-// --- What the game asks of the window ---
-
-void TMarvaneForm::paintCounter(int row, int column, ColourCode colour) {
-    Image3->drawCounter(row, column, colour);
-}
-
-void TMarvaneForm::showText(Box box, std::string_view text) {
-    const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    // A side label names the colour whose count its score box shows.
-    auto sideLabel = [&value](QLabel* label, QLineEdit* score) {
-        label->setText(value);
-        label->adjustSize();
-        score->setAccessibleName(value + " score");
-    };
-    switch (box) {
-        case Box::MessageBox: announce(MessageBox, value); break;
-        case Box::GoBox: announce(GoBox, value); break;
-        case Box::MoveBox: MoveBox->setText(value); break;
-        case Box::WhiteScore: WhiteScore->setText(value); break;
-        case Box::BlackScore: BlackScore->setText(value); break;
-        case Box::remain: remain->setText(value); break;
-        case Box::Edit3: Edit3->setText(value); break;
-        case Box::C1Lab: sideLabel(C1Lab, WhiteScore); break;
-        case Box::c2lab: sideLabel(c2lab, BlackScore); break;
-    }
-}
-
-// The turn line and the result are spoken when they change, not only when visited.
-void TMarvaneForm::announce(QLineEdit* box, const QString& text) {
-    const bool changed = box->text() != text;
-    box->setText(text);
-    if (!changed) return;
-    QAccessibleValueChangeEvent valueChanged(box, text);
-    sendAccessibleEvent(&valueChanged);
-    QAccessibleEvent alert(box, QAccessible::Alert);
-    sendAccessibleEvent(&alert);
-}
-
-void TMarvaneForm::showGoBox(bool visible) { GoBox->setVisible(visible); }
-
-void TMarvaneForm::requestSound(marvane::Sound sound) { sounds->request(sound); }
-
-void TMarvaneForm::processPendingEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-bool TMarvaneForm::waitForEvents() {
-    if (closing_) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return !closing_;
-}
-
-void TMarvaneForm::armResponseDelay() {
-    if (!Playerdelay->isActive()) Playerdelay->start();
 }
 
 }  // namespace marvane

@@ -1,4 +1,4 @@
-// The main window's controls: where each one sits, what it says and what it runs.
+// The main window's controls: where each one sits and what it says. The window wires them.
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -17,7 +17,7 @@
 #include "window/art/rulesart.h"
 #include "window/boardimage.h"
 #include "window/fonts.h"
-#include "window/marvaneform.h"
+#include "window/marvaneform_controls.h"
 #include "window/picturespacing.h"
 #include "window/sound/soundeffects.h"
 
@@ -144,8 +144,36 @@ private:
 
 }  // namespace
 
-void TMarvaneForm::buildBoard(QWidget* client) {
-    Panel1 = new QFrame(client);
+TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& maker) {
+    auto* client = new QWidget(&window);
+    client->setObjectName("client");
+    QPalette black = client->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    client->setPalette(black);
+    client->setAutoFillBackground(true);
+    window.setCentralWidget(client);
+
+    buildBoard(client);
+    buildControls(client, window.devicePixelRatioF());
+    buildRulesPanel(client);
+    buildOptionPanel(client, maker);  // last, so it lies in front of the controls it covers
+    buildMenu(window);
+    buildStatusBar(window);
+
+    Playerdelay = new QTimer(&window);
+    Playerdelay->setObjectName("Playerdelay");
+    Playerdelay->setSingleShot(true);
+    Playerdelay->setTimerType(Qt::PreciseTimer);
+    Playerdelay->setInterval(1000);
+
+    QLabel* folderPanel = statusPanels[2];
+    sounds = new SoundEffects(
+        Sound, &window, [folderPanel](const QString& folder) { folderPanel->setText(folder); }, {},
+        &window);
+}
+
+void TMarvaneForm::Controls::buildBoard(QWidget* client) {
+    auto* Panel1 = new QFrame(client);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(8, 8, 425, 441);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -153,51 +181,43 @@ void TMarvaneForm::buildBoard(QWidget* client) {
     setTextColour(Panel1, Qt::white, Qt::black);
     Image3 = new BoardImage(Panel1);
     Image3->move(4, 4);
-    Image3->onPress = [this](int x, int y) { Image3MouseDown(x, y); };
-    // A key on the focus square plays it just as a press on it would.
-    Image3->onActivate = [this](int row, int column) { game_.pressSquare(row, column); };
-    Image3->isBusy = [this] { return game_.moveInProgress(); };
 }
 
-void TMarvaneForm::buildControls(QWidget* client) {
+void TMarvaneForm::Controls::buildControls(QWidget* client, qreal devicePixelRatio) {
     const QFont sans16 = pixelFont("MS Sans Serif", 16);
-    Label4 = makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35),
-                       kAqua);
-    Label5 = makeLabel(client, "Label5", {464, 328, 64, 29}, "Score",
-                       pixelFont("MS Sans Serif", 24), kLime);
-    Label1 = makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16);
+    makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35), kAqua);
+    makeLabel(client, "Label5", {464, 328, 64, 29}, "Score", pixelFont("MS Sans Serif", 24), kLime);
+    makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16);
     C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20}, "White", sans16);
     c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20}, "Black", sans16);
-    Label6 = makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16);
-    Label7 = makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16);
+    makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16);
+    QLabel* Label7 = makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16);
     setTextColour(Label7, Qt::white, Qt::black);
 
     const QFont optimum = pixelFont("Optimum", 16);
     auto button = [&](const char* name, QRect geometry, const char* caption, const char* hint,
-                      ButtonPicture picture, void (TMarvaneForm::*handler)()) {
+                      ButtonPicture picture) {
         QToolButton* b = makeButton(client, name, geometry, caption, hint, optimum);
-        b->setIcon(buttonIcon(picture, devicePixelRatioF()));
+        b->setIcon(buttonIcon(picture, devicePixelRatio));
         b->setIconSize(picture == ButtonPicture::Restart
                            ? QSize(kRestartPictureSize, kRestartPictureSize)
                            : QSize(kGlyphSize, kGlyphSize));
-        connect(b, &QToolButton::clicked, this,
-                [this, handler] { guarded([&] { (this->*handler)(); }); });
         return b;
     };
-    SpeedButton1 = button("SpeedButton1", {480, 80, 100, 33}, "quit", "Leave  Marvane",
-                          ButtonPicture::Quit, &TMarvaneForm::QuitClick);
-    FinishButton = button("FinishButton", {600, 80, 100, 33}, "finish", "Who won ?",
-                          ButtonPicture::Finish, &TMarvaneForm::FinishButtonClick);
+    SpeedButton1 =
+        button("SpeedButton1", {480, 80, 100, 33}, "quit", "Leave  Marvane", ButtonPicture::Quit);
+    FinishButton =
+        button("FinishButton", {600, 80, 100, 33}, "finish", "Who won ?", ButtonPicture::Finish);
     restart = button("restart", {480, 120, 100, 33}, "restart", "Start a new game",
-                     ButtonPicture::Restart, &TMarvaneForm::restartClick);
+                     ButtonPicture::Restart);
     SpeedButton3 = button("SpeedButton3", {600, 120, 100, 33}, "rules", "The rules of Marvane",
-                          ButtonPicture::Rules, &TMarvaneForm::RulesClick);
+                          ButtonPicture::Rules);
     Options = button("Options", {600, 160, 100, 33}, "options", "Show Marvane Options",
-                     ButtonPicture::Options, &TMarvaneForm::Showrules);
+                     ButtonPicture::Options);
     EasyButton = button("EasyButton", {480, 200, 100, 33}, "Easy", "Select computer skill level",
-                        ButtonPicture::Level, &TMarvaneForm::easyclick);
+                        ButtonPicture::Level);
     Players = button("Players", {600, 200, 100, 33}, "2 players", "Select number of players",
-                     ButtonPicture::Players, &TMarvaneForm::PlayersClick);
+                     ButtonPicture::Players);
     auto* spacing = new PictureSpacingStyle(1, 5);
     spacing->setParent(Players);
     Players->setStyle(spacing);
@@ -223,15 +243,15 @@ void TMarvaneForm::buildControls(QWidget* client) {
     for (auto [box, name] : names) box->setAccessibleName(name);
 }
 
-void TMarvaneForm::buildRulesPanel(QWidget* client) {
+void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
     RulesPanel = new RulesBackdrop(client);
     RulesPanel->setObjectName("RulesPanel");
     RulesPanel->setGeometry(440, 10, 297, 440);
     RulesPanel->hide();
     const QColor text = QPalette().color(QPalette::WindowText);
     // Sized by hand: measuring it would load its face at start-up, long before anyone reads it.
-    Label8 = makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
-                       pixelFont("Balthazar", 27), text);
+    makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
+              pixelFont("Balthazar", 27), text);
     RulesPanel->setAccessibleName("The Rules of Marvane");
     // The keys are listed nowhere on screen; this is where a screen reader user finds them.
     RulesPanel->setAccessibleDescription(
@@ -244,8 +264,6 @@ void TMarvaneForm::buildRulesPanel(QWidget* client) {
         "it; then the arrow keys, Enter and Escape work the menus.");
     QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
                            pixelFont("Balthazar", 27), text);
-    connect(QuitRules, &QToolButton::clicked, this,
-            [this] { guarded([this] { QuitRulesClick(); }); });
 
     struct Line {
         const char* name;
@@ -278,15 +296,15 @@ void TMarvaneForm::buildRulesPanel(QWidget* client) {
     }
 }
 
-void TMarvaneForm::buildOptionPanel(QWidget* client) {
+void TMarvaneForm::Controls::buildOptionPanel(QWidget* client, const MakerAddresses& maker) {
     OptionPanel = new CaptionPanel("OptionPanel", client);
     OptionPanel->setObjectName("OptionPanel");
     OptionPanel->setGeometry(440, 8, 297, 441);
     setTextColour(OptionPanel, Qt::white, Qt::black);
     OptionPanel->hide();
 
-    Label25 = makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
-                        pixelFont("Mural Script", 27), kAqua);
+    makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
+              pixelFont("Mural Script", 27), kAqua);
     // The up-down control and its buddy edit box are one spin box here; the edit box is its
     // line edit, and together they cover both original places.
     Response = new QSpinBox(OptionPanel);
@@ -304,10 +322,10 @@ void TMarvaneForm::buildOptionPanel(QWidget* client) {
     spin.setColor(QPalette::Button, QColor(192, 192, 192));
     spin.setColor(QPalette::ButtonText, Qt::black);
     Response->setPalette(spin);
-    responseedit = Response->findChild<QLineEdit*>();
-    if (responseedit) responseedit->setObjectName("responseedit");
-    Label24 = makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
-                        pixelFont("MS Sans Serif", 16));
+    if (auto* responseedit = Response->findChild<QLineEdit*>())
+        responseedit->setObjectName("responseedit");
+    QLabel* Label24 = makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
+                                pixelFont("MS Sans Serif", 16));
     Label24->adjustSize();
     Response->setAccessibleName("Response time");
     Response->setAccessibleDescription("Milliseconds before the computer moves");
@@ -320,7 +338,7 @@ void TMarvaneForm::buildOptionPanel(QWidget* client) {
     ShowStatus = makeCheckBox(OptionPanel, "ShowStatus", {24, 176, 233, 25},
                               "      Show Windows Status Bar", false);
 
-    Panel2 = new QFrame(OptionPanel);
+    auto* Panel2 = new QFrame(OptionPanel);
     Panel2->setObjectName("Panel2");
     Panel2->setGeometry(88, 288, 233, 57);
     Panel2->hide();  // it only holds the maker's two addresses
@@ -329,75 +347,55 @@ void TMarvaneForm::buildOptionPanel(QWidget* client) {
     web->setGeometry(32, 8, 169, 17);
     web->setChoose(TKURL2::ltURL);
     web->setToolTip("Go to our Web Site");
-    web->setURLorEMAIL(maker_.web);
+    web->setURLorEMAIL(maker.web);
     email = new TKURL2(Panel2);
     email->setObjectName("email");
     email->setGeometry(32, 32, 157, 17);
     email->setChoose(TKURL2::ltEMAIL);
     email->setToolTip("Email Corvath-Solutions");
-    email->setURLorEMAIL(maker_.email);
+    email->setURLorEMAIL(maker.email);
 
     SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
                               {}, pixelFont("Mural Script", 27));
-    connect(SpeedButton5, &QToolButton::clicked, this,
-            [this] { guarded([this] { quitoptions(); }); });
 }
 
-void TMarvaneForm::buildMenu() {
-    QMenuBar* bar = menuBar();
+void TMarvaneForm::Controls::buildMenu(QMainWindow& window) {
+    QMenuBar* bar = window.menuBar();
     bar->setObjectName("Menu");
-    auto item = [this](QMenu* menu, const char* name, const char* caption,
-                       void (TMarvaneForm::*handler)()) {
+    auto menu = [](QMenu* menu, const char* name) {
+        menu->setObjectName(name);
+        return menu;
+    };
+    auto item = [](QMenu* menu, const char* name, const char* caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this,
-                [this, handler] { guarded([&] { (this->*handler)(); }); });
         return action;
     };
-    QuitMenu = bar->addMenu("Quit");
-    QuitMenu->setObjectName("QuitMenu");
-    LeaveMarvane1 = item(QuitMenu, "LeaveMarvane1", "Leave Marvane", &TMarvaneForm::QuitClick);
-    HelpMenu = bar->addMenu("Help");
-    HelpMenu->setObjectName("HelpMenu");
-    Rules1 = item(HelpMenu, "Rules1", "Rules", &TMarvaneForm::RulesClick);
-    ContactCorvath1 =
-        item(HelpMenu, "ContactCorvath1", "Contact Corvath", &TMarvaneForm::ContactCorvath1Click);
-    VisitourWebsite1 = item(HelpMenu, "VisitourWebsite1", "Visit our Website",
-                            &TMarvaneForm::VisitourWebsite1Click);
-    OptionsMenu = bar->addMenu("Options");
-    OptionsMenu->setObjectName("OptionsMenu");
-    HideMenu = item(OptionsMenu, "HideMenu", "Hide Menu", &TMarvaneForm::HideMenuClick);
-    ColourMenu = OptionsMenu->addMenu("Colours");
-    ColourMenu->setObjectName("ColourMenu");
+    QuitMenu = menu(bar->addMenu("Quit"), "QuitMenu");
+    LeaveMarvane1 = item(QuitMenu, "LeaveMarvane1", "Leave Marvane");
+    HelpMenu = menu(bar->addMenu("Help"), "HelpMenu");
+    Rules1 = item(HelpMenu, "Rules1", "Rules");
+    ContactCorvath1 = item(HelpMenu, "ContactCorvath1", "Contact Corvath");
+    VisitourWebsite1 = item(HelpMenu, "VisitourWebsite1", "Visit our Website");
+    OptionsMenu = menu(bar->addMenu("Options"), "OptionsMenu");
+    HideMenu = item(OptionsMenu, "HideMenu", "Hide Menu");
+    QMenu* ColourMenu = menu(OptionsMenu->addMenu("Colours"), "ColourMenu");
+    Blackwhite = item(ColourMenu, "Blackwhite", "Black..White");
+    redgreen = item(ColourMenu, "redgreen", "Red..Green");
+    aquayello = item(ColourMenu, "aquayello", "Aqua..Yellow");
     int tag = 0;
-    for (auto [action, name, caption] : {std::tuple{&Blackwhite, "Blackwhite", "Black..White"},
-                                         std::tuple{&redgreen, "redgreen", "Red..Green"},
-                                         std::tuple{&aquayello, "aquayello", "Aqua..Yellow"}}) {
-        *action = ColourMenu->addAction(caption);
-        (*action)->setObjectName(name);
-        (*action)->setData(tag);
-        connect(*action, &QAction::triggered, this,
-                [this, tag] { guarded([&] { ColourMenuClick(tag); }); });
-        ++tag;
-    }
-    // A checkable action ticks itself before its handler runs; the handler decides instead.
-    ShowStatus1 = OptionsMenu->addAction("Show Status");
-    ShowStatus1->setObjectName("ShowStatus1");
+    for (QAction* scheme : {Blackwhite, redgreen, aquayello}) scheme->setData(tag++);
+    ShowStatus1 = item(OptionsMenu, "ShowStatus1", "Show Status");
     ShowStatus1->setCheckable(true);
     ShowStatus1->setChecked(true);
-    connect(ShowStatus1, &QAction::triggered, this, [this](bool checked) {
-        ShowStatus1->setChecked(!checked);
-        guarded([this] { ShowStatus1Click(); });
-    });
-    Locate = item(OptionsMenu, "Locate", "Locate", &TMarvaneForm::LocateClick);
+    Locate = item(OptionsMenu, "Locate", "Locate");
     Autoplay = bar->addAction("Autoplay");
     Autoplay->setObjectName("Autoplay");
-    connect(Autoplay, &QAction::triggered, this, [this] { guarded([this] { AutoplayClick(); }); });
-    for (QMenu* menu : {QuitMenu, HelpMenu, OptionsMenu}) menu->menuAction()->setVisible(false);
+    for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) m->menuAction()->setVisible(false);
 }
 
-void TMarvaneForm::buildStatusBar() {
-    StatusBar = new QStatusBar(this);
+void TMarvaneForm::Controls::buildStatusBar(QMainWindow& window) {
+    StatusBar = new QStatusBar(&window);
     StatusBar->setObjectName("StatusBar");
     StatusBar->setSizeGripEnabled(true);
     StatusBar->setFixedHeight(24);
@@ -409,7 +407,7 @@ void TMarvaneForm::buildStatusBar() {
         StatusBar->addWidget(statusPanels[i]);
     }
     statusPanels[0]->setText("Marvane by CORVATH");
-    setStatusBar(StatusBar);
+    window.setStatusBar(StatusBar);
 }
 
 }  // namespace marvane

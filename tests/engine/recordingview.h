@@ -9,6 +9,15 @@
 
 #include "engine/game.h"
 
+namespace marvane {
+
+// Positions that no game reaches quickly.
+struct GameTesting {
+    static void setMovesMade(Game& game, std::int32_t moves) { game.state_.MovesMade = moves; }
+};
+
+}  // namespace marvane
+
 namespace marvane::test {
 
 // A GameView that writes down every request in order, as short readable lines.
@@ -104,9 +113,8 @@ inline bool anyMark(const Game& game) {
 class GameTest : public ::testing::Test {
 protected:
     GameTest() : game(view, [this] { return now; }) {
-        game.state().C1 = 1;
-        game.state().C2 = 2;
-        game.state().PlayerCount = 2;
+        game.setColours(1, 2);
+        game.setPlayerCount(2);
         game.newGame();
         view.log.clear();
     }

@@ -149,8 +149,8 @@ Bytes makeElf(const std::string& name, std::span<const std::byte> contents, ElfO
     return elf.take();
 }
 
-getver::VersionTable programTable() {
-    getver::VersionTable table;
+marvane::getver::VersionTable programTable() {
+    marvane::getver::VersionTable table;
     table.fileVersion = {1, 4, 0, 0};
     table.productVersion = {1, 4, 0, 0};
     table.language = 0x0809;
@@ -170,7 +170,8 @@ getver::VersionTable programTable() {
     return table;
 }
 
-void setString(getver::VersionTable& table, std::u16string_view name, const char16_t* value) {
+void setString(marvane::getver::VersionTable& table, std::u16string_view name,
+               const char16_t* value) {
     auto& strings = table.strings;
     const auto entry = std::find_if(strings.begin(), strings.end(),
                                     [name](const auto& s) { return s.first == name; });

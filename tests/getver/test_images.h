@@ -40,10 +40,11 @@ Bytes makeElf(const std::string& name, std::span<const std::byte> contents,
               ElfOptions options = {});
 
 // The version table of the program's own file.
-getver::VersionTable programTable();
+marvane::getver::VersionTable programTable();
 
 // Replaces the value of `name` in the table, or removes the name when `value` is null.
-void setString(getver::VersionTable& table, std::u16string_view name, const char16_t* value);
+void setString(marvane::getver::VersionTable& table, std::u16string_view name,
+               const char16_t* value);
 
 Bytes readFile(const QString& fileName);
 void writeFile(const QString& fileName, std::span<const std::byte> bytes);

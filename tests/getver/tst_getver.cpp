@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -7,6 +6,7 @@
 #include "getver/version_api.h"
 #include "tests/getver/test_images.h"
 
+using namespace marvane;
 using testimages::Bytes;
 
 namespace {
@@ -16,8 +16,9 @@ const QStringList kProgramCategories = {
     "LegalCopyright", "ProductName",     "ProductVersion",
 };
 
-Bytes peWith(const getver::VersionTable& table, testimages::PeOptions options = {}) {
-    return testimages::makePe(getver::serialize(getver::versionTree(table)), options);
+Bytes peWith(const marvane::getver::VersionTable& table, testimages::PeOptions options = {}) {
+    return testimages::makePe(marvane::getver::serialize(marvane::getver::versionTree(table)),
+                              options);
 }
 
 }  // namespace
@@ -82,7 +83,8 @@ private slots:
         const auto bytes = [](const Bytes& b) {
             return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
         };
-        const Bytes block = getver::serialize(getver::versionTree(testimages::programTable()));
+        const Bytes block =
+            marvane::getver::serialize(marvane::getver::versionTree(testimages::programTable()));
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("text file") << QByteArray("MZ is not enough to make an image\n");
         QTest::newRow("PE without version resource")
@@ -149,9 +151,9 @@ private slots:
     }
 
     void stringTablesAreNamedInUpperCaseHex() {
-        QCOMPARE(getver::versionStringPath(0x0809, 0x04E4, "CompanyName"),
+        QCOMPARE(marvane::getver::versionStringPath(0x0809, 0x04E4, "CompanyName"),
                  QString("\\StringFileInfo\\080904E4\\CompanyName"));
-        QCOMPARE(getver::versionStringPath(0x0C0A, 0xFDE9, "ProductName"),
+        QCOMPARE(marvane::getver::versionStringPath(0x0C0A, 0xFDE9, "ProductName"),
                  QString("\\StringFileInfo\\0C0AFDE9\\ProductName"));
 
         auto table = testimages::programTable();
@@ -163,17 +165,18 @@ private slots:
         // A second language whose table comes first in the file and differs in every value.
         auto other = testimages::programTable();
         for (auto& entry : other.strings) entry.second = u"other";
-        getver::VersionNode root = getver::versionTree(testimages::programTable());
-        getver::VersionNode& stringFileInfo = root.children[0];
-        getver::VersionNode& translation = root.children[1].children[0];
+        marvane::getver::VersionNode root =
+            marvane::getver::versionTree(testimages::programTable());
+        marvane::getver::VersionNode& stringFileInfo = root.children[0];
+        marvane::getver::VersionNode& translation = root.children[1].children[0];
         stringFileInfo.children.insert(stringFileInfo.children.begin(),
-                                       getver::versionTree(other).children[0].children[0]);
+                                       marvane::getver::versionTree(other).children[0].children[0]);
         stringFileInfo.children.front().key = u"040904B0";
         translation.value.insert(translation.value.end(), {std::byte{0x09}, std::byte{0x04},
                                                            std::byte{0xB0}, std::byte{0x04}});
         translation.valueLength = 8;
 
-        const QStringList strings = stringsOf(testimages::makePe(getver::serialize(root)));
+        const QStringList strings = stringsOf(testimages::makePe(marvane::getver::serialize(root)));
         QCOMPARE(strings.value(3), QString("Marvane"));
         QVERIFY(!strings.contains("other"));
     }
@@ -182,17 +185,19 @@ private slots:
         auto table = testimages::programTable();
         const std::u16string longName(300, u'x');
         testimages::setString(table, u"CompanyName", longName.c_str());
-        getver::VersionNode root = getver::versionTree(table);
-        getver::VersionNode& internalName = root.children[0].children[0].children[3];
-        internalName = getver::textNode(u"InternalName", std::u16string(u"Marvane\0junk", 12));
+        marvane::getver::VersionNode root = marvane::getver::versionTree(table);
+        marvane::getver::VersionNode& internalName = root.children[0].children[0].children[3];
+        internalName =
+            marvane::getver::textNode(u"InternalName", std::u16string(u"Marvane\0junk", 12));
 
-        const QStringList strings = stringsOf(testimages::makePe(getver::serialize(root)));
+        const QStringList strings = stringsOf(testimages::makePe(marvane::getver::serialize(root)));
         QCOMPARE(strings.value(0), QString(256, u'x'));
         QCOMPARE(strings.value(3), QString("Marvane"));
     }
 
     void truncatedFilesGiveAllOrNothing() {
-        const Bytes block = getver::serialize(getver::versionTree(testimages::programTable()));
+        const Bytes block =
+            marvane::getver::serialize(marvane::getver::versionTree(testimages::programTable()));
         const Bytes full = testimages::makePe(block);
         const QStringList complete = stringsOf(full);
         QCOMPARE(complete.size(), kProgramCategories.size());

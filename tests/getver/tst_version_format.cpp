@@ -15,7 +15,9 @@ namespace {
 const QStringList kNames = {"CompanyName",    "FileDescription",  "FileVersion", "InternalName",
                             "LegalCopyright", "OriginalFilename", "ProductName", "ProductVersion"};
 
-Bytes programBlock() { return getver::serialize(getver::versionTree(testimages::programTable())); }
+Bytes programBlock() {
+    return marvane::getver::serialize(marvane::getver::versionTree(testimages::programTable()));
+}
 
 struct Strings {
     QStringList categories;
@@ -25,17 +27,17 @@ struct Strings {
 // What the version component does with a file, from the file's bytes.
 Strings readImage(std::span<const std::byte> file) {
     Strings read;
-    const auto block = getver::findVersionResource(file);
+    const auto block = marvane::getver::findVersionResource(file);
     if (block.empty()) return read;
     Bytes buffer(block.begin(), block.end());
     buffer.resize(buffer.size() + 10);
-    getver::readVersionStrings(buffer, read.categories, read.strings);
+    marvane::getver::readVersionStrings(buffer, read.categories, read.strings);
     return read;
 }
 
 Strings readBlock(std::span<const std::byte> block) {
     Strings read;
-    getver::readVersionStrings(block, read.categories, read.strings);
+    marvane::getver::readVersionStrings(block, read.categories, read.strings);
     return read;
 }
 
@@ -63,7 +65,7 @@ bool valuesStayInside(std::span<const std::byte> block) {
         u"\\", u"\\VarFileInfo\\Translation", u"\\StringFileInfo\\080904E4\\CompanyName",
         u"\\StringFileInfo\\080904E4\\InternalName", u"\\StringFileInfo\\080904E4\\ProductVersion"};
     for (const char16_t* path : paths) {
-        const auto value = getver::findVersionValue(block, path);
+        const auto value = marvane::getver::findVersionValue(block, path);
         if (!value) continue;
         const std::size_t unit = value->text ? 2 : 1;
         if (!inside(value->bytes, block) || value->length * unit != value->bytes.size()) {
@@ -76,18 +78,10 @@ bool valuesStayInside(std::span<const std::byte> block) {
 Bytes mutated(Bytes bytes, std::size_t at, int kind) {
     auto& b = bytes[at];
     switch (kind) {
-        case 0:
-            b = std::byte{0x00};
-            break;
-        case 1:
-            b = std::byte{0xFF};
-            break;
-        case 2:
-            b ^= std::byte{0x80};
-            break;
-        default:
-            b = static_cast<std::byte>(std::to_integer<int>(b) + 1);
-            break;
+        case 0: b = std::byte{0x00}; break;
+        case 1: b = std::byte{0xFF}; break;
+        case 2: b ^= std::byte{0x80}; break;
+        default: b = static_cast<std::byte>(std::to_integer<int>(b) + 1); break;
     }
     return bytes;
 }
@@ -117,7 +111,7 @@ private slots:
         QFETCH(bool, pe32Plus);
         const Bytes block = programBlock();
         const Bytes image = testimages::makePe(block, {.pe32Plus = pe32Plus});
-        const auto found = getver::findVersionResource(image);
+        const auto found = marvane::getver::findVersionResource(image);
         QVERIFY(std::ranges::equal(found, block));
         QCOMPARE(found.data(), image.data() + testimages::kPeBlockOffset);
     }
@@ -138,9 +132,9 @@ private slots:
         QFETCH(bool, bigEndian);
         QFETCH(bool, extendedNumbering);
         const Bytes block = programBlock();
-        const Bytes elf = testimages::makeElf(std::string(getver::kVersionSectionName), block,
-                                              {is64, bigEndian, extendedNumbering});
-        QVERIFY(std::ranges::equal(getver::findVersionResource(elf), block));
+        const Bytes elf = testimages::makeElf(std::string(marvane::getver::kVersionSectionName),
+                                              block, {is64, bigEndian, extendedNumbering});
+        QVERIFY(std::ranges::equal(marvane::getver::findVersionResource(elf), block));
     }
 
     void filesWithoutAProperBlockGiveNone_data() {
@@ -148,7 +142,7 @@ private slots:
         const auto bytes = [](const Bytes& b) {
             return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
         };
-        const std::string name(getver::kVersionSectionName);
+        const std::string name(marvane::getver::kVersionSectionName);
         const Bytes block = programBlock();
         Bytes notABlock = block;
         notABlock[6] = std::byte{'W'};  // the root key "VS_VERSION_INFO"
@@ -166,41 +160,46 @@ private slots:
     }
     void filesWithoutAProperBlockGiveNone() {
         QFETCH(QByteArray, contents);
-        QVERIFY(getver::findVersionResource(
+        QVERIFY(marvane::getver::findVersionResource(
                     std::as_bytes(std::span(contents.constData(), std::size_t(contents.size()))))
                     .empty());
     }
 
     void nodesAreFoundByPathWithoutRegardToCase() {
         const Bytes block = programBlock();
-        const auto root = getver::findVersionValue(block, u"\\");
+        const auto root = marvane::getver::findVersionValue(block, u"\\");
         QVERIFY(root);
         QCOMPARE(root->length, 52u);
         QCOMPARE(std::to_integer<int>(root->bytes[3]), 0xFE);  // signature 0xFEEF04BD
 
         const auto title =
-            getver::findVersionValue(block, u"\\stringfileinfo\\080904e4\\INTERNALNAME");
+            marvane::getver::findVersionValue(block, u"\\stringfileinfo\\080904e4\\INTERNALNAME");
         QVERIFY(title && title->text);
         QCOMPARE(title->length, 8u);  // "Marvane" and its terminating zero
         QCOMPARE(std::to_integer<char>(title->bytes[0]), 'M');
 
-        QVERIFY(getver::findVersionValue(block, u"\\\\StringFileInfo\\080904E4\\InternalName\\"));
-        QVERIFY(!getver::findVersionValue(block, u"\\StringFileInfo\\080904E4\\Internal"));
-        QVERIFY(!getver::findVersionValue(block, u"\\StringFileInfo\\040904B0\\InternalName"));
+        QVERIFY(marvane::getver::findVersionValue(block,
+                                                  u"\\\\StringFileInfo\\080904E4\\InternalName\\"));
+        QVERIFY(!marvane::getver::findVersionValue(block, u"\\StringFileInfo\\080904E4\\Internal"));
+        QVERIFY(
+            !marvane::getver::findVersionValue(block, u"\\StringFileInfo\\040904B0\\InternalName"));
 
-        const auto translation = getver::findVersionValue(block, u"\\VarFileInfo\\Translation");
+        const auto translation =
+            marvane::getver::findVersionValue(block, u"\\VarFileInfo\\Translation");
         QVERIFY(translation && !translation->text);
         QCOMPARE(translation->length, 4u);
     }
 
     void aValueNeverReachesPastItsNode() {
-        getver::VersionNode root = getver::versionTree(testimages::programTable());
+        marvane::getver::VersionNode root =
+            marvane::getver::versionTree(testimages::programTable());
         root.children[0].children[0].children[3].valueLength = 200;  // InternalName, 8 in truth
         root.children[1].children[0].valueLength = 0xFFFF;           // Translation, 4 in truth
-        const Bytes block = getver::serialize(root);
+        const Bytes block = marvane::getver::serialize(root);
         QVERIFY(valuesStayInside(block));
         QCOMPARE(
-            getver::findVersionValue(block, u"\\StringFileInfo\\080904E4\\InternalName")->length,
+            marvane::getver::findVersionValue(block, u"\\StringFileInfo\\080904E4\\InternalName")
+                ->length,
             8u);
         QCOMPARE(readBlock(block).strings.value(3), QString("Marvane"));
     }
@@ -208,15 +207,15 @@ private slots:
     void aStringTypedAsBinaryIsNeverReadPastTheBlock() {
         // A value of type 0 counts bytes; read as that many characters it would reach twice as
         // far. Here it ends the block, without a terminating zero, and other bytes follow.
-        getver::VersionTable table = testimages::programTable();
+        marvane::getver::VersionTable table = testimages::programTable();
         table.strings = {{u"CompanyName", u"AB"}};
-        getver::VersionNode root = getver::versionTree(table);
+        marvane::getver::VersionNode root = marvane::getver::versionTree(table);
         std::swap(root.children[0], root.children[1]);  // the string table last
-        getver::VersionNode& company = root.children[1].children[0].children[0];
+        marvane::getver::VersionNode& company = root.children[1].children[0].children[0];
         company.text = false;
         company.value.resize(4);  // "AB" without its zero
         company.valueLength = 4;
-        const Bytes block = getver::serialize(root);
+        const Bytes block = marvane::getver::serialize(root);
         Bytes buffer = block;
         buffer.resize(block.size() + 16, std::byte{'Z'});
 
@@ -236,7 +235,8 @@ private slots:
     void truncatedImagesGiveAllOrNothing() {
         const Bytes block = programBlock();
         const Bytes pe = testimages::makePe(block);
-        const Bytes elf = testimages::makeElf(std::string(getver::kVersionSectionName), block);
+        const Bytes elf =
+            testimages::makeElf(std::string(marvane::getver::kVersionSectionName), block);
         const Strings whole = readImage(pe);
         QCOMPARE(whole.strings.size(), 7);
         QCOMPARE(readImage(elf).strings, whole.strings);
@@ -285,7 +285,7 @@ private slots:
     void corruptedImagesStaySane() {
         QFETCH(QString, kind);
         const Bytes block = programBlock();
-        const std::string section(getver::kVersionSectionName);
+        const std::string section(marvane::getver::kVersionSectionName);
         const Bytes image = kind == "PE32"    ? testimages::makePe(block)
                             : kind == "PE32+" ? testimages::makePe(block, {.pe32Plus = true})
                             : kind == "ELF64" ? testimages::makeElf(section, block)
@@ -312,8 +312,8 @@ private slots:
 
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             const Bytes& input = inputs[i];
-            const auto found =
-                isBlock ? std::span<const std::byte>(input) : getver::findVersionResource(input);
+            const auto found = isBlock ? std::span<const std::byte>(input)
+                                       : marvane::getver::findVersionResource(input);
             QVERIFY2(inside(found, input), qPrintable(QString("input %1").arg(i)));
             QVERIFY2(valuesStayInside(found), qPrintable(QString("input %1").arg(i)));
             QVERIFY2(isSane(isBlock ? readBlock(input) : readImage(input)),

@@ -7,6 +7,8 @@
 
 #include "kurl2/KURL2.h"
 
+using namespace marvane;
+
 namespace {
 
 constexpr char kWebUrl[] = "https://www.example.com/marvane";

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+namespace marvane {
 namespace {
 
 constexpr int kRate = 44100;
@@ -148,8 +149,10 @@ bool write(const std::filesystem::path& file, const Samples& sound) {
 }
 
 }  // namespace
+}  // namespace marvane
 
 int main(int argc, char** argv) {
+    using namespace marvane;
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
         return 2;

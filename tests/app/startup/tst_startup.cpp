@@ -4,11 +4,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -17,6 +15,7 @@
 #include "app/settingswiring.h"
 #include "kurl2/KURL2.h"
 #include "kurl2/link_launcher.h"
+#include "tests/window/formdriver.h"
 #include "tests/window/modal.h"
 #include "window/marvaneform.h"
 
@@ -40,12 +39,7 @@ class StartUpTest : public QObject {
     // One run of the program: a window whose start-up has run (the missing-sound prompt answered
     // with Cancel, as the test folder has no sounds). Null if the first game never started.
     std::unique_ptr<TMarvaneForm> startRun() {
-        auto form = std::make_unique<TMarvaneForm>(userSettingsStore(), makerAddresses());
-        answerNextModal([](QWidget*) {});
-        form->show();
-        const bool started =
-            QTest::qWaitFor([&] { return form->MessageBox->text() == "Position Your Piece"; });
-        return started ? std::move(form) : nullptr;
+        return startedForm(userSettingsStore(), makerAddresses());
     }
 
     QString settingsFile() const { return config_.filePath("Corvath/Marvane.conf"); }
@@ -70,29 +64,29 @@ private slots:
         QVERIFY(form);
         QVERIFY(!QFile::exists(settingsFile()));  // loading creates nothing
         QCOMPARE(form->game().state().PlayerCount, 2);
-        QCOMPARE(form->Players->text(), QString("2 Players"));
-        QVERIFY(form->EasyButton->isHidden());
-        QVERIFY(form->StatusBar->isHidden());
-        QVERIFY(!form->Autoplay->isVisible());
-        QCOMPARE(form->Playerdelay->interval(), 1000);
-        QCOMPARE(form->GoBox->text(), QString("White"));
-        QCOMPARE(form->c2lab->text(), QString("Black"));
+        QCOMPARE(control<QToolButton>(*form, "Players")->text(), QString("2 Players"));
+        QVERIFY(control(*form, "EasyButton")->isHidden());
+        QVERIFY(control(*form, "StatusBar")->isHidden());
+        QVERIFY(!control<QAction>(*form, "Autoplay")->isVisible());
+        QCOMPARE(control<QTimer>(*form, "Playerdelay")->interval(), 1000);
+        QCOMPARE(textOf(*form, "GoBox"), QString("White"));
+        QCOMPARE(control<QLabel>(*form, "c2lab")->text(), QString("Black"));
         // No sound files beside the test: the prompt was shown and sound is off for the run.
-        QVERIFY(!form->Sound->isChecked() && !form->Sound->isEnabled());
+        auto* sound = control<QCheckBox>(*form, "Sound");
+        QVERIFY(!sound->isChecked() && !sound->isEnabled());
     }
 
     void optionsAndColoursCarryIntoTheNextRunButThePlayersModeDoesNot() {
         {
             auto form = startRun();
             QVERIFY(form);
-            QVERIFY(form);
-            form->redgreen->trigger();
-            form->Showrules();
-            form->ShowMenu->setChecked(true);
-            form->ShowStatus->setChecked(true);
-            form->Response->setValue(2500);
-            form->quitoptions();
-            form->PlayersClick();
+            control<QAction>(*form, "redgreen")->trigger();
+            control<QToolButton>(*form, "Options")->click();
+            control<QCheckBox>(*form, "ShowMenu")->setChecked(true);
+            control<QCheckBox>(*form, "ShowStatus")->setChecked(true);
+            control<QSpinBox>(*form, "Response")->setValue(2500);
+            control<QToolButton>(*form, "SpeedButton5")->click();
+            control<QToolButton>(*form, "Players")->click();
             QCOMPARE(form->game().state().PlayerCount, 1);
             form->close();
         }
@@ -101,24 +95,24 @@ private slots:
         QCOMPARE(stored.value("Response").toString(), QString("2500"));
         auto form = startRun();
         QVERIFY(form);
-        QCOMPARE(form->GoBox->text(), QString("Red"));
+        QCOMPARE(textOf(*form, "GoBox"), QString("Red"));
         QCOMPARE(form->game().board(4, 4), 3);
-        QVERIFY(form->Autoplay->isVisible() && form->OptionsMenu->menuAction()->isVisible());
-        QVERIFY(!form->StatusBar->isHidden());
-        QCOMPARE(form->Playerdelay->interval(), 2500);
+        QVERIFY(control<QAction>(*form, "Autoplay")->isVisible());
+        QVERIFY(control<QMenu>(*form, "OptionsMenu")->menuAction()->isVisible());
+        QVERIFY(!control(*form, "StatusBar")->isHidden());
+        QCOMPARE(control<QTimer>(*form, "Playerdelay")->interval(), 2500);
         QCOMPARE(form->game().state().PlayerCount, 2);
-        QVERIFY(form->EasyButton->isHidden());
+        QVERIFY(control(*form, "EasyButton")->isHidden());
     }
 
     void closingWithTheOptionsPanelOpenSavesWhatItShows() {
         {
             auto form = startRun();
             QVERIFY(form);
-            QVERIFY(form);
-            form->Options->click();
-            form->ShowStatus->setChecked(true);
-            form->Response->setValue(3330);
-            form->SpeedButton1->click();  // "quit", panel still open
+            control<QToolButton>(*form, "Options")->click();
+            control<QCheckBox>(*form, "ShowStatus")->setChecked(true);
+            control<QSpinBox>(*form, "Response")->setValue(3330);
+            control<QToolButton>(*form, "SpeedButton1")->click();  // "quit", panel still open
             QVERIFY(!form->isVisible());
         }
         QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Corvath", "Marvane");
@@ -145,9 +139,10 @@ private slots:
             if (!error.text.isEmpty()) answerNextModal([](QWidget*) {});
         });
         form->show();
-        QTRY_VERIFY(form->MessageBox->text() == "Position Your Piece");
+        QTRY_VERIFY(textOf(*form, "MessageBox") == "Position Your Piece");
         QCOMPARE(form->game().board(4, 4), form->game().state().C1);
-        QVERIFY(isCounterColour(form->game().state().C1));
+        const QString first = control<QLabel>(*form, "C1Lab")->text();
+        QVERIFY2(QStringList({"White", "Red", "Cyan"}).contains(first), qPrintable(first));
     }
 
     void helpCommandsOpenTheMakersAddressesWhileTheLinksStayHidden() {
@@ -155,16 +150,18 @@ private slots:
         LinkLauncher* before = TKURL2::setLauncher(&launcher);
         auto form = startRun();
         QVERIFY(form);
-        QVERIFY(form->web->isHidden() || !form->web->isVisible());
-        form->VisitourWebsite1->trigger();
-        form->ContactCorvath1->trigger();
+        auto* web = control<TKURL2>(*form, "web");
+        auto* email = control<TKURL2>(*form, "email");
+        QVERIFY(!web->isVisible());
+        control<QAction>(*form, "VisitourWebsite1")->trigger();
+        control<QAction>(*form, "ContactCorvath1")->trigger();
         TKURL2::setLauncher(before);
         QCOMPARE(launcher.opened.size(), 2);
-        QCOMPARE(launcher.opened[0], form->web->URLorEMAIL());
+        QCOMPARE(launcher.opened[0], web->URLorEMAIL());
         QVERIFY(launcher.opened[0].startsWith("http"));
-        QCOMPARE(launcher.opened[1], "mailto:" + form->email->URLorEMAIL());
+        QCOMPARE(launcher.opened[1], "mailto:" + email->URLorEMAIL());
     }
 };
 
 QTEST_MAIN(StartUpTest)
-#include "startup_test.moc"
+#include "tst_startup.moc"

@@ -1,12 +1,11 @@
 // Playing without a mouse, and what assistive technology sees of the window.
 #include <QAccessible>
-#include <QCheckBox>
-#include <QLineEdit>
+#include <QAction>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 
+#include "tests/window/formdriver.h"
 #include "tests/window/modal.h"
 #include "window/boardaccessible.h"
 #include "window/boardimage.h"
@@ -17,29 +16,19 @@ using namespace marvane::test;
 
 namespace {
 
-// The window, with the sound requests written down instead of played.
-class RecordingForm : public TMarvaneForm {
-public:
-    QStringList sounds;
-    void requestSound(marvane::Sound sound) override {
-        static const char* names[] = {"OK", "Full", "Bad", "Won"};
-        sounds << names[static_cast<int>(sound)];
-    }
-};
-
-std::unique_ptr<RecordingForm> openedForm() {
-    auto form = std::make_unique<RecordingForm>();
-    answerNextModal([](QWidget*) {});  // no sound files beside the test: Cancel the prompt
-    form->show();
-    if (!QTest::qWaitFor([&] { return form->MessageBox->text() == "Position Your Piece"; })) {
+// A started window, active, with the keyboard focus where the start-up left it.
+std::unique_ptr<TMarvaneForm> openedForm() {
+    auto form = startedForm();
+    if (!form) {
         qWarning("the first game did not start");
         return nullptr;
     }
     form->activateWindow();  // the closed prompt may leave no window active
     if (!QTest::qWaitForWindowActive(form.get())) return nullptr;
-    form->sounds.clear();
     return form;
 }
+
+BoardImage* boardOf(const QObject& form) { return control<BoardImage>(form, "Image3"); }
 
 QList<QAccessibleEvent*> seenEvents;
 void recordEvent(QAccessibleEvent* event) {
@@ -56,19 +45,20 @@ private slots:
     void theBoardHasTheFocusWhenTheWindowOpensAndIsTheFirstTabStop() {
         auto form = openedForm();
         QVERIFY(form);
-        QCOMPARE(QApplication::focusWidget(), form->Image3);
-        QVERIFY(form->Image3->focusPolicy() & Qt::TabFocus);
-        form->Showrules();  // the options panel's controls come after the board
-        QWidget* next = form->Image3->nextInFocusChain();
-        while (next != form->Image3 && !(next->isVisible() && (next->focusPolicy() & Qt::TabFocus)))
+        BoardImage* board = boardOf(*form);
+        QCOMPARE(QApplication::focusWidget(), board);
+        QVERIFY(board->focusPolicy() & Qt::TabFocus);
+        control<QToolButton>(*form, "Options")->click();  // its controls come after the board
+        QWidget* next = board->nextInFocusChain();
+        while (next != board && !(next->isVisible() && (next->focusPolicy() & Qt::TabFocus)))
             next = next->nextInFocusChain();
-        QVERIFY(next == form->Image3 || form->OptionPanel->isAncestorOf(next));
+        QVERIFY(next == board || control(*form, "OptionPanel")->isAncestorOf(next));
     }
 
     void arrowsHomeEndAndLetterDigitMoveTheFocusSquare() {
         auto form = openedForm();
         QVERIFY(form);
-        BoardImage* board = form->Image3;
+        BoardImage* board = boardOf(*form);
         auto at = [&] { return std::make_pair(board->focusRow(), board->focusColumn()); };
         const QImage before = board->picture().image();
         QTest::keyClick(board, Qt::Key_Right);
@@ -91,7 +81,7 @@ private slots:
     void theFocusSquareShowsOnlyOnceTheKeyboardIsUsedAndAPressHidesIt() {
         auto form = openedForm();
         QVERIFY(form);
-        BoardImage* board = form->Image3;
+        BoardImage* board = boardOf(*form);
         // Where the dashed yellow square is drawn: the bounds of its pixels, or none.
         auto dashedSquare = [&] {
             const QImage shot = board->grab().toImage();
@@ -121,7 +111,8 @@ private slots:
             QCOMPARE(std::make_pair(board->focusRow(), board->focusColumn()),
                      std::make_pair(row, column));
         }
-        QCOMPARE(form->sounds, (QStringList{"Bad", "OK"}));
+        QCOMPARE(form->game().board(7, 2), 0);
+        QCOMPARE(form->game().board(3, 5), 1);
         QTest::mousePress(board, Qt::LeftButton, {}, QPoint(3, 3));  // between squares: stays
         QCOMPARE(std::make_pair(board->focusRow(), board->focusColumn()), std::make_pair(3, 5));
 
@@ -132,11 +123,12 @@ private slots:
         QVERIFY(around(7, 2).contains(dashedSquare()));
 
         // Only while the board has the focus; Tab back into it shows it, a click does not.
-        form->Edit3->setFocus();
+        QWidget* edit3 = control(*form, "Edit3");
+        edit3->setFocus();
         QVERIFY(dashedSquare().isNull());
         board->setFocus(Qt::TabFocusReason);
         QVERIFY(around(7, 2).contains(dashedSquare()));
-        form->Edit3->setFocus();
+        edit3->setFocus();
         QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(QApplication::focusWidget(), board);
         QVERIFY(dashedSquare().isNull());
@@ -146,53 +138,58 @@ private slots:
     void spaceOrEnterPlayTheFocusSquareLikeAClick() {
         auto form = openedForm();
         QVERIFY(form);
-        QTest::keyClicks(form->Image3, "e3");
-        QTest::keyClick(form->Image3, Qt::Key_Return);
+        BoardImage* board = boardOf(*form);
+        QTest::keyClicks(board, "e3");
+        QTest::keyClick(board, Qt::Key_Return);
         QCOMPARE(form->game().board(3, 5), 1);
-        QCOMPARE(form->sounds, QStringList{"OK"});
-        form->sounds.clear();
-        QTest::keyClick(form->Image3, Qt::Key_Space);  // now occupied
-        QCOMPARE(form->sounds, (QStringList{"Full", "Bad"}));
-        form->sounds.clear();
-        QTest::keyClicks(form->Image3, "a1");
-        QTest::keyClick(form->Image3, Qt::Key_Enter);
-        QCOMPARE(form->sounds, QStringList{"Bad"});
+        QCOMPARE(textOf(*form, "MoveBox"), QString("0"));
+        QTest::keyClick(board, Qt::Key_Space);  // now occupied: refused, but tried
+        QCOMPARE(textOf(*form, "MoveBox"), QString("1"));
+        QCOMPARE(form->game().board(3, 5), 1);
+        QTest::keyClicks(board, "a1");
+        QTest::keyClick(board, Qt::Key_Enter);
+        QCOMPARE(form->game().board(1, 1), 0);
         QCOMPARE(form->game().state().MovesMade, 1);
+        QTest::keyClicks(board, "d3");
+        QTest::keyClick(board, Qt::Key_Enter);  // Black
+        QCOMPARE(form->game().board(3, 4), 2);
+        QCOMPARE(form->game().state().MovesMade, 2);
     }
 
     void keysDoNothingWhileAMoveIsWorkedOut() {
         auto form = openedForm();
         QVERIFY(form);
+        BoardImage* board = boardOf(*form);
         QTimer::singleShot(0, form.get(), [&] {
             QVERIFY(form->game().moveInProgress());
-            QTest::keyClick(form->Image3, Qt::Key_Down);
-            QTest::keyClick(form->Image3, Qt::Key_Return);
+            QTest::keyClick(board, Qt::Key_Down);
+            QTest::keyClick(board, Qt::Key_Return);
         });
-        form->Image3MouseDown(240, 140);  // (3,5)
-        QCOMPARE(form->Image3->focusRow(), 4);
+        pressSquare(*form, 3, 5);        // takes the focus square along
+        QCOMPARE(board->focusRow(), 3);  // Down did not move it on
         QCOMPARE(form->game().state().MovesMade, 1);
-        QCOMPARE(form->sounds, QStringList{"OK"});
+        QCOMPARE(textOf(*form, "MoveBox"), QString("0"));  // one attempt, not two
     }
 
     void shortcutsWorkWithTheMenuBarHidden() {
         auto form = openedForm();
         QVERIFY(form);
-        QVERIFY(!form->Autoplay->isVisible());
-        form->Image3MouseDown(240, 140);
+        QVERIFY(!control<QAction>(*form, "Autoplay")->isVisible());
+        pressSquare(*form, 3, 5);
         QCOMPARE(form->game().state().MovesMade, 1);
         QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(form->game().state().MovesMade, 0);
         QTest::keyClick(form.get(), Qt::Key_F1);
-        QVERIFY(!form->RulesPanel->isHidden());
-        form->QuitRulesClick();
+        QVERIFY(!control(*form, "RulesPanel")->isHidden());
+        control<QToolButton>(*form, "QuitRules")->click();
         QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!form->isVisible());
     }
 
     void theRulesPanelDescriptionListsEveryKeyTheWindowAnswers() {
-        RecordingForm form;
-        const QString text =
-            QAccessible::queryAccessibleInterface(form.RulesPanel)->text(QAccessible::Description);
+        TMarvaneForm form;
+        const QString text = QAccessible::queryAccessibleInterface(control(form, "RulesPanel"))
+                                 ->text(QAccessible::Description);
         QStringList keys = {"arrow keys", "Home",  "End", "a to h", "1 to 8",
                             "Space",      "Enter", "Tab", "Alt"};
         const auto shortcuts = form.findChildren<QShortcut*>();
@@ -207,26 +204,26 @@ private slots:
     }
 
     void controlsHaveAccessibleNamesAndDescriptions() {
-        RecordingForm form;
+        TMarvaneForm form;
         auto name = [](QWidget* w) {
             return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
         };
         auto description = [](QWidget* w) {
             return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
         };
-        QCOMPARE(name(form.FinishButton), QString("finish"));
-        QCOMPARE(description(form.FinishButton), QString("Who won ?"));
-        QCOMPARE(name(form.Sound), QString("Sound effects"));
-        QCOMPARE(description(form.Sound), QString("Turn sound effects On or Off"));
-        QCOMPARE(name(form.GoBox), QString("To play"));
-        QCOMPARE(name(static_cast<QWidget*>(form.Response)), QString("Response time"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(form.Image3)->role(), QAccessible::Table);
+        QCOMPARE(name(control(form, "FinishButton")), QString("finish"));
+        QCOMPARE(description(control(form, "FinishButton")), QString("Who won ?"));
+        QCOMPARE(name(control(form, "Sound")), QString("Sound effects"));
+        QCOMPARE(description(control(form, "Sound")), QString("Turn sound effects On or Off"));
+        QCOMPARE(name(control(form, "GoBox")), QString("To play"));
+        QCOMPARE(name(control(form, "Response")), QString("Response time"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(boardOf(form))->role(), QAccessible::Table);
     }
 
     void theBoardIsATableOfSquaresThatFollowsTheGame() {
         auto form = openedForm();
         QVERIFY(form);
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form->Image3);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(boardOf(*form));
         QAccessibleTableInterface* table = board->tableInterface();
         QVERIFY(table);
         QCOMPARE(table->rowCount(), 8);
@@ -237,7 +234,7 @@ private slots:
         QCOMPARE(cell(4, 5), QString("row 4, column 5: Black"));
         QCOMPARE(cell(4, 6), QString("row 4, column 6: empty"));
         QCOMPARE(board->indexOfChild(table->cellAt(3, 5)), 3 * 8 + 5);
-        form->Image3MouseDown(270 + 20, 168 + 20);  // (4,6) captures (4,5)
+        pressSquare(*form, 4, 6);  // captures (4,5)
         QCOMPARE(cell(4, 5), QString("row 4, column 5: White"));
         QCOMPARE(cell(4, 6), QString("row 4, column 6: White"));
     }
@@ -246,14 +243,15 @@ private slots:
         auto form = openedForm();
         QVERIFY(form);
         auto previous = setAccessibleEventSink(recordEvent);
-        form->Image3MouseDown(240, 140);
-        form->FinishButtonClick();
+        pressSquare(*form, 3, 5);
+        control<QToolButton>(*form, "FinishButton")->click();
         setAccessibleEventSink(previous);
         int goBox = 0, message = 0, squares = 0;
         for (QAccessibleEvent* e : std::as_const(seenEvents)) {
-            goBox += e->object() == form->GoBox && e->type() == QAccessible::Alert;
-            message += e->object() == form->MessageBox && e->type() == QAccessible::Alert;
-            squares += e->object() == form->Image3 && e->type() == QAccessible::NameChanged;
+            goBox += e->object() == control(*form, "GoBox") && e->type() == QAccessible::Alert;
+            message +=
+                e->object() == control(*form, "MessageBox") && e->type() == QAccessible::Alert;
+            squares += e->object() == boardOf(*form) && e->type() == QAccessible::NameChanged;
         }
         qDeleteAll(seenEvents);
         seenEvents.clear();
@@ -264,4 +262,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyboardTest)
-#include "keyboard_test.moc"
+#include "tst_keyboard.moc"

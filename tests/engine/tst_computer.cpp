@@ -19,13 +19,13 @@ protected:
     }
     // Plays the computer's reply and returns the square it filled.
     std::pair<int, int> computerReply() {
-        Grid<ColourCode> before{};
+        Grid<ColourCode> before;
         for (int r = 1; r <= 8; ++r)
-            for (int c = 1; c <= 8; ++c) before[r - 1][c - 1] = game.board(r, c);
+            for (int c = 1; c <= 8; ++c) before.cell(r, c) = game.board(r, c);
         game.computerMove();
         for (int r = 1; r <= 8; ++r)
             for (int c = 1; c <= 8; ++c)
-                if (before[r - 1][c - 1] == 0 && game.board(r, c) != 0) return {r, c};
+                if (before.cell(r, c) == 0 && game.board(r, c) != 0) return {r, c};
         return {0, 0};
     }
     // Starts the Easy walk at (8,8) in a position whose only legal square for White is (7,8),
@@ -87,14 +87,14 @@ TEST(RandomSquareGenerator, MatchesATickByTickSimulationOverLongSpans) {
 }
 
 TEST_F(ComputerPlayer, HardPlaysTheBestSquareWithTiesToTheLowestRowThenColumn) {
-    game.state().EasyLevel = 0;
+    game.toggleLevel();
     int r = 0, c = 0;
     ASSERT_TRUE(game.chooseBestSquare(r, c));
     EXPECT_EQ(std::make_pair(r, c), std::make_pair(3, 5));  // a four-way tie of squares worth 1
 }
 
 TEST_F(ComputerPlayer, HardSelfPlayOpensWithTheKnownEightMoves) {
-    game.state().EasyLevel = 0;
+    game.toggleLevel();
     const std::vector<std::pair<int, int>> squares = {{3, 5}, {3, 4}, {2, 3}, {2, 4},
                                                       {1, 3}, {1, 2}, {6, 4}, {5, 6}};
     const std::vector<std::string> won = {"1", "1", "1", "1", "1", "1", "3", "2"};
@@ -107,7 +107,7 @@ TEST_F(ComputerPlayer, HardSelfPlayOpensWithTheKnownEightMoves) {
 }
 
 TEST_F(ComputerPlayer, OnePlayerRepliesOneIntervalAfterEachHumanMove) {
-    game.state().PlayerCount = 1;
+    game.setPlayerCount(1);
     game.pressSquare(3, 5);
     EXPECT_TRUE(view.armed);
     EXPECT_EQ(game.state().ToPlay, 2);
@@ -117,9 +117,9 @@ TEST_F(ComputerPlayer, OnePlayerRepliesOneIntervalAfterEachHumanMove) {
 
     // A press during the interval plays for the side to play; the computer then moves for White.
     int r, c;
-    ASSERT_TRUE(game.findLegalMoves(r, c));
+    ASSERT_TRUE(game.chooseBestSquare(r, c));
     game.pressSquare(r, c);  // White
-    ASSERT_TRUE(game.findLegalMoves(r, c));
+    ASSERT_TRUE(game.chooseBestSquare(r, c));
     game.pressSquare(r, c);  // Black, during the interval
     EXPECT_EQ(game.state().MovesMade, 4);
     EXPECT_EQ(game.state().ToPlay, 1);
@@ -133,7 +133,7 @@ TEST_F(ComputerPlayer, TwoPlayerMovesNeverArmTheResponseDelay) {
     ASSERT_EQ(game.state().PlayerCount, 2);
     int r = 0, c = 0;
     for (int move = 0; move < 6; ++move) {
-        ASSERT_TRUE(game.findLegalMoves(r, c));
+        ASSERT_TRUE(game.chooseBestSquare(r, c));
         game.pressSquare(r, c);
     }
     game.pressSquare(4, 4);  // occupied: refused
@@ -142,7 +142,7 @@ TEST_F(ComputerPlayer, TwoPlayerMovesNeverArmTheResponseDelay) {
 }
 
 TEST_F(ComputerPlayer, NewGameBegunWhileTheDelayIsArmedOpensWithTheComputer) {
-    game.state().PlayerCount = 1;
+    game.setPlayerCount(1);
     game.pressSquare(3, 5);
     game.newGame();
     fireResponseDelay();
@@ -154,8 +154,8 @@ TEST_F(ComputerPlayer, TurnAfterAHumanFillsTheBoardAnnouncesTheResultAgain) {
     std::vector<std::string> rows(8, std::string(8, 'B'));
     rows[0] = ".BW" + std::string(5, 'B');
     setPosition(game, rows);
-    game.state().MovesMade = 59;
-    game.state().PlayerCount = 1;
+    GameTesting::setMovesMade(game, 59);
+    game.setPlayerCount(1);
     game.pressSquare(1, 1);
     EXPECT_EQ(view.box(Box::MessageBox), "Black Wins");
     view.log.clear();
@@ -167,8 +167,9 @@ TEST_F(ComputerPlayer, TurnAfterAHumanFillsTheBoardAnnouncesTheResultAgain) {
 
 TEST_F(ComputerPlayer, ComputerWithoutALegalSquareEndsTheGameEvenIfTheOtherSideCouldMove) {
     for (int level : {0, 1}) {
-        game.state().EasyLevel = static_cast<std::uint8_t>(level);
-        game.state().GameOver = 0;
+        game.toggleLevel();  // Hard, then Easy
+        ASSERT_EQ(game.state().EasyLevel, level);
+        game.newGame();
         setPosition(game, {"BW......", "........", "........", "........",  //
                            "........", "........", "........", "........"});
         view.log.clear();
@@ -213,7 +214,8 @@ TEST_F(ComputerPlayer, LevelButtonFlipsBetweenEasyAndHard) {
 
 TEST_F(ComputerPlayer, AutoplayPlaysAWholeGameAndTheLastArmingAnnouncesAgain) {
     for (int level : {0, 1}) {
-        game.state().EasyLevel = static_cast<std::uint8_t>(level);
+        game.toggleLevel();  // Hard, then Easy
+        ASSERT_EQ(game.state().EasyLevel, level);
         int waits = 0;
         view.onWait = [&] {
             ++waits;
@@ -236,10 +238,10 @@ TEST_F(ComputerPlayer, AutoplayPlaysAWholeGameAndTheLastArmingAnnouncesAgain) {
 }
 
 TEST_F(ComputerPlayer, RestartDuringAutoplayStartsAGameThatAutoplayGoesOnPlaying) {
-    game.state().EasyLevel = 0;
+    game.toggleLevel();
     int moves = 0, waits = 0;
     view.onWait = [&] {
-        if (++waits == 10) game.whenIdle([&] { game.newGame(); });
+        if (++waits == 10) game.newGame();
         const int before = game.state().MovesMade;
         fireResponseDelay();
         moves += game.state().MovesMade > before;

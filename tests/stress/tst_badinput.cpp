@@ -14,11 +14,12 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
-#include <memory>
 
 #include "kurl2/KURL2.h"
 #include "settings/settings_store.h"
 #include "tests/settings/optionfield.h"
+
+using namespace marvane;
 
 namespace {
 
@@ -228,4 +229,4 @@ int main(int argc, char** argv) {
     BadInputTest test(!server.display().isEmpty());
     return QTest::qExec(&test, argc, argv);
 }
-#include "badinput_test.moc"
+#include "tst_badinput.moc"

@@ -2,10 +2,12 @@
 // rule stays in logical pixels.
 #include <QtTest>
 
+#include "tests/window/formdriver.h"
 #include "window/boardimage.h"
 #include "window/marvaneform.h"
 
 using namespace marvane;
+using namespace marvane::test;
 
 namespace {
 
@@ -25,12 +27,11 @@ class HiDpiTest : public QObject {
 
 private slots:
     void theBoardIsPaintedAtTheDeviceResolution() {
-        TMarvaneForm form;
-        QCOMPARE(form.devicePixelRatioF(), 2.0);
-        form.game().state().C1 = 1;
-        form.game().state().C2 = 2;
-        form.game().newGame();
-        const QImage& picture = form.Image3->picture().image();
+        auto form = startedForm();
+        QVERIFY(form);
+        QCOMPARE(form->devicePixelRatioF(), 2.0);
+        BoardImage* board = control<BoardImage>(*form, "Image3");
+        const QImage& picture = board->picture().image();
         QCOMPARE(picture.size(), QSize(824, 846));
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         const QRect box = BoardPicture::counterBox(4, 4);  // logical
@@ -38,11 +39,11 @@ private slots:
         QCOMPARE(extentOf(picture, qRgb(255, 255, 255), deviceBox),
                  QRect(box.topLeft() * 2, QSize(60, 60)));
         // The geometry and the hit test stay in logical pixels.
-        QCOMPARE(form.Image3->size(), QSize(417, 433));
-        form.Image3MouseDown(240, 140);
-        QCOMPARE(form.game().board(3, 5), 1);
+        QCOMPARE(board->size(), QSize(417, 433));
+        QTest::mousePress(board, Qt::LeftButton, {}, QPoint(240, 140));
+        QCOMPARE(form->game().board(3, 5), 1);
     }
 };
 
 QTEST_MAIN(HiDpiTest)
-#include "hidpi_test.moc"
+#include "tst_hidpi.moc"

@@ -44,10 +44,7 @@ TEST_F(MoveRules, NewGameWipesEverySquareBeforePlacingTheFourCounters) {
 }
 
 TEST_F(MoveRules, StartingPositionHasFourLegalSquaresWorthOneEach) {
-    int row = 0, column = 0;
-    ASSERT_TRUE(game.findLegalMoves(row, column));
-    EXPECT_EQ(row, 6);
-    EXPECT_EQ(column, 4);
+    ASSERT_TRUE(game.findLegalMoves());
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c) {
             const bool legal = (r == 3 && c == 5) || (r == 4 && c == 6) || (r == 5 && c == 3) ||
@@ -67,8 +64,7 @@ TEST_F(MoveRules, MoveCapturingInSeveralDirectionsRecoloursThemAllAndSumsTheWonC
                        ".....B..",  //
                        "......B.",  //
                        ".......W"});
-    int r, c;
-    ASSERT_TRUE(game.findLegalMoves(r, c));
+    ASSERT_TRUE(game.findLegalMoves());
     EXPECT_EQ(game.moveValue(4, 4), 3);  // the last capturing direction, not the sum
     view.log.clear();
     ASSERT_TRUE(game.tryMove(4, 4));
@@ -93,8 +89,7 @@ TEST_F(MoveRules, EachDirectionIsRepaintedBeforeTheNextAndTheNewCounterComesLast
                        ".....B..",  //
                        "......W.",  //
                        "........"});
-    int r, c;
-    ASSERT_TRUE(game.findLegalMoves(r, c));
+    ASSERT_TRUE(game.findLegalMoves());
     EXPECT_EQ(game.moveValue(5, 5), 1);
     view.log.clear();
     ASSERT_TRUE(game.tryMove(5, 5));
@@ -119,9 +114,9 @@ TEST_F(MoveRules, RefusalsChangeNothingButTheMoveBox) {
     };
     for (const Case& refused : {Case{4, 4, {"FullSound", "BadSound"}}, Case{1, 1, {"BadSound"}}}) {
         const auto before = game.state();
-        Grid<ColourCode> board{};
+        Grid<ColourCode> board;
         for (int row = 1; row <= 8; ++row)
-            for (int col = 1; col <= 8; ++col) board[row - 1][col - 1] = game.board(row, col);
+            for (int col = 1; col <= 8; ++col) board.cell(row, col) = game.board(row, col);
         view.log.clear();
         game.pressSquare(refused.row, refused.column);
         EXPECT_EQ(view.sounds(), refused.sounds);
@@ -134,13 +129,13 @@ TEST_F(MoveRules, RefusalsChangeNothingButTheMoveBox) {
         EXPECT_FALSE(anyMark(game));
         for (int row = 1; row <= 8; ++row)
             for (int col = 1; col <= 8; ++col)
-                EXPECT_EQ(game.board(row, col), board[row - 1][col - 1]);
+                EXPECT_EQ(game.board(row, col), board.cell(row, col));
         for (const auto& line : view.log) EXPECT_NE(line.rfind("paint", 0), 0u) << line;
     }
 }
 
 TEST_F(MoveRules, SixtyMovesRefusesAfterShowingTheScores) {
-    game.state().MovesMade = 60;
+    GameTesting::setMovesMade(game, 60);
     EXPECT_FALSE(game.tryMove(3, 5));
     EXPECT_EQ(view.withoutPaints(),
               (std::vector<std::string>{"MoveBox=60", "remain=60", "BlackScore=2", "WhiteScore=2",
@@ -222,7 +217,7 @@ TEST_F(MoveRules, LastMoveRequestsWonBeforeOk) {
     std::vector<std::string> rows(8, std::string(8, 'W'));
     rows[0] = ".BW" + std::string(5, 'W');
     setPosition(game, rows);
-    game.state().MovesMade = 59;
+    GameTesting::setMovesMade(game, 59);
     view.log.clear();
     game.pressSquare(1, 1);
     EXPECT_EQ(game.state().MovesMade, 60);
@@ -233,13 +228,11 @@ TEST_F(MoveRules, LastMoveRequestsWonBeforeOk) {
 }
 
 TEST_F(MoveRules, ColourSchemeNamesTheSidesAndTheWinner) {
-    game.state().C1 = 3;
-    game.state().C2 = 4;
+    game.setColours(3, 4);
     game.newGame();
     EXPECT_EQ(view.box(Box::GoBox), "Red");
     EXPECT_EQ(view.box(Box::c2lab), "Green");
-    game.state().C1 = 5;
-    game.state().C2 = 6;
+    game.setColours(5, 6);
     game.newGame();
     game.tryMove(3, 5);
     game.finish();
@@ -256,8 +249,7 @@ TEST_F(MoveRules, RandomGamesKeepTheInvariantsAtEveryStep) {
             // Mostly legal squares, sometimes any square, so that refusals are exercised too.
             // The same search the press starts with: it must leave every mark clear for tryMove.
             int r = static_cast<int>(rng() % 8) + 1, c = static_cast<int>(rng() % 8) + 1;
-            int lr, lc;
-            const bool anyLegal = game.findLegalMoves(lr, lc);
+            const bool anyLegal = game.findLegalMoves();
             ASSERT_FALSE(anyMark(game));
             if (anyLegal && rng() % 5 != 0) {
                 std::vector<std::pair<int, int>> legal;

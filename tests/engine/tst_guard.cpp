@@ -39,7 +39,7 @@ TEST_F(NestedActions, ABoardPressDuringAMoveIsIgnored) {
 }
 
 TEST_F(NestedActions, AComputerTurnFallingDueDuringAMoveRunsRightAfterIt) {
-    game.state().EasyLevel = 0;
+    game.toggleLevel();
     duringTheNextMove([this] { game.computerTurn(); });
     game.pressSquare(3, 5);
     EXPECT_EQ(game.state().MovesMade, 2);  // White's press, then the computer for Black
@@ -57,12 +57,24 @@ TEST_F(NestedActions, FinishDuringAMoveAnnouncesAfterTheMove) {
 }
 
 TEST_F(NestedActions, ANewGameDuringAMoveWaitsForTheMoveAndThenStartsClean) {
-    duringTheNextMove([this] { game.whenIdle([this] { game.newGame(); }); });
+    duringTheNextMove([this] { game.newGame(); });
     game.pressSquare(3, 5);
     EXPECT_EQ(game.state().MovesMade, 0);
     EXPECT_EQ(occupied(game), 4);
     EXPECT_EQ(game.state().ToPlay, 1);
     EXPECT_LT(position("OKSound"), position("MessageBox=Position Your Piece"));
+}
+
+TEST_F(NestedActions, NewColoursChosenDuringAMoveWaitUntilTheMoveHasPassedTheTurn) {
+    duringTheNextMove([this] {
+        game.setColours(3, 4);
+        game.newGame();
+    });
+    game.pressSquare(3, 5);
+    EXPECT_LT(position("GoBox=Black"), position("GoBox=Red"));
+    EXPECT_EQ(game.state().ToPlay, 3);
+    EXPECT_EQ(game.state().Opponent, 4);
+    EXPECT_EQ(game.board(4, 4), 3);
 }
 
 TEST_F(NestedActions, QueuedActionsRunInTheOrderTheyCameAndOnlyOnce) {
@@ -72,15 +84,14 @@ TEST_F(NestedActions, QueuedActionsRunInTheOrderTheyCameAndOnlyOnce) {
         game.whenIdle([&] { ran.push_back(2); });
         EXPECT_TRUE(ran.empty());
     });
-    int r, c;
-    game.findLegalMoves(r, c);  // a legal-move search counts as a move in progress
+    game.findLegalMoves();  // a legal-move search counts as a move in progress
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
     game.whenIdle([&] { ran.push_back(3); });  // idle: runs at once
     EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
-    game.state().EasyLevel = 0;
+    game.toggleLevel();
     view.onWait = [this] {
         if (view.armed) {
             view.armed = false;

@@ -1,12 +1,15 @@
 // The main window under a storm of input during a fast Autoplay: board presses anywhere,
-// "restart", "finish", the players and level buttons and the colour schemes, fired from timers
-// so that many of them arrive while a move is being worked out and pumps the event loop.
+// "restart", "finish", the players and level buttons and the colour schemes. The storm runs
+// once at every point where the program processes events, between moves and inside them alike
+// (a move lets the window process its events), so it needs no clock to reach a move in progress.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <algorithm>
 #include <array>
@@ -14,76 +17,50 @@
 #include <memory>
 #include <vector>
 
+#include "tests/window/formdriver.h"
 #include "window/boardimage.h"
 #include "window/marvaneform.h"
 
 using namespace marvane;
+using namespace marvane::test;
 
 namespace {
 
-// The window with every call the game makes into it watched. A move lets the window process
-// its events through processPendingEvents; any game output while a move sits in that pump
-// would come from a second move (or a new game, or a finish) running inside the first.
-class ObservedForm : public TMarvaneForm {
-public:
-    using TMarvaneForm::TMarvaneForm;
-
-    int pumpDepth = 0;
-    int outputInsideAMove = 0;
-
-    void processPendingEvents() override {
-        ++pumpDepth;
-        TMarvaneForm::processPendingEvents();
-        --pumpDepth;
-    }
-    void paintCounter(int row, int column, ColourCode colour) override {
-        noteOutput();
-        TMarvaneForm::paintCounter(row, column, colour);
-    }
-    void showText(Box box, std::string_view text) override {
-        noteOutput();
-        TMarvaneForm::showText(box, text);
-    }
-    void showGoBox(bool visible) override {
-        noteOutput();
-        TMarvaneForm::showGoBox(visible);
-    }
-    void requestSound(marvane::Sound sound) override {
-        noteOutput();
-        TMarvaneForm::requestSound(sound);
-    }
-    void armResponseDelay() override {
-        noteOutput();
-        TMarvaneForm::armResponseDelay();
-    }
-
-private:
-    void noteOutput() {
-        if (pumpDepth > 0) ++outputInsideAMove;
-    }
-};
-
-// What a move, a new game or a finish would change.
+// What a move, a new game or a finish would change: in the game, and on the screen.
 struct Position {
     std::array<ColourCode, 64> squares{};
+    std::array<ColourCode, 64> shown{};
     GameState state;
+    QStringList texts;
+    bool goBoxShown = false;
 
-    explicit Position(const Game& game) : state(game.state()) {
-        for (int row = 1; row <= kBoardSize; ++row)
-            for (int column = 1; column <= kBoardSize; ++column)
-                squares[(row - 1) * kBoardSize + column - 1] = game.board(row, column);
+    explicit Position(const TMarvaneForm& form) : state(form.game().state()) {
+        const BoardImage* board = control<BoardImage>(form, "Image3");
+        for (int row = 1; row <= kBoardSize; ++row) {
+            for (int column = 1; column <= kBoardSize; ++column) {
+                const int i = (row - 1) * kBoardSize + column - 1;
+                squares[i] = form.game().board(row, column);
+                shown[i] = board->shownColour(row, column);
+            }
+        }
+        for (const char* box :
+             {"MessageBox", "GoBox", "MoveBox", "WhiteScore", "BlackScore", "remain", "Edit3"})
+            texts << textOf(form, box);
+        for (const char* label : {"C1Lab", "c2lab"}) texts << control<QLabel>(form, label)->text();
+        goBoxShown = !control(form, "GoBox")->isHidden();
     }
     bool sameGame(const Position& other) const {
-        return squares == other.squares && state.MovesMade == other.state.MovesMade &&
+        return squares == other.squares && shown == other.shown && texts == other.texts &&
+               goBoxShown == other.goBoxShown && state.MovesMade == other.state.MovesMade &&
                state.ToPlay == other.state.ToPlay && state.Opponent == other.state.Opponent &&
                state.C1 == other.state.C1 && state.C2 == other.state.C2 &&
                state.GameOver == other.state.GameOver;
     }
 };
 
-// Empty when the position is one the rules can reach.
-QString brokenInvariant(const Game& game) {
-    const Position position(game);
+// Empty when the position is one the rules can reach and the board shows it.
+QString brokenInvariant(const TMarvaneForm& form) {
+    const Position position(form);
     const auto& s = position.state;
     const auto occupied = std::count_if(position.squares.begin(), position.squares.end(),
                                         [](ColourCode c) { return c != 0; });
@@ -99,126 +76,104 @@ QString brokenInvariant(const Game& game) {
             .arg(s.C1)
             .arg(s.C2);
     }
+    if (position.shown != position.squares) return "the board shows another position";
     return {};
 }
 
-// Rejects the next modal dialog (the start-up's prompt for the missing sound files).
-void rejectNextModal() {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            poll->stop();
-            dialog->reject();
-        }
-    });
-    poll->start(10);
-}
-
-// A started window with sound off, nothing stored, and the response delay at 0 or 1 ms.
-std::unique_ptr<ObservedForm> startedForm() {
-    auto form = std::make_unique<ObservedForm>(SettingsStore{});
-    rejectNextModal();
-    form->FormActivate();
-    form->Sound->setChecked(false);
-    form->Playerdelay->setInterval(1);
-    form->show();
+// A started window with sound off, nothing stored, and the response delay at `delayMs`.
+std::unique_ptr<TMarvaneForm> stormForm() {
+    auto form = startedForm(SettingsStore{});
+    if (!form) return nullptr;
+    control<QCheckBox>(*form, "Sound")->setChecked(false);
+    control<QTimer>(*form, "Playerdelay")->setInterval(1);
     return form;
 }
 
-// Fires random user actions from a timer, each checked before and after it runs.
+void autoplay(const TMarvaneForm& form) { control<QAction>(form, "Autoplay")->trigger(); }
+
+// Fires user actions, one each time the program processes its events: it posts itself again
+// after every action. Every action is checked before and after it runs.
 class Storm {
 public:
     enum Action { Press, Restart, Finish, Players, Level, Colours, kActionCount };
 
-    Storm(ObservedForm& form, quint32 seed) : form_(form), random_(seed) {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { fire(); });
+    Storm(TMarvaneForm& form, quint32 seed) : form_(form), random_(seed) {
         // Also checked after every computer turn the response delay starts.
-        QObject::connect(form_.Playerdelay, &QTimer::timeout, &timer_,
+        QObject::connect(control<QTimer>(form_, "Playerdelay"), &QTimer::timeout, &context_,
                          [this] { check("computer turn"); });
     }
 
     void start(int actions) {
         remaining_ = actions;
-        timer_.start(0);
+        post();
     }
-    void stop() { timer_.stop(); }
+    void stop() { remaining_ = 0; }
     bool done() const { return remaining_ <= 0; }
 
     // Called before each action; return true to take it over (the action is then not fired).
     std::function<bool()> beforeAction;
-    // The kinds of action fired, each entry with an equal chance: mostly presses.
+    // The kinds of action fired between moves, each entry with an equal chance: mostly presses.
+    // Inside moves every kind comes in turn, so each one meets the guard.
     std::vector<Action> kinds{Press, Press, Press, Press, Restart, Finish, Players, Level, Colours};
 
     QStringList violations;
     int fired = 0;
-    int firedDuringMoves = 0;
-    std::array<int, kActionCount> firedByKind{};
     std::array<int, kActionCount> firedDuringMovesByKind{};
 
     void check(const char* when) {
-        const QString broken = brokenInvariant(form_.game());
+        const QString broken = brokenInvariant(form_);
         if (!broken.isEmpty()) note(QString("%1: %2").arg(when, broken));
     }
 
 private:
+    void post() {
+        QMetaObject::invokeMethod(
+            &context_, [this] { fire(); }, Qt::QueuedConnection);
+    }
+
     void fire() {
-        if (remaining_-- <= 0) {
-            timer_.stop();
-            return;
-        }
+        if (remaining_ <= 0) return;
+        --remaining_;
+        post();
         if (beforeAction && beforeAction()) return;
         const bool inMove = form_.game().moveInProgress();
-        if (inMove != (form_.pumpDepth > 0)) {
-            note(QString("moveInProgress() is %1 with the move pump %2 deep")
-                     .arg(inMove)
-                     .arg(form_.pumpDepth));
-        }
         check("before an action");
-        const Position before(form_.game());
-        const Action action = kinds[random_.bounded(static_cast<quint32>(kinds.size()))];
+        const Position before(form_);
+        const Action action = inMove ? kinds[duringMoves_++ % kinds.size()]
+                                     : kinds[random_.bounded(static_cast<quint32>(kinds.size()))];
         run(action);
         ++fired;
-        ++firedByKind[action];
         if (inMove) {
-            ++firedDuringMoves;
             ++firedDuringMovesByKind[action];
             // Arriving during a move, an action may change settings but must not touch the game
-            // until the move is over.
-            if (!Position(form_.game()).sameGame(before))
+            // nor what the window shows of it until the move is over.
+            if (!Position(form_).sameGame(before))
                 note(QString("action %1 changed the game in the middle of a move").arg(action));
         }
         check("after an action");
-        timer_.setInterval(random_.bounded(2));
     }
 
     void run(Action action) {
+        const auto click = [this](const char* name) { control<QToolButton>(form_, name)->click(); };
         switch (action) {
             case Press: {
                 // Anywhere over the board's area and a little beyond, between squares included.
-                const QSize area = form_.Image3->size();
-                form_.Image3MouseDown(random_.bounded(-4, area.width() + 4),
-                                      random_.bounded(-4, area.height() + 4));
+                QWidget* board = control(form_, "Image3");
+                const QPoint at(random_.bounded(-4, board->width() + 4),
+                                random_.bounded(-4, board->height() + 4));
+                QTest::mousePress(board, Qt::LeftButton, {}, at);
                 break;
             }
-            case Restart:
-                form_.restartClick();
+            case Restart: click("restart"); break;
+            case Finish: click("FinishButton"); break;
+            case Players: click("Players"); break;
+            case Level: click("EasyButton"); break;
+            case Colours: {
+                static const char* const schemes[] = {"Blackwhite", "redgreen", "aquayello"};
+                control<QAction>(form_, schemes[random_.bounded(3)])->trigger();
                 break;
-            case Finish:
-                form_.FinishButtonClick();
-                break;
-            case Players:
-                form_.PlayersClick();
-                break;
-            case Level:
-                form_.easyclick();
-                break;
-            case Colours:
-                form_.ColourMenuClick(random_.bounded(3));
-                break;
-            case kActionCount:
-                break;
+            }
+            case kActionCount: break;
         }
     }
 
@@ -226,10 +181,11 @@ private:
         if (violations.size() < 20) violations.append(what);
     }
 
-    ObservedForm& form_;
+    TMarvaneForm& form_;
     QRandomGenerator random_;
-    QTimer timer_;
+    QObject context_;
     int remaining_ = 0;
+    std::size_t duringMoves_ = 0;
 };
 
 // Notes the moment the window goes away.
@@ -256,29 +212,26 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Marvane"); }
 
     void thousandsOfActionsDuringAutoplayNeverNestAMoveNorBreakTheBoard() {
-        auto form = startedForm();
+        auto form = stormForm();
+        QVERIFY(form);
         Storm storm(*form, 20240611);
         storm.start(6000);
         int games = 0;
         // Autoplay ends with each game ("finish" among the actions ends it too): start another
         // until every action has been fired.
         while (!storm.done()) {
-            form->Playerdelay->setInterval(games % 2);
-            form->AutoplayClick();
+            control<QTimer>(*form, "Playerdelay")->setInterval(games % 2);
+            autoplay(*form);
             storm.check("after Autoplay");
             ++games;
         }
 
         QVERIFY2(storm.violations.isEmpty(), qPrintable(storm.violations.join('\n')));
-        QCOMPARE(form->outputInsideAMove, 0);
-        QCOMPARE(form->pumpDepth, 0);
         QVERIFY(!form->game().moveInProgress());
-        // The storm really reached the guard: presses and game commands arrived mid-move.
-        QVERIFY(storm.firedDuringMovesByKind[Storm::Press] > 0);
-        QVERIFY(storm.firedDuringMovesByKind[Storm::Restart] > 0);
-        QVERIFY(storm.firedDuringMovesByKind[Storm::Colours] > 0);
-        qInfo("%d actions (%d presses) over %d games, %d of them during a move", storm.fired,
-              storm.firedByKind[Storm::Press], games, storm.firedDuringMoves);
+        // Every kind of action reached the guard.
+        for (int kind = 0; kind < Storm::kActionCount; ++kind)
+            QVERIFY2(storm.firedDuringMovesByKind[kind] > 0, qPrintable(QString::number(kind)));
+        qInfo("%d actions over %d games", storm.fired, games);
     }
 
     void closingTheWindowDuringAutoplayEndsItPromptly_data() {
@@ -289,7 +242,8 @@ private slots:
     void closingTheWindowDuringAutoplayEndsItPromptly() {
         QFETCH(bool, closeDuringAMove);
         for (int round = 0; round < 10; ++round) {
-            auto form = startedForm();
+            auto form = stormForm();
+            QVERIFY(form);
             Storm storm(*form, 7000 + round);
             // Nothing that ends or restarts the game: the close comes in the middle of one.
             storm.kinds = {Storm::Press, Storm::Players, Storm::Level};
@@ -307,13 +261,13 @@ private slots:
                 }
                 closeRequested = true;
                 storm.stop();
-                form->close();
+                control<QToolButton>(*form, "SpeedButton1")->click();
                 return true;
             };
             storm.start(1'000'000);
 
             // A game can end before the chosen moment; then the next one gets the close.
-            for (int games = 0; !closeRequested && games < 20; ++games) form->AutoplayClick();
+            for (int games = 0; !closeRequested && games < 20; ++games) autoplay(*form);
 
             QVERIFY2(closeRequested, "no game reached the move chosen for the close");
             QVERIFY2(storm.violations.isEmpty(), qPrintable(storm.violations.join('\n')));
@@ -324,11 +278,10 @@ private slots:
             QVERIFY2(form->game().state().MovesMade - movesAtHide <= 1,
                      qPrintable(QString("%1 moves played after the window closed")
                                     .arg(form->game().state().MovesMade - movesAtHide)));
-            QCOMPARE(form->outputInsideAMove, 0);
             form->removeEventFilter(&watcher);
         }
     }
 };
 
 QTEST_MAIN(FormStressTest)
-#include "form_stress_test.moc"
+#include "tst_form_stress.moc"

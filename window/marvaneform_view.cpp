@@ -1,0 +1,76 @@
+// What the game sees of the main window: the board picture, the display boxes, the sounds, the
+// event loop and the response delay.
+#include "window/marvaneform_view.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "window/boardaccessible.h"
+#include "window/boardimage.h"
+#include "window/sound/soundeffects.h"
+
+namespace marvane {
+
+namespace {
+
+// The turn line and the result are spoken when they change, not only when visited.
+void announce(QLineEdit* box, const QString& text) {
+    const bool changed = box->text() != text;
+    box->setText(text);
+    if (!changed) return;
+    QAccessibleValueChangeEvent valueChanged(box, text);
+    sendAccessibleEvent(&valueChanged);
+    QAccessibleEvent alert(box, QAccessible::Alert);
+    sendAccessibleEvent(&alert);
+}
+
+// A side label names the colour whose count its score box shows.
+void showSide(QLabel* label, QLineEdit* score, const QString& name) {
+    label->setText(name);
+    label->adjustSize();
+    score->setAccessibleName(name + " score");
+}
+
+}  // namespace
+
+void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
+    ui().Image3->drawCounter(row, column, colour);
+}
+
+void TMarvaneForm::View::showText(Box box, std::string_view text) {
+    const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    switch (box) {
+        case Box::MessageBox: announce(ui().MessageBox, value); break;
+        case Box::GoBox: announce(ui().GoBox, value); break;
+        case Box::MoveBox: ui().MoveBox->setText(value); break;
+        case Box::WhiteScore: ui().WhiteScore->setText(value); break;
+        case Box::BlackScore: ui().BlackScore->setText(value); break;
+        case Box::remain: ui().remain->setText(value); break;
+        case Box::Edit3: ui().Edit3->setText(value); break;
+        case Box::C1Lab: showSide(ui().C1Lab, ui().WhiteScore, value); break;
+        case Box::c2lab: showSide(ui().c2lab, ui().BlackScore, value); break;
+    }
+}
+
+void TMarvaneForm::View::showGoBox(bool visible) { ui().GoBox->setVisible(visible); }
+
+void TMarvaneForm::View::requestSound(Sound sound) { ui().sounds->request(sound); }
+
+void TMarvaneForm::View::processPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool TMarvaneForm::View::waitForEvents() {
+    if (form_.closing_) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return !form_.closing_;
+}
+
+void TMarvaneForm::View::armResponseDelay() {
+    if (!ui().Playerdelay->isActive()) ui().Playerdelay->start();
+}
+
+}  // namespace marvane

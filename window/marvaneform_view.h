@@ -1,0 +1,27 @@
+// What the game sees of the main window. Only the window's own files include this header.
+#pragma once
+
+#include "engine/gameview.h"
+#include "window/marvaneform_controls.h"
+
+namespace marvane {
+
+class TMarvaneForm::View final : public GameView {
+public:
+    explicit View(const TMarvaneForm& form) : form_(form) {}
+
+    void paintCounter(int row, int column, ColourCode colour) override;
+    void showText(Box box, std::string_view text) override;
+    void showGoBox(bool visible) override;
+    void requestSound(Sound sound) override;
+    void processPendingEvents() override;
+    bool waitForEvents() override;
+    void armResponseDelay() override;
+
+private:
+    const Controls& ui() const { return *form_.ui_; }
+
+    const TMarvaneForm& form_;
+};
+
+}  // namespace marvane
