@@ -341,8 +341,8 @@ void IniText::setValue(QByteArrayView key, QByteArrayView value) {
     }
 
     if (after) {
-        const bool broken = after->end > after->contentEnd;
-        bytes_.insert(after->end, broken ? newLine : lineBreak + newLine);
+        const bool ended = bytes_[after->end - 1] == '\n';
+        bytes_.insert(after->end, ended ? newLine : lineBreak + newLine);
         return;
     }
     // No top-level lines at all: a [General] section first, as QSettings writes it.
