@@ -234,7 +234,8 @@ void TMarvaneForm::VisitourWebsite1Click() { web->OpenLink(); }
 
 WindowOptions TMarvaneForm::currentOptions() const {
     WindowOptions options;
-    options.sound = Sound->isChecked();
+    // Sound forced off for this run by a missing device is not the user's choice.
+    options.sound = sounds->chosen();
     options.menu = ShowMenu->isChecked();
     options.status = ShowStatus->isChecked();
     options.response = Response->value();
