@@ -1,14 +1,24 @@
 #include "app/settingswiring.h"
 
+#include <memory>
+
 #include "app/maker_addresses.h"
 #include "settings/settings_store.h"
 
 namespace marvane {
 
 SettingsStore userSettingsStore() {
+    // Until the options have been loaded the controls hold only their defaults: a window closed
+    // before its start-up ran (a quit request at once) must not write those over the user's.
+    auto loaded = std::make_shared<bool>(false);
     // Loading fills the options value by value, so what was read before an error still counts.
-    return {[](WindowOptions& into) { LoadSettings(into); },
-            [](const WindowOptions& options) { SaveSettings(options); }};
+    return {[loaded](WindowOptions& into) {
+                *loaded = true;
+                LoadSettings(into);
+            },
+            [loaded](const WindowOptions& options) {
+                if (*loaded) SaveSettings(options);
+            }};
 }
 
 MakerAddresses makerAddresses() {
