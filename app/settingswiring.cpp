@@ -1,14 +1,24 @@
 #include "app/settingswiring.h"
 
+#include <memory>
+
 #include "app/maker_addresses.h"
 #include "settings/settings_store.h"
 
 namespace marvane {
 
 SettingsStore userSettingsStore() {
+    // Until the options have been loaded the controls hold only their defaults: a window closed
+    // before its start-up ran (a quit request at once) must not write those over the user's.
+    auto loaded = std::make_shared<bool>(false);
     // Loading fills the options value by value, so what was read before an error still counts.
-    return {[](Options& into) { LoadSettings(into); },
-            [](const Options& options) { SaveSettings(options); }};
+    return {[loaded](Options& into) {
+                *loaded = true;
+                LoadSettings(into);
+            },
+            [loaded](const Options& options) {
+                if (*loaded) SaveSettings(options);
+            }};
 }
 
 MakerAddresses makerAddresses() {

@@ -10,7 +10,8 @@ source scripts/install-missing.sh
 BUILD_DIR=${MARVANE_BUILD_DIR:-build}
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
           fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript)
-TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream xvfb xauth)
+TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream xvfb xauth
+               xdotool)
 
 build() {
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

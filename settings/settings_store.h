@@ -8,23 +8,25 @@
 // range.
 using StoredOptions = marvane::Options;
 
-// Reads "Sound", "Menu", "Status", "Response", "C1" and "C2", in that order, from the section
-// "Corvath\Marvane" of the user's settings (see TRegIniFile for where that is). `into` is first
-// reset to the defaults; a missing value or a text that is not a number keeps its default.
-// "Response" delivers the low 16 bits of the stored integer taken as signed (70000 gives 4464).
+// Reads "Sound", "Menu", "Status", "Response", "C1" and "C2" from the section "Corvath\Marvane"
+// of the user's settings (see TRegIniFile for where that is). `into` is first reset to the
+// defaults; a missing value or a text that is not a number keeps its default. "Response"
+// delivers the low 16 bits of the stored integer taken as signed (70000 gives 4464).
 //
 // A stored colour pair the board cannot paint (either colour outside 1..6, or both the same)
 // becomes the default pair 1, 2.
 //
-// Throws ERegistryException at the first value that is present but not text, leaving the values
-// read before it in `into` and the later ones at their defaults (the colour pair repaired as
-// above). A store that is missing or unreadable gives the defaults, and so does every value that
-// a corrupt file no longer holds as a readable text; loading never creates anything.
+// Every value is read on its own: a value that is present but not text (or cannot be read)
+// keeps its default, every other value still loads, and then the first such error is thrown as
+// ERegistryException. A settings file too large to be one gives the defaults and one error
+// saying so. A store that is missing or unreadable gives the defaults silently; loading never
+// creates anything.
 void LoadSettings(StoredOptions& into);
 
-// Writes all six values, in the order above, as text: "1"/"0" for the flags, signed decimal for
-// the numbers. Each value is on disk when it has been written. Throws ERegistryException at the
-// first value that cannot be written, leaving the later ones unwritten: "Failed to create key
+// Writes all six values as text, "1"/"0" for the flags and signed decimal for the numbers, in
+// one atomic write that leaves every other value of the store as it was. Throws
+// ERegistryException when that write fails, and then nothing is written: "Failed to create key
 // Corvath\Marvane" when the config folder cannot be created (for instance below a regular file),
-// "Failed to set data for '<name>'" when the settings file itself cannot be written.
+// "Failed to set data for 'Sound'" when the settings file cannot be read or written. A settings
+// file too large to be one is moved aside to Marvane.conf.bad first.
 void SaveSettings(const StoredOptions& from);

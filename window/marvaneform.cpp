@@ -255,7 +255,8 @@ void TMarvaneForm::VisitourWebsite1Click() { ui_->web->OpenLink(); }
 
 Options TMarvaneForm::currentOptions() const {
     Options options;
-    options.sound = ui_->Sound->isChecked();
+    // Sound forced off for this run by a missing device is not the user's choice.
+    options.sound = ui_->sounds->chosen();
     options.menu = ui_->ShowMenu->isChecked();
     options.status = ui_->ShowStatus->isChecked();
     options.response = ui_->Response->value();

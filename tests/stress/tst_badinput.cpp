@@ -1,23 +1,23 @@
 // Bad input from outside the program that no other test feeds it: a settings file cut short at
-// any byte, and a desktop with no program to open links with.
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+// any byte or pieced together from damaged lines, and a desktop with no program to open links
+// with.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+#include <algorithm>
+#include <iterator>
+#include <memory>
 
 #include "kurl2/KURL2.h"
 #include "settings/settings_store.h"
 #include "tests/settings/optionfield.h"
+#include "tests/settings/private_x_server.h"
 
 using namespace marvane;
 
@@ -48,64 +48,75 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Uses `folder` as the user's config folder; a new folder each time, so that QSettings' cache
-// of a file it has parsed never answers for a later one.
-void useConfigFolder(const QString& folder) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+void useConfigFolder(const QString& folder) { qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit()); }
+
+const char* const kOwnKeys[] = {"Sound", "Menu", "Status", "Response", "C1", "C2"};
+
+// The lines of a file that saving must leave alone, in order: all but blank lines, [General]
+// headers, and lines that set one of the program's own keys (in any section, to keep this
+// simple). Saving may end the last line, so line breaks do not count.
+QList<QByteArray> othersLines(const QByteArray& file) {
+    QList<QByteArray> kept;
+    QByteArray text = file;
+    if (text.startsWith("\xEF\xBB\xBF")) kept.append(text.first(3));  // stays first
+    if (!kept.isEmpty()) text.remove(0, 3);
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.compare("[General]", Qt::CaseInsensitive) == 0) continue;
+        const qsizetype equals = trimmed.indexOf('=');
+        const QByteArray key = equals < 0 ? QByteArray() : trimmed.left(equals).trimmed();
+        if (std::find(std::begin(kOwnKeys), std::end(kOwnKeys), key) != std::end(kOwnKeys))
+            continue;
+        kept.append(line);
+    }
+    return kept;
+}
+
+// A settings file made of the pieces hand edits, other programs and damage leave behind.
+QByteArray damagedFile(QRandomGenerator& random) {
+    static const QByteArray pieces[] = {"[General]",
+                                        "[general]",
+                                        "[%General]",
+                                        "[Window]",
+                                        "[General",
+                                        "]",
+                                        "; comment",
+                                        "Sound=0",
+                                        "Menu=1",
+                                        "Status=1",
+                                        "Response=250",
+                                        "C1=3",
+                                        "C2=4",
+                                        " C1 = 5 ; mine",
+                                        "Response=1,000",
+                                        "Response=\"250",
+                                        "C2=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)",
+                                        "Menu=@Invalid()",
+                                        "Other=\"a, b\"",
+                                        "Geometry=@ByteArray(\\x1\\xd9)",
+                                        "Name=caf\xC3",
+                                        "Key",
+                                        "=",
+                                        "==",
+                                        "\\",
+                                        "\"",
+                                        "\r",
+                                        "\xEF\xBB\xBF",
+                                        "\xFF\x00\xFE",
+                                        "Sound",
+                                        "x=y\\"};
+    QByteArray file;
+    const int count = random.bounded(12);
+    for (int i = 0; i < count; ++i) {
+        file += pieces[random.bounded(int(std::size(pieces)))];
+        if (random.bounded(4) == 0) file += pieces[random.bounded(int(std::size(pieces)))];
+        if (random.bounded(8) != 0) file += random.bounded(5) == 0 ? "\r\n" : "\n";
+    }
+    return file;
 }
 
 }  // namespace
-
-// A private X server for the test's lifetime. Links reach the desktop's opener only through a
-// real windowing system: the offscreen platform has no desktop services at all.
-class PrivateXServer {
-public:
-    PrivateXServer() {
-        int ready[2];
-        if (pipe(ready) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, ready[1], 3);
-        // Its complaints about the machine are not the test's.
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        char xvfb[] = "Xvfb", displayFd[] = "-displayfd", three[] = "3", noTcp[] = "-nolisten",
-             tcp[] = "tcp", terminate[] = "-terminate", screen[] = "-screen", zero[] = "0",
-             size[] = "640x480x24";
-        char* args[] = {xvfb, displayFd, three, noTcp, tcp, terminate, screen, zero, size, nullptr};
-        const bool started = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, args, environ) == 0;
-        posix_spawn_file_actions_destroy(&actions);
-        close(ready[1]);
-        if (!started) {
-            pid_ = 0;
-            close(ready[0]);
-            return;
-        }
-        // Xvfb writes its display number once it accepts clients; nothing if it fails.
-        char number[16] = {};
-        std::size_t length = 0;
-        while (length + 1 < sizeof number && read(ready[0], number + length, 1) == 1 &&
-               number[length] != '\n') {
-            ++length;
-        }
-        close(ready[0]);
-        if (length > 0 && number[length] == '\n') display_ = ":" + QByteArray(number, length);
-    }
-    ~PrivateXServer() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
-    PrivateXServer(const PrivateXServer&) = delete;
-    PrivateXServer& operator=(const PrivateXServer&) = delete;
-
-    // Empty when Xvfb is not installed or did not start.
-    QByteArray display() const { return display_; }
-
-private:
-    pid_t pid_ = 0;
-    QByteArray display_;
-};
 
 class BadInputTest : public QObject {
     Q_OBJECT
@@ -165,6 +176,40 @@ private slots:
             SaveSettings(saved);
             LoadSettings(loaded);
             QCOMPARE(loaded, saved);
+        }
+    }
+
+    void savingIntoADamagedFileChangesOnlyTheProgramsOwnLines() {
+        const StoredOptions saved{false, true, true, 700, 5, 6};
+        QRandomGenerator random(20240614);
+        for (int round = 0; round < 400; ++round) {
+            const QByteArray before = damagedFile(random);
+            const QString folder = scratch.filePath(QString("damaged%1").arg(round));
+            QVERIFY(QDir().mkpath(folder + "/Corvath"));
+            QFile file(folder + "/Corvath/Marvane.conf");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+            file.close();
+            useConfigFolder(folder);
+            const auto context = [&before] {
+                return qPrintable("file: " + before.toPercentEncoding());
+            };
+
+            StoredOptions loaded;
+            try {
+                LoadSettings(loaded);
+            } catch (const ERegistryException&) {
+                // typed values in the file are reported; the rest still loads
+            }
+            SaveSettings(saved);
+            const QByteArray after = readAll(file.fileName());
+            QVERIFY2(othersLines(after) == othersLines(before), context());
+            try {
+                LoadSettings(loaded);
+            } catch (const ERegistryException& e) {
+                QFAIL(context());
+            }
+            QVERIFY2(loaded == saved, context());
         }
     }
 

@@ -134,7 +134,13 @@ bool SoundEffects::openPlayers() {
     return false;
 }
 
+bool SoundEffects::chosen() const {
+    return sound_->isEnabled() ? sound_->isChecked() : choiceWhileForcedOff_;
+}
+
 void SoundEffects::disableSound() {
+    // A box already disabled holds nothing of the user's any more.
+    if (sound_->isEnabled()) choiceWhileForcedOff_ = sound_->isChecked();
     sound_->setChecked(false);
     sound_->setEnabled(false);
 }

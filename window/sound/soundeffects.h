@@ -41,6 +41,10 @@ public:
     // and the players are reopened from there at once. Cancelling changes nothing.
     void LocateClick();
 
+    // The user's choice for sound, the one to keep between runs: the check box as ticked, or,
+    // while sound is forced off for want of files or a device, what it held before that.
+    bool chosen() const;
+
     // Plays `which` if the check box is ticked right now; returns at once either way.
     void request(Sound which);
 
@@ -64,6 +68,7 @@ private:
     QString folder_;
     QString subFolder_;
     std::array<SoundPlayer, 4> players_;
+    bool choiceWhileForcedOff_ = true;
 };
 
 }  // namespace marvane

@@ -44,11 +44,22 @@ class StartUpTest : public QObject {
 
     QString settingsFile() const { return config_.filePath("Corvath/Marvane.conf"); }
 
+    void writeSettings(const QByteArray& bytes) const {
+        QDir().mkpath(config_.filePath("Corvath"));
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readSettings() const {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(config_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     }
 
     void init() { QFile::remove(settingsFile()); }
@@ -90,7 +101,7 @@ private slots:
             QCOMPARE(form->game().state().PlayerCount, 1);
             form->close();
         }
-        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Corvath", "Marvane");
+        QSettings stored(settingsFile(), QSettings::IniFormat);
         QCOMPARE(stored.value("C1").toString(), QString("3"));
         QCOMPARE(stored.value("Response").toString(), QString("2500"));
         auto form = startRun();
@@ -115,10 +126,43 @@ private slots:
             control<QToolButton>(*form, "SpeedButton1")->click();  // "quit", panel still open
             QVERIFY(!form->isVisible());
         }
-        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Corvath", "Marvane");
+        QSettings stored(settingsFile(), QSettings::IniFormat);
         QCOMPARE(stored.value("Status").toString(), QString("1"));
         QCOMPARE(stored.value("Response").toString(), QString("3330"));
-        QCOMPARE(stored.value("Sound").toString(), QString("0"));  // disabled and unticked
+        // Off for the run for want of sound files, but the user never chose that.
+        QCOMPARE(stored.value("Sound").toString(), QString("1"));
+    }
+
+    // A run without sound keeps the stored choice either way; an untick while sound works is
+    // the user's and is kept too.
+    void soundForcedOffForOneRunKeepsTheUsersChoice_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("on") << QByteArray("1");
+        QTest::newRow("off") << QByteArray("0");
+    }
+
+    void soundForcedOffForOneRunKeepsTheUsersChoice() {
+        QFETCH(QByteArray, stored);
+        writeSettings("[General]\nSound=" + stored + "\nMenu=1\n");
+        {
+            auto form = startRun();
+            QVERIFY(form);
+            const auto* sound = control<QCheckBox>(*form, "Sound");
+            QVERIFY(!sound->isChecked() && !sound->isEnabled());
+            control<QAction>(*form, "redgreen")->trigger();  // saves at once
+            QVERIFY(readSettings().contains("\nSound=" + stored + "\n"));
+            form->close();
+        }
+        QCOMPARE(readSettings(),
+                 "[General]\nSound=" + stored + "\nMenu=1\nStatus=0\nResponse=1000\nC1=3\nC2=4\n");
+    }
+
+    void aWindowClosedBeforeItsStartUpSavesNothing() {
+        const QByteArray stored = "[General]\nSound=0\nMenu=1\nC1=5\nC2=6\n";
+        writeSettings(stored);
+        TMarvaneForm form(userSettingsStore());
+        form.close();
+        QCOMPARE(readSettings(), stored);
     }
 
     void aCorruptStoreGivesTheDefaultsAndTheGameStarts() {

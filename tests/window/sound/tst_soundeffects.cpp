@@ -256,6 +256,44 @@ private slots:
         QVERIFY(fixture.soundOff());
     }
 
+    // What the options keep between runs is the user's choice, not a run without sounds.
+    void soundForcedOffKeepsTheUsersChoice_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("stored on") << true;
+        QTest::newRow("stored off") << false;
+    }
+
+    void soundForcedOffKeepsTheUsersChoice() {
+        QFETCH(bool, ticked);
+        QTemporaryDir program;
+        QTemporaryDir elsewhere;
+        QFile picture(elsewhere.filePath("board.bmp"));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.close();
+        Fixture fixture(program.path(), ticked);
+        FileDialogSeen dialog;
+        MessageSeen notice;
+        const auto cancel = [](QWidget* prompt) { prompt->close(); };
+        ModalScript script({cancel, pickFile(dialog, picture.fileName()),
+                            readMessage(notice, [](QMessageBox* box) { box->accept(); })});
+
+        fixture.effects->startUpSounds();  // no files: the prompt, answered Cancel
+        QVERIFY(fixture.soundOff());
+        QCOMPARE(fixture.effects->chosen(), ticked);
+        fixture.effects->LocateClick();  // a folder without sounds: forced off once more
+        QCOMPARE(notice.text, kNotice);
+        QCOMPARE(fixture.effects->chosen(), ticked);
+    }
+
+    void anUntickOfAWorkingBoxIsTheUsersChoice() {
+        QTemporaryDir program;
+        Fixture fixture(program.path(), true);
+        fixture.sound->click();
+        QVERIFY(!fixture.effects->chosen());
+        fixture.sound->click();
+        QVERIFY(fixture.effects->chosen());
+    }
+
     // From here on the sounds must open, which takes an audio server.
 
     void presentFilesOpenWhateverTheirCaseAndKeepTheStoredChoice_data() {

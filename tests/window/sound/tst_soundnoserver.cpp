@@ -55,6 +55,7 @@ private slots:
                                     "sounds disabled. "});
         QVERIFY(!sound->isChecked());
         QVERIFY(!sound->isEnabled());
+        QVERIFY(effects.chosen());  // what a later run with a device starts with
         effects.request(Sound::OKSound);
         QVERIFY(!effects.player(Sound::OKSound).isPlaying());
     }

@@ -1,0 +1,72 @@
+// The user's settings through QSettings' native store: the registry on Windows, a property list
+// on macOS.
+#include <QSettings>
+#include <QStringList>
+#include <QVariant>
+
+#include "settings/registry_exception.h"
+#include "settings/section_store.h"
+
+namespace {
+
+class NativeStore final : public SectionStore {
+public:
+    explicit NativeStore(const QString& section) : section_(section) {
+        const QStringList levels = section.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+        if (levels.isEmpty()) return;
+        settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                levels.value(0), levels.value(1));
+        settings_->setFallbacksEnabled(false);
+        for (qsizetype i = 2; i < levels.size(); ++i) settings_->beginGroup(levels.at(i));
+    }
+
+    std::optional<StoredValue> read(const QString& name) override {
+        if (!settings_ || !settings_->contains(name)) return std::nullopt;
+        const QVariant value = settings_->value(name);
+        if (!value.isValid()) return StoredValue{StoredValue::Kind::Unreadable, {}};
+        if (value.typeId() == QMetaType::QString) {
+            QString text = value.toString();
+            const qsizetype nul = text.indexOf(QChar(u'\0'));
+            if (nul >= 0) text.truncate(nul);
+            return StoredValue{StoredValue::Kind::Text, text};
+        }
+        // Data of size zero reads as the empty text, whatever its type.
+        if (value.typeId() == QMetaType::QByteArray && value.toByteArray().isEmpty())
+            return StoredValue{StoredValue::Kind::Text, {}};
+        // Registry numbers, binary data and string lists.
+        return StoredValue{StoredValue::Kind::NotText, {}};
+    }
+
+    void write(const Values& values) override {
+        if (values.isEmpty()) return;
+        if (!settings_) {
+            throw ERegistryException(
+                QStringLiteral("Failed to create key %1").arg(section_).toStdString());
+        }
+        for (const auto& [name, value] : values) settings_->setValue(name, value);
+        settings_->sync();
+        if (settings_->status() == QSettings::AccessError) {
+            throw ERegistryException(QStringLiteral("Failed to set data for '%1'")
+                                         .arg(values.constFirst().first)
+                                         .toStdString());
+        }
+    }
+
+private:
+    QString section_;
+    std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace
+
+std::unique_ptr<SectionStore> openNativeSection(const QString& section) {
+    return std::make_unique<NativeStore>(section);
+}
+
+std::unique_ptr<SectionStore> openUserSection(const QString& section) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return openNativeSection(section);
+#else
+    return openIniFileSection(section);
+#endif
+}
