@@ -1,8 +1,6 @@
 #include "audioserver.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QMediaDevices>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <cstdlib>
@@ -12,6 +10,7 @@ namespace marvane::test {
 namespace {
 
 constexpr int kRecordRate = 44100;
+constexpr int kSoundGapMs = 50;
 
 QString pactl(const QStringList& arguments, bool* ok = nullptr) {
     QProcess process;
@@ -42,15 +41,13 @@ QList<int> entriesOfProcess(const QString& listing, const QString& heading, qint
 }  // namespace
 
 QString audioServerProblem() {
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
+    bool ok = false;
+    const QString info = pactl({QStringLiteral("info")}, &ok);
+    if (!ok || !info.contains(QLatin1String("Default Sink: "))) {
         return QStringLiteral(
             "No audio output device: start an audio server (scripts/marvane.sh test starts a "
-            "PulseAudio null sink) to run this test");
+            "PulseAudio null sink; pactl comes with pulseaudio-utils) to run this test");
     }
-    bool ok = false;
-    pactl({QStringLiteral("info")}, &ok);
-    if (!ok)
-        return QStringLiteral("pactl cannot reach the audio server (package pulseaudio-utils)");
     return {};
 }
 
@@ -97,12 +94,36 @@ qint64 OutputRecorder::audibleSpanMs() {
     return firstAudible_ < 0 ? 0 : (lastAudible_ - firstAudible_) * 1000 / kRecordRate;
 }
 
+int OutputRecorder::sounds() {
+    readAvailable();
+    return int(soundStarts_.size());
+}
+
+QList<qint64> OutputRecorder::soundLengthsMs() {
+    readAvailable();
+    QList<qint64> lengths;
+    for (qsizetype i = 0; i < soundStarts_.size(); ++i) {
+        lengths.append((soundEnds_[i] - soundStarts_[i]) * 1000 / kRecordRate);
+    }
+    return lengths;
+}
+
+qint64 OutputRecorder::silenceSinceMs() {
+    readAvailable();
+    return (samples_ - std::max<qint64>(lastAudible_, 0)) * 1000 / kRecordRate;
+}
+
 void OutputRecorder::readAvailable() {
     pending_ += parec_.readAllStandardOutput();
     const qsizetype count = pending_.size() / 2;
     for (qsizetype i = 0; i < count; ++i, ++samples_) {
         if (isAudible(qFromLittleEndian<qint16>(pending_.constData() + 2 * i) / 32768.0f)) {
             if (firstAudible_ < 0) firstAudible_ = samples_;
+            if (lastAudible_ < 0 || samples_ - lastAudible_ > kSoundGapMs * kRecordRate / 1000) {
+                soundStarts_.append(samples_);
+                soundEnds_.append(samples_);
+            }
+            soundEnds_.last() = samples_;
             lastAudible_ = samples_;
         }
     }

@@ -5,17 +5,27 @@
 // Each run opens the four players on the game's sounds and plays them all, then:
 //   close    closes them while they still play, and lives on a little;
 //   ending   closes them just as the shortest sound ends;
-//   exit     leaves the program while they play, the way closing the window does.
+//   exit     leaves the program while they play, the way closing the window does;
+//   idle     waits until they have played out, then counts how often each of the program's other
+//            threads wakes up in two seconds of silence (it should be never) and prints it.
 // SEED picks the moments. Exit code 0 means the run went through; crashes and hangs are for the
 // loop to count.
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
 #include <random>
 
+#include "exitnow.h"
 #include "soundplayer.h"
 
 namespace {
@@ -42,6 +52,27 @@ bool runUntil(Done done, int limitMs) {
     poll.start(1);
     QCoreApplication::exec();
     return done();
+}
+
+// Context switches of each thread of this process but the calling one, by thread id and name.
+QMap<QString, qint64> otherThreadsSwitches() {
+    QMap<QString, qint64> switches;
+    const QString self = QString::number(gettid());
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (task == self) continue;
+        QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
+        if (!status.open(QIODevice::ReadOnly)) continue;
+        QString name;
+        qint64 count = 0;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Name:")) name = QString::fromUtf8(line.mid(5).trimmed());
+            if (line.contains("ctxt_switches:"))
+                count += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+        switches[task + QLatin1Char(' ') + name] = count;
+    }
+    return switches;
 }
 
 int run(const QString& scenario, std::mt19937& random, const QString& folder) {
@@ -71,6 +102,29 @@ int run(const QString& scenario, std::mt19937& random, const QString& folder) {
         runFor(std::uniform_int_distribution(0, 600)(random));
         return 0;  // the players close on the way out, still playing
     }
+    if (scenario == QLatin1String("idle")) {
+        if (!runUntil(
+                [&] {
+                    return std::none_of(players->begin(), players->end(),
+                                        [](auto& p) { return p.isPlaying(); });
+                },
+                5000)) {
+            std::fprintf(stderr, "the sounds never finished\n");
+            return 3;
+        }
+        runFor(1500);  // the streams close after their tails
+        const auto before = otherThreadsSwitches();
+        QThread::msleep(2000);
+        const auto after = otherThreadsSwitches();
+        int woken = 0;
+        for (auto thread = after.begin(); thread != after.end(); ++thread) {
+            const qint64 wakeUps = thread.value() - before.value(thread.key(), thread.value());
+            std::printf("%-28s %lld wake-ups in 2 s of silence\n", qPrintable(thread.key()),
+                        static_cast<long long>(wakeUps));
+            if (wakeUps > 0) ++woken;
+        }
+        return woken == 0 ? 0 : 5;
+    }
     std::fprintf(stderr, "unknown scenario %s\n", qPrintable(scenario));
     return 2;
 }
@@ -83,7 +137,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         const QStringList args = QCoreApplication::arguments();
         if (args.size() != 4) {
-            std::fprintf(stderr, "usage: %s close|ending|exit SEED SOUND_FOLDER\n", argv[0]);
+            std::fprintf(stderr, "usage: %s close|ending|exit|idle SEED SOUND_FOLDER\n", argv[0]);
             return 2;
         }
         std::mt19937 random(args[2].toUInt());
@@ -94,5 +148,5 @@ int main(int argc, char* argv[]) {
             rc = 4;
         }
     }
-    return rc;
+    marvane::exitNow(rc);
 }
