@@ -15,8 +15,8 @@ namespace {
 // A stream loses its first few milliseconds while the server fits it into the running output;
 // a click that lives in those milliseconds would go unheard.
 constexpr int kLeadMs = 40;
-// How much the server holds ahead of what it plays. Short, so that "handed over" and "heard" are
-// never far apart, and shorter than the silence after every sound.
+// How much the server holds ahead of what it plays: shorter than the silence after every sound,
+// so that the stream is closed only when the sound has been heard to its end.
 constexpr int kSinkBufferMs = 100;
 constexpr int kPaddingMs = 250;
 // A stream is closed this long after its last byte was handed over, when all of it has played:
@@ -103,18 +103,21 @@ void SoundVoice::play() {
         return;
     }
     sink_->start(source_.get());
-    // The server may grant another buffer than asked for; what it holds is not heard yet.
-    finishedAtBytes_ = std::min(source_->total(), audibleEndBytes_ + qint64(sink_->bufferSize()));
     if (!streamOpen()) finish();  // not heard, and not reported
 }
 
 void SoundVoice::onRead(qint64 handedOver) {
     if (!finished_) {
-        if (handedOver >= finishedAtBytes_) {
+        // What the server has taken from the stream is played, give or take its own short
+        // latency; what it still holds is not. Under load the stream may hold less than its
+        // buffer, so ask rather than assume it full.
+        const qint64 held = std::max<qint64>(0, sink_->bufferSize() - sink_->bytesFree());
+        const qint64 played = handedOver - held;
+        if (played >= audibleEndBytes_ || source_->exhausted()) {
             finish();
         } else {
-            const qint64 heard = handedOver - (finishedAtBytes_ - audibleEndBytes_) - leadBytes_;
-            status_->positionMs = std::clamp<qint64>(heard * 1000 / bytesPerSecond_, 0, lengthMs_);
+            status_->positionMs =
+                std::clamp<qint64>((played - leadBytes_) * 1000 / bytesPerSecond_, 0, lengthMs_);
         }
     }
     if (source_->exhausted() && !tail_.isActive()) tail_.start();

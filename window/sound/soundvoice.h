@@ -82,7 +82,6 @@ private:
     QTimer tail_;
     qint64 leadBytes_ = 0;
     qint64 audibleEndBytes_ = 0;
-    qint64 finishedAtBytes_ = 0;
     qint64 bytesPerSecond_ = 0;
     qint64 lengthMs_ = 0;
     bool finished_ = true;

@@ -10,7 +10,8 @@ namespace marvane::test {
 namespace {
 
 constexpr int kRecordRate = 44100;
-constexpr int kSoundGapMs = 50;
+// Below this, quiet samples between loud ones are part of the sound.
+constexpr qint64 kGapSamples = kRecordRate * 20 / 1000;
 
 QString pactl(const QStringList& arguments, bool* ok = nullptr) {
     QProcess process;
@@ -94,18 +95,9 @@ qint64 OutputRecorder::audibleSpanMs() {
     return firstAudible_ < 0 ? 0 : (lastAudible_ - firstAudible_) * 1000 / kRecordRate;
 }
 
-int OutputRecorder::sounds() {
+qint64 OutputRecorder::audibleMs() {
     readAvailable();
-    return int(soundStarts_.size());
-}
-
-QList<qint64> OutputRecorder::soundLengthsMs() {
-    readAvailable();
-    QList<qint64> lengths;
-    for (qsizetype i = 0; i < soundStarts_.size(); ++i) {
-        lengths.append((soundEnds_[i] - soundStarts_[i]) * 1000 / kRecordRate);
-    }
-    return lengths;
+    return audibleSamples_ * 1000 / kRecordRate;
 }
 
 qint64 OutputRecorder::silenceSinceMs() {
@@ -119,11 +111,9 @@ void OutputRecorder::readAvailable() {
     for (qsizetype i = 0; i < count; ++i, ++samples_) {
         if (isAudible(qFromLittleEndian<qint16>(pending_.constData() + 2 * i) / 32768.0f)) {
             if (firstAudible_ < 0) firstAudible_ = samples_;
-            if (lastAudible_ < 0 || samples_ - lastAudible_ > kSoundGapMs * kRecordRate / 1000) {
-                soundStarts_.append(samples_);
-                soundEnds_.append(samples_);
-            }
-            soundEnds_.last() = samples_;
+            // A tone dips below the threshold at every zero crossing; that is not silence.
+            const qint64 since = samples_ - lastAudible_;
+            audibleSamples_ += lastAudible_ >= 0 && since <= kGapSamples ? since : 1;
             lastAudible_ = samples_;
         }
     }

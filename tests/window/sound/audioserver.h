@@ -30,10 +30,8 @@ public:
     bool heardSound();
     // Milliseconds from the first to the last clearly audible sample recorded so far.
     qint64 audibleSpanMs();
-    // How many separate sounds were heard: runs of audible samples apart by 50 ms of silence.
-    int sounds();
-    // The length of each of them, from its first to its last audible sample, in milliseconds.
-    QList<qint64> soundLengthsMs();
+    // Milliseconds of audible sound recorded so far, the silences between sounds left out.
+    qint64 audibleMs();
     // Milliseconds of silence recorded since the last audible sample.
     qint64 silenceSinceMs();
 
@@ -45,8 +43,7 @@ private:
     qint64 samples_ = 0;
     qint64 firstAudible_ = -1;
     qint64 lastAudible_ = -1;
-    QList<qint64> soundStarts_;
-    QList<qint64> soundEnds_;
+    qint64 audibleSamples_ = 0;
 };
 
 // Whether a sample of full scale 1.0 is clearly audible, as the recorder judges it.
