@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <utility>
 
 #include "soundvoice.h"
 
@@ -63,7 +64,8 @@ SoundVoice* AudioThread::voice(quint64 id) const {
 }
 
 void AudioThread::removeVoice(quint64 id) {
-    // Taken out before it is freed: freeing a sink runs queued tasks, which may be for others.
+    // Taken out of the map before it is freed: Qt's sink processes events as it is destroyed,
+    // so tasks queued for other voices may run inside, and find the map whole.
     auto node = voices_.extract(id);
 }
 

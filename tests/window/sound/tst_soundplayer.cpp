@@ -121,11 +121,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
         QTRY_VERIFY_WITH_TIMEOUT(recorder.silenceSinceMs() > 300, 5000);
         // One whole copy: no more, and nothing of it cut.
-        const qint64 heard = recorder.audibleMs();
+        // One copy, and all of it. A second copy would add its whole length; the recorder itself
+        // may lose a few milliseconds on a loaded machine, so the bounds are loose.
         const qint64 expected = audibleSpanMs(player.fileName());
-        QVERIFY2(
-            heard >= expected - 30 && heard <= expected + 30,
-            qPrintable(QStringLiteral("heard %1 ms of a %2 ms sound").arg(heard).arg(expected)));
+        const QString heard = QStringLiteral("heard %1 ms over %2 ms of a %3 ms sound")
+                                  .arg(recorder.audibleMs())
+                                  .arg(recorder.audibleSpanMs())
+                                  .arg(expected);
+        QVERIFY2(recorder.audibleSpanMs() >= expected - 20, qPrintable(heard));
+        QVERIFY2(recorder.audibleMs() <= expected + 200, qPrintable(heard));
     }
 
     void aFinishedSoundPlaysAgainFromTheStart() {
@@ -158,16 +162,20 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(recorder.isRecording(), 10000);
 
         player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleMs() >= 140 && recorder.silenceSinceMs() >= 20,
+        // The whole tone, first to last sample, and a little silence after it.
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleSpanMs() >= 140 && recorder.silenceSinceMs() >= 20,
                                  finishTimeout(player));
         QVERIFY(!player.isPlaying());
+        const qint64 once = recorder.audibleMs();
         player.play();
         QVERIFY(player.isPlaying());
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleMs() >= 2 * 140, finishTimeout(player));
+        // A second tone, not cut short; the recorder may lose a few milliseconds under load.
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleMs() >= once + 120, finishTimeout(player));
         QTRY_VERIFY_WITH_TIMEOUT(recorder.silenceSinceMs() > 300, 5000);
-        // Two whole tones, and no third.
-        QVERIFY2(recorder.audibleMs() <= 2 * 150 + 20,
-                 qPrintable(QString::number(recorder.audibleMs())));
+        // And no third.
+        QVERIFY2(
+            recorder.audibleMs() <= once + 170,
+            qPrintable(QStringLiteral("%1 ms, then %2 ms").arg(once).arg(recorder.audibleMs())));
     }
 
     void closingStopsTheSoundAndAClosedPlayerIsSilent() {
