@@ -74,6 +74,10 @@ start_server() {
     done
     XDG_RUNTIME_DIR=$dir parec --device=@DEFAULT_MONITOR@ --latency-msec=20 --raw >/dev/null 2>&1 &
     helpers+=($!)
+    for i in $(seq 100); do
+        [ -n "$(XDG_RUNTIME_DIR=$dir pactl list short source-outputs 2>/dev/null)" ] && break
+        sleep 0.1
+    done
 }
 
 # One run; prints its verdict.

@@ -89,7 +89,7 @@ int run(const QString& scenario, std::mt19937& random, const QString& folder) {
         return 0;
     }
     if (scenario == QLatin1String("ending")) {
-        if (!runUntil([&] { return !(*players)[kBad].isPlaying(); }, 3000)) {
+        if (!runUntil([&] { return !(*players)[kBad].isPlaying(); }, 8000)) {
             std::fprintf(stderr, "Bad.wav never finished: %lld of %lld ms played\n",
                          static_cast<long long>((*players)[kBad].position()),
                          static_cast<long long>((*players)[kBad].length()));
