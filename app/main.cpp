@@ -4,17 +4,24 @@
 #include "app/quitrequests.h"
 #include "app/settingswiring.h"
 #include "window/marvaneform.h"
+#include "window/sound/exitnow.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Marvane");
-    QApplication::setOrganizationName("Corvath");
-    // Before the window, so that a request while it is being built is not lost.
-    marvane::QuitRequests quitRequests;
-    marvane::TMarvaneForm form(marvane::userSettingsStore(), marvane::makerAddresses());
-    quitRequests.setMainWindow(&form);
-    form.show();
-    const int result = app.exec();
-    // Ended by a signal, the program says so the usual way: 128 + the signal's number.
-    return quitRequests.signalNumber() != 0 ? 128 + quitRequests.signalNumber() : result;
+    int rc = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName("Marvane");
+        QApplication::setOrganizationName("Corvath");
+        // Before the window, so that a request while it is being built is not lost.
+        marvane::QuitRequests quitRequests;
+        marvane::TMarvaneForm form(marvane::userSettingsStore(), marvane::makerAddresses());
+        quitRequests.setMainWindow(&form);
+        form.show();
+        rc = app.exec();
+        // Ended by a signal, the program says so the usual way: 128 + the signal's number.
+        if (quitRequests.signalNumber() != 0) rc = 128 + quitRequests.signalNumber();
+    }
+    // The window and the application are gone and the settings saved; what static destructors
+    // would still do is tear down the audio engine under libpulse's running thread.
+    marvane::exitNow(rc);
 }

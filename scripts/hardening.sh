@@ -55,7 +55,7 @@ cmake -S . -B "$ASAN_DIR" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 
 cmake --build "$ASAN_DIR" -j"$JOBS"
 
 phase "Test suite under the sanitizers"
-(cd "$ASAN_DIR" && ctest --output-on-failure -j"$JOBS" --repeat until-pass:2)
+(cd "$ASAN_DIR" && ctest --output-on-failure -j"$JOBS")
 
 phase "Fuzzer build in $FUZZ_DIR"
 cmake -S . -B "$FUZZ_DIR" -DCMAKE_CXX_COMPILER=clang++ -DMARVANE_FUZZ=ON -DBUILD_TESTING=OFF \

@@ -75,32 +75,38 @@ void writeSample(char* out, QAudioFormat::SampleFormat format, float value) {
             std::memcpy(out, &s, sizeof s);
             break;
         }
-        case QAudioFormat::Float:
-            std::memcpy(out, &v, sizeof v);
-            break;
-        default:
-            break;
+        case QAudioFormat::Float: std::memcpy(out, &v, sizeof v); break;
+        default: break;
     }
 }
 
 }  // namespace
+
+qint64 SoundClip::audibleFrames() const {
+    // About -66 dBFS: below anything a listener picks out of a game's sound effect.
+    constexpr float kSilence = 0.0005f;
+    const auto last = std::find_if(samples.rbegin(), samples.rend(),
+                                   [](float sample) { return std::abs(sample) > kSilence; });
+    const qint64 audibleSamples = samples.rend() - last;
+    return channels > 0 ? (audibleSamples + channels - 1) / channels : 0;
+}
 
 SoundClip decodeSoundFile(const QString& fileName) {
     SF_INFO info{};
     std::unique_ptr<SNDFILE, SndfileCloser> file(
         sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
     if (!file) {
-        throw SoundDeviceError(
+        throw SoundFileError(
             QStringLiteral("%1: %2").arg(fileName, QString::fromLocal8Bit(sf_strerror(nullptr))));
     }
     if (info.channels < 1 || info.samplerate < 1 || info.frames <= 0) {
-        throw SoundDeviceError(QStringLiteral("%1 holds no sound").arg(fileName));
+        throw SoundFileError(QStringLiteral("%1 holds no sound").arg(fileName));
     }
     if (info.frames > kMaxSeconds * info.samplerate) {
-        throw SoundDeviceError(QStringLiteral("%1 is too long for a sound effect").arg(fileName));
+        throw SoundFileError(QStringLiteral("%1 is too long for a sound effect").arg(fileName));
     }
     if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV && wavDataIsCut(fileName)) {
-        throw SoundDeviceError(QStringLiteral("%1 is cut short").arg(fileName));
+        throw SoundFileError(QStringLiteral("%1 is cut short").arg(fileName));
     }
 
     SoundClip clip;
@@ -109,8 +115,8 @@ SoundClip decodeSoundFile(const QString& fileName) {
     clip.samples.resize(std::size_t(info.frames) * std::size_t(info.channels));
     const sf_count_t read = sf_readf_float(file.get(), clip.samples.data(), info.frames);
     if (read != info.frames) {
-        throw SoundDeviceError(QStringLiteral("%1 cannot be read: %2")
-                                   .arg(fileName, QString::fromLocal8Bit(sf_strerror(file.get()))));
+        throw SoundFileError(QStringLiteral("%1 cannot be read: %2")
+                                 .arg(fileName, QString::fromLocal8Bit(sf_strerror(file.get()))));
     }
     return clip;
 }

@@ -10,12 +10,24 @@ class QAudioDevice;
 
 namespace marvane {
 
-// A sound that cannot be opened: the file does not decode, or there is no usable output device.
-// Carries a text for diagnostics; the user only ever sees the fixed "sounds disabled" notice.
-class SoundDeviceError : public std::runtime_error {
+// A sound that cannot be opened. Carries a text for diagnostics.
+class SoundError : public std::runtime_error {
 public:
-    explicit SoundDeviceError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    explicit SoundError(const QString& text) : std::runtime_error(text.toStdString()) {}
     QString text() const { return QString::fromStdString(what()); }
+};
+
+// The file does not decode: missing, unreadable, damaged or not a sound at all.
+class SoundFileError : public SoundError {
+public:
+    using SoundError::SoundError;
+};
+
+// There is no usable output: no device, no format it takes, or an audio server that does not
+// answer. The user only ever sees the fixed "sounds disabled" notice for it.
+class SoundDeviceError : public SoundError {
+public:
+    using SoundError::SoundError;
 };
 
 // A whole sound file decoded to interleaved float samples in [-1, 1].
@@ -26,9 +38,12 @@ struct SoundClip {
 
     qint64 frames() const { return channels > 0 ? qint64(samples.size()) / channels : 0; }
     qint64 durationMs() const { return sampleRate > 0 ? frames() * 1000 / sampleRate : 0; }
+    // The frames up to and including the last one that can be heard; trailing silence (or the
+    // dither of it) is not part of the sound's audible part.
+    qint64 audibleFrames() const;
 };
 
-// Decodes any file libsndfile reads. Throws SoundDeviceError for files that do not decode, hold
+// Decodes any file libsndfile reads. Throws SoundFileError for files that do not decode, hold
 // no samples, are implausibly long for a sound effect, or end before the data their header
 // announces.
 SoundClip decodeSoundFile(const QString& fileName);

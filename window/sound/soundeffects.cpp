@@ -106,7 +106,38 @@ void SoundEffects::openSounds() {
 }
 
 void SoundEffects::LocateClick() {
-    if (chooseFolder()) openSounds();
+    if (!chooseFolder()) return;
+
+    // The new folder is tried in players of its own: one that lacks a usable file leaves the
+    // sounds in use, and the box, as they are.
+    std::array<SoundPlayer, 4> fresh;
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        const QString name = QLatin1String(kFileNames[i]);
+        const QString path = findFileNoCase(folder_, subFolder_ + name);
+        try {
+            if (path.isEmpty()) {
+                tell(QStringLiteral("%1 was not found in %2\nThe sounds in use are kept.")
+                         .arg(name, QDir::toNativeSeparators(folder_ + subFolder_)));
+                return;
+            }
+            fresh[i].open(path);
+        } catch (const SoundFileError&) {
+            tell(QStringLiteral("%1 cannot be read as a sound\nThe sounds in use are kept.")
+                     .arg(QDir::toNativeSeparators(path)));
+            return;
+        } catch (...) {
+            disableSound();
+            tell(QLatin1String(kDeviceErrorText));
+            return;
+        }
+    }
+    std::swap(players_, fresh);
+    // A box that was disabled for want of working sounds comes back ticked; one the user could
+    // set stays as the user left it.
+    if (!sound_->isEnabled()) {
+        sound_->setEnabled(true);
+        sound_->setChecked(true);
+    }
 }
 
 void SoundEffects::request(Sound which) {
@@ -128,14 +159,18 @@ bool SoundEffects::openPlayers() {
         // Players opened before the failure stay open; with the box off they are never played.
     }
     disableSound();
-    QMessageBox notice(QMessageBox::NoIcon, QLatin1String(kApplicationTitle),
-                       QLatin1String(kDeviceErrorText), QMessageBox::Ok, dialogParent_);
-    notice.exec();
+    tell(QLatin1String(kDeviceErrorText));
     return false;
 }
 
 bool SoundEffects::chosen() const {
     return sound_->isEnabled() ? sound_->isChecked() : choiceWhileForcedOff_;
+}
+
+void SoundEffects::tell(const QString& text) {
+    QMessageBox notice(QMessageBox::NoIcon, QLatin1String(kApplicationTitle), text, QMessageBox::Ok,
+                       dialogParent_);
+    notice.exec();
 }
 
 void SoundEffects::disableSound() {

@@ -38,7 +38,10 @@ public:
     void openSounds();
 
     // The "Locate" menu command: the user picks any file in the folder that holds the sounds,
-    // and the players are reopened from there at once. Cancelling changes nothing.
+    // and the players are reopened from there at once. Cancelling changes nothing; a folder
+    // without the four usable files keeps the players that were open and names the file that is
+    // missing or unreadable. The check box stays as the user left it, unless it was disabled for
+    // want of working sounds: then the new ones switch it on.
     void LocateClick();
 
     // The user's choice for sound, the one to keep between runs: the check box as ticked, or,
@@ -58,6 +61,7 @@ private:
     bool chooseFolder();
     bool openPlayers();
     void disableSound();
+    void tell(const QString& text);
 
     QCheckBox* sound_;
     QWidget* dialogParent_;

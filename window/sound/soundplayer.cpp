@@ -1,109 +1,106 @@
 #include "window/sound/soundplayer.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QMediaDevices>
-#include <algorithm>
+#include <chrono>
+#include <future>
+#include <utility>
 
+#include "window/sound/audiothread.h"
 #include "window/sound/soundclip.h"
+#include "window/sound/soundvoice.h"
 
 namespace marvane {
 
 namespace {
 
-// A stream loses its first few milliseconds while the server fits it into the running output;
-// a click that lives in those milliseconds would go unheard.
-constexpr int kLeadMs = 40;
-// The sink reports the end of a sound when its last byte enters the server's buffer, up to a
-// buffer's length before it is heard. The buffer is kept this short and every sound is followed
-// by more silence than that, so at the reported end everything audible has been played and a
-// restart cuts only silence.
-constexpr int kSinkBufferMs = 100;
-constexpr int kPaddingMs = 250;
-// After the last byte has been handed over, the stream is kept open this long so that the
-// server's own latency drains too; a stopped stream would drop what is still queued.
-constexpr int kDrainMs = 400;
+// How long opening waits for the audio thread's answer. It comes within milliseconds unless the
+// audio server is stalled; then the sounds are given up rather than the window frozen.
+constexpr std::chrono::milliseconds kOpenWait{3000};
 
 }  // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
-    drainTimer_.setSingleShot(true);
-    drainTimer_.setInterval(kDrainMs);
-    connect(&drainTimer_, &QTimer::timeout, this, [this] {
-        if (sink_) sink_->stop();
-    });
-}
-
 SoundPlayer::~SoundPlayer() { close(); }
+
+SoundPlayer::SoundPlayer(SoundPlayer&& other) noexcept
+    : voice_(std::exchange(other.voice_, 0)),
+      status_(std::move(other.status_)),
+      fileName_(std::move(other.fileName_)),
+      lengthMs_(std::exchange(other.lengthMs_, 0)) {}
+
+SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
+    if (this != &other) {
+        close();
+        voice_ = std::exchange(other.voice_, 0);
+        status_ = std::move(other.status_);
+        fileName_ = std::move(other.fileName_);
+        lengthMs_ = std::exchange(other.lengthMs_, 0);
+    }
+    return *this;
+}
 
 void SoundPlayer::open(const QString& fileName) {
     close();
-    const SoundClip clip = decodeSoundFile(fileName);
+    auto clip = std::make_shared<const SoundClip>(decodeSoundFile(fileName));
+    auto status = std::make_shared<VoiceStatus>();
 
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        throw SoundDeviceError(QStringLiteral("No audio output device"));
-    }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) throw SoundDeviceError(QStringLiteral("No default audio output device"));
-    const QAudioFormat format = chooseOutputFormat(clip, device);
+    AudioThread& audio = AudioThread::instance();
+    const quint64 id = audio.newVoiceId();
+    auto answer = std::make_shared<std::promise<QString>>();
+    std::future<QString> outcome = answer->get_future();
+    audio.post([&audio, id, clip, status, answer] {
+        try {
+            audio.addVoice(id, std::make_unique<SoundVoice>(*clip, status));
+            answer->set_value({});
+        } catch (const SoundError& error) {
+            answer->set_value(error.text());
+        } catch (const std::exception& error) {
+            answer->set_value(QString::fromLocal8Bit(error.what()));
+        }
+    });
 
-    buffer_.setData(renderPcm(clip, format, kLeadMs, kPaddingMs));
-    if (!buffer_.open(QIODevice::ReadOnly)) {
-        throw SoundDeviceError(QStringLiteral("Cannot buffer %1").arg(fileName));
+    QString error = QStringLiteral("The audio server does not answer");
+    if (outcome.wait_for(kOpenWait) == std::future_status::ready) {
+        try {
+            error = outcome.get();
+        } catch (const std::future_error&) {
+            error = QStringLiteral("The audio thread has ended");
+        }
     }
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(format.bytesForDuration(kSinkBufferMs * 1000));
-    connect(sink_.get(), &QAudioSink::stateChanged, this, &SoundPlayer::onStateChanged);
+    if (!error.isEmpty()) {
+        // Should the answer still come, the voice it made goes again right after.
+        audio.post([&audio, id] { audio.removeVoice(id); });
+        throw SoundDeviceError(error);
+    }
+    voice_ = id;
+    status_ = std::move(status);
     fileName_ = fileName;
-    lengthMs_ = clip.durationMs();
-    bytesPerSecond_ = format.bytesForDuration(1000000);
+    lengthMs_ = clip->durationMs();
 }
 
 void SoundPlayer::close() {
-    drainTimer_.stop();
-    if (sink_) {
-        sink_->disconnect(this);
-        sink_->stop();
-        sink_.reset();
+    // Once the thread has ended with the application object, its voices are gone already.
+    if (AudioThread* audio = AudioThread::current(); audio && voice_ != 0) {
+        audio->post([audio, id = voice_] { audio->removeVoice(id); });
     }
-    buffer_.close();
-    buffer_.setData(QByteArray());
+    voice_ = 0;
+    status_.reset();
     fileName_.clear();
     lengthMs_ = 0;
-    bytesPerSecond_ = 0;
-    playing_ = false;
 }
 
 void SoundPlayer::play() {
-    if (!sink_ || playing_) return;
-    // A stream still draining only holds trailing silence by now, so restarting it loses nothing.
-    drainTimer_.stop();
-    buffer_.seek(0);
-    sink_->start(&buffer_);
-    playing_ = sink_->state() == QAudio::ActiveState;
+    AudioThread* audio = AudioThread::current();
+    if (voice_ == 0 || !audio) return;
+    // Requests made while one is on its way, or while the audio thread is held up, add nothing.
+    if (status_->playRequested.exchange(true)) return;
+    status_->playing = true;
+    audio->post([audio, id = voice_, status = status_] {
+        status->playRequested = false;
+        if (SoundVoice* voice = audio->voice(id)) voice->play();
+    });
 }
 
-qint64 SoundPlayer::position() const {
-    if (bytesPerSecond_ == 0) return 0;
-    return std::min(buffer_.pos() * 1000 / bytesPerSecond_, lengthMs_);
-}
+bool SoundPlayer::isPlaying() const { return status_ && status_->playing; }
 
-void SoundPlayer::onStateChanged(QAudio::State state) {
-    switch (state) {
-        case QAudio::IdleState:
-            // Idle without reaching the end is a hiccup of the device; it resumes by itself.
-            if (playing_ && buffer_.atEnd()) {
-                playing_ = false;
-                drainTimer_.start();
-            }
-            break;
-        case QAudio::StoppedState:
-        case QAudio::SuspendedState:
-            playing_ = false;
-            break;
-        case QAudio::ActiveState:
-            break;
-    }
-}
+qint64 SoundPlayer::position() const { return status_ ? qint64(status_->positionMs) : 0; }
 
 }  // namespace marvane

@@ -1,54 +1,50 @@
 #pragma once
 
-#include <QAudio>
-#include <QBuffer>
-#include <QByteArray>
-#include <QObject>
 #include <QString>
-#include <QTimer>
+#include <QtGlobal>
 #include <memory>
-
-class QAudioSink;
 
 namespace marvane {
 
-// One sound effect: a file decoded once into memory and played on demand on the default audio
-// output. Playing is fire-and-forget on the GUI thread; nothing here waits for the device.
-class SoundPlayer : public QObject {
-    Q_OBJECT
+struct VoiceStatus;
 
+// One sound effect: a file decoded once and played on demand on the default audio output.
+// The sound itself lives on the audio thread (see AudioThread); this handle only posts requests
+// to it, so nothing here waits for the audio server except open(), and that only for a while.
+class SoundPlayer {
 public:
-    explicit SoundPlayer(QObject* parent = nullptr);
-    ~SoundPlayer() override;
+    SoundPlayer() = default;
+    ~SoundPlayer();
+    SoundPlayer(SoundPlayer&& other) noexcept;
+    SoundPlayer& operator=(SoundPlayer&& other) noexcept;  // closes this player first
 
     // Closes the player if open, then decodes `fileName` and prepares the default audio output
-    // for it. Throws SoundDeviceError when the file does not decode, there is no output device,
-    // or the device takes no format for the sound; the player is closed then.
+    // for it. Throws SoundFileError when the file does not decode, SoundDeviceError when there is
+    // no output device, the device takes no format for the sound, or the audio server does not
+    // answer in time; the player is closed then.
     void open(const QString& fileName);
+    // Closing a playing sound stops it; the request returns at once.
     void close();
-    bool isOpen() const { return sink_ != nullptr; }
+    bool isOpen() const { return voice_ != 0; }
     QString fileName() const { return fileName_; }
 
-    // Starts the sound from its beginning, unless it is still playing: then it simply goes on.
-    // Does nothing on a closed player; a device that fails to start is not reported.
+    // Starts the sound from its beginning, unless its audible part is still playing: then it
+    // simply goes on. Does nothing on a closed player; an output that fails to start is not
+    // reported. Returns at once.
     void play();
-    bool isPlaying() const { return playing_; }
+    // True from a play request until the audible part of the sound has been played.
+    bool isPlaying() const;
 
-    // The sound's length, and how much of it has been handed to the device in the current or
-    // last play, in milliseconds.
+    // The sound's length, and how far the output has got into the current or last play, in
+    // milliseconds.
     qint64 length() const { return lengthMs_; }
     qint64 position() const;
 
 private:
-    void onStateChanged(QAudio::State state);
-
+    quint64 voice_ = 0;
+    std::shared_ptr<VoiceStatus> status_;
     QString fileName_;
-    QBuffer buffer_;
-    std::unique_ptr<QAudioSink> sink_;
-    QTimer drainTimer_;
     qint64 lengthMs_ = 0;
-    qint64 bytesPerSecond_ = 0;
-    bool playing_ = false;
 };
 
 }  // namespace marvane

@@ -1,8 +1,6 @@
 #include "tests/window/sound/audioserver.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QMediaDevices>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <cstdlib>
@@ -12,6 +10,8 @@ namespace marvane::test {
 namespace {
 
 constexpr int kRecordRate = 44100;
+// Below this, quiet samples between loud ones are part of the sound.
+constexpr qint64 kGapSamples = kRecordRate * 20 / 1000;
 
 QString pactl(const QStringList& arguments, bool* ok = nullptr) {
     QProcess process;
@@ -42,15 +42,13 @@ QList<int> entriesOfProcess(const QString& listing, const QString& heading, qint
 }  // namespace
 
 QString audioServerProblem() {
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
+    bool ok = false;
+    const QString info = pactl({QStringLiteral("info")}, &ok);
+    if (!ok || !info.contains(QLatin1String("Default Sink: "))) {
         return QStringLiteral(
             "No audio output device: start an audio server (scripts/marvane.sh test starts a "
-            "PulseAudio null sink) to run this test");
+            "PulseAudio null sink; pactl comes with pulseaudio-utils) to run this test");
     }
-    bool ok = false;
-    pactl({QStringLiteral("info")}, &ok);
-    if (!ok)
-        return QStringLiteral("pactl cannot reach the audio server (package pulseaudio-utils)");
     return {};
 }
 
@@ -97,12 +95,25 @@ qint64 OutputRecorder::audibleSpanMs() {
     return firstAudible_ < 0 ? 0 : (lastAudible_ - firstAudible_) * 1000 / kRecordRate;
 }
 
+qint64 OutputRecorder::audibleMs() {
+    readAvailable();
+    return audibleSamples_ * 1000 / kRecordRate;
+}
+
+qint64 OutputRecorder::silenceSinceMs() {
+    readAvailable();
+    return (samples_ - std::max<qint64>(lastAudible_, 0)) * 1000 / kRecordRate;
+}
+
 void OutputRecorder::readAvailable() {
     pending_ += parec_.readAllStandardOutput();
     const qsizetype count = pending_.size() / 2;
     for (qsizetype i = 0; i < count; ++i, ++samples_) {
         if (isAudible(qFromLittleEndian<qint16>(pending_.constData() + 2 * i) / 32768.0f)) {
             if (firstAudible_ < 0) firstAudible_ = samples_;
+            // A tone dips below the threshold at every zero crossing; that is not silence.
+            const qint64 since = samples_ - lastAudible_;
+            audibleSamples_ += lastAudible_ >= 0 && since <= kGapSamples ? since : 1;
             lastAudible_ = samples_;
         }
     }

@@ -8,7 +8,9 @@
 
 namespace marvane::test {
 
-// Why the sound tests cannot reach an audio server, or an empty string when they can.
+// Why the sound tests cannot reach an audio server, or an empty string when they can. Asks the
+// server itself: Qt's audio engine belongs to the thread that first uses it, which must be the
+// program's audio thread.
 QString audioServerProblem();
 // Whether a missing audio server fails the tests instead of skipping them (CI=true or
 // MARVANE_REQUIRE_AUDIO=1).
@@ -28,6 +30,10 @@ public:
     bool heardSound();
     // Milliseconds from the first to the last clearly audible sample recorded so far.
     qint64 audibleSpanMs();
+    // Milliseconds of audible sound recorded so far, the silences between sounds left out.
+    qint64 audibleMs();
+    // Milliseconds of silence recorded since the last audible sample.
+    qint64 silenceSinceMs();
 
 private:
     void readAvailable();
@@ -37,6 +43,7 @@ private:
     qint64 samples_ = 0;
     qint64 firstAudible_ = -1;
     qint64 lastAudible_ = -1;
+    qint64 audibleSamples_ = 0;
 };
 
 // Whether a sample of full scale 1.0 is clearly audible, as the recorder judges it.

@@ -8,7 +8,7 @@
 using marvane::decodeSoundFile;
 using marvane::renderPcm;
 using marvane::SoundClip;
-using marvane::SoundDeviceError;
+using marvane::SoundFileError;
 
 namespace {
 
@@ -115,12 +115,12 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        QVERIFY_THROWS_EXCEPTION(SoundDeviceError, decodeSoundFile(file.fileName()));
+        QVERIFY_THROWS_EXCEPTION(SoundFileError, decodeSoundFile(file.fileName()));
     }
 
     void aMissingFileIsRefused() {
         QTemporaryDir dir;
-        QVERIFY_THROWS_EXCEPTION(SoundDeviceError, decodeSoundFile(dir.filePath("none.wav")));
+        QVERIFY_THROWS_EXCEPTION(SoundFileError, decodeSoundFile(dir.filePath("none.wav")));
     }
 
     void wavFilesWithMoreChunksAndChannelsDecode() {
@@ -139,6 +139,20 @@ private slots:
         QCOMPARE(clip.channels, 2);
         QCOMPARE(clip.frames(), 2);
         QCOMPARE(clip.samples, (std::vector<float>{0.5f, -0.5f, 0.0f, 0.25f}));
+    }
+
+    void theAudiblePartEndsAtTheLastSampleAboveSilence() {
+        // Stereo: a frame counts while either channel can be heard; near-silent dither does not.
+        const SoundClip clip = clipOf(
+            1000, 2,
+            {0.0f, 0.0f, 0.3f, 0.0f, 0.0f, -0.2f, 0.0001f, 0.0f, 0.0f, -0.0002f, 0.0f, 0.0f});
+        QCOMPARE(clip.audibleFrames(), 3);
+        QCOMPARE(clipOf(1000, 1, {0.0f, 0.0f}).audibleFrames(), 0);
+        QCOMPARE(clipOf(1000, 1, {0.0f, 1.0f}).audibleFrames(), 2);
+
+        const SoundClip won = decodeSoundFile(kShippedSounds + QStringLiteral("/Won.wav"));
+        QVERIFY(won.audibleFrames() > won.frames() / 2);
+        QVERIFY(won.audibleFrames() <= won.frames() - 44100 * 180 / 1000);
     }
 
     void renderingKeepsTheSamplesBetweenSilences() {

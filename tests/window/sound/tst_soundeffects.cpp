@@ -11,6 +11,7 @@
 #include "tests/window/sound/audioserver.h"
 #include "tests/window/sound/modalscript.h"
 #include "window/sound/soundeffects.h"
+#include "tests/window/sound/soundtestmain.h"
 
 using marvane::Sound;
 using marvane::SoundEffects;
@@ -235,7 +236,7 @@ private slots:
         QVERIFY(fixture.sound->isChecked() && fixture.sound->isEnabled());
     }
 
-    void locatingAFolderWithoutSoundsShowsItAndDisablesSound() {
+    void locatingAFolderWithoutSoundsShowsItAndNamesTheFirstMissingFile() {
         QTemporaryDir program;
         QTemporaryDir elsewhere;
         QFile picture(elsewhere.filePath("board.bmp"));
@@ -252,8 +253,10 @@ private slots:
         const QString folder = elsewhere.path() + QLatin1Char('/');
         QCOMPARE(fixture.statusTexts, QStringList{QDir::toNativeSeparators(folder)});
         QCOMPARE(fixture.effects->fileName(Sound::BadSound), folder + "Bad.wav");
-        QCOMPARE(notice.text, kNotice);
-        QVERIFY(fixture.soundOff());
+        QCOMPARE(notice.title, QStringLiteral("Marvane"));
+        QCOMPARE(notice.text, "Ok.wav was not found in " + QDir::toNativeSeparators(folder) +
+                                  "\nThe sounds in use are kept.");
+        QVERIFY(fixture.sound->isChecked() && fixture.sound->isEnabled());
     }
 
     // What the options keep between runs is the user's choice, not a run without sounds.
@@ -280,8 +283,9 @@ private slots:
         fixture.effects->startUpSounds();  // no files: the prompt, answered Cancel
         QVERIFY(fixture.soundOff());
         QCOMPARE(fixture.effects->chosen(), ticked);
-        fixture.effects->LocateClick();  // a folder without sounds: forced off once more
-        QCOMPARE(notice.text, kNotice);
+        fixture.effects->LocateClick();  // a folder without sounds: the run stays without sound
+        QVERIFY(notice.text.endsWith("\nThe sounds in use are kept."));
+        QVERIFY(fixture.soundOff());
         QCOMPARE(fixture.effects->chosen(), ticked);
     }
 
@@ -334,14 +338,13 @@ private slots:
         fixture.effects->request(Sound::BadSound);
         QVERIFY(!fixture.effects->player(Sound::FullSound).isPlaying());
         QVERIFY(!fixture.effects->player(Sound::BadSound).isPlaying());
-        QVERIFY(ourSinkInputs().isEmpty());
 
         fixture.sound->setChecked(true);
         fixture.effects->request(Sound::FullSound);
         fixture.effects->request(Sound::BadSound);
         QVERIFY(fixture.effects->player(Sound::FullSound).isPlaying());
         QVERIFY(fixture.effects->player(Sound::BadSound).isPlaying());
-        QCOMPARE(ourSinkInputs().size(), 2);
+        QTRY_COMPARE(ourSinkInputs().size(), 2);
     }
 
     void answeringYesAndPickingAFolderOpensItsSoundsAndTicksTheBox() {
@@ -367,7 +370,7 @@ private slots:
                  elsewhere.filePath("FULL.WAV"));
     }
 
-    void locateReopensTheSoundsFromTheNewFolderAtOnce() {
+    void locateReopensTheSoundsFromTheNewFolderAtOnceAndLeavesTheBoxAlone() {
         REQUIRE_AUDIO_SERVER();
         QTemporaryDir program;
         QTemporaryDir elsewhere;
@@ -387,11 +390,69 @@ private slots:
         QCOMPARE(fixture.effects->player(Sound::OKSound).fileName(), elsewhere.filePath("OK.wav"));
         QCOMPARE(fixture.effects->player(Sound::WonSound).fileName(),
                  elsewhere.filePath("won.WAV"));
-        QVERIFY(fixture.sound->isChecked() && fixture.sound->isEnabled());
+        // The user had switched sound off; finding the files does not switch it on again.
+        QVERIFY(!fixture.sound->isChecked() && fixture.sound->isEnabled());
+        fixture.sound->setChecked(true);
         fixture.effects->request(Sound::OKSound);
         QVERIFY(fixture.effects->player(Sound::OKSound).isPlaying());
     }
+
+    void locatingAFolderWithoutUsableFilesKeepsTheSoundsInUse_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("damaged");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Won.wav missing") << QStringList{"ok.wav", "full.wav", "bad.wav", ""}
+                                         << QString() << "Won.wav was not found in %1";
+        QTest::newRow("Full.wav damaged") << QStringList{"Ok.wav", "", "Bad.wav", ""} << "Full.wav"
+                                          << "%1Full.wav cannot be read as a sound";
+    }
+
+    void locatingAFolderWithoutUsableFilesKeepsTheSoundsInUse() {
+        REQUIRE_AUDIO_SERVER();
+        QFETCH(QStringList, names);
+        QFETCH(QString, damaged);
+        QFETCH(QString, expected);
+        QTemporaryDir program;
+        QTemporaryDir elsewhere;
+        placeSounds(program.filePath("system/"), {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"});
+        placeSounds(elsewhere.path() + "/", names);
+        if (!damaged.isEmpty()) {
+            QFile file(elsewhere.filePath(damaged));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("RIFF....WAVEjunk").repeated(64));
+        }
+        QFile any(elsewhere.filePath("notes.txt"));
+        QVERIFY(any.open(QIODevice::WriteOnly));
+        any.close();
+        for (bool ticked : {true, false}) {
+            Fixture fixture(program.path(), ticked);
+            fixture.effects->startUpSounds();
+            MessageSeen notice;
+            FileDialogSeen dialog;
+            QStringList more;
+            ModalScript script({pickFile(dialog, any.fileName()),
+                                readMessage(notice, [](QMessageBox* box) { box->accept(); }),
+                                unexpected(more)});
+
+            fixture.effects->LocateClick();
+
+            const QString folder = QDir::toNativeSeparators(elsewhere.path() + "/");
+            QCOMPARE(notice.title, QStringLiteral("Marvane"));
+            QCOMPARE(notice.text, expected.arg(folder) + "\nThe sounds in use are kept.");
+            QCOMPARE(more, QStringList());
+            QCOMPARE(fixture.statusTexts, QStringList{folder});
+            QCOMPARE(fixture.sound->isChecked(), ticked);
+            QVERIFY(fixture.sound->isEnabled());
+            for (Sound s : {Sound::OKSound, Sound::FullSound, Sound::BadSound, Sound::WonSound}) {
+                QVERIFY(fixture.effects->player(s).isOpen());
+                QVERIFY(fixture.effects->player(s).fileName().startsWith(program.path()));
+            }
+            fixture.sound->setChecked(true);
+            fixture.effects->request(Sound::WonSound);
+            QVERIFY(fixture.effects->player(Sound::WonSound).isPlaying());
+        }
+    }
 };
 
-QTEST_MAIN(SoundEffectsTest)
+MARVANE_SOUND_TEST_MAIN(SoundEffectsTest)
 #include "tst_soundeffects.moc"

@@ -1,11 +1,14 @@
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
+#include <cmath>
 
 #include "tests/window/sound/audioserver.h"
 #include "window/sound/soundclip.h"
 #include "window/sound/soundplayer.h"
+#include "tests/window/sound/soundtestmain.h"
 
-using marvane::SoundDeviceError;
+using marvane::SoundFileError;
 using marvane::SoundPlayer;
 using marvane::test::ourSinkInputs;
 
@@ -26,6 +29,43 @@ qint64 audibleSpanMs(const QString& fileName) {
 
 // The null sink reports a sound finished one to three seconds late.
 int finishTimeout(const SoundPlayer& player) { return int(player.length()) + 3000; }
+
+// A 16-bit mono WAV file at 44.1 kHz: a steady tone of `toneMs`, then `silenceMs` of silence, so
+// that the recorder tells each play of it apart.
+void writeToneFile(const QString& fileName, int toneMs, int silenceMs) {
+    constexpr int kRate = 44100;
+    QByteArray samples;
+    for (int i = 0; i < (toneMs + silenceMs) * kRate / 1000; ++i) {
+        const double value =
+            i < toneMs * kRate / 1000 ? 0.5 * std::sin(i * 2 * M_PI * 440 / kRate) : 0;
+        qint16 sample = qToLittleEndian<qint16>(qint16(std::lround(value * 32767)));
+        samples.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    QByteArray header;
+    const auto put32 = [&header](quint32 v) {
+        v = qToLittleEndian(v);
+        header.append(reinterpret_cast<const char*>(&v), 4);
+    };
+    const auto put16 = [&header](quint16 v) {
+        v = qToLittleEndian(v);
+        header.append(reinterpret_cast<const char*>(&v), 2);
+    };
+    header += "RIFF";
+    put32(quint32(36 + samples.size()));
+    header += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(kRate);
+    put32(kRate * 2);
+    put16(2);
+    put16(16);
+    header += "data";
+    put32(quint32(samples.size()));
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(header + samples);
+}
 
 }  // namespace
 
@@ -49,7 +89,7 @@ private slots:
         QVERIFY(!recorder.heardSound());
         player.play();
         QVERIFY(player.isPlaying());
-        QCOMPARE(ourSinkInputs().size(), 1);
+        QTRY_COMPARE(ourSinkInputs().size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(recorder.heardSound(), finishTimeout(player));
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
         QCOMPARE(player.position(), player.length());
@@ -63,17 +103,33 @@ private slots:
     void aRequestWhilePlayingNeitherRestartsNorAddsACopy() {
         SoundPlayer player;
         player.open(shipped("Won.wav"));
+        marvane::test::OutputRecorder recorder;
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.isRecording(), 10000);
         player.play();
+        QTRY_COMPARE(ourSinkInputs().size(), 1);
         const QList<int> streams = ourSinkInputs();
-        QCOMPARE(streams.size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 5000);
         if (!player.isPlaying()) QSKIP("The machine was too slow to catch the sound while playing");
 
         const qint64 before = player.position();
         player.play();
+        player.play();
         QVERIFY(player.isPlaying());
+        QTest::qWait(50);
         QVERIFY(player.position() >= before);
         QCOMPARE(ourSinkInputs(), streams);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.silenceSinceMs() > 300, 5000);
+        // One whole copy: no more, and nothing of it cut.
+        // One copy, and all of it. A second copy would add its whole length; the recorder itself
+        // may lose a few milliseconds on a loaded machine, so the bounds are loose.
+        const qint64 expected = audibleSpanMs(player.fileName());
+        const QString heard = QStringLiteral("heard %1 ms over %2 ms of a %3 ms sound")
+                                  .arg(recorder.audibleMs())
+                                  .arg(recorder.audibleSpanMs())
+                                  .arg(expected);
+        QVERIFY2(recorder.audibleSpanMs() >= expected - 20, qPrintable(heard));
+        QVERIFY2(recorder.audibleMs() <= expected + 200, qPrintable(heard));
     }
 
     void aFinishedSoundPlaysAgainFromTheStart() {
@@ -82,21 +138,51 @@ private slots:
         player.play();
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
         QCOMPARE(player.position(), player.length());
+        // Long enough for the stream to close: the next play opens a new one.
+        QTRY_VERIFY_WITH_TIMEOUT(ourSinkInputs().isEmpty(), 5000);
 
         marvane::test::OutputRecorder recorder;
         QTRY_VERIFY_WITH_TIMEOUT(recorder.isRecording(), 10000);
         player.play();
         QVERIFY(player.isPlaying());
-        QVERIFY(player.position() < player.length());
+        QTRY_VERIFY(player.position() < player.length());
         QTRY_VERIFY_WITH_TIMEOUT(recorder.heardSound(), finishTimeout(player));
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), finishTimeout(player));
+    }
+
+    // A move made just after the sound of the last one has died away is heard too, even while
+    // the stream still plays the silence after it; and neither sound is cut short.
+    void aSoundRequestedJustAfterItsAudiblePartPlaysAgain() {
+        QTemporaryDir dir;
+        const QString tone = dir.filePath(QStringLiteral("tone.wav"));
+        writeToneFile(tone, 150, 200);
+        SoundPlayer player;
+        player.open(tone);
+        marvane::test::OutputRecorder recorder;
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.isRecording(), 10000);
+
+        player.play();
+        // The whole tone, first to last sample, and a little silence after it.
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleSpanMs() >= 140 && recorder.silenceSinceMs() >= 20,
+                                 finishTimeout(player));
+        QVERIFY(!player.isPlaying());
+        const qint64 once = recorder.audibleMs();
+        player.play();
+        QVERIFY(player.isPlaying());
+        // A second tone, not cut short; the recorder may lose a few milliseconds under load.
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.audibleMs() >= once + 120, finishTimeout(player));
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.silenceSinceMs() > 300, 5000);
+        // And no third.
+        QVERIFY2(
+            recorder.audibleMs() <= once + 170,
+            qPrintable(QStringLiteral("%1 ms, then %2 ms").arg(once).arg(recorder.audibleMs())));
     }
 
     void closingStopsTheSoundAndAClosedPlayerIsSilent() {
         SoundPlayer player;
         player.open(shipped("Won.wav"));
         player.play();
-        QCOMPARE(ourSinkInputs().size(), 1);
+        QTRY_COMPARE(ourSinkInputs().size(), 1);
         player.close();
         QVERIFY(!player.isOpen());
         QVERIFY(!player.isPlaying());
@@ -116,7 +202,7 @@ private slots:
 
         SoundPlayer player;
         player.open(shipped("Ok.wav"));
-        QVERIFY_THROWS_EXCEPTION(SoundDeviceError, player.open(cut.fileName()));
+        QVERIFY_THROWS_EXCEPTION(SoundFileError, player.open(cut.fileName()));
         QVERIFY(!player.isOpen());
         player.play();
         QVERIFY(!player.isPlaying());
@@ -124,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SoundPlayerTest)
+MARVANE_SOUND_TEST_MAIN(SoundPlayerTest)
 #include "tst_soundplayer.moc"

@@ -1,0 +1,143 @@
+#include "window/sound/soundvoice.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QMediaDevices>
+#include <algorithm>
+#include <cstring>
+
+#include "window/sound/soundclip.h"
+
+namespace marvane {
+
+namespace {
+
+// A stream loses its first few milliseconds while the server fits it into the running output;
+// a click that lives in those milliseconds would go unheard.
+constexpr int kLeadMs = 40;
+// How much the server holds ahead of what it plays: shorter than the silence after every sound,
+// so that the stream is closed only when the sound has been heard to its end.
+constexpr int kSinkBufferMs = 100;
+constexpr int kPaddingMs = 250;
+// A stream is closed this long after its last byte was handed over, when all of it has played:
+// closing drops whatever the server still holds.
+constexpr int kTailMs = 400;
+
+}  // namespace
+
+PcmSource::PcmSource(QByteArray pcm, std::function<void(qint64)> onRead)
+    : pcm_(std::move(pcm)), onRead_(std::move(onRead)) {}
+
+qint64 PcmSource::bytesAvailable() const {
+    return pcm_.size() - position_ + QIODevice::bytesAvailable();
+}
+
+qint64 PcmSource::readData(char* data, qint64 maxSize) {
+    const qint64 count = std::clamp<qint64>(pcm_.size() - position_, 0, maxSize);
+    std::memcpy(data, pcm_.constData() + position_, std::size_t(count));
+    position_ += count;
+    if (onRead_) onRead_(position_);
+    return count;
+}
+
+qint64 PcmSource::writeData(const char*, qint64) { return -1; }
+
+SoundVoice::SoundVoice(const SoundClip& clip, std::shared_ptr<VoiceStatus> status)
+    : status_(std::move(status)) {
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        throw SoundDeviceError(QStringLiteral("No audio output device"));
+    }
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) throw SoundDeviceError(QStringLiteral("No default audio output device"));
+    const QAudioFormat format = chooseOutputFormat(clip, device);
+
+    leadBytes_ = format.bytesForDuration(qint64(kLeadMs) * 1000);
+    audibleEndBytes_ =
+        leadBytes_ + format.bytesForDuration(clip.audibleFrames() * 1000000 / clip.sampleRate);
+    bytesPerSecond_ = format.bytesForDuration(1000000);
+    lengthMs_ = clip.durationMs();
+
+    source_ = std::make_unique<PcmSource>(renderPcm(clip, format, kLeadMs, kPaddingMs),
+                                          [this](qint64 handedOver) { onRead(handedOver); });
+    if (!source_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        throw SoundDeviceError(QStringLiteral("Cannot buffer the sound"));
+    }
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    sink_->setBufferSize(format.bytesForDuration(qint64(kSinkBufferMs) * 1000));
+    connect(sink_.get(), &QAudioSink::stateChanged, this, &SoundVoice::onStateChanged);
+
+    tail_.setSingleShot(true);
+    tail_.setInterval(kTailMs);
+    connect(&tail_, &QTimer::timeout, this, &SoundVoice::closeStreamIfPlayedOut);
+}
+
+SoundVoice::~SoundVoice() {
+    tail_.stop();
+    if (sink_) {
+        sink_->disconnect(this);
+        // Closes the stream under libpulse's lock and clears its callbacks: from here on only
+        // this thread knows the sink.
+        sink_->stop();
+        sink_.reset();
+    }
+    source_.reset();
+}
+
+bool SoundVoice::streamOpen() const {
+    const QAudio::State state = sink_->state();
+    return state == QAudio::ActiveState || state == QAudio::IdleState;
+}
+
+void SoundVoice::play() {
+    if (streamOpen() && !finished_) return;  // still audible: no restart and no second copy
+
+    tail_.stop();
+    source_->rewind();
+    finished_ = false;
+    status_->positionMs = 0;
+    status_->playing = true;
+    if (streamOpen()) {
+        // The stream still plays the silence after the last sound; the sound follows it, so
+        // nothing that can be heard is cut.
+        emit source_->readyRead();
+        return;
+    }
+    sink_->start(source_.get());
+    if (!streamOpen()) finish();  // not heard, and not reported
+}
+
+void SoundVoice::onRead(qint64 handedOver) {
+    if (!finished_) {
+        // What the server has taken from the stream is played, give or take its own short
+        // latency; what it still holds is not. Under load the stream may hold less than its
+        // buffer, so ask rather than assume it full.
+        const qint64 held = std::max<qint64>(0, sink_->bufferSize() - sink_->bytesFree());
+        const qint64 played = handedOver - held;
+        if (played >= audibleEndBytes_ || source_->exhausted()) {
+            finish();
+        } else {
+            status_->positionMs =
+                std::clamp<qint64>((played - leadBytes_) * 1000 / bytesPerSecond_, 0, lengthMs_);
+        }
+    }
+    if (source_->exhausted() && !tail_.isActive()) tail_.start();
+}
+
+void SoundVoice::onStateChanged(QAudio::State state) {
+    if (state != QAudio::StoppedState) return;
+    // Stopped by us, or by the server going away: either way nothing more will be heard.
+    tail_.stop();
+    finish();
+}
+
+void SoundVoice::finish() {
+    finished_ = true;
+    status_->positionMs = lengthMs_;
+    status_->playing = false;
+}
+
+void SoundVoice::closeStreamIfPlayedOut() {
+    if (source_->exhausted()) sink_->stop();
+}
+
+}  // namespace marvane

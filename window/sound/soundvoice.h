@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QAudio>
+#include <QByteArray>
+#include <QIODevice>
+#include <QObject>
+#include <QTimer>
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class QAudioSink;
+
+namespace marvane {
+
+struct SoundClip;
+
+// What the GUI thread reads of a voice that the audio thread plays.
+struct VoiceStatus {
+    // From the request until the audible part of the sound has been played.
+    std::atomic<bool> playing{false};
+    // How far into the sound the output has got, in milliseconds.
+    std::atomic<qint64> positionMs{0};
+    // A play request is on its way to the audio thread; later ones add nothing to it.
+    std::atomic<bool> playRequested{false};
+};
+
+// A sound's samples as the sink pulls them, from the audio thread only.
+//
+// atEnd() is never true: on an at-end source Qt 6.4's PulseAudio sink starts a drain that holds
+// the sink's own pointer and that nothing cancels, so its reply lands in a deleted sink. The sink
+// is told the sound is over by reads that return nothing.
+class PcmSource : public QIODevice {
+public:
+    PcmSource(QByteArray pcm, std::function<void(qint64 handedOver)> onRead);
+
+    void rewind() { position_ = 0; }
+    qint64 handedOver() const { return position_; }
+    qint64 total() const { return pcm_.size(); }
+    bool exhausted() const { return position_ >= pcm_.size(); }
+
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }  // also asked on libpulse's thread
+    qint64 bytesAvailable() const override;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 maxSize) override;
+
+private:
+    const QByteArray pcm_;
+    const std::function<void(qint64)> onRead_;
+    qint64 position_ = 0;
+};
+
+// One sound on the default output, living on the audio thread: its samples, a sink for them, and
+// the stream that a play opens and that closes again once the sound has played out.
+//
+// The sink is the only thing libpulse's thread touches, and it is closed (which takes libpulse's
+// lock and clears every callback) before it is freed; the source outlives it.
+class SoundVoice : public QObject {
+public:
+    // Prepares the default output for `clip`. Throws SoundDeviceError when there is no output or
+    // it takes no format for the sound. The first call may wait for the audio server.
+    SoundVoice(const SoundClip& clip, std::shared_ptr<VoiceStatus> status);
+    ~SoundVoice() override;
+
+    // Plays the sound from its start, unless its audible part is still playing. May wait for the
+    // audio server when a stream has to be opened.
+    void play();
+
+private:
+    bool streamOpen() const;
+    void onRead(qint64 handedOver);
+    void onStateChanged(QAudio::State state);
+    void finish();
+    void closeStreamIfPlayedOut();
+
+    std::shared_ptr<VoiceStatus> status_;
+    std::unique_ptr<PcmSource> source_;
+    std::unique_ptr<QAudioSink> sink_;  // after source_: destroyed before it
+    QTimer tail_;
+    qint64 leadBytes_ = 0;
+    qint64 audibleEndBytes_ = 0;
+    qint64 bytesPerSecond_ = 0;
+    qint64 lengthMs_ = 0;
+    bool finished_ = true;
+};
+
+}  // namespace marvane
