@@ -13,6 +13,8 @@
 
 #include "settings/stored_integer.h"
 
+using namespace marvane;
+
 namespace {
 
 bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }

@@ -11,6 +11,8 @@
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
 
+namespace marvane {
+
 namespace {
 
 [[noreturn]] void fail(const char* pattern, const QString& argument) {
@@ -124,3 +126,5 @@ private:
 std::unique_ptr<SectionStore> openIniFileSection(const QString& section) {
     return std::make_unique<IniFileStore>(section);
 }
+
+}  // namespace marvane

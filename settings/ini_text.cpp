@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace marvane {
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -350,3 +352,5 @@ void IniText::setValue(QByteArrayView key, QByteArrayView value) {
     if (firstSection != lines.end()) section += lineBreak;
     bytes_.insert(bodyStart(bytes_), section);
 }
+
+}  // namespace marvane

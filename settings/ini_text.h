@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+namespace marvane {
+
 // A stored value as the settings file spells it, decoded.
 struct StoredValue {
     enum class Kind {
@@ -52,3 +54,5 @@ public:
 private:
     QByteArray bytes_;
 };
+
+}  // namespace marvane

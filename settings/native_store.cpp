@@ -7,6 +7,8 @@
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
 
+namespace marvane {
+
 namespace {
 
 class NativeStore final : public SectionStore {
@@ -70,3 +72,5 @@ std::unique_ptr<SectionStore> openUserSection(const QString& section) {
     return openIniFileSection(section);
 #endif
 }
+
+}  // namespace marvane

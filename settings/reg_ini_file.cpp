@@ -3,6 +3,8 @@
 #include "settings/section_store.h"
 #include "settings/stored_integer.h"
 
+namespace marvane {
+
 TRegIniFile::TRegIniFile(const QString& section)
     : section_(section), store_(openUserSection(section)) {}
 
@@ -52,3 +54,5 @@ void TRegIniFile::UpdateFile() {
     store_->write(pending_);
     pending_.clear();
 }
+
+}  // namespace marvane

@@ -8,6 +8,8 @@
 
 #include "settings/registry_exception.h"
 
+namespace marvane {
+
 class SectionStore;
 
 // An INI-style store of text values in one section of the current user's settings, addressed by
@@ -55,3 +57,5 @@ private:
     std::unique_ptr<SectionStore> store_;
     QList<std::pair<QString, QString>> pending_;
 };
+
+}  // namespace marvane

@@ -8,6 +8,8 @@
 
 #include "settings/ini_text.h"
 
+namespace marvane {
+
 // One section of the current user's settings ("Org\App"), where the platform keeps it. Only the
 // user's own place counts: nothing is read from system-wide or organisation-wide defaults.
 class SectionStore {
@@ -40,3 +42,5 @@ inline constexpr qint64 kMaxSettingsFileSize = 1024 * 1024;
 
 // The QSettings form, used where the native store is not a file.
 std::unique_ptr<SectionStore> openNativeSection(const QString& section);
+
+}  // namespace marvane

@@ -6,14 +6,16 @@
 
 #include "settings/reg_ini_file.h"
 
+namespace marvane {
+
 namespace {
 
 const QString kSection = QStringLiteral("Corvath\\Marvane");
 
 }  // namespace
 
-void LoadSettings(StoredOptions& into) {
-    const StoredOptions defaults;
+void LoadSettings(Options& into) {
+    const Options defaults;
     into = defaults;
     const TRegIniFile store(kSection);
     // One bad value must not cost the others: each is read on its own, and only the first
@@ -40,7 +42,7 @@ void LoadSettings(StoredOptions& into) {
     if (firstError) throw *firstError;
 }
 
-void SaveSettings(const StoredOptions& from) {
+void SaveSettings(const Options& from) {
     TRegIniFile store(kSection);
     store.WriteBool(QStringLiteral("Sound"), from.sound);
     store.WriteBool(QStringLiteral("Menu"), from.menu);
@@ -50,3 +52,5 @@ void SaveSettings(const StoredOptions& from) {
     store.WriteInteger(QStringLiteral("C2"), from.c2);
     store.UpdateFile();
 }
+
+}  // namespace marvane

@@ -3,10 +3,7 @@
 #include "settings/options.h"
 #include "settings/registry_exception.h"
 
-// The options that survive between runs, separately for each user. Default-constructed, it holds
-// the values used when nothing has been stored yet. "Response" is always in the signed 16-bit
-// range.
-using StoredOptions = marvane::Options;
+namespace marvane {
 
 // Reads "Sound", "Menu", "Status", "Response", "C1" and "C2" from the section "Corvath\Marvane"
 // of the user's settings (see TRegIniFile for where that is). `into` is first reset to the
@@ -21,7 +18,7 @@ using StoredOptions = marvane::Options;
 // ERegistryException. A settings file too large to be one gives the defaults and one error
 // saying so. A store that is missing or unreadable gives the defaults silently; loading never
 // creates anything.
-void LoadSettings(StoredOptions& into);
+void LoadSettings(Options& into);
 
 // Writes all six values as text, "1"/"0" for the flags and signed decimal for the numbers, in
 // one atomic write that leaves every other value of the store as it was. Throws
@@ -29,4 +26,6 @@ void LoadSettings(StoredOptions& into);
 // Corvath\Marvane" when the config folder cannot be created (for instance below a regular file),
 // "Failed to set data for 'Sound'" when the settings file cannot be read or written. A settings
 // file too large to be one is moved aside to Marvane.conf.bad first.
-void SaveSettings(const StoredOptions& from);
+void SaveSettings(const Options& from);
+
+}  // namespace marvane

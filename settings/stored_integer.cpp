@@ -1,5 +1,7 @@
 #include "settings/stored_integer.h"
 
+namespace marvane {
+
 namespace {
 
 int hexDigitValue(char c) noexcept {
@@ -61,3 +63,5 @@ std::optional<std::int32_t> parseStoredInteger(std::string_view text) noexcept {
     if (startsWithHexPrefix(text, prefixLength)) return parseHex(text.substr(prefixLength));
     return parseDecimal(text);
 }
+
+}  // namespace marvane

@@ -5,8 +5,10 @@
 
 #include "settings/settings_store.h"
 
+namespace marvane::test {
+
 // The option stored under the value name `name`, as a number.
-inline int fieldOf(const StoredOptions& o, const QString& name) {
+inline int fieldOf(const Options& o, const QString& name) {
     if (name == "Sound") return o.sound;
     if (name == "Menu") return o.menu;
     if (name == "Status") return o.status;
@@ -15,3 +17,5 @@ inline int fieldOf(const StoredOptions& o, const QString& name) {
     if (name == "C2") return o.c2;
     qFatal("unknown option %s", qPrintable(name));
 }
+
+}  // namespace marvane::test

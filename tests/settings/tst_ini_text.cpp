@@ -7,6 +7,8 @@
 #include "settings/ini_text.h"
 #include "settings/stored_integer.h"
 
+using namespace marvane;
+
 Q_DECLARE_METATYPE(StoredValue::Kind)
 
 namespace {

@@ -14,9 +14,14 @@
 #include "settings/settings_store.h"
 #include "tests/settings/optionfield.h"
 
-Q_DECLARE_METATYPE(StoredOptions)
+using namespace marvane;
+using marvane::test::fieldOf;
 
-char* toString(const StoredOptions& o) {
+Q_DECLARE_METATYPE(Options)
+
+namespace marvane {
+
+char* toString(const Options& o) {
     return qstrdup(QStringLiteral("{sound %1, menu %2, status %3, response %4, c1 %5, c2 %6}")
                        .arg(o.sound)
                        .arg(o.menu)
@@ -28,10 +33,12 @@ char* toString(const StoredOptions& o) {
                        .constData());
 }
 
+}  // namespace marvane
+
 namespace {
 
-StoredOptions with(void (*change)(StoredOptions&)) {
-    StoredOptions options;
+Options with(void (*change)(Options&)) {
+    Options options;
     change(options);
     return options;
 }
@@ -42,7 +49,7 @@ QByteArray readAll(const QString& path) {
 }
 
 // What LoadSettings reported, or "" when it loaded without an error.
-QString loadInto(StoredOptions& loaded) {
+QString loadInto(Options& loaded) {
     try {
         LoadSettings(loaded);
     } catch (const ERegistryException& e) {
@@ -51,7 +58,7 @@ QString loadInto(StoredOptions& loaded) {
     return {};
 }
 
-QString saveError(const StoredOptions& options = {}) {
+QString saveError(const Options& options = {}) {
     try {
         SaveSettings(options);
     } catch (const ERegistryException& e) {
@@ -78,16 +85,16 @@ private slots:
     void cleanup() { config.reset(); }
 
     void loadingWithoutAStoreGivesTheDefaultsAndCreatesNothing() {
-        StoredOptions loaded = with([](StoredOptions& o) { o.sound = false, o.c1 = 5; });
+        Options loaded = with([](Options& o) { o.sound = false, o.c1 = 5; });
         QCOMPARE(loadInto(loaded), QString());
-        QCOMPARE(loaded, StoredOptions{});
+        QCOMPARE(loaded, Options{});
         QVERIFY(
             QDir(config->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
     void savedOptionsComeBackAsSixTopLevelTexts() {
         writeFile("[General]\nOther=kept\n");
-        const StoredOptions saved{false, true, true, 250, 3, 4};
+        const Options saved{false, true, true, 250, 3, 4};
         SaveSettings(saved);
         QCOMPARE(readAll(confPath()),
                  QByteArray("[General]\nOther=kept\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\n"
@@ -96,7 +103,7 @@ private slots:
         QCOMPARE(QDir(config->filePath("Corvath")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Marvane.conf"});
 
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
         QCOMPARE(loaded, saved);
     }
@@ -144,7 +151,7 @@ private slots:
             QSettings settings(confPath(), QSettings::IniFormat);
             settings.setValue(name, text);
         }
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
         QCOMPARE(fieldOf(loaded, name), expected);
     }
@@ -153,34 +160,34 @@ private slots:
     // the file afterwards must be `after` to the byte.
     void handEditedFilesLoadValueByValueAndKeepTheirOtherBytes_data() {
         QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<StoredOptions>("loaded");
+        QTest::addColumn<Options>("loaded");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QByteArray>("after");
         const QByteArray number1 = "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)";
 
         QTest::newRow("digit grouping is not a number, and the colours still load")
             << QByteArray("[General]\nSound=0\nResponse=1,000\nC1=3\nC2=4\nName=\"a, b\"\n")
-            << StoredOptions{false, false, false, 1000, 3, 4} << QString()
+            << Options{false, false, false, 1000, 3, 4} << QString()
             << QByteArray(
                    "[General]\nSound=0\nResponse=1000\nC1=3\nC2=4\nName=\"a, b\"\nMenu=0\n"
                    "Status=0\n");
         QTest::newRow("a number where text belongs costs only its own value")
             << "[General]\nSound=0\nMenu=" + number1 + "\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
-            << StoredOptions{false, false, true, 300, 5, 6} << "Invalid data type for 'Menu'"
+            << Options{false, false, true, 300, 5, 6} << "Invalid data type for 'Menu'"
             << QByteArray("[General]\nSound=0\nMenu=0\nStatus=1\nResponse=300\nC1=5\nC2=6\n");
         QTest::newRow("of two bad values the first is reported")
             << "[General]\nSound=@ByteArray(1)\nStatus=@Rect(1 2 3 4)\nResponse=300\nC1=3\nC2=" +
                    number1 + "\n"
-            << StoredOptions{true, false, false, 300, 3, 2} << "Invalid data type for 'Sound'"
+            << Options{true, false, false, 300, 3, 2} << "Invalid data type for 'Sound'"
             << QByteArray("[General]\nSound=1\nStatus=0\nResponse=300\nC1=3\nC2=2\nMenu=0\n");
         QTest::newRow("an unreadable value")
             << QByteArray("Menu=1\nResponse=@Invalid()\nC1=3\nC2=4\n")
-            << StoredOptions{true, true, false, 1000, 3, 4} << "Failed to get data for 'Response'"
+            << Options{true, true, false, 1000, 3, 4} << "Failed to get data for 'Response'"
             << QByteArray("Menu=1\nResponse=1000\nC1=3\nC2=4\nSound=1\nStatus=0\n");
         QTest::newRow("bytes that are not UTF-8 are not a number")
             << QByteArray(
                    "[General]\nResponse=250\xE2\x82\nC1=2\xE2\x82\nC2=6\nOwn=caf\xC3 \xE2\x82\n")
-            << StoredOptions{true, false, false, 1000, 1, 6} << QString()
+            << Options{true, false, false, 1000, 1, 6} << QString()
             << QByteArray(
                    "[General]\nResponse=1000\nC1=1\nC2=6\nOwn=caf\xC3 \xE2\x82\nSound=1\n"
                    "Menu=0\nStatus=0\n");
@@ -188,22 +195,22 @@ private slots:
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\n\n[Window]\nSound=0\n"
                    "Geometry=@ByteArray(\\x1\\xd9)\n")
-            << StoredOptions{true, false, false, 1000, 5, 6} << QString()
+            << Options{true, false, false, 1000, 5, 6} << QString()
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\nSound=1\nMenu=0\nStatus=0\n"
                    "Response=1000\n\n[Window]\nSound=0\nGeometry=@ByteArray(\\x1\\xd9)\n");
         QTest::newRow("a file of other sections only")
-            << QByteArray("[Window]\nC1=5\n") << StoredOptions{} << QString()
+            << QByteArray("[Window]\nC1=5\n") << Options{} << QString()
             << "[General]\n" + kSixDefaults + "\n[Window]\nC1=5\n";
     }
 
     void handEditedFilesLoadValueByValueAndKeepTheirOtherBytes() {
         QFETCH(QByteArray, before);
-        QFETCH(StoredOptions, loaded);
+        QFETCH(Options, loaded);
         QFETCH(QString, error);
         QFETCH(QByteArray, after);
         writeFile(before);
-        StoredOptions options;
+        Options options;
         QCOMPARE(loadInto(options), error);
         QCOMPARE(options, loaded);
         SaveSettings(options);
@@ -219,9 +226,9 @@ private slots:
         orgWide.close();
         writeFile("[General]\nStatus=1\n");
 
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
-        QCOMPARE(loaded, with([](StoredOptions& o) { o.status = true; }));
+        QCOMPARE(loaded, with([](Options& o) { o.status = true; }));
     }
 
     void aFileTooLargeIsSetAsideAndReplacedBySaving() {
@@ -234,9 +241,9 @@ private slots:
         earlier.write("earlier");
         earlier.close();
 
-        StoredOptions loaded = with([](StoredOptions& o) { o.menu = true; });
+        Options loaded = with([](Options& o) { o.menu = true; });
         const QString error = loadInto(loaded);
-        QCOMPARE(loaded, StoredOptions{});
+        QCOMPARE(loaded, Options{});
         QVERIFY2(error.contains("larger than 1 MB") && error.contains(confPath()) &&
                      error.contains("Marvane.conf.bad.2"),
                  qPrintable(error));
@@ -252,7 +259,7 @@ private slots:
         QByteArray full = "[General]\nC1=5\nC2=6\n;";
         full += QByteArray(1024 * 1024 - full.size(), 'x');
         writeFile(full);
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
         QCOMPARE(loaded.c1, 5);
     }
@@ -280,7 +287,7 @@ private slots:
             }
             return count;
         };
-        const StoredOptions options{false, true, true, 250, 3, 4};
+        const Options options{false, true, true, 250, 3, 4};
         SaveSettings(options);
         QCOMPARE(writesOfTheFile(), 1);
         SaveSettings(options);
@@ -310,7 +317,7 @@ private slots:
         QFETCH(int, expectedC1);
         QFETCH(int, expectedC2);
         writeFile("[General]\nResponse=300\n" + pair);
-        StoredOptions loaded;
+        Options loaded;
         loadInto(loaded);
         QCOMPARE(loaded.c1, expectedC1);
         QCOMPARE(loaded.c2, expectedC2);
@@ -325,11 +332,11 @@ private slots:
             garbage.append(char(seed >> 24));
         }
         writeFile(garbage);
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
-        QCOMPARE(loaded, StoredOptions{});
+        QCOMPARE(loaded, Options{});
 
-        const StoredOptions saved{false, true, false, 700, 5, 6};
+        const Options saved{false, true, false, 700, 5, 6};
         SaveSettings(saved);
         QCOMPARE(loadInto(loaded), QString());
         QCOMPARE(loaded, saved);
@@ -341,18 +348,18 @@ private slots:
         blocker.close();
         qputenv("XDG_CONFIG_HOME", (blocker.fileName() + "/config").toLocal8Bit());
 
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
-        QCOMPARE(loaded, StoredOptions{});
+        QCOMPARE(loaded, Options{});
         QCOMPARE(saveError(), QString("Failed to create key Corvath\\Marvane"));
     }
 
     void savingThrowsWhenTheFileCannotBeWritten() {
         // A folder where the file should be: unreadable and unwritable even for root.
         QVERIFY(QDir().mkpath(confPath()));
-        StoredOptions loaded;
+        Options loaded;
         QCOMPARE(loadInto(loaded), QString());
-        QCOMPARE(loaded, StoredOptions{});
+        QCOMPARE(loaded, Options{});
         QCOMPARE(saveError(), QString("Failed to set data for 'Sound'"));
         QVERIFY(QFileInfo(confPath()).isDir());
     }

@@ -3,6 +3,8 @@
 
 #include "settings/stored_integer.h"
 
+using namespace marvane;
+
 Q_DECLARE_METATYPE(std::optional<std::int32_t>)
 
 namespace {

@@ -20,6 +20,7 @@
 #include "tests/settings/private_x_server.h"
 
 using namespace marvane;
+using marvane::test::fieldOf;
 
 namespace {
 
@@ -137,7 +138,7 @@ private slots:
 
     void aSettingsFileCutAnywhereKeepsTheValuesBeforeTheCut() {
         // Every value differs from its default, so a value that is lost shows.
-        const StoredOptions saved{false, true, true, 700, 5, 6};
+        const Options saved{false, true, true, 700, 5, 6};
         useConfigFolder(scratch.filePath("whole"));
         SaveSettings(saved);
         const QByteArray whole = readAll(scratch.filePath("whole/Corvath/Marvane.conf"));
@@ -153,7 +154,7 @@ private slots:
             file.close();
             useConfigFolder(folder);
 
-            StoredOptions loaded;
+            Options loaded;
             try {
                 LoadSettings(loaded);
             } catch (const ERegistryException& e) {
@@ -180,7 +181,7 @@ private slots:
     }
 
     void savingIntoADamagedFileChangesOnlyTheProgramsOwnLines() {
-        const StoredOptions saved{false, true, true, 700, 5, 6};
+        const Options saved{false, true, true, 700, 5, 6};
         QRandomGenerator random(20240614);
         for (int round = 0; round < 400; ++round) {
             const QByteArray before = damagedFile(random);
@@ -195,7 +196,7 @@ private slots:
                 return qPrintable("file: " + before.toPercentEncoding());
             };
 
-            StoredOptions loaded;
+            Options loaded;
             try {
                 LoadSettings(loaded);
             } catch (const ERegistryException&) {
