@@ -73,4 +73,6 @@ void TMarvaneForm::View::armResponseDelay() {
     if (!ui().Playerdelay->isActive()) ui().Playerdelay->start();
 }
 
+void TMarvaneForm::View::cancelResponseDelay() { ui().Playerdelay->stop(); }
+
 }  // namespace marvane
