@@ -269,6 +269,8 @@ Options TMarvaneForm::currentOptions() const {
     options.response = ui_->Response->value();
     options.c1 = game_.state().C1;
     options.c2 = game_.state().C2;
+    options.lastMove = ui_->ShowLastMove->isChecked();
+    options.legalMoves = ui_->ShowLegalMoves->isChecked();
     return options;
 }
 
@@ -279,6 +281,9 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     ui_->ShowStatus->setChecked(options.status);
     // A wrapping spin box would wrap an outside value rather than clamp it.
     Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
+    ui_->ShowLastMove->setChecked(options.lastMove);
+    ui_->ShowLegalMoves->setChecked(options.legalMoves);
+    ui_->marksRefresh->start();
     options.repairColourPair();
     game_.setColours(options.c1, options.c2);
 }

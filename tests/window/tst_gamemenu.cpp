@@ -217,6 +217,34 @@ private slots:
         QVERIFY(player.board.marks() == BoardImage::Marks{});
         QCOMPARE(player.board.grab().toImage(), bare);
     }
+
+    // The marks are options like the others: loaded at start-up, saved on closing.
+    void theMarksAreKeptBetweenRuns() {
+        Options stored;
+        stored.legalMoves = true;
+        Options saved;
+        int saves = 0;
+        const SettingsStore store{[&](Options& into) { into = stored; },
+                                  [&](const Options& options) {
+                                      saved = options;
+                                      ++saves;
+                                  }};
+        auto form = openedForm(store);
+        QVERIFY(form);
+        Player player(*form);
+        QVERIFY(!player.action("ShowLastMove")->isChecked());
+        QVERIFY(player.action("ShowLegalMoves")->isChecked());
+        QTRY_VERIFY(player.board.marks().legalMoves.size() == 4);
+
+        player.action("ShowLastMove")->trigger();
+        player.action("ShowLegalMoves")->trigger();
+        form->close();
+        QCOMPARE(saves, 1);
+        QVERIFY(saved.lastMove);
+        QVERIFY(!saved.legalMoves);
+        QCOMPARE(saved.c1, stored.c1);  // the other options go with them, as they were
+        QCOMPARE(saved.response, stored.response);
+    }
 };
 
 QTEST_MAIN(GameMenuTest)
