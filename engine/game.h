@@ -35,8 +35,8 @@ struct GameState {
 // any handler may then run inside the move. The guard lives here, in the commands, so no caller
 // can forget it: while a move or a legal-move search is in progress a board press is dropped, and
 // every command that would change the game under the move (a computer turn, a new game, new
-// colours, "finish", Autoplay) is queued and runs as soon as the move has finished. Nothing runs
-// nested and nothing is lost. Only Game writes the game's state.
+// colours, "finish", Autoplay, undo and redo) is queued and runs as soon as the move has
+// finished. Nothing runs nested and nothing is lost. Only Game writes the game's state.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.
@@ -50,6 +50,16 @@ public:
     std::int32_t moveValue(int row, int column) const { return values_.cell(row, column); }
     const RandomSquare& randomSquare() const { return random_; }
     bool moveInProgress() const { return depth_ > 0; }
+    bool autoplaying() const { return autoplaying_; }
+    // The steps of this game so far, and whether undo and redo would do anything now.
+    const History& history() const { return history_; }
+    bool canUndo() const;
+    bool canRedo() const;
+    std::optional<Square> lastMove() const { return history_.lastMove(); }
+    // The squares where the side to play may place a counter now.
+    std::vector<Square> legalSquares() const;
+    // What the player sees now, with the game values behind it.
+    Position position() const;
 
     // --- Commands (each one a complete action, each guarded) ---
 
@@ -70,7 +80,6 @@ public:
     // the computer's reply) or before it starts (to pick the computer's way of choosing).
     void setPlayerCount(int count) { state_.PlayerCount = count; }
     std::string toggleLevel();
-    bool autoplaying() const { return autoplaying_; }
 
     // Takes back the last step, and against the computer its reply together with the move it
     // answered; cancels a computer reply that is still waiting. Redo replays what was undone.
@@ -79,14 +88,6 @@ public:
     void redo();
     // Undo or redo to step `index` of history().steps() (0 is the start of the game).
     void goToStep(std::size_t index);
-    bool canUndo() const;
-    bool canRedo() const;
-    const History& history() const { return history_; }
-    std::optional<Square> lastMove() const { return history_.lastMove(); }
-    // The squares where the side to play may place a counter now.
-    std::vector<Square> legalSquares() const;
-    // What the player sees now, with the game values behind it.
-    Position position() const;
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
     // must not happen inside a move although it is no game command (closing the window).
