@@ -34,6 +34,7 @@ public:
         return true;
     }
     void armResponseDelay() override { armed = true; }
+    void cancelResponseDelay() override { armed = false; }
 };
 
 // A game at the Hard level, white and black, with its view wired in.

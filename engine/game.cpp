@@ -37,6 +37,24 @@ private:
     Game& game_;
 };
 
+// Records what a player's or the computer's action did, as one step of the game's history, when
+// the action ends. It is declared after the action's MoveScope, so the step is recorded before
+// any action queued meanwhile runs.
+class Game::StepRecord {
+public:
+    StepRecord(Game& game, Actor actor, StepKind endKind)
+        : game_(game), actor_(actor), endKind_(endKind), before_(game.position()) {}
+    ~StepRecord() { game_.history_.record(before_, game_.position(), actor_, endKind_); }
+    StepRecord(const StepRecord&) = delete;
+    StepRecord& operator=(const StepRecord&) = delete;
+
+private:
+    Game& game_;
+    Actor actor_;
+    StepKind endKind_;
+    Position before_;
+};
+
 Game::Game(GameView& view, std::function<std::int64_t()> elapsedMs)
     : view_(view), random_(elapsedMs ? std::move(elapsedMs) : steadyClockSinceNow()) {}
 
@@ -59,6 +77,16 @@ void Game::runQueued() {
         queued_.pop_front();
         action();
     }
+}
+
+void Game::show(Box box, std::string_view text) {
+    shown_[static_cast<std::size_t>(box)] = std::string(text);
+    view_.showText(box, text);
+}
+
+void Game::showGoBox(bool visible) {
+    goBoxShown_ = visible;
+    view_.showGoBox(visible);
 }
 
 void Game::drawCounter(int row, int column, ColourCode colour) {
@@ -94,7 +122,7 @@ void Game::startGame() {
     state_.ToPlay = state_.C1;
     state_.Opponent = state_.C2;
     show(Box::MessageBox, "Position Your Piece");
-    view_.showGoBox(true);
+    showGoBox(true);
     show(Box::GoBox, colourName(state_.ToPlay));
     state_.MovesMade = 0;
     state_.GameOver = 0;
@@ -105,6 +133,7 @@ void Game::startGame() {
     show(Box::WhiteScore, "");
     show(Box::BlackScore, "");
     show(Box::Edit3, "");
+    history_.start(position());
 }
 
 int Game::scanLine(int row, int column, int rowStep, int colStep) {
@@ -211,7 +240,7 @@ void Game::showScores() {
     show(Box::BlackScore, count2);
     show(Box::WhiteScore, count1);
     if (state_.MovesMade != 60 && !state_.GameOver) return;
-    view_.showGoBox(false);
+    showGoBox(false);
     view_.requestSound(Sound::WonSound);
     if (count1 > count2)
         show(Box::MessageBox, std::string(colourName(state_.C1)) + " Wins");
@@ -224,6 +253,7 @@ void Game::showScores() {
 void Game::pressSquare(int row, int column) {
     if (depth_ > 0) return;  // a press while a move is being worked out is dropped
     MoveScope scope(*this);
+    StepRecord step(*this, Actor::Person, StepKind::GameEnd);
     if (!findLegalMoves()) {
         endGame();
         return;
@@ -243,7 +273,10 @@ void Game::endGame() {
 }
 
 void Game::finish() {
-    whenIdle([this] { endGame(); });
+    whenIdle([this] {
+        StepRecord step(*this, Actor::Person, StepKind::Finish);
+        endGame();
+    });
 }
 
 bool Game::chooseBestSquare(int& outRow, int& outColumn) {
@@ -263,6 +296,7 @@ bool Game::chooseBestSquare(int& outRow, int& outColumn) {
 
 void Game::computerMove() {
     MoveScope scope(*this);
+    StepRecord step(*this, Actor::Computer, StepKind::GameEnd);
     if (!state_.EasyLevel) {
         int row = 0, column = 0;
         if (chooseBestSquare(row, column))
@@ -290,7 +324,9 @@ void Game::computerMove() {
 }
 
 void Game::computerTurn() {
-    whenIdle([this] { computerMove(); });
+    whenIdle([this, rewinds = rewinds_] {
+        if (rewinds == rewinds_) computerMove();
+    });
 }
 
 std::string Game::toggleLevel() {
@@ -303,11 +339,13 @@ void Game::autoplay() {
         startGame();
         // The loop sleeps until something happens instead of polling; each expiry of the response
         // delay inside it plays one computer move for the side to play.
+        autoplaying_ = true;
         view_.armResponseDelay();
         while (state_.MovesMade != 60 && !state_.GameOver) {
             if (!view_.waitForEvents()) break;
             view_.armResponseDelay();
         }
+        autoplaying_ = false;
     });
 }
 

@@ -4,27 +4,16 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/gameview.h"
+#include "engine/history.h"
 #include "engine/randomsquare.h"
 #include "engine/types.h"
 
 namespace marvane {
-
-// An 8 x 8 grid addressed by row and column, each 1..8.
-template <typename T>
-class Grid {
-public:
-    T& cell(int row, int column) { return cells_[row - 1][column - 1]; }
-    const T& cell(int row, int column) const { return cells_[row - 1][column - 1]; }
-    void clear() { cells_ = {}; }
-
-    friend bool operator==(const Grid&, const Grid&) = default;
-
-private:
-    std::array<std::array<T, kBoardSize>, kBoardSize> cells_{};
-};
 
 // The whole-game values, in their traditional order.
 struct GameState {
@@ -46,8 +35,8 @@ struct GameState {
 // any handler may then run inside the move. The guard lives here, in the commands, so no caller
 // can forget it: while a move or a legal-move search is in progress a board press is dropped, and
 // every command that would change the game under the move (a computer turn, a new game, new
-// colours, "finish", Autoplay) is queued and runs as soon as the move has finished. Nothing runs
-// nested and nothing is lost. Only Game writes the game's state.
+// colours, "finish", Autoplay, undo and redo) is queued and runs as soon as the move has
+// finished. Nothing runs nested and nothing is lost. Only Game writes the game's state.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.
@@ -61,6 +50,16 @@ public:
     std::int32_t moveValue(int row, int column) const { return values_.cell(row, column); }
     const RandomSquare& randomSquare() const { return random_; }
     bool moveInProgress() const { return depth_ > 0; }
+    bool autoplaying() const { return autoplaying_; }
+    // The steps of this game so far, and whether undo and redo would do anything now.
+    const History& history() const { return history_; }
+    bool canUndo() const;
+    bool canRedo() const;
+    std::optional<Square> lastMove() const { return history_.lastMove(); }
+    // The squares where the side to play may place a counter now.
+    std::vector<Square> legalSquares() const;
+    // What the player sees now, with the game values behind it.
+    Position position() const;
 
     // --- Commands (each one a complete action, each guarded) ---
 
@@ -81,6 +80,14 @@ public:
     // the computer's reply) or before it starts (to pick the computer's way of choosing).
     void setPlayerCount(int count) { state_.PlayerCount = count; }
     std::string toggleLevel();
+
+    // Takes back the last step, and against the computer its reply together with the move it
+    // answered; cancels a computer reply that is still waiting. Redo replays what was undone.
+    // Both show the position exactly as it was, without sounds, and do nothing during Autoplay.
+    void undo();
+    void redo();
+    // Undo or redo to step `index` of history().steps() (0 is the start of the game).
+    void goToStep(std::size_t index);
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
     // must not happen inside a move although it is no game command (closing the window).
@@ -105,14 +112,17 @@ public:
 
 private:
     class MoveScope;
+    class StepRecord;
     // Tests set up positions that no game reaches quickly (59 moves made, say).
     friend struct GameTesting;
 
     static std::string_view colourName(ColourCode colour);
-    void show(Box box, std::string_view text) { view_.showText(box, text); }
-    void show(Box box, std::int32_t number) { view_.showText(box, std::to_string(number)); }
+    void show(Box box, std::string_view text);
+    void show(Box box, std::int32_t number) { show(box, std::to_string(number)); }
+    void showGoBox(bool visible);
     void startGame();
     void endGame();
+    void showPosition(std::size_t index);
     void runQueued();
 
     GameView& view_;
@@ -123,6 +133,13 @@ private:
     GameState state_;
     int depth_ = 0;
     std::deque<std::function<void()>> queued_;
+    std::array<std::string, kBoxCount> shown_;  // what each box shows, as the game last wrote it
+    bool goBoxShown_ = true;
+    History history_;
+    bool autoplaying_ = false;
+    // Counts undos and redos, so a computer turn queued before one of them knows its position is
+    // gone and does not play into the restored one.
+    std::uint64_t rewinds_ = 0;
 };
 
 }  // namespace marvane

@@ -24,6 +24,9 @@ public:
     virtual bool waitForEvents() = 0;
     // Arms the one-shot response delay; arming an armed delay does not restart it.
     virtual void armResponseDelay() = 0;
+    // Stops the response delay if it is armed, so the computer reply it was waiting for never
+    // comes (an undo took back the move it would answer).
+    virtual void cancelResponseDelay() = 0;
 };
 
 }  // namespace marvane

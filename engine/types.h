@@ -11,6 +11,27 @@ using ColourCode = std::int32_t;
 
 inline constexpr int kBoardSize = 8;
 
+// A square of the board; rows and columns are 1..8, row 1 at the top, column 1 on the left.
+struct Square {
+    int row = 0;
+    int column = 0;
+    bool operator==(const Square&) const = default;
+};
+
+// An 8 x 8 grid addressed by row and column, each 1..8.
+template <typename T>
+class Grid {
+public:
+    T& cell(int row, int column) { return cells_[row - 1][column - 1]; }
+    const T& cell(int row, int column) const { return cells_[row - 1][column - 1]; }
+    void clear() { cells_ = {}; }
+
+    friend bool operator==(const Grid&, const Grid&) = default;
+
+private:
+    std::array<std::array<T, kBoardSize>, kBoardSize> cells_{};
+};
+
 inline constexpr std::array<std::string_view, 7> ColourNames = {"Blue",  "White", "Black", "Red",
                                                                 "Green", "Cyan",  "Yellow"};
 

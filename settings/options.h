@@ -2,7 +2,7 @@
 
 namespace marvane {
 
-// The six options kept between runs, holding the values used when nothing has been stored.
+// The options kept between runs, holding the values used when nothing has been stored.
 struct Options {
     bool sound = true;
     bool menu = false;
@@ -11,6 +11,10 @@ struct Options {
     int response = 1000;
     int c1 = 1;
     int c2 = 2;
+    // The Game menu's marks on the board; off unless the player turns them on, so the board
+    // looks as designed.
+    bool lastMove = false;
+    bool legalMoves = false;
 
     // The counters come in colours 1..6 and the two sides must be told apart on the board: any
     // other pair gives way to the default one.

@@ -38,6 +38,10 @@ void LoadSettings(Options& into) {
     });
     read([&] { into.c1 = store.ReadInteger(QStringLiteral("C1"), defaults.c1); });
     read([&] { into.c2 = store.ReadInteger(QStringLiteral("C2"), defaults.c2); });
+    read([&] { into.lastMove = store.ReadBool(QStringLiteral("LastMove"), defaults.lastMove); });
+    read([&] {
+        into.legalMoves = store.ReadBool(QStringLiteral("LegalMoves"), defaults.legalMoves);
+    });
     into.repairColourPair();
     if (firstError) throw *firstError;
 }
@@ -50,6 +54,9 @@ void SaveSettings(const Options& from) {
     store.WriteInteger(QStringLiteral("Response"), from.response);
     store.WriteInteger(QStringLiteral("C1"), from.c1);
     store.WriteInteger(QStringLiteral("C2"), from.c2);
+    // Last, so the six older values keep their lines and the error a failed save names.
+    store.WriteBool(QStringLiteral("LastMove"), from.lastMove);
+    store.WriteBool(QStringLiteral("LegalMoves"), from.legalMoves);
     store.UpdateFile();
 }
 

@@ -5,10 +5,10 @@
 
 namespace marvane {
 
-// Reads "Sound", "Menu", "Status", "Response", "C1" and "C2" from the section "Corvath\Marvane"
-// of the user's settings (see TRegIniFile for where that is). `into` is first reset to the
-// defaults; a missing value or a text that is not a number keeps its default. "Response"
-// delivers the low 16 bits of the stored integer taken as signed (70000 gives 4464).
+// Reads "Sound", "Menu", "Status", "Response", "C1", "C2", "LastMove" and "LegalMoves" from the
+// section "Corvath\Marvane" of the user's settings (see TRegIniFile for where that is). `into` is
+// first reset to the defaults; a missing value or a text that is not a number keeps its default.
+// "Response" delivers the low 16 bits of the stored integer taken as signed (70000 gives 4464).
 //
 // A stored colour pair the board cannot paint (either colour outside 1..6, or both the same)
 // becomes the default pair 1, 2.
@@ -20,8 +20,8 @@ namespace marvane {
 // creates anything.
 void LoadSettings(Options& into);
 
-// Writes all six values as text, "1"/"0" for the flags and signed decimal for the numbers, in
-// one atomic write that leaves every other value of the store as it was. Throws
+// Writes all eight values as text, "1"/"0" for the flags and signed decimal for the numbers, in
+// that order, in one atomic write that leaves every other value of the store as it was. Throws
 // ERegistryException when that write fails, and then nothing is written: "Failed to create key
 // Corvath\Marvane" when the config folder cannot be created (for instance below a regular file),
 // "Failed to set data for 'Sound'" when the settings file cannot be read or written. A settings

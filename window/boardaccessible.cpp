@@ -18,7 +18,10 @@ QString cellName(const BoardImage& board, int row, int column) {
     const QString what =
         colour == 0 ? QStringLiteral("empty")
                     : QString::fromUtf8(ColourNames[static_cast<std::size_t>(colour)].data());
-    return QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(what);
+    QString name = QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(what);
+    if (board.isLastMove(row, column)) name += QStringLiteral(", last move");
+    if (board.isLegalMove(row, column)) name += QStringLiteral(", legal move");
+    return name;
 }
 
 class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {

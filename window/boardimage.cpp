@@ -1,5 +1,6 @@
 #include "window/boardimage.h"
 
+#include <QColor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,6 +60,56 @@ void BoardImage::setFocusSquare(int row, int column) {
     notifyFocusSquare(this, row, column);
 }
 
+bool BoardImage::isLastMove(int row, int column) const {
+    return marks_.lastMove == Square{row, column};
+}
+
+bool BoardImage::isLegalMove(int row, int column) const {
+    const auto& legal = marks_.legalMoves;
+    return std::find(legal.begin(), legal.end(), Square{row, column}) != legal.end();
+}
+
+// A dot 10 pixels across in the middle of the counter.
+QRect BoardImage::lastMoveRect(int row, int column) {
+    return BoardPicture::counterBox(row, column)
+        .adjusted(10, 10, -10, -10)
+        .translated(BoardPicture::kPictureOffset);
+}
+
+// A ring 14 pixels across in the middle of the face, well inside where a counter would go.
+QRect BoardImage::legalMoveRect(int row, int column) {
+    return BoardPicture::counterBox(row, column)
+        .adjusted(8, 8, -8, -8)
+        .translated(BoardPicture::kPictureOffset);
+}
+
+void BoardImage::setMarks(Marks marks) {
+    if (marks == marks_) return;
+    std::vector<Square> changed;
+    for (const Marks* m : {&marks_, &marks}) {
+        if (m->lastMove) changed.push_back(*m->lastMove);
+        changed.insert(changed.end(), m->legalMoves.begin(), m->legalMoves.end());
+    }
+    marks_ = std::move(marks);
+    for (const Square& square : changed) {
+        update(BoardPicture::counterBox(square.row, square.column)
+                   .translated(BoardPicture::kPictureOffset));
+        notifySquareChanged(this, square.row, square.column);
+    }
+}
+
+void BoardImage::paintMarks(QPainter& painter) const {
+    if (marks_.lastMove) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(QColor(kLastMoveColour));
+        painter.drawEllipse(lastMoveRect(marks_.lastMove->row, marks_.lastMove->column));
+    }
+    painter.setPen(QPen(QColor(kLegalMoveColour), 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const Square& square : marks_.legalMoves)
+        painter.drawEllipse(legalMoveRect(square.row, square.column));
+}
+
 void BoardImage::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another resolution: paint the picture afresh at the new one.
     if (!qFuzzyCompare(picture_->image().devicePixelRatio(), devicePixelRatioF())) {
@@ -68,6 +119,7 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
     painter.drawImage(BoardPicture::kPictureOffset, picture_->image());
+    paintMarks(painter);
     if (hasFocus() && focusSquareShown_) {
         // Over the picture, never into it: the picture stays the position.
         QPen pen(QColor(255, 255, 0), 2, Qt::DashLine);

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "window/art/boardpicture.h"
 
@@ -16,6 +18,9 @@ namespace marvane {
 // It can also be played from the keyboard: it holds a focus square, drawn over the picture while
 // the board has the keyboard focus and is being played from the keyboard; arrows, Home and End
 // move it, a letter a-h and a digit 1-8 jump to a column and row, and Space or Enter pick it.
+//
+// Marks for the last move and the squares where the side to play may move are drawn over the
+// picture as well, never into it, so with no marks the board looks exactly as designed.
 class BoardImage : public QWidget {
     Q_OBJECT
 
@@ -36,6 +41,24 @@ public:
 
     std::function<bool()> isBusy;  // keys do nothing while true
 
+    // The marks to draw: a dot on the counter placed last, a ring on each square where the side
+    // to play may place a counter. Only the squares whose marks change are repainted.
+    struct Marks {
+        std::optional<Square> lastMove;
+        std::vector<Square> legalMoves;
+        bool operator==(const Marks&) const = default;
+    };
+    void setMarks(Marks marks);
+    const Marks& marks() const { return marks_; }
+    bool isLastMove(int row, int column) const;
+    bool isLegalMove(int row, int column) const;
+    // Palette colours that stand out on every counter colour and on the blue faces.
+    static constexpr QRgb kLastMoveColour = qRgb(255, 0, 255);
+    static constexpr QRgb kLegalMoveColour = qRgb(0, 255, 255);
+    // Where the marks are drawn, in the widget's pixels.
+    static QRect lastMoveRect(int row, int column);
+    static QRect legalMoveRect(int row, int column);
+
 signals:
     // A square picked by the mouse or from the keyboard; rows and columns are 1..8.
     void squarePressed(int row, int column);
@@ -49,6 +72,7 @@ protected:
 
 private:
     QRect focusRect() const;
+    void paintMarks(QPainter& painter) const;
     void rebuildPicture(qreal devicePixelRatio);
     void setFocusSquareShown(bool shown);
 
@@ -60,6 +84,7 @@ private:
     // Like a desktop focus ring: drawn once the board is played from the keyboard (or reached
     // with Tab), and not for someone who plays with the mouse.
     bool focusSquareShown_ = false;
+    Marks marks_;
 };
 
 }  // namespace marvane

@@ -122,6 +122,7 @@ void TMarvaneForm::wireControls() {
     // The mouse and the keys pick squares alike.
     connect(ui.Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
     ui.Image3->isBusy = [this] { return game_.moveInProgress(); };
+    wireGameMenu();
 }
 
 void TMarvaneForm::guarded(const std::function<void()>& handler) {
@@ -152,7 +153,10 @@ void TMarvaneForm::easyclick() {
     ui_->EasyButton->setText(QString::fromStdString(game_.toggleLevel()));
 }
 
-void TMarvaneForm::AutoplayClick() { game_.autoplay(); }
+void TMarvaneForm::AutoplayClick() {
+    game_.autoplay();
+    refreshGameMenu();  // Autoplay has ended, or not begun yet: undo may be possible again
+}
 
 void TMarvaneForm::PlayerdelayTimer() {
     ui_->Playerdelay->stop();
@@ -173,6 +177,7 @@ void TMarvaneForm::PlayersClick() {
         ui_->EasyButton->show();
         picture = findBesideProgram("system/oneplayer.bmp");
     }
+    ui_->marksRefresh->start();     // whose turn is a person's changes with the mode
     if (picture.isEmpty()) return;  // the picture the button has stays
     QImage strip;
     if (!strip.load(picture, "BMP")) throw std::runtime_error("Bitmap image is not valid");
@@ -194,7 +199,8 @@ void TMarvaneForm::quitoptions() {
     ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
     ui.ShowStatus1->setChecked(ui.ShowStatus->isChecked());
     const bool menu = ui.ShowMenu->isChecked();
-    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu}) m->menuAction()->setVisible(menu);
+    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu, ui.GameMenu})
+        m->menuAction()->setVisible(menu);
     ui.Autoplay->setVisible(menu);
 }
 
@@ -215,6 +221,7 @@ void TMarvaneForm::HideMenuClick() {
     ui.HelpMenu->menuAction()->setVisible(false);
     ui.OptionsMenu->menuAction()->setVisible(false);
     ui.QuitMenu->menuAction()->setVisible(false);
+    ui.GameMenu->menuAction()->setVisible(false);
     ui.ShowMenu->setChecked(false);
     ui.Autoplay->setVisible(false);
 }
@@ -262,6 +269,8 @@ Options TMarvaneForm::currentOptions() const {
     options.response = ui_->Response->value();
     options.c1 = game_.state().C1;
     options.c2 = game_.state().C2;
+    options.lastMove = ui_->ShowLastMove->isChecked();
+    options.legalMoves = ui_->ShowLegalMoves->isChecked();
     return options;
 }
 
@@ -272,6 +281,9 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     ui_->ShowStatus->setChecked(options.status);
     // A wrapping spin box would wrap an outside value rather than clamp it.
     Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
+    ui_->ShowLastMove->setChecked(options.lastMove);
+    ui_->ShowLegalMoves->setChecked(options.legalMoves);
+    ui_->marksRefresh->start();
     options.repairColourPair();
     game_.setColours(options.c1, options.c2);
 }

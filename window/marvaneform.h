@@ -64,6 +64,12 @@ private:
     void LocateClick();
     void ContactCorvath1Click();
     void VisitourWebsite1Click();
+    // The Game menu (marvaneform_gamemenu.cpp).
+    void wireGameMenu();
+    void UndoMoveClick();
+    void RedoMoveClick();
+    // Brings the Undo and Redo items and the board's marks up to date with the game.
+    void refreshGameMenu();
     // The start-up sequence; runs once, when the window is first shown or first activated.
     void FormActivate();
     // Saves the options; every way of closing the window comes through here.

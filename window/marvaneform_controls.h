@@ -51,12 +51,20 @@ struct TMarvaneForm::Controls {
     QTimer* Playerdelay = nullptr;
     SoundEffects* sounds = nullptr;
 
+    // The Game menu, after the designed items (built by marvaneform_gamemenu.cpp), and the
+    // one-shot that brings the board's marks up to date once the game has finished a step.
+    QMenu* GameMenu = nullptr;
+    QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
+            *ShowLegalMoves = nullptr;
+    QTimer* marksRefresh = nullptr;
+
 private:
     void buildBoard(QWidget* client);
     void buildControls(QWidget* client, qreal devicePixelRatio);
     void buildRulesPanel(QWidget* client);
     void buildOptionPanel(QWidget* client, const MakerAddresses& maker);
     void buildMenu(QMainWindow& window);
+    void buildGameMenu(QMainWindow& window);
     void buildStatusBar(QMainWindow& window);
 };
 

@@ -53,6 +53,8 @@ void TMarvaneForm::View::showText(Box box, std::string_view text) {
         case Box::C1Lab: showSide(ui().C1Lab, ui().WhiteScore, value); break;
         case Box::c2lab: showSide(ui().c2lab, ui().BlackScore, value); break;
     }
+    // Every step of the game ends by writing its boxes: the marks follow once it is over.
+    ui().marksRefresh->start();
 }
 
 void TMarvaneForm::View::showGoBox(bool visible) { ui().GoBox->setVisible(visible); }
@@ -72,5 +74,7 @@ bool TMarvaneForm::View::waitForEvents() {
 void TMarvaneForm::View::armResponseDelay() {
     if (!ui().Playerdelay->isActive()) ui().Playerdelay->start();
 }
+
+void TMarvaneForm::View::cancelResponseDelay() { ui().Playerdelay->stop(); }
 
 }  // namespace marvane

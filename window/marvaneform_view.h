@@ -17,6 +17,7 @@ public:
     void processPendingEvents() override;
     bool waitForEvents() override;
     void armResponseDelay() override;
+    void cancelResponseDelay() override;
 
 private:
     const Controls& ui() const { return *form_.ui_; }

@@ -56,6 +56,7 @@ public:
         armed = true;
         ++armCount;
     }
+    void cancelResponseDelay() override { armed = false; }
 
     const std::string& box(Box b) const { return boxes[static_cast<int>(b)]; }
 

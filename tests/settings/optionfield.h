@@ -15,6 +15,8 @@ inline int fieldOf(const Options& o, const QString& name) {
     if (name == "Response") return o.response;
     if (name == "C1") return o.c1;
     if (name == "C2") return o.c2;
+    if (name == "LastMove") return o.lastMove;
+    if (name == "LegalMoves") return o.legalMoves;
     qFatal("unknown option %s", qPrintable(name));
 }
 

@@ -1,5 +1,5 @@
 // The option store on a real settings file in a folder of its own: what a file holds loads as
-// the user would expect, and saving changes the program's six values and nothing else.
+// the user would expect, and saving changes the program's eight values and nothing else.
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -22,13 +22,16 @@ Q_DECLARE_METATYPE(Options)
 namespace marvane {
 
 char* toString(const Options& o) {
-    return qstrdup(QStringLiteral("{sound %1, menu %2, status %3, response %4, c1 %5, c2 %6}")
+    return qstrdup(QStringLiteral("{sound %1, menu %2, status %3, response %4, c1 %5, c2 %6, "
+                                  "last move %7, legal moves %8}")
                        .arg(o.sound)
                        .arg(o.menu)
                        .arg(o.status)
                        .arg(o.response)
                        .arg(o.c1)
                        .arg(o.c2)
+                       .arg(o.lastMove)
+                       .arg(o.legalMoves)
                        .toUtf8()
                        .constData());
 }
@@ -67,7 +70,8 @@ QString saveError(const Options& options = {}) {
     return "no error";
 }
 
-const QByteArray kSixDefaults = "Sound=1\nMenu=0\nStatus=0\nResponse=1000\nC1=1\nC2=2\n";
+const QByteArray kDefaults =
+    "Sound=1\nMenu=0\nStatus=0\nResponse=1000\nC1=1\nC2=2\nLastMove=0\nLegalMoves=0\n";
 
 }  // namespace
 
@@ -92,13 +96,13 @@ private slots:
             QDir(config->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
-    void savedOptionsComeBackAsSixTopLevelTexts() {
+    void savedOptionsComeBackAsEightTopLevelTexts() {
         writeFile("[General]\nOther=kept\n");
-        const Options saved{false, true, true, 250, 3, 4};
+        const Options saved{false, true, true, 250, 3, 4, true, false};
         SaveSettings(saved);
         QCOMPARE(readAll(confPath()),
                  QByteArray("[General]\nOther=kept\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\n"
-                            "C2=4\n"));
+                            "C2=4\nLastMove=1\nLegalMoves=0\n"));
         // No lock file or temporary file left behind.
         QCOMPARE(QDir(config->filePath("Corvath")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Marvane.conf"});
@@ -141,6 +145,13 @@ private slots:
         row("Response", "2147483648", 1000);
         row("C1", "5", 5);
         row("C1", "$3", 3);
+        row("LastMove", "1", 1);
+        row("LastMove", "yes", 0);
+        row("LastMove", "", 0);
+        row("LegalMoves", "1", 1);
+        row("LegalMoves", "2", 1);
+        row("LegalMoves", "0", 0);
+        row("LegalMoves", "true", 0);
     }
 
     void storedTextsReadAsTheControlsExpect() {
@@ -170,27 +181,33 @@ private slots:
             << Options{false, false, false, 1000, 3, 4} << QString()
             << QByteArray(
                    "[General]\nSound=0\nResponse=1000\nC1=3\nC2=4\nName=\"a, b\"\nMenu=0\n"
-                   "Status=0\n");
+                   "Status=0\nLastMove=0\nLegalMoves=0\n");
         QTest::newRow("a number where text belongs costs only its own value")
             << "[General]\nSound=0\nMenu=" + number1 + "\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
             << Options{false, false, true, 300, 5, 6} << "Invalid data type for 'Menu'"
-            << QByteArray("[General]\nSound=0\nMenu=0\nStatus=1\nResponse=300\nC1=5\nC2=6\n");
+            << QByteArray(
+                   "[General]\nSound=0\nMenu=0\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
+                   "LastMove=0\nLegalMoves=0\n");
         QTest::newRow("of two bad values the first is reported")
             << "[General]\nSound=@ByteArray(1)\nStatus=@Rect(1 2 3 4)\nResponse=300\nC1=3\nC2=" +
                    number1 + "\n"
             << Options{true, false, false, 300, 3, 2} << "Invalid data type for 'Sound'"
-            << QByteArray("[General]\nSound=1\nStatus=0\nResponse=300\nC1=3\nC2=2\nMenu=0\n");
+            << QByteArray(
+                   "[General]\nSound=1\nStatus=0\nResponse=300\nC1=3\nC2=2\nMenu=0\n"
+                   "LastMove=0\nLegalMoves=0\n");
         QTest::newRow("an unreadable value")
             << QByteArray("Menu=1\nResponse=@Invalid()\nC1=3\nC2=4\n")
             << Options{true, true, false, 1000, 3, 4} << "Failed to get data for 'Response'"
-            << QByteArray("Menu=1\nResponse=1000\nC1=3\nC2=4\nSound=1\nStatus=0\n");
+            << QByteArray(
+                   "Menu=1\nResponse=1000\nC1=3\nC2=4\nSound=1\nStatus=0\nLastMove=0\n"
+                   "LegalMoves=0\n");
         QTest::newRow("bytes that are not UTF-8 are not a number")
             << QByteArray(
                    "[General]\nResponse=250\xE2\x82\nC1=2\xE2\x82\nC2=6\nOwn=caf\xC3 \xE2\x82\n")
             << Options{true, false, false, 1000, 1, 6} << QString()
             << QByteArray(
                    "[General]\nResponse=1000\nC1=1\nC2=6\nOwn=caf\xC3 \xE2\x82\nSound=1\n"
-                   "Menu=0\nStatus=0\n");
+                   "Menu=0\nStatus=0\nLastMove=0\nLegalMoves=0\n");
         QTest::newRow("other sections, comments and blanks stay")
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\n\n[Window]\nSound=0\n"
@@ -198,10 +215,25 @@ private slots:
             << Options{true, false, false, 1000, 5, 6} << QString()
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\nSound=1\nMenu=0\nStatus=0\n"
-                   "Response=1000\n\n[Window]\nSound=0\nGeometry=@ByteArray(\\x1\\xd9)\n");
+                   "Response=1000\nLastMove=0\nLegalMoves=0\n\n[Window]\nSound=0\n"
+                   "Geometry=@ByteArray(\\x1\\xd9)\n");
         QTest::newRow("a file of other sections only")
             << QByteArray("[Window]\nC1=5\n") << Options{} << QString()
-            << "[General]\n" + kSixDefaults + "\n[Window]\nC1=5\n";
+            << "[General]\n" + kDefaults + "\n[Window]\nC1=5\n";
+        // The marks' two keys came after the six others: a file written before them loads as it
+        // did, the marks off, and saving only adds the two keys after the six, untouched.
+        const QByteArray sixKeys =
+            "[General]\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\nC2=4\n";
+        QTest::newRow("a file from before the marks")
+            << sixKeys << Options{false, true, true, 250, 3, 4} << QString()
+            << sixKeys + "LastMove=0\nLegalMoves=0\n";
+        QTest::newRow("a mark that is not text costs only itself")
+            << "[General]\nLegalMoves=1\nLastMove=" + number1 + "\nC1=3\nC2=4\n"
+            << Options{true, false, false, 1000, 3, 4, false, true}
+            << "Invalid data type for 'LastMove'"
+            << QByteArray(
+                   "[General]\nLegalMoves=1\nLastMove=0\nC1=3\nC2=4\nSound=1\nMenu=0\n"
+                   "Status=0\nResponse=1000\n");
     }
 
     void handEditedFilesLoadValueByValueAndKeepTheirOtherBytes() {
@@ -249,7 +281,7 @@ private slots:
                  qPrintable(error));
 
         SaveSettings(loaded);
-        QCOMPARE(readAll(confPath()), "[General]\n" + kSixDefaults);
+        QCOMPARE(readAll(confPath()), "[General]\n" + kDefaults);
         QCOMPARE(readAll(confPath() + ".bad.2"), huge);
         QCOMPARE(readAll(confPath() + ".bad"), QByteArray("earlier"));
         QCOMPARE(loadInto(loaded), QString());
@@ -336,7 +368,7 @@ private slots:
         QCOMPARE(loadInto(loaded), QString());
         QCOMPARE(loaded, Options{});
 
-        const Options saved{false, true, false, 700, 5, 6};
+        const Options saved{false, true, false, 700, 5, 6, false, true};
         SaveSettings(saved);
         QCOMPARE(loadInto(loaded), QString());
         QCOMPARE(loaded, saved);

@@ -1,0 +1,88 @@
+#include "engine/history.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace marvane {
+
+namespace {
+
+// A game has at most 60 moves and one end (only a new game clears the end), so one allocation
+// covers every game and recording never reallocates in the middle of one.
+constexpr std::size_t kMostSteps = 1 + 60 + 1;
+
+// The one square a move fills: empty before, taken after.
+std::optional<Square> filledSquare(const Grid<ColourCode>& before, const Grid<ColourCode>& after) {
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column)
+            if (before.cell(row, column) == 0 && after.cell(row, column) != 0)
+                return Square{row, column};
+    return std::nullopt;
+}
+
+}  // namespace
+
+void History::start(Position initial) {
+    steps_.clear();
+    steps_.reserve(kMostSteps);
+    steps_.push_back({StepKind::Start, Actor::Person, {}, 0, std::move(initial)});
+    current_ = 0;
+}
+
+bool History::record(const Position& before, const Position& after, Actor actor, StepKind endKind) {
+    if (!started()) return false;
+    Step step;
+    step.actor = actor;
+    if (after.MovesMade == before.MovesMade + 1) {
+        const auto square = filledSquare(before.board, after.board);
+        if (!square) return false;
+        step.kind = StepKind::Move;
+        step.square = *square;
+        step.side = after.board.cell(square->row, square->column);
+    } else if (!before.over() && after.over()) {
+        step.kind = endKind;
+    } else {
+        // A refused move, or the result announced once more: not a step, but at the end of the
+        // history the current entry follows what is shown, so redo returns to exactly that.
+        if (current_ + 1 == steps_.size()) steps_[current_].after = after;
+        return false;
+    }
+    step.after = after;
+    steps_.resize(current_ + 1);
+    steps_[current_].after = before;
+    steps_.push_back(std::move(step));
+    ++current_;
+    return true;
+}
+
+void History::moveTo(std::size_t index) {
+    if (index >= steps_.size()) throw std::out_of_range("no such step in the game's history");
+    current_ = index;
+}
+
+std::optional<std::size_t> History::undoTarget(bool onePlayer) const {
+    if (current_ == 0) return std::nullopt;
+    const bool replyToMove = current_ >= 2 && steps_[current_].actor == Actor::Computer &&
+                             steps_[current_ - 1].actor == Actor::Person &&
+                             steps_[current_ - 1].kind == StepKind::Move;
+    return onePlayer && replyToMove ? current_ - 2 : current_ - 1;
+}
+
+std::optional<std::size_t> History::redoTarget(bool onePlayer) const {
+    const std::size_t next = current_ + 1;
+    if (next >= steps_.size()) return std::nullopt;
+    const bool answered = next + 1 < steps_.size() && steps_[next].actor == Actor::Person &&
+                          steps_[next].kind == StepKind::Move &&
+                          steps_[next + 1].actor == Actor::Computer;
+    return onePlayer && answered ? next + 1 : next;
+}
+
+std::optional<Square> History::lastMove() const {
+    if (!started()) return std::nullopt;
+    for (std::size_t i = current_;; --i) {
+        if (steps_[i].kind == StepKind::Move) return steps_[i].square;
+        if (i == 0) return std::nullopt;
+    }
+}
+
+}  // namespace marvane

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/types.h"
+
+namespace marvane {
+
+inline constexpr std::size_t kBoxCount = 9;
+
+// Everything a player can see of a game at one moment (board, every box, the turn box's
+// visibility) and the game values behind it. The colours, the players mode and the level are not
+// part of it: the colours are fixed for a whole game, and the other two are the player's choices,
+// shown on their buttons, which going back in a game must not undo.
+struct Position {
+    Grid<ColourCode> board;
+    std::int32_t MovesMade = 0;
+    ColourCode ToPlay = 0;
+    ColourCode Opponent = 0;
+    std::int32_t LinesCaptured = 0;
+    std::uint8_t GameOver = 0;
+    std::array<std::string, kBoxCount> texts;
+    bool goBoxVisible = true;
+
+    bool over() const { return MovesMade == 60 || GameOver != 0; }
+    bool operator==(const Position&) const = default;
+};
+
+// Who took a step: the computer's turns are told apart so that, against the computer, one undo
+// can take back the computer's reply together with the move it answered.
+enum class Actor { Person, Computer };
+
+// Start is the position a game began with; GameEnd is a side found without a legal square.
+enum class StepKind { Start, Move, GameEnd, Finish };
+
+struct Step {
+    StepKind kind = StepKind::Start;
+    Actor actor = Actor::Person;
+    Square square;        // the square played (Move only)
+    ColourCode side = 0;  // the colour that played it (Move only)
+    Position after;       // what the step left on the screen
+};
+
+// The positions of one game, from its start, one per completed step, with a cursor that undo and
+// redo move. Plain data: the game restores a position, this only says which one.
+class History {
+public:
+    void start(Position initial);
+    bool started() const { return !steps_.empty(); }
+
+    // Works out whether what happened between `before` and `after` was a step (a move, or the
+    // game coming to an end) and, if so, records it. `before` is what was on the screen right
+    // before the step, which may differ from what the previous step left (a refused press
+    // rewrites the move count), so it replaces the current entry: undo returns exactly there.
+    // Anything that could have been redone is dropped. Returns whether a step was recorded.
+    // When it was not a step, the last entry still takes on `after` (redo all returns to what
+    // was shown last).
+    bool record(const Position& before, const Position& after, Actor actor, StepKind endKind);
+
+    // steps()[0] is the start; the game shows steps()[current()].after.
+    const std::vector<Step>& steps() const { return steps_; }
+    std::size_t current() const { return current_; }
+    const Position& position(std::size_t index) const { return steps_.at(index).after; }
+    void moveTo(std::size_t index);
+
+    // Where undo and redo go. Against the computer (`onePlayer`) a computer step that answered a
+    // person's move goes with that move, so undo leaves the person to play and redo brings the
+    // reply back with the move.
+    std::optional<std::size_t> undoTarget(bool onePlayer) const;
+    std::optional<std::size_t> redoTarget(bool onePlayer) const;
+
+    // The most recent move at or before the cursor.
+    std::optional<Square> lastMove() const;
+
+private:
+    std::vector<Step> steps_;
+    std::size_t current_ = 0;
+};
+
+}  // namespace marvane
