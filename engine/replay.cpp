@@ -1,0 +1,110 @@
+#include "engine/replay.h"
+
+namespace marvane {
+
+namespace {
+
+// The view of a game nobody sees.
+class UnseenView : public GameView {
+public:
+    void paintCounter(int, int, ColourCode) override {}
+    void showText(Box, std::string_view) override {}
+    void showGoBox(bool) override {}
+    void requestSound(Sound) override {}
+    void processPendingEvents() override {}
+    bool waitForEvents() override { return false; }
+    void armResponseDelay() override {}
+};
+
+RecordResult countersOf(const Game& game) {
+    RecordResult counts;
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+            counts.first += game.board(row, column) == game.state().C1;
+            counts.second += game.board(row, column) == game.state().C2;
+        }
+    }
+    return counts;
+}
+
+std::string name(ColourCode colour) { return std::string(ColourNames[colour]); }
+
+std::string countsText(RecordResult counts) {
+    return std::to_string(counts.first) + "-" + std::to_string(counts.second);
+}
+
+}  // namespace
+
+ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves) {
+    ReplayOutcome outcome;
+    UnseenView view;
+    Game game(view, [] { return std::int64_t{0}; });
+    game.state().C1 = c1;
+    game.state().C2 = c2;
+    game.state().PlayerCount = 2;
+    game.newGame();
+    int number = 0;
+    for (const Square& move : moves) {
+        ++number;
+        const ColourCode mover = game.state().ToPlay;
+        const std::string which =
+            "Move " + std::to_string(number) + ", " + name(mover) + " " + squareName(move) + ", ";
+        const bool onBoard = move.row >= 1 && move.row <= kBoardSize && move.column >= 1 &&
+                             move.column <= kBoardSize;
+        int row = 0, column = 0;
+        if (!onBoard) {
+            outcome.error = which + "is not a square of the board.";
+        } else if (!game.findLegalMoves(row, column)) {
+            outcome.error = which + "cannot be played: " + name(mover) +
+                            " has no legal square, and this game has no passing.";
+        } else if (game.board(move.row, move.column) != 0) {
+            outcome.error = which + "is not legal: the square is already taken.";
+        } else if (!game.tryMove(move.row, move.column)) {
+            outcome.error = which + "is not legal: it closes off no line of " +
+                            name(game.state().Opponent) + " counters.";
+        }
+        if (!outcome.ok()) {
+            outcome.moveNumber = number;
+            return outcome;
+        }
+    }
+    outcome.counts = countersOf(game);
+    return outcome;
+}
+
+ReplayOutcome replayRecord(Game& game, const GameRecord& record) {
+    ColourCode c1 = record.c1, c2 = record.c2;
+    if (!isCounterColour(c1) || !isCounterColour(c2) || c1 == c2) {
+        c1 = game.state().C1;
+        c2 = game.state().C2;
+    }
+    if (!isCounterColour(c1) || !isCounterColour(c2) || c1 == c2) {
+        c1 = ColourSchemes[0].c1;
+        c2 = ColourSchemes[0].c2;
+    }
+    ReplayOutcome outcome = checkMoves(c1, c2, record.moves);
+    if (!outcome.ok()) return outcome;
+    if (record.result && *record.result != outcome.counts) {
+        outcome.error = "The result " + countsText(*record.result) +
+                        " does not match the moves, which end " + countsText(outcome.counts) + ".";
+        return outcome;
+    }
+
+    game.state().C1 = c1;
+    game.state().C2 = c2;
+    game.newGame();
+    for (const Square& move : record.moves) {
+        // As a person's press does: the search for a legal square first, then the move.
+        int row = 0, column = 0;
+        game.findLegalMoves(row, column);
+        game.tryMove(move.row, move.column);
+    }
+    // A full board announces itself; any other end was declared, and is declared again.
+    if (record.result && game.state().MovesMade != kMaxMoves) {
+        game.state().GameOver = 1;
+        game.showScores();
+    }
+    return outcome;
+}
+
+}  // namespace marvane
