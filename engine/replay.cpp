@@ -90,20 +90,24 @@ ReplayOutcome replayRecord(Game& game, const GameRecord& record) {
         return outcome;
     }
 
+    // Played through the same commands as a person's presses, as a two-player game so that no
+    // computer reply is asked for; the players' mode is the window's and is put back.
+    const std::int32_t players = game.state().PlayerCount;
+    game.state().PlayerCount = 2;
     game.state().C1 = c1;
     game.state().C2 = c2;
     game.newGame();
-    for (const Square& move : record.moves) {
-        // As a person's press does: the search for a legal square first, then the move.
-        int row = 0, column = 0;
-        game.findLegalMoves(row, column);
-        game.tryMove(move.row, move.column);
-    }
-    // A full board announces itself; any other end was declared, and is declared again.
+    for (const Square& move : record.moves) game.pressSquare(move.row, move.column);
+    // A full board announces itself. Any other end came from a press that found no legal square
+    // or from "finish", and is reached the same way.
     if (record.result && game.state().MovesMade != kMaxMoves) {
-        game.state().GameOver = 1;
-        game.showScores();
+        int row = 0, column = 0;
+        if (game.findLegalMoves(row, column))
+            game.finish();
+        else
+            game.pressSquare(1, 1);
     }
+    game.state().PlayerCount = players;
     return outcome;
 }
 

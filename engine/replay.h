@@ -23,13 +23,14 @@ struct ReplayOutcome {
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves);
 
 // Replays the record on `game`: a new game in the record's colours (the game's own when the
-// record names none), each move as a person would have played it, and, when the record says the
-// game had ended, the end declared. The moves, and the result when there is one, are checked
-// first on a game of its own, so on any refusal `game` is left exactly as it was.
+// record names none), each move played as a person's press on its square, and, when the record
+// says the game had ended, the end reached as a person would have reached it. The moves, and the
+// result when there is one, are checked first on a game of its own, so on any refusal `game` is
+// left exactly as it was. Call it when no move is in progress (through Game::whenIdle).
 //
-// The view receives what a person's moves would have caused, including the end-of-game sound
-// request, and must keep quiet while this runs: no sounds, and no processing of events (a
-// handler run from inside a replayed move could start another action between two moves).
+// The view receives everything those presses cause, sound requests included, and must keep
+// quiet while this runs: no sounds, and no processing of events (a handler run from inside a
+// replayed move could start another action between two moves).
 ReplayOutcome replayRecord(Game& game, const GameRecord& record);
 
 }  // namespace marvane
