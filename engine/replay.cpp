@@ -39,9 +39,8 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
     ReplayOutcome outcome;
     UnseenView view;
     Game game(view, [] { return std::int64_t{0}; });
-    game.state().C1 = c1;
-    game.state().C2 = c2;
-    game.state().PlayerCount = 2;
+    game.setColours(c1, c2);
+    game.setPlayerCount(2);
     game.newGame();
     int number = 0;
     for (const Square& move : moves) {
@@ -51,10 +50,9 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
             "Move " + std::to_string(number) + ", " + name(mover) + " " + squareName(move) + ", ";
         const bool onBoard = move.row >= 1 && move.row <= kBoardSize && move.column >= 1 &&
                              move.column <= kBoardSize;
-        int row = 0, column = 0;
         if (!onBoard) {
             outcome.error = which + "is not a square of the board.";
-        } else if (!game.findLegalMoves(row, column)) {
+        } else if (!game.findLegalMoves()) {
             outcome.error = which + "cannot be played: " + name(mover) +
                             " has no legal square, and this game has no passing.";
         } else if (game.board(move.row, move.column) != 0) {
@@ -74,11 +72,11 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
 
 ReplayOutcome replayRecord(Game& game, const GameRecord& record) {
     ColourCode c1 = record.c1, c2 = record.c2;
-    if (!isCounterColour(c1) || !isCounterColour(c2) || c1 == c2) {
+    if (!isColourPair(c1, c2)) {
         c1 = game.state().C1;
         c2 = game.state().C2;
     }
-    if (!isCounterColour(c1) || !isCounterColour(c2) || c1 == c2) {
+    if (!isColourPair(c1, c2)) {
         c1 = ColourSchemes[0].c1;
         c2 = ColourSchemes[0].c2;
     }
@@ -93,21 +91,19 @@ ReplayOutcome replayRecord(Game& game, const GameRecord& record) {
     // Played through the same commands as a person's presses, as a two-player game so that no
     // computer reply is asked for; the players' mode is the window's and is put back.
     const std::int32_t players = game.state().PlayerCount;
-    game.state().PlayerCount = 2;
-    game.state().C1 = c1;
-    game.state().C2 = c2;
+    game.setPlayerCount(2);
+    game.setColours(c1, c2);
     game.newGame();
     for (const Square& move : record.moves) game.pressSquare(move.row, move.column);
     // A full board announces itself. Any other end came from a press that found no legal square
     // or from "finish", and is reached the same way.
     if (record.result && game.state().MovesMade != kMaxMoves) {
-        int row = 0, column = 0;
-        if (game.findLegalMoves(row, column))
+        if (game.findLegalMoves())
             game.finish();
         else
             game.pressSquare(1, 1);
     }
-    game.state().PlayerCount = players;
+    game.setPlayerCount(players);
     return outcome;
 }
 

@@ -262,7 +262,7 @@ std::string writeRecord(const GameRecord& record) {
     if (!record.program.empty()) tag("Program", record.program);
     if (!record.date.empty()) tag("Date", record.date);
     if (!record.time.empty()) tag("Time", record.time);
-    if (isCounterColour(record.c1) && isCounterColour(record.c2))
+    if (isColourPair(record.c1, record.c2))
         tag("Colours",
             std::string(ColourNames[record.c1]) + " " + std::string(ColourNames[record.c2]));
     if (record.players != 0) tag("Players", std::to_string(record.players));

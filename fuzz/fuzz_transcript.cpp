@@ -67,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     UnseenView view;
     Game game(view, [] { return std::int64_t{0}; });
-    game.state().C1 = 1;
-    game.state().C2 = 2;
+    game.setColours(1, 2);
     game.newGame();
     const ReplayOutcome outcome = replayRecord(game, record);
     if (outcome.ok() ? game.state().MovesMade != static_cast<int>(record.moves.size())

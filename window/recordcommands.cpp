@@ -24,7 +24,8 @@ namespace {
 const QString kFileFilter = QStringLiteral("Game files (*.txt);;All files (*)");
 
 QString colourName(ColourCode colour) {
-    return isCounterColour(colour) ? QString::fromLatin1(ColourNames[colour]) : QString();
+    const bool counter = colour >= 1 && colour < ColourCode(ColourNames.size());
+    return counter ? QString::fromLatin1(ColourNames[colour]) : QString();
 }
 
 }  // namespace

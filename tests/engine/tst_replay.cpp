@@ -1,11 +1,10 @@
-#include "engine/replay.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <utility>
 
 #include "engine/game.h"
+#include "engine/replay.h"
 #include "tests/engine/recordingview.h"
 
 namespace marvane::test {
@@ -13,8 +12,7 @@ namespace {
 
 std::vector<Square> legalSquares(Game& game) {
     std::vector<Square> out;
-    int row = 0, column = 0;
-    if (!game.findLegalMoves(row, column)) return out;
+    if (!game.findLegalMoves()) return out;
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c)
             if (game.moveValue(r, c) > 0) out.push_back({r, c});
@@ -79,9 +77,8 @@ class Replay : public GameTest {
 protected:
     // A second game, the one records are replayed into, part-way through a game of its own.
     Replay() : target(targetView, [] { return std::int64_t{0}; }) {
-        target.state().C1 = 1;
-        target.state().C2 = 2;
-        target.state().PlayerCount = 2;
+        target.setColours(1, 2);
+        target.setPlayerCount(2);
         target.newGame();
         std::mt19937 random(99);
         playRandomly(target, random, 9);
@@ -90,16 +87,16 @@ protected:
     // Replays a record that must be refused, and checks that the target game and its view
     // have not changed at all.
     ReplayOutcome replayRefused(const GameRecord& record) {
-        Grid<ColourCode> before{};
+        Grid<ColourCode> before;
         for (int r = 1; r <= 8; ++r)
-            for (int c = 1; c <= 8; ++c) before[r - 1][c - 1] = target.board(r, c);
+            for (int c = 1; c <= 8; ++c) before.cell(r, c) = target.board(r, c);
         const GameState state = target.state();
         targetView.log.clear();
         const auto outcome = replayRecord(target, record);
         EXPECT_FALSE(outcome.ok());
         EXPECT_TRUE(targetView.log.empty()) << "first request: " << targetView.log.front();
         for (int r = 1; r <= 8; ++r)
-            for (int c = 1; c <= 8; ++c) EXPECT_EQ(target.board(r, c), before[r - 1][c - 1]);
+            for (int c = 1; c <= 8; ++c) EXPECT_EQ(target.board(r, c), before.cell(r, c));
         EXPECT_EQ(target.state().MovesMade, state.MovesMade);
         EXPECT_EQ(target.state().ToPlay, state.ToPlay);
         EXPECT_EQ(target.state().C1, state.C1);
@@ -111,11 +108,10 @@ protected:
 
 TEST_F(Replay, SavedAndOpenedRandomGamesShowExactlyWhatWasPlayed) {
     std::mt19937 random(2026);
-    target.state().PlayerCount = 1;  // the players' mode is the window's: a replay keeps it
+    target.setPlayerCount(1);  // the players' mode is the window's: a replay keeps it
     int endedGames = 0;
     for (int round = 0; round < 150; ++round) {
-        game.state().C1 = ColourSchemes[round % 3].c1;
-        game.state().C2 = ColourSchemes[round % 3].c2;
+        game.setColours(ColourSchemes[round % 3].c1, ColourSchemes[round % 3].c2);
         game.newGame();
         auto moves = playRandomly(game, random, round % 4 == 0 ? 1 + random() % 59 : 60);
         if (round % 5 == 1) game.finish();
@@ -189,7 +185,7 @@ TEST_F(Replay, ATranscriptWithAPassStopsWhereTheSideToPlayHasNoSquare) {
             moves.push_back(square);
         }
         if (game.state().MovesMade == 60) continue;
-        std::swap(game.state().ToPlay, game.state().Opponent);
+        GameTesting::passTurn(game);
         const auto otherSide = legalSquares(game);
         if (otherSide.empty()) continue;
         moves.push_back(otherSide.front());

@@ -144,4 +144,4 @@ private slots:
 };
 
 QTEST_MAIN(MoveListTest)
-#include "movelist_test.moc"
+#include "tst_movelist.moc"

@@ -1,6 +1,4 @@
 // The game record's commands with a real game and a small stand-in for the game's history.
-#include "window/recordcommands.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -13,6 +11,7 @@
 #include "engine/replay.h"
 #include "tests/window/modal.h"
 #include "window/movelist.h"
+#include "window/recordcommands.h"
 
 using namespace marvane;
 using namespace marvane::test;
@@ -54,8 +53,7 @@ class RecordCommandsTest : public QObject {
         game.newGame();
         moves.clear();
         while (static_cast<int>(moves.size()) < count) {
-            int row = 0, column = 0;
-            if (!game.findLegalMoves(row, column)) break;
+            if (!game.findLegalMoves()) break;
             std::vector<Square> legal;
             for (int r = 1; r <= 8; ++r)
                 for (int c = 1; c <= 8; ++c)
@@ -68,9 +66,8 @@ class RecordCommandsTest : public QObject {
 
 private slots:
     void init() {
-        game.state().C1 = 1;
-        game.state().C2 = 2;
-        game.state().PlayerCount = 2;
+        game.setColours(1, 2);
+        game.setPlayerCount(2);
         game.newGame();
         moves.clear();
         RecordHost host;
@@ -217,4 +214,4 @@ private slots:
 };
 
 QTEST_MAIN(RecordCommandsTest)
-#include "recordcommands_test.moc"
+#include "tst_recordcommands.moc"
