@@ -14,6 +14,7 @@ public:
     void processPendingEvents() override {}
     bool waitForEvents() override { return false; }
     void armResponseDelay() override {}
+    void cancelResponseDelay() override {}
 };
 
 RecordResult countersOf(const Game& game) {

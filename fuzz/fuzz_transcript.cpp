@@ -27,6 +27,7 @@ public:
     void processPendingEvents() override {}
     bool waitForEvents() override { return false; }
     void armResponseDelay() override {}
+    void cancelResponseDelay() override {}
 };
 
 [[noreturn]] void broken(const char* what, std::string_view text) {
