@@ -259,7 +259,9 @@ std::string writeRecord(const GameRecord& record) {
         }
         text += "\"]\n";
     };
-    if (!record.program.empty()) tag("Program", record.program);
+    // The reader takes a blank name for a damaged line.
+    if (const auto program = trim(record.program); !program.empty())
+        tag("Program", std::string(program));
     if (!record.date.empty()) tag("Date", record.date);
     if (!record.time.empty()) tag("Time", record.time);
     if (isColourPair(record.c1, record.c2))

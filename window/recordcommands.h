@@ -9,14 +9,13 @@
 #include "engine/game.h"
 #include "engine/replay.h"
 #include "engine/transcript.h"
+#include "window/movelist.h"
 
 class QAction;
 class QTimer;
 class QWidget;
 
 namespace marvane {
-
-class MoveList;
 
 // What the game record's commands need of the main window.
 struct RecordHost {

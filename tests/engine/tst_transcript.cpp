@@ -1,11 +1,11 @@
-#include "engine/transcript.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "engine/transcript.h"
 
 namespace marvane::test {
 namespace {
@@ -76,6 +76,14 @@ TEST(Transcript, RecordsReadBackAsWritten) {
     ASSERT_TRUE(unfinished.ok()) << unfinished.error;
     EXPECT_FALSE(unfinished.record.result);
     EXPECT_TRUE(unfinished.record.moves.empty());
+
+    // Whatever the program is called (nothing, where no version information is found), what is
+    // written reads back.
+    for (const char* program : {"", " ", "\t"}) {
+        record.program = program;
+        const auto unnamed = readRecord(writeRecord(record));
+        EXPECT_TRUE(unnamed.ok()) << '"' << program << "\": " << unnamed.error;
+    }
 }
 
 TEST(Transcript, HeaderKeysAndValuesIgnoreCaseAndSpacing) {
