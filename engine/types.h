@@ -35,6 +35,11 @@ private:
 inline constexpr std::array<std::string_view, 7> ColourNames = {"Blue",  "White", "Black", "Red",
                                                                 "Green", "Cyan",  "Yellow"};
 
+// The counters come in colours 1..6, and the two sides of a game must be told apart.
+constexpr bool isColourPair(ColourCode c1, ColourCode c2) {
+    return c1 >= 1 && c1 <= 6 && c2 >= 1 && c2 <= 6 && c1 != c2;
+}
+
 // The colour pairs of the "Colours" menu, indexed by the menu item's tag.
 struct ColourScheme {
     ColourCode c1;

@@ -85,6 +85,30 @@ void storedIntegerSeeds(const fs::path& folder) {
     for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
 }
 
+// A finished game (a legal one, so the replay goes all the way) as the program writes it, the same
+// game as a bare transcript in the forms people paste, and the near misses the reader must refuse.
+void transcriptSeeds(const fs::path& folder) {
+    const std::string_view game =
+        "f4d3c2g4d6c6b6e6h4a6c7d8c5e3b5b4f2e7b8g1f8c3b7e8c4d7e2a8a5f6g7e1c8b2b3g8a2a7f1a3a4h6"
+        "d1c1g2a1h8g3h2f3b1f5d2h1g5f7g6h5h3h7";
+    const std::vector<std::string> texts = {
+        "[Program \"Marvane 1.4.0.0\"]\n[Date \"2026.12.08\"]\n[Time \"14:05:09\"]\n"
+        "[Colours \"White Black\"]\n[Players \"1\"]\n[Level \"Hard\"]\n[Result \"26-38\"]\n\n" +
+            std::string(game) + "\n",
+        "[Colours \"Red Green\"]\r\n[Players \"2\"]\r\n\r\nE3 F4 C5\r\n",
+        std::string(game),
+        "E3 f4\tC5\n  f3\n\ng4",
+        "e3f4c",
+        "e3 f4 j9",
+        "[Event \"Club\"]\n\ne3",
+        "Program: Marvane\n\ne3",
+        "[Program \"a\\\"b\\\\c\"]\n",
+        "\xEF\xBB\xBF"
+        "e3",
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,8 +121,10 @@ int main(int argc, char** argv) {
         fs::remove_all(out);
         fs::create_directories(out / "version_resource");
         fs::create_directories(out / "stored_integer");
+        fs::create_directories(out / "transcript");
         versionResourceSeeds(out / "version_resource");
         storedIntegerSeeds(out / "stored_integer");
+        transcriptSeeds(out / "transcript");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz_make_seeds: %s\n", e.what());
         return 1;

@@ -10,6 +10,9 @@
 
 namespace marvane {
 
+struct GameRecord;
+struct ReplayOutcome;
+
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
 struct SettingsStore {
@@ -68,8 +71,13 @@ private:
     void wireGameMenu();
     void UndoMoveClick();
     void RedoMoveClick();
-    // Brings the Undo and Redo items and the board's marks up to date with the game.
+    // Brings the Undo and Redo items, the board's marks and the move list up to date with the
+    // game.
     void refreshGameMenu();
+    // The game record's items (marvaneform_gamemenu.cpp): a record replayed as the game on the
+    // board, with its players and level.
+    void wireRecordCommands();
+    ReplayOutcome replayGame(const GameRecord& record);
     // The start-up sequence; runs once, when the window is first shown or first activated.
     void FormActivate();
     // Saves the options; every way of closing the window comes through here.

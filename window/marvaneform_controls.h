@@ -18,6 +18,7 @@ class QToolButton;
 namespace marvane {
 
 class BoardImage;
+class RecordCommands;
 class SoundEffects;
 class TKURL2;
 
@@ -57,6 +58,8 @@ struct TMarvaneForm::Controls {
     QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
             *ShowLegalMoves = nullptr;
     QTimer* marksRefresh = nullptr;
+    // The game record's items at the end of the Game menu, and the move list they open.
+    RecordCommands* record = nullptr;
 
 private:
     void buildBoard(QWidget* client);

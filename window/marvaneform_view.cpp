@@ -59,10 +59,12 @@ void TMarvaneForm::View::showText(Box box, std::string_view text) {
 
 void TMarvaneForm::View::showGoBox(bool visible) { ui().GoBox->setVisible(visible); }
 
-void TMarvaneForm::View::requestSound(Sound sound) { ui().sounds->request(sound); }
+void TMarvaneForm::View::requestSound(Sound sound) {
+    if (!quiet_) ui().sounds->request(sound);
+}
 
 void TMarvaneForm::View::processPendingEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (!quiet_) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 bool TMarvaneForm::View::waitForEvents() {

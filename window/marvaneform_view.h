@@ -19,10 +19,16 @@ public:
     void armResponseDelay() override;
     void cancelResponseDelay() override;
 
+    // While quiet, the game's requests for sounds and for event processing are dropped: a game
+    // replayed from its record runs through without a sound and without a handler running
+    // between two of its moves.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
+
 private:
     const Controls& ui() const { return *form_.ui_; }
 
     const TMarvaneForm& form_;
+    bool quiet_ = false;
 };
 
 }  // namespace marvane

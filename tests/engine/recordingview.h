@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/game.h"
@@ -14,6 +15,8 @@ namespace marvane {
 // Positions that no game reaches quickly.
 struct GameTesting {
     static void setMovesMade(Game& game, std::int32_t moves) { game.state_.MovesMade = moves; }
+    // The other side to play, as if the side to play had passed (a rule this game lacks).
+    static void passTurn(Game& game) { std::swap(game.state_.ToPlay, game.state_.Opponent); }
 };
 
 }  // namespace marvane

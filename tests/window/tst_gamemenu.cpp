@@ -76,7 +76,7 @@ private slots:
         QMenu* game = control<QMenu>(*form, "GameMenu");
         QCOMPARE(items[4]->menu(), game);
         const QList<QAction*> entries = game->actions();
-        QCOMPARE(entries.size(), 5);
+        QCOMPARE(entries.size(), 11);
         QCOMPARE(entries[0]->text(), QString("Undo\tCtrl+Z"));
         QCOMPARE(entries[1]->text(), QString("Redo\tCtrl+Shift+Z"));
         QVERIFY(entries[2]->isSeparator());
@@ -84,6 +84,10 @@ private slots:
         QCOMPARE(entries[4]->text(), QString("Show Legal Moves"));
         QVERIFY(entries[3]->isCheckable() && !entries[3]->isChecked());
         QVERIFY(entries[4]->isCheckable() && !entries[4]->isChecked());
+        QVERIFY(entries[5]->isSeparator());
+        const char* const recordItems[] = {"ShowMoveList", "CopyMoves", "PasteMoves", "SaveGame",
+                                           "OpenGame"};
+        for (int i = 0; i < 5; ++i) QCOMPARE(entries[6 + i]->objectName(), recordItems[i]);
 
         Player player(*form);
         player.click("Options");

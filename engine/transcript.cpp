@@ -1,0 +1,401 @@
+#include "engine/transcript.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace marvane {
+
+namespace {
+
+constexpr std::string_view kWhitespace = " \t\r\n";
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+std::string_view trim(std::string_view text) {
+    const auto first = text.find_first_not_of(kWhitespace);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kWhitespace) - first + 1);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Up to `limit` characters for a message, never cutting a UTF-8 sequence in two.
+std::string excerpt(std::string_view text, std::size_t limit) {
+    std::size_t end = 0, characters = 0;
+    while (end < text.size() && characters < limit) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+        ++characters;
+    }
+    return end < text.size() ? std::string(text.substr(0, end)) + "..." : std::string(text);
+}
+
+// The length of the valid UTF-8 sequence starting at `i`, or 0 when there is none.
+std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // overlong
+        if (lead == 0xF4) high = 0x8F;  // beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = i + 2; k < i + length; ++k)
+        if ((byte(k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+// A game record is UTF-8 text: control characters other than tab and line ends, or bytes that
+// are not UTF-8, mean a file of some other kind.
+std::string textProblem(std::string_view text) {
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F)
+            return "This is not a game record: it holds binary data.";
+    }
+    int line = 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8SequenceAt(text, i);
+        if (length == 0)
+            return "This is not a game record: line " + std::to_string(line) +
+                   " is not UTF-8 text.";
+        line += text[i] == '\n';
+        i += length;
+    }
+    return {};
+}
+
+// --- Header lines: [Key "value"] ---
+
+struct TagLine {
+    std::string key;
+    std::string value;
+};
+
+// Reads `[Key "value"]`; false when the line does not have that form.
+bool parseTagLine(std::string_view line, TagLine& tag) {
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') return false;
+    line = trim(line.substr(1, line.size() - 2));
+    std::size_t i = 0;
+    while (i < line.size() &&
+           (isDigit(line[i]) || (lower(line[i]) >= 'a' && lower(line[i]) <= 'z') || line[i] == '_'))
+        ++i;
+    if (i == 0) return false;
+    tag.key = std::string(line.substr(0, i));
+    line = line.substr(i);
+    const auto quote = line.find_first_not_of(kWhitespace);
+    if (quote == 0 || quote == std::string_view::npos || line[quote] != '"') return false;
+    tag.value.clear();
+    for (i = quote + 1; i < line.size(); ++i) {
+        if (line[i] == '"') return i + 1 == line.size();
+        if (line[i] == '\\') {
+            if (++i == line.size() || (line[i] != '"' && line[i] != '\\')) return false;
+        }
+        tag.value += line[i];
+    }
+    return false;
+}
+
+bool matchesPattern(std::string_view value, std::string_view pattern) {
+    if (value.size() != pattern.size()) return false;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const bool ok =
+            pattern[i] == '9' ? isDigit(value[i]) || value[i] == '?' : value[i] == pattern[i];
+        if (!ok) return false;
+    }
+    return true;
+}
+
+ColourCode colourByName(std::string_view name) {
+    for (ColourCode c = 1; c < static_cast<ColourCode>(ColourNames.size()); ++c)
+        if (sameText(name, ColourNames[c])) return c;
+    return 0;
+}
+
+bool parseColours(std::string_view value, GameRecord& record) {
+    value = trim(value);
+    const auto gap = value.find_first_of(kWhitespace);
+    if (gap == std::string_view::npos) return false;
+    const ColourCode c1 = colourByName(value.substr(0, gap));
+    const ColourCode c2 = colourByName(trim(value.substr(gap)));
+    for (const auto& scheme : ColourSchemes) {
+        if (scheme.c1 == c1 && scheme.c2 == c2) {
+            record.c1 = c1;
+            record.c2 = c2;
+            return true;
+        }
+    }
+    return false;
+}
+
+// A count 0..64 of one or two digits.
+bool parseCount(std::string_view text, int& count) {
+    if (text.empty() || text.size() > 2 || !isDigit(text[0]) ||
+        (text.size() == 2 && !isDigit(text[1])))
+        return false;
+    count = text.size() == 2 ? (text[0] - '0') * 10 + (text[1] - '0') : text[0] - '0';
+    return count <= kBoardSize * kBoardSize;
+}
+
+bool parseResult(std::string_view value, GameRecord& record) {
+    const auto dash = value.find('-');
+    if (dash == std::string_view::npos) return false;
+    RecordResult result;
+    if (!parseCount(trim(value.substr(0, dash)), result.first) ||
+        !parseCount(trim(value.substr(dash + 1)), result.second) ||
+        result.first + result.second > kBoardSize * kBoardSize)
+        return false;
+    record.result = result;
+    return true;
+}
+
+std::string colourPairs() {
+    std::string pairs;
+    for (const auto& scheme : ColourSchemes) {
+        if (!pairs.empty()) pairs += ", ";
+        pairs += std::string(ColourNames[scheme.c1]) + " " + std::string(ColourNames[scheme.c2]);
+    }
+    return pairs;
+}
+
+// The header keys the program writes and reads, in the order it writes them.
+enum Key { kProgram, kDate, kTime, kColours, kPlayers, kLevel, kResult, kKeyCount };
+constexpr std::array<std::string_view, kKeyCount> kKeys = {"Program", "Date",  "Time",  "Colours",
+                                                           "Players", "Level", "Result"};
+
+int keyIndex(std::string_view key) {
+    for (int k = 0; k < kKeyCount; ++k)
+        if (sameText(key, kKeys[k])) return k;
+    return -1;
+}
+
+// Applies one header line; returns the problem with it, or nothing.
+std::string applyTag(int key, const TagLine& tag, const std::string& where, GameRecord& record) {
+    const std::string quoted = "\"" + excerpt(tag.value, 40) + "\"";
+    const std::string_view value = tag.value;
+    if (key == kProgram) {
+        record.program = trim(value);
+        if (record.program.empty()) return where + ": the program is not named.";
+    } else if (key == kDate) {
+        if (!matchesPattern(value, "9999.99.99"))
+            return where + ": the date " + quoted + " is not written as year.month.day.";
+        record.date = value;
+    } else if (key == kTime) {
+        if (!matchesPattern(value, "99:99:99"))
+            return where + ": the time " + quoted + " is not written as hours:minutes:seconds.";
+        record.time = value;
+    } else if (key == kColours) {
+        if (!parseColours(value, record))
+            return where + ": " + quoted + " is not a colour pair of the game (" + colourPairs() +
+                   ").";
+    } else if (key == kPlayers) {
+        const auto players = trim(value);
+        if (players != "1" && players != "2")
+            return where + ": the players " + quoted + " are neither 1 nor 2.";
+        record.players = players[0] - '0';
+    } else if (key == kLevel) {
+        const auto level = trim(value);
+        if (!sameText(level, "Easy") && !sameText(level, "Hard"))
+            return where + ": the level " + quoted + " is neither Easy nor Hard.";
+        record.easyLevel = sameText(level, "Easy");
+    } else if (key == kResult) {
+        if (!parseResult(value, record))
+            return where + ": the result " + quoted +
+                   " is not two counts of counters such as \"34-30\".";
+    }
+    return {};
+}
+
+// --- Moves ---
+
+bool isColumnLetter(char c) { return lower(c) >= 'a' && lower(c) <= 'h'; }
+bool isRowDigit(char c) { return c >= '1' && c <= '8'; }
+
+}  // namespace
+
+std::string squareName(Square square) {
+    return {static_cast<char>('a' + square.column - 1), static_cast<char>('0' + square.row)};
+}
+
+std::string writeTranscript(std::span<const Square> moves) {
+    std::string text;
+    text.reserve(moves.size() * 2);
+    for (const Square& move : moves) text += squareName(move);
+    return text;
+}
+
+std::string writeRecord(const GameRecord& record) {
+    std::string text;
+    const auto tag = [&text](std::string_view key, std::string_view value) {
+        text += '[';
+        text += key;
+        text += " \"";
+        for (char c : value) {
+            if (c == '"' || c == '\\') text += '\\';
+            text += c;
+        }
+        text += "\"]\n";
+    };
+    // The reader takes a blank name for a damaged line.
+    if (const auto program = trim(record.program); !program.empty())
+        tag("Program", std::string(program));
+    if (!record.date.empty()) tag("Date", record.date);
+    if (!record.time.empty()) tag("Time", record.time);
+    if (isColourPair(record.c1, record.c2))
+        tag("Colours",
+            std::string(ColourNames[record.c1]) + " " + std::string(ColourNames[record.c2]));
+    if (record.players != 0) tag("Players", std::to_string(record.players));
+    if (record.easyLevel) tag("Level", *record.easyLevel ? "Easy" : "Hard");
+    if (record.result)
+        tag("Result",
+            std::to_string(record.result->first) + "-" + std::to_string(record.result->second));
+    if (!text.empty()) text += '\n';
+    text += writeTranscript(record.moves);
+    text += '\n';
+    return text;
+}
+
+RecordReading readRecord(std::string_view text) {
+    RecordReading reading;
+    const auto fail = [&reading](std::string message, int moveNumber = 0) {
+        reading.record = {};
+        reading.error = std::move(message);
+        reading.moveNumber = moveNumber;
+        return reading;
+    };
+    if (text.size() > kMaxRecordBytes)
+        return fail("This is too long for a game record: more than 1 MB.");
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (auto problem = textProblem(text); !problem.empty()) return fail(std::move(problem));
+
+    GameRecord& record = reading.record;
+    bool header = false;
+    std::array<bool, kKeyCount> seen{};
+    int lineNumber = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = trim(text.substr(start, end - start));
+        ++lineNumber;
+        const std::string where = "Line " + std::to_string(lineNumber);
+        start = end + 1;
+        if (line.empty()) continue;
+
+        if (line.front() == '[') {
+            if (!record.moves.empty())
+                return fail(where + " is a header line after the moves: " + excerpt(line, 60) +
+                            ".");
+            TagLine tag;
+            if (!parseTagLine(line, tag))
+                return fail(where + " is not a header line of the form [Key \"value\"]: " +
+                            excerpt(line, 60) + ".");
+            const int key = keyIndex(tag.key);
+            if (key < 0)
+                return fail("Unknown header line " + std::to_string(lineNumber) + ": " +
+                            excerpt(line, 60) + ".");
+            if (seen[key])
+                return fail(where + " repeats the header \"" + std::string(kKeys[key]) + "\".");
+            seen[key] = true;
+            if (auto problem = applyTag(key, tag, where, record); !problem.empty())
+                return fail(std::move(problem));
+            header = true;
+            continue;
+        }
+        // Moves never hold a colon; a line with one was meant as a header of some other form.
+        if (line.find(':') != std::string_view::npos)
+            return fail("Unknown header line " + std::to_string(lineNumber) + ": " +
+                        excerpt(line, 60) + ".");
+
+        for (std::size_t i = 0; i < line.size();) {
+            if (kWhitespace.find(line[i]) != std::string_view::npos) {
+                ++i;
+                continue;
+            }
+            const int moveNumber = static_cast<int>(record.moves.size()) + 1;
+            const std::size_t offset = static_cast<std::size_t>(line.data() - text.data()) + i;
+            if (isColumnLetter(line[i]) && trim(text.substr(offset + 1)).empty())
+                return fail("The last move, move " + std::to_string(moveNumber) +
+                                ", is cut short: \"" + std::string(1, line[i]) +
+                                "\" has no row digit.",
+                            moveNumber);
+            if (i + 1 >= line.size() || !isColumnLetter(line[i]) || !isRowDigit(line[i + 1]) ||
+                (i + 2 < line.size() && isDigit(line[i + 2]))) {
+                auto token = line.substr(i);
+                token = token.substr(0, token.find_first_of(kWhitespace));
+                return fail("Move " + std::to_string(moveNumber) + ", \"" + excerpt(token, 3) +
+                                "\", is not a square of the board (a1 to h8).",
+                            moveNumber);
+            }
+            if (moveNumber > kMaxMoves)
+                return fail("Move " + std::to_string(moveNumber) +
+                                " is one too many: a game has at most " +
+                                std::to_string(kMaxMoves) + " moves.",
+                            moveNumber);
+            record.moves.push_back({line[i + 1] - '0', lower(line[i]) - 'a' + 1});
+            i += 2;
+        }
+    }
+    if (!header && record.moves.empty()) return fail("There are no moves in it.");
+    return reading;
+}
+
+RecordReading readRecordFile(const std::filesystem::path& path) {
+    RecordReading reading;
+    const auto fail = [&reading](std::string message) {
+        reading.error = std::move(message);
+        return reading;
+    };
+    const auto tooLarge = [&fail](std::uintmax_t size) {
+        char figure[32] = "more than 1 MB";
+        if (size > 0) std::snprintf(figure, sizeof figure, "%.1f MB", size / 1048576.0);
+        return fail(std::string("The file is too large for a game record: ") + figure +
+                    ", where a record is at most 1 MB.");
+    };
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error) return fail("The file cannot be opened: " + error.message() + ".");
+    if (std::filesystem::is_directory(status)) return fail("This is a folder, not a file.");
+    if (!std::filesystem::is_regular_file(status)) return fail("This is not a regular file.");
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxRecordBytes) return tooLarge(size);
+
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const int cause = errno;
+        return fail(std::string("The file cannot be opened: ") +
+                    (cause ? std::strerror(cause) : "unknown error") + ".");
+    }
+    // The size may have changed since it was asked for: read one byte past the limit to know.
+    std::string text(kMaxRecordBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) return fail("The file cannot be read.");
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxRecordBytes) return tooLarge(0);
+    return readRecord(text);
+}
+
+}  // namespace marvane

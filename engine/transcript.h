@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/types.h"
+
+namespace marvane {
+
+// The square as Reversi players write it: column letter a-h, then row digit 1-8 ("c4").
+std::string squareName(Square square);
+
+// The moves as one run of squares, "e3f4c5", the form other Reversi programs read.
+std::string writeTranscript(std::span<const Square> moves);
+
+// The counters each colour held when the game had ended.
+struct RecordResult {
+    int first = 0;   // counters of the first colour (C1)
+    int second = 0;  // counters of the second colour (C2)
+    friend bool operator==(const RecordResult&, const RecordResult&) = default;
+};
+
+// One saved game. Every header value is optional when reading (a bare transcript has none).
+struct GameRecord {
+    std::string program;  // "Marvane 1.4.0.0"
+    std::string date;     // "2026.12.08"
+    std::string time;     // "14:05:09"
+    ColourCode c1 = 0;    // the colour that moved first; 0 when not given
+    ColourCode c2 = 0;
+    int players = 0;                     // 1 (against the computer) or 2; 0 when not given
+    std::optional<bool> easyLevel;       // the computer's level
+    std::optional<RecordResult> result;  // present only when the game had ended
+    std::vector<Square> moves;
+};
+
+// The outcome of reading: the record, or the one problem that stopped the reading, as a
+// sentence for the user that names the move (moveNumber, 1-based) or the line where there is one.
+struct RecordReading {
+    GameRecord record;
+    std::string error;
+    int moveNumber = 0;
+    bool ok() const { return error.empty(); }
+};
+
+// A record never comes near this; anything larger is refused before it is read in full.
+inline constexpr std::size_t kMaxRecordBytes = 1024 * 1024;
+// No passing and 60 empty squares: no game is longer.
+inline constexpr int kMaxMoves = 60;
+
+// Writes the record as UTF-8 text: tag-pair header lines, a blank line, the transcript.
+std::string writeRecord(const GameRecord& record);
+
+// Reads a record written by writeRecord, or any text that is a bare transcript. Letter case and
+// spacing do not matter; anything else that is not understood is refused with one message.
+// Only the form of the moves is checked here: whether they are legal is for the replay.
+RecordReading readRecord(std::string_view text);
+
+// Reads the file and then its text as readRecord does; a file over kMaxRecordBytes is refused
+// without reading it.
+RecordReading readRecordFile(const std::filesystem::path& path);
+
+}  // namespace marvane

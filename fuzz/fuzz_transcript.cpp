@@ -1,0 +1,78 @@
+// Drives the game-record reader with arbitrary text, and replays whatever it accepts. Every
+// accepted record must be a possible game record (at most 60 moves, all on the board) that the
+// writer writes back to text reading as the same record; every refusal is one sentence, and
+// names a move only within the moves a record can hold. The replay of accepted moves must
+// either succeed or name a move among them.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "engine/game.h"
+#include "engine/replay.h"
+#include "engine/transcript.h"
+
+namespace {
+
+using namespace marvane;
+
+class UnseenView : public GameView {
+public:
+    void paintCounter(int, int, ColourCode) override {}
+    void showText(Box, std::string_view) override {}
+    void showGoBox(bool) override {}
+    void requestSound(Sound) override {}
+    void processPendingEvents() override {}
+    bool waitForEvents() override { return false; }
+    void armResponseDelay() override {}
+    void cancelResponseDelay() override {}
+};
+
+[[noreturn]] void broken(const char* what, std::string_view text) {
+    std::fprintf(stderr, "%s; the text was \"%.*s\"\n", what, static_cast<int>(text.size()),
+                 text.data());
+    std::abort();
+}
+
+bool sameRecord(const GameRecord& a, const GameRecord& b) {
+    return a.program == b.program && a.date == b.date && a.time == b.time && a.c1 == b.c1 &&
+           a.c2 == b.c2 && a.players == b.players && a.easyLevel == b.easyLevel &&
+           a.result == b.result && a.moves == b.moves;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const RecordReading reading = readRecord(text);
+    if (!reading.ok()) {
+        if (!reading.error.ends_with('.')) broken("a message without a full stop", text);
+        if (reading.moveNumber < 0 || reading.moveNumber > kMaxMoves + 1)
+            broken("a move number no record can have", text);
+        return 0;
+    }
+    const GameRecord& record = reading.record;
+    if (record.moves.size() > static_cast<std::size_t>(kMaxMoves)) broken("too many moves", text);
+    for (const Square& move : record.moves)
+        if (move.row < 1 || move.row > 8 || move.column < 1 || move.column > 8)
+            broken("a move off the board", text);
+
+    const RecordReading again = readRecord(writeRecord(record));
+    if (!again.ok() || !sameRecord(again.record, record))
+        broken("the record did not read back", text);
+    const RecordReading bare = readRecord(writeTranscript(record.moves));
+    if (!record.moves.empty() && (!bare.ok() || bare.record.moves != record.moves))
+        broken("the transcript did not read back", text);
+
+    UnseenView view;
+    Game game(view, [] { return std::int64_t{0}; });
+    game.setColours(1, 2);
+    game.newGame();
+    const ReplayOutcome outcome = replayRecord(game, record);
+    if (outcome.ok() ? game.state().MovesMade != static_cast<int>(record.moves.size())
+                     : outcome.moveNumber > static_cast<int>(record.moves.size()))
+        broken("the replay and the moves disagree", text);
+    return 0;
+}

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <utility>
+
+#include "engine/game.h"
+#include "engine/replay.h"
+#include "tests/engine/recordingview.h"
+
+namespace marvane::test {
+namespace {
+
+std::vector<Square> legalSquares(Game& game) {
+    std::vector<Square> out;
+    if (!game.findLegalMoves()) return out;
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c)
+            if (game.moveValue(r, c) > 0) out.push_back({r, c});
+    return out;
+}
+
+// Presses random legal squares, as two people would, for up to `limit` moves; when the side to
+// play has none left, one more press ends the game. Returns the squares played.
+std::vector<Square> playRandomly(Game& game, std::mt19937& random, int limit = 60) {
+    std::vector<Square> moves;
+    while (static_cast<int>(moves.size()) < limit) {
+        const auto legal = legalSquares(game);
+        if (legal.empty()) {
+            game.pressSquare(1, 1);
+            break;
+        }
+        const Square square = legal[random() % legal.size()];
+        game.pressSquare(square.row, square.column);
+        moves.push_back(square);
+    }
+    return moves;
+}
+
+bool ended(const Game& game) { return game.state().MovesMade == 60 || game.state().GameOver; }
+
+RecordResult counts(const Game& game) {
+    RecordResult result;
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c) {
+            result.first += game.board(r, c) == game.state().C1;
+            result.second += game.board(r, c) == game.state().C2;
+        }
+    return result;
+}
+
+GameRecord recordOf(const Game& game, std::vector<Square> moves) {
+    GameRecord record;
+    record.c1 = game.state().C1;
+    record.c2 = game.state().C2;
+    record.players = 2;
+    if (ended(game)) record.result = counts(game);
+    record.moves = std::move(moves);
+    return record;
+}
+
+// Everything a person sees of a game, and the state behind it.
+void expectSameView(const Game& a, const RecordingView& aView, const Game& b,
+                    const RecordingView& bView, const std::string& context) {
+    for (int box = 0; box < 9; ++box)
+        EXPECT_EQ(aView.boxes[box], bView.boxes[box])
+            << context << ": box " << RecordingView::boxName(static_cast<Box>(box));
+    EXPECT_EQ(aView.goBoxVisible, bView.goBoxVisible) << context;
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c)
+            ASSERT_EQ(a.board(r, c), b.board(r, c)) << context << " at " << r << "," << c;
+    EXPECT_EQ(a.state().MovesMade, b.state().MovesMade) << context;
+    EXPECT_EQ(a.state().ToPlay, b.state().ToPlay) << context;
+    EXPECT_EQ(ended(a), ended(b)) << context;
+}
+
+class Replay : public GameTest {
+protected:
+    // A second game, the one records are replayed into, part-way through a game of its own.
+    Replay() : target(targetView, [] { return std::int64_t{0}; }) {
+        target.setColours(1, 2);
+        target.setPlayerCount(2);
+        target.newGame();
+        std::mt19937 random(99);
+        playRandomly(target, random, 9);
+        targetView.log.clear();
+    }
+    // Replays a record that must be refused, and checks that the target game and its view
+    // have not changed at all.
+    ReplayOutcome replayRefused(const GameRecord& record) {
+        Grid<ColourCode> before;
+        for (int r = 1; r <= 8; ++r)
+            for (int c = 1; c <= 8; ++c) before.cell(r, c) = target.board(r, c);
+        const GameState state = target.state();
+        targetView.log.clear();
+        const auto outcome = replayRecord(target, record);
+        EXPECT_FALSE(outcome.ok());
+        EXPECT_TRUE(targetView.log.empty()) << "first request: " << targetView.log.front();
+        for (int r = 1; r <= 8; ++r)
+            for (int c = 1; c <= 8; ++c) EXPECT_EQ(target.board(r, c), before.cell(r, c));
+        EXPECT_EQ(target.state().MovesMade, state.MovesMade);
+        EXPECT_EQ(target.state().ToPlay, state.ToPlay);
+        EXPECT_EQ(target.state().C1, state.C1);
+        return outcome;
+    }
+    RecordingView targetView;
+    Game target;
+};
+
+TEST_F(Replay, SavedAndOpenedRandomGamesShowExactlyWhatWasPlayed) {
+    std::mt19937 random(2026);
+    target.setPlayerCount(1);  // the players' mode is the window's: a replay keeps it
+    int endedGames = 0;
+    for (int round = 0; round < 150; ++round) {
+        game.setColours(ColourSchemes[round % 3].c1, ColourSchemes[round % 3].c2);
+        game.newGame();
+        auto moves = playRandomly(game, random, round % 4 == 0 ? 1 + random() % 59 : 60);
+        if (round % 5 == 1) game.finish();
+        endedGames += ended(game);
+
+        const auto read = readRecord(writeRecord(recordOf(game, moves)));
+        ASSERT_TRUE(read.ok()) << read.error;
+        targetView.log.clear();
+        targetView.armed = false;
+        const auto outcome = replayRecord(target, read.record);
+        ASSERT_TRUE(outcome.ok()) << "round " << round << ": " << outcome.error;
+        EXPECT_EQ(target.state().PlayerCount, 1);
+        expectSameView(game, view, target, targetView, "round " + std::to_string(round));
+        EXPECT_FALSE(targetView.armed) << "a replay asks for no computer reply";
+        for (const auto& sound : targetView.sounds())
+            EXPECT_TRUE(sound == "OKSound" || sound == "WonSound") << sound;
+    }
+    EXPECT_GT(endedGames, 50);
+}
+
+TEST_F(Replay, CopiedAndPastedTranscriptsGiveTheSameBoard) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 50; ++round) {
+        game.newGame();
+        const auto moves = playRandomly(game, random, 1 + random() % 60);
+        const auto read = readRecord(writeTranscript(moves));
+        ASSERT_TRUE(read.ok()) << read.error;
+        ASSERT_TRUE(replayRecord(target, read.record).ok());
+        for (int r = 1; r <= 8; ++r)
+            for (int c = 1; c <= 8; ++c) ASSERT_EQ(target.board(r, c), game.board(r, c));
+        EXPECT_EQ(target.state().MovesMade, game.state().MovesMade);
+    }
+}
+
+TEST_F(Replay, AnOccupiedOrCapturelessSquareAtMoveTwentyThreeIsNamedAndChangesNothing) {
+    std::mt19937 random(23);
+    std::vector<Square> moves;
+    while (moves.size() < 30) {
+        game.newGame();
+        moves = playRandomly(game, random, 30);
+    }
+    auto record = recordOf(game, moves);
+    record.moves[22] = record.moves[3];  // taken since move 4
+    auto outcome = replayRefused(record);
+    EXPECT_EQ(outcome.moveNumber, 23);
+    EXPECT_EQ(outcome.error, "Move 23, White " + squareName(moves[3]) +
+                                 ", is not legal: the square is already taken.");
+
+    // An empty square that closes off nothing: a corner far from the centre, early on.
+    record.moves = {moves.begin(), moves.begin() + 2};
+    record.moves.push_back({1, 1});
+    record.result.reset();
+    outcome = replayRefused(record);
+    EXPECT_EQ(outcome.moveNumber, 3);
+    EXPECT_EQ(outcome.error,
+              "Move 3, White a1, is not legal: it closes off no line of Black "
+              "counters.");
+}
+
+TEST_F(Replay, ATranscriptWithAPassStopsWhereTheSideToPlayHasNoSquare) {
+    // Random games until one reaches a position where the side to play is stuck and the other
+    // side could still move: in a game with passing the other side would play next.
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        game.newGame();
+        std::vector<Square> moves;
+        while (!legalSquares(game).empty()) {
+            const auto legal = legalSquares(game);
+            const Square square = legal[random() % legal.size()];
+            game.pressSquare(square.row, square.column);
+            moves.push_back(square);
+        }
+        if (game.state().MovesMade == 60) continue;
+        GameTesting::passTurn(game);
+        const auto otherSide = legalSquares(game);
+        if (otherSide.empty()) continue;
+        moves.push_back(otherSide.front());
+
+        const auto outcome = replayRefused(recordOf(game, moves));
+        EXPECT_EQ(outcome.moveNumber, static_cast<int>(moves.size()));
+        EXPECT_NE(outcome.error.find("has no legal square, and this game has no passing."),
+                  std::string::npos)
+            << outcome.error;
+        return;
+    }
+    FAIL() << "no random game needed a pass";
+}
+
+TEST_F(Replay, AResultThatDoesNotMatchTheMovesIsRefused) {
+    std::mt19937 random(1);
+    const auto moves = playRandomly(game, random);
+    auto record = recordOf(game, moves);
+    ASSERT_TRUE(record.result);
+    const RecordResult real = *record.result;
+    record.result = RecordResult{real.second, real.first + (real.first == real.second)};
+    const auto outcome = replayRefused(record);
+    EXPECT_EQ(outcome.error,
+              "The result " + std::to_string(record.result->first) + "-" +
+                  std::to_string(record.result->second) + " does not match the moves, which end " +
+                  std::to_string(real.first) + "-" + std::to_string(real.second) + ".");
+}
+
+TEST_F(Replay, TheRecordsColoursReplaceTheGamesOwnAndABareTranscriptKeepsThem) {
+    GameRecord record;
+    record.c1 = 5;
+    record.c2 = 6;
+    record.moves = {{3, 5}};
+    ASSERT_TRUE(replayRecord(target, record).ok());
+    EXPECT_EQ(targetView.box(Box::C1Lab), "Cyan");
+    EXPECT_EQ(target.board(3, 5), 5);
+    EXPECT_EQ(targetView.box(Box::GoBox), "Yellow");
+
+    record.c1 = record.c2 = 0;
+    ASSERT_TRUE(replayRecord(target, record).ok());
+    EXPECT_EQ(target.board(3, 5), 5) << "a bare transcript keeps the colours in play";
+}
+
+}  // namespace
+}  // namespace marvane::test

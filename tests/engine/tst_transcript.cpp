@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/transcript.h"
+
+namespace marvane::test {
+namespace {
+
+std::vector<Square> squares(std::initializer_list<std::pair<int, int>> rowColumns) {
+    std::vector<Square> out;
+    for (auto [row, column] : rowColumns) out.push_back({row, column});
+    return out;
+}
+
+TEST(Transcript, SquaresAreColumnLetterThenRowDigitWithRowOneAtTheTop) {
+    EXPECT_EQ(squareName({1, 1}), "a1");
+    EXPECT_EQ(squareName({8, 8}), "h8");
+    EXPECT_EQ(squareName({4, 3}), "c4");
+    EXPECT_EQ(writeTranscript(squares({{3, 5}, {3, 4}, {8, 1}})), "e3d3a8");
+
+    const auto read = readRecord("e3d3a8");
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.record.moves, squares({{3, 5}, {3, 4}, {8, 1}}));
+}
+
+TEST(Transcript, BareTranscriptsAreReadWhateverTheCaseAndSpacing) {
+    const auto expected = squares({{3, 5}, {3, 6}, {4, 6}, {8, 8}});
+    for (const char* text : {"e3f3f4h8", "E3 F3\tf4   H8", "\n\n  e3f3\r\nF4\r\n\r\nh8  \n",
+                             "\xEF\xBB\xBF"
+                             "e3 f3 f4 h8\n"}) {
+        const auto read = readRecord(text);
+        ASSERT_TRUE(read.ok()) << text << ": " << read.error;
+        EXPECT_EQ(read.record.moves, expected) << text;
+        EXPECT_EQ(read.record.players, 0) << "a bare transcript names no players";
+    }
+}
+
+TEST(Transcript, RecordsReadBackAsWritten) {
+    GameRecord record;
+    record.program = "Marvane 1.4.0.0 \"test\" build \\ 2";
+    record.date = "2026.12.08";
+    record.time = "14:05:09";
+    record.c1 = 3;
+    record.c2 = 4;
+    record.players = 1;
+    record.easyLevel = false;
+    record.result = RecordResult{34, 30};
+    record.moves = squares({{3, 5}, {3, 6}, {4, 6}});
+
+    const std::string text = writeRecord(record);
+    EXPECT_TRUE(text.starts_with("[Program \"Marvane 1.4.0.0 \\\"test\\\" build \\\\ 2\"]\n"))
+        << text;
+    EXPECT_NE(text.find("[Colours \"Red Green\"]\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("\n\ne3f3f4\n")) << text;
+
+    const auto read = readRecord(text);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.record.program, record.program);
+    EXPECT_EQ(read.record.date, record.date);
+    EXPECT_EQ(read.record.time, record.time);
+    EXPECT_EQ(read.record.c1, 3);
+    EXPECT_EQ(read.record.c2, 4);
+    EXPECT_EQ(read.record.players, 1);
+    EXPECT_EQ(read.record.easyLevel, false);
+    EXPECT_EQ(read.record.result, record.result);
+    EXPECT_EQ(read.record.moves, record.moves);
+
+    // An unfinished game has no result, and a game of no moves is still a record.
+    record.result.reset();
+    record.moves.clear();
+    const auto unfinished = readRecord(writeRecord(record));
+    ASSERT_TRUE(unfinished.ok()) << unfinished.error;
+    EXPECT_FALSE(unfinished.record.result);
+    EXPECT_TRUE(unfinished.record.moves.empty());
+
+    // Whatever the program is called (nothing, where no version information is found), what is
+    // written reads back.
+    for (const char* program : {"", " ", "\t"}) {
+        record.program = program;
+        const auto unnamed = readRecord(writeRecord(record));
+        EXPECT_TRUE(unnamed.ok()) << '"' << program << "\": " << unnamed.error;
+    }
+}
+
+TEST(Transcript, HeaderKeysAndValuesIgnoreCaseAndSpacing) {
+    const auto read = readRecord(
+        "  [colours   \"cyan   YELLOW\"]  \n[PLAYERS \" 2 \"]\n[level \"hard\"]\n"
+        "[result \"40 - 24\"]\n\nE3");
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.record.c1, 5);
+    EXPECT_EQ(read.record.c2, 6);
+    EXPECT_EQ(read.record.players, 2);
+    EXPECT_EQ(read.record.easyLevel, false);
+    EXPECT_EQ(read.record.result, (RecordResult{40, 24}));
+}
+
+struct BadInput {
+    const char* what;
+    std::string text;
+    std::string message;  // a part of the message that must be there
+    int moveNumber;
+};
+
+TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
+    const std::string sixtyOne = [] {
+        std::string text;
+        for (int i = 0; i < 61; ++i) text += "a1";
+        return text;
+    }();
+    const std::vector<BadInput> table = {
+        {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary data", 0},
+        {"a zero byte in a transcript", std::string("e3f3\0f4", 7), "binary data", 0},
+        {"not UTF-8", "[Program \"Marvane\"]\n\n\xE9t\xE9", "line 3 is not UTF-8", 0},
+        {"too long", std::string(kMaxRecordBytes + 1, ' '), "more than 1 MB", 0},
+        {"empty", " \r\n\t\n", "no moves", 0},
+        {"bad column", "e3f3j4", "Move 3, \"j4\", is not a square", 3},
+        {"row nine", "e3 A9", "Move 2, \"A9\", is not a square", 2},
+        {"row zero", "e0", "Move 1, \"e0\"", 1},
+        {"a row of two digits", "e3 f3 a10", "Move 3, \"a10\"", 3},
+        {"a letter alone mid-way", "e3 f f3", "Move 2, \"f\"", 2},
+        {"a move split over two lines", "e3 f\n3", "Move 2, \"f\"", 2},
+        {"numbered moves", "1. e3 2. f3", "Move 1, \"1.\"", 1},
+        {"punctuation", "e3,f3", "Move 2, \",f3\"", 2},
+        {"a truncated last move", "e3f3f4\ne\n\n", "The last move, move 4, is cut short", 4},
+        {"sixty-one moves", sixtyOne, "Move 61 is one too many", 61},
+        {"unknown tag", "[Program \"Marvane\"]\n[Event \"Club night\"]\n\ne3",
+         "Unknown header line 2: [Event \"Club night\"]", 0},
+        {"a key: value line", "Program: Marvane\n\ne3", "Unknown header line 1: Program:", 0},
+        {"a colon among the moves", "e3 f3\nResult: 34-30", "Unknown header line 2", 0},
+        {"a header after the moves", "e3f3\n[Players \"2\"]", "Line 2 is a header line after", 0},
+        {"a tag without quotes", "[Players 2]\n", "Line 1 is not a header line of the form", 0},
+        {"a tag left open", "[Players \"2]\n", "Line 1 is not a header line", 0},
+        {"a tag with a bad escape", "[Program \"a\\b\"]\n", "Line 1 is not a header line", 0},
+        {"a repeated tag", "[Players \"1\"]\n\n[Players \"2\"]\n", "Line 3 repeats the header", 0},
+        {"a colour pair of no scheme", "[Colours \"White Red\"]", "not a colour pair", 0},
+        {"one colour", "[Colours \"White\"]", "not a colour pair", 0},
+        {"a program without a name", "[Program \" \"]", "Line 1: the program is not named", 0},
+        {"three players", "[Players \"3\"]", "neither 1 nor 2", 0},
+        {"a level that is not", "[Level \"Expert\"]", "neither Easy nor Hard", 0},
+        {"a result over the board", "[Result \"40-30\"]", "not two counts", 0},
+        {"a result with one count", "[Result \"34\"]", "not two counts", 0},
+        {"a date of another form", "[Date \"8 Dec 2026\"]", "not written as year.month.day", 0},
+        {"a time of another form", "[Time \"2pm\"]", "not written as hours:minutes", 0},
+    };
+    for (const auto& row : table) {
+        const auto read = readRecord(row.text);
+        EXPECT_FALSE(read.ok()) << row.what;
+        EXPECT_NE(read.error.find(row.message), std::string::npos)
+            << row.what << ": the message was \"" << read.error << "\"";
+        EXPECT_EQ(read.moveNumber, row.moveNumber) << row.what;
+        EXPECT_TRUE(read.error.ends_with(".")) << row.what << ": " << read.error;
+        EXPECT_TRUE(read.record.moves.empty()) << row.what << ": a refusal carries no moves";
+    }
+}
+
+class RecordFile : public ::testing::Test {
+protected:
+    RecordFile() : folder(std::filesystem::temp_directory_path() / testName()) {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    ~RecordFile() override { std::filesystem::remove_all(folder); }
+    static std::string testName() {
+        return std::string("marvane-") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    }
+    std::filesystem::path write(const std::string& name, const std::string& text) {
+        const auto path = folder / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    std::filesystem::path folder;
+};
+
+TEST_F(RecordFile, ReadsAFileAsItsText) {
+    const auto read = readRecordFile(write("game.txt", "[Players \"2\"]\n\ne3f3\n"));
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.record.moves, squares({{3, 5}, {3, 6}}));
+    EXPECT_EQ(readRecordFile(write("bad.txt", "e3f")).moveNumber, 2);
+}
+
+TEST_F(RecordFile, RefusesAFiftyMegabyteFileByItsSize) {
+    const auto path = write("big.txt", "");
+    std::filesystem::resize_file(path, 50u * 1024 * 1024);  // sparse: costs no disk
+    const auto read = readRecordFile(path);
+    EXPECT_EQ(read.error,
+              "The file is too large for a game record: 50.0 MB, where a record is "
+              "at most 1 MB.");
+    // Exactly the limit is still read (and refused only for what it holds).
+    std::filesystem::resize_file(path, kMaxRecordBytes);
+    EXPECT_NE(readRecordFile(path).error.find("binary data"), std::string::npos);
+}
+
+TEST_F(RecordFile, MissingFilesAndFoldersAreNamedAsSuch) {
+    EXPECT_NE(readRecordFile(folder / "none.txt").error.find("cannot be opened"),
+              std::string::npos);
+    EXPECT_EQ(readRecordFile(folder).error, "This is a folder, not a file.");
+}
+
+}  // namespace
+}  // namespace marvane::test

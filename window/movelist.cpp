@@ -1,0 +1,119 @@
+#include "window/movelist.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace marvane {
+
+namespace {
+
+constexpr int kGap = 8;  // between the main window and the list, in pixels
+
+}  // namespace
+
+MoveList::MoveList(QWidget* owner)
+    : QWidget(owner, Qt::Window), list_(new QListWidget(this)), note_(new QLabel(this)) {
+    setObjectName("MoveList");
+    setWindowTitle("Move List");
+    list_->setObjectName("moves");
+    list_->setAccessibleName("Moves");
+    list_->setAccessibleDescription("Choose a move to show the board as it was after it.");
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setUniformItemSizes(true);
+    note_->setObjectName("steppingNote");
+    note_->setText("Autoplay is running: the list follows it.");
+    note_->setWordWrap(true);
+    note_->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(list_);
+    layout->addWidget(note_);
+    setFocusProxy(list_);
+    resize(190, 380);
+
+    connect(list_, &QListWidget::currentRowChanged, this, &MoveList::rowChosen);
+    setMoves({}, 0, {}, {});
+}
+
+void MoveList::setMoves(std::span<const Square> moves, int current, const QString& firstColour,
+                        const QString& secondColour) {
+    const int rows = static_cast<int>(moves.size()) + 1;
+    current_ = std::clamp(current, 0, rows - 1);
+    updating_ = true;
+    while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
+    while (list_->count() < rows) list_->addItem(QString());
+    list_->item(0)->setText("Start");
+    const QBrush takenBack = palette().brush(QPalette::Disabled, QPalette::Text);
+    for (int row = 1; row < rows; ++row) {
+        const Square move = moves[row - 1];
+        const QString text = QString("%1. %2 %3")
+                                 .arg(row)
+                                 .arg(row % 2 == 1 ? firstColour : secondColour)
+                                 .arg(QString::fromStdString(squareName(move)));
+        QListWidgetItem* item = list_->item(row);
+        item->setText(text);
+        // Moves after the current position can be stepped to again, but are not on the board.
+        const bool ahead = row > current_;
+        item->setForeground(ahead ? takenBack : QBrush());
+        item->setData(Qt::AccessibleTextRole, ahead ? text + ", taken back" : text);
+    }
+    updating_ = false;
+    showCurrent();
+}
+
+void MoveList::setSteppingEnabled(bool enabled) {
+    stepping_ = enabled;
+    note_->setVisible(!enabled);
+}
+
+int MoveList::rowCount() const { return list_->count(); }
+
+QString MoveList::rowText(int row) const {
+    const QListWidgetItem* item = list_->item(row);
+    return item ? item->text() : QString();
+}
+
+void MoveList::placeBeside(const QWidget* mainWindow) {
+    const QRect main = mainWindow->frameGeometry();
+    const QScreen* screen = mainWindow->screen();
+    const QRect room =
+        screen ? screen->availableGeometry() : QRect(main.topLeft(), QSize(4096, 4096));
+    const int frameWidth = frameGeometry().width() - geometry().width();
+    const int width = size().width() + frameWidth;
+    int x = main.right() + 1 + kGap;
+    if (x + width > room.right() + 1) x = std::max(room.left(), main.left() - kGap - width);
+    move(x, std::max(room.top(), main.top()));
+}
+
+void MoveList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MoveList::rowChosen(int row) {
+    if (updating_ || row < 0 || row == current_) return;
+    if (!stepping_) {
+        showCurrent();
+        return;
+    }
+    emit stepRequested(row);
+    // The owner may step later (after a move in progress): until then the old position stays.
+    showCurrent();
+}
+
+void MoveList::showCurrent() {
+    updating_ = true;
+    list_->setCurrentRow(current_);
+    if (QListWidgetItem* item = list_->item(current_)) list_->scrollToItem(item);
+    updating_ = false;
+}
+
+}  // namespace marvane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <span>
+
+#include "engine/transcript.h"
+
+class QLabel;
+class QListWidget;
+
+namespace marvane {
+
+// The moves of the game in a small window of its own: a "Start" row, then one row per move
+// ("12. Black c4"), the current position selected. Moves after the current position (taken back
+// and not yet played again) stay listed, dimmed, until a move played from an earlier position
+// replaces them. Clicking a row, or Up, Down, Home and End in the list, asks to step the board
+// to the position after that move; the owner does the stepping and then shows the result here.
+class MoveList : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MoveList(QWidget* owner);
+
+    // Shows `moves`, of which the first `current` make the position on the board. The first
+    // move is the first colour's; the sides alternate, as the game has no passing.
+    void setMoves(std::span<const Square> moves, int current, const QString& firstColour,
+                  const QString& secondColour);
+    // While stepping is off (Autoplay runs), the list follows the game but asks for nothing.
+    void setSteppingEnabled(bool enabled);
+
+    int rowCount() const;
+    QString rowText(int row) const;  // row 0 is "Start"
+    int current() const { return current_; }
+    bool steppingEnabled() const { return stepping_; }
+    QListWidget* list() const { return list_; }
+
+    // Places the window beside `mainWindow`'s right edge, or its left one when the screen has
+    // no room on the right.
+    void placeBeside(const QWidget* mainWindow);
+
+signals:
+    // The position after move `movesMade` (0: the start) was chosen.
+    void stepRequested(int movesMade);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void rowChosen(int row);
+    void showCurrent();
+
+    QListWidget* list_;
+    QLabel* note_;
+    int current_ = 0;
+    bool stepping_ = true;
+    bool updating_ = false;
+};
+
+}  // namespace marvane

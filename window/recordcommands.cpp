@@ -1,0 +1,212 @@
+#include "window/recordcommands.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+
+#include "window/movelist.h"
+
+namespace marvane {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("Game files (*.txt);;All files (*)");
+
+QString colourName(ColourCode colour) {
+    const bool counter = colour >= 1 && colour < ColourCode(ColourNames.size());
+    return counter ? QString::fromLatin1(ColourNames[colour]) : QString();
+}
+
+}  // namespace
+
+RecordCommands::RecordCommands(QWidget* window, Game& game, RecordHost host)
+    : QObject(window),
+      window_(window),
+      game_(game),
+      host_(std::move(host)),
+      refresh_(new QTimer(this)),
+      folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+    refresh_->setSingleShot(true);
+    refresh_->setInterval(0);
+    connect(refresh_, &QTimer::timeout, this, [this] {
+        if (list_ && list_->isVisible()) showList();
+    });
+    addAction("ShowMoveList", "Move List", QKeySequence(Qt::CTRL | Qt::Key_L),
+              &RecordCommands::openMoveList);
+    addAction("CopyMoves", "Copy Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              &RecordCommands::copyMoves);
+    addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+              &RecordCommands::pasteMoves);
+    addAction("SaveGame", "Save Game...", QKeySequence(Qt::CTRL | Qt::Key_S),
+              &RecordCommands::saveGame);
+    addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
+              &RecordCommands::openGame);
+}
+
+QAction* RecordCommands::addAction(const QString& name, const QString& caption,
+                                   const QKeySequence& keys, void (RecordCommands::*command)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    // The main window's shortcuts also work while the move list window has the focus.
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this,
+            [this, command] { game_.whenIdle([this, command] { (this->*command)(); }); });
+    actions_.append(action);
+    return action;
+}
+
+QList<QAction*> RecordCommands::actions() const { return actions_; }
+
+// --- The move list ---
+
+void RecordCommands::openMoveList() {
+    const bool first = !list_;
+    if (first) {
+        list_ = new MoveList(window_);
+        connect(list_, &MoveList::stepRequested, this, [this](int movesMade) {
+            game_.whenIdle([this, movesMade] {
+                if (!host_.autoplaying()) host_.stepTo(movesMade);
+                showList();
+            });
+        });
+    }
+    showList();
+    if (first || !list_->isVisible()) list_->placeBeside(window_);
+    list_->show();
+    list_->raise();
+    list_->activateWindow();
+}
+
+void RecordCommands::gameChanged() {
+    if (list_ && list_->isVisible() && !refresh_->isActive()) refresh_->start();
+}
+
+void RecordCommands::showList() {
+    if (!list_) return;
+    const auto moves = host_.moves();
+    list_->setMoves(moves, host_.movesOnBoard(), colourName(game_.state().C1),
+                    colourName(game_.state().C2));
+    list_->setSteppingEnabled(!host_.autoplaying());
+}
+
+// --- Transcripts and files ---
+
+GameRecord RecordCommands::currentRecord() const {
+    GameRecord record;
+    record.program = host_.program().toStdString();
+    const QDateTime now = QDateTime::currentDateTime();
+    record.date = now.toString("yyyy.MM.dd").toStdString();
+    record.time = now.toString("HH:mm:ss").toStdString();
+    const GameState& state = game_.state();
+    record.c1 = state.C1;
+    record.c2 = state.C2;
+    record.players = state.PlayerCount == 1 ? 1 : 2;
+    record.easyLevel = state.EasyLevel == 1;
+    auto moves = host_.moves();
+    moves.resize(std::clamp(host_.movesOnBoard(), 0, static_cast<int>(moves.size())));
+    record.moves = std::move(moves);
+    if (state.MovesMade == kMaxMoves || state.GameOver) {
+        RecordResult result;
+        for (int row = 1; row <= kBoardSize; ++row) {
+            for (int column = 1; column <= kBoardSize; ++column) {
+                result.first += game_.board(row, column) == state.C1;
+                result.second += game_.board(row, column) == state.C2;
+            }
+        }
+        record.result = result;
+    }
+    return record;
+}
+
+void RecordCommands::copyMoves() {
+    const auto moves = currentRecord().moves;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writeTranscript(moves)));
+}
+
+void RecordCommands::pasteMoves() { pasteText(QGuiApplication::clipboard()->text()); }
+
+bool RecordCommands::pasteText(const QString& text) {
+    const QString what = "The clipboard holds no moves to replay.";
+    const QByteArray utf8 = text.toUtf8();
+    RecordReading reading = readRecord(std::string_view(utf8.constData(), utf8.size()));
+    if (!reading.ok()) {
+        refuse(what, QString::fromStdString(reading.error));
+        return false;
+    }
+    reading.record.players = 2;  // pasted moves are a new two-player game
+    reading.record.easyLevel.reset();
+    return replayRecord(reading.record, "The moves on the clipboard cannot be replayed.");
+}
+
+void RecordCommands::saveGame() {
+    QFileDialog dialog(window_, "Save Game", folder_, kFileFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    dialog.selectFile(QDir(folder_).filePath("game.txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    saveGameTo(dialog.selectedFiles().constFirst());
+}
+
+bool RecordCommands::saveGameTo(const QString& path) {
+    const std::string text = writeRecord(currentRecord());
+    // Written beside the old file and put in its place only when complete: a failed save leaves
+    // any earlier file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        refuse(QString("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName()),
+               file.errorString() + ".");
+        return false;
+    }
+    folder_ = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void RecordCommands::openGame() {
+    const QString path = QFileDialog::getOpenFileName(window_, "Open Game", folder_, kFileFilter);
+    if (!path.isEmpty()) openGameFrom(path);
+}
+
+bool RecordCommands::openGameFrom(const QString& path) {
+    const QString what = QString("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
+    const RecordReading reading =
+        readRecordFile(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    if (!reading.ok()) {
+        refuse(what, QString::fromStdString(reading.error));
+        return false;
+    }
+    folder_ = QFileInfo(path).absolutePath();
+    return replayRecord(reading.record, what);
+}
+
+bool RecordCommands::replayRecord(const GameRecord& record, const QString& what) {
+    const ReplayOutcome outcome = host_.replay(record);
+    if (!outcome.ok()) {
+        refuse(what, QString::fromStdString(outcome.error));
+        return false;
+    }
+    gameChanged();
+    return true;
+}
+
+void RecordCommands::refuse(const QString& what, const QString& reason) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Marvane"), what + " " + reason,
+                    QMessageBox::Ok, window_);
+    box.exec();
+}
+
+}  // namespace marvane
