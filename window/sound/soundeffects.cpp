@@ -132,11 +132,11 @@ void SoundEffects::LocateClick() {
         }
     }
     std::swap(players_, fresh);
-    // A box that was disabled for want of working sounds comes back ticked; one the user could
-    // set stays as the user left it.
+    // The box stays as the user left it: one that was disabled for want of working sounds comes
+    // back with the choice it held before.
     if (!sound_->isEnabled()) {
         sound_->setEnabled(true);
-        sound_->setChecked(true);
+        sound_->setChecked(choiceWhileForcedOff_);
     }
 }
 

@@ -397,6 +397,35 @@ private slots:
         QVERIFY(fixture.effects->player(Sound::OKSound).isPlaying());
     }
 
+    void locateAfterARunWithoutSoundsGivesBackTheUsersChoice_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("stored on") << true;
+        QTest::newRow("stored off") << false;
+    }
+
+    void locateAfterARunWithoutSoundsGivesBackTheUsersChoice() {
+        REQUIRE_AUDIO_SERVER();
+        QFETCH(bool, ticked);
+        QTemporaryDir program;
+        QTemporaryDir elsewhere;
+        placeSounds(elsewhere.path() + "/", {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"});
+        Fixture fixture(program.path(), ticked);
+        FileDialogSeen dialog;
+        QStringList more;
+        const auto cancel = [](QWidget* prompt) { prompt->close(); };
+        ModalScript script(
+            {cancel, pickFile(dialog, elsewhere.filePath("Ok.wav")), unexpected(more)});
+
+        fixture.effects->startUpSounds();  // no files: the prompt, answered Cancel
+        QVERIFY(fixture.soundOff());
+        fixture.effects->LocateClick();
+
+        QCOMPARE(more, QStringList());
+        QVERIFY(fixture.effects->player(Sound::OKSound).isOpen());
+        QVERIFY(fixture.sound->isEnabled());
+        QCOMPARE(fixture.sound->isChecked(), ticked);
+    }
+
     void locatingAFolderWithoutUsableFilesKeepsTheSoundsInUse_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("damaged");
