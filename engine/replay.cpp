@@ -1,21 +1,10 @@
 #include "engine/replay.h"
 
+#include "engine/unseenview.h"
+
 namespace marvane {
 
 namespace {
-
-// The view of a game nobody sees.
-class UnseenView : public GameView {
-public:
-    void paintCounter(int, int, ColourCode) override {}
-    void showText(Box, std::string_view) override {}
-    void showGoBox(bool) override {}
-    void requestSound(Sound) override {}
-    void processPendingEvents() override {}
-    bool waitForEvents() override { return false; }
-    void armResponseDelay() override {}
-    void cancelResponseDelay() override {}
-};
 
 RecordResult countersOf(const Game& game) {
     RecordResult counts;

@@ -13,22 +13,11 @@
 #include "engine/game.h"
 #include "engine/replay.h"
 #include "engine/transcript.h"
+#include "engine/unseenview.h"
 
 namespace {
 
 using namespace marvane;
-
-class UnseenView : public GameView {
-public:
-    void paintCounter(int, int, ColourCode) override {}
-    void showText(Box, std::string_view) override {}
-    void showGoBox(bool) override {}
-    void requestSound(Sound) override {}
-    void processPendingEvents() override {}
-    bool waitForEvents() override { return false; }
-    void armResponseDelay() override {}
-    void cancelResponseDelay() override {}
-};
 
 [[noreturn]] void broken(const char* what, std::string_view text) {
     std::fprintf(stderr, "%s; the text was \"%.*s\"\n", what, static_cast<int>(text.size()),

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "engine/replay.h"
+#include "engine/unseenview.h"
 #include "tests/window/modal.h"
 #include "window/movelist.h"
 #include "window/recordcommands.h"
@@ -17,18 +18,6 @@ using namespace marvane;
 using namespace marvane::test;
 
 namespace {
-
-class QuietView : public GameView {
-public:
-    void paintCounter(int, int, ColourCode) override {}
-    void showText(Box, std::string_view) override {}
-    void showGoBox(bool) override {}
-    void requestSound(marvane::Sound) override {}
-    void processPendingEvents() override {}
-    bool waitForEvents() override { return false; }
-    void armResponseDelay() override {}
-    void cancelResponseDelay() override {}
-};
 
 QString boardText(const Game& game) {
     QString text;
@@ -42,7 +31,7 @@ QString boardText(const Game& game) {
 class RecordCommandsTest : public QObject {
     Q_OBJECT
 
-    QuietView view;
+    UnseenView view;
     Game game{view, [] { return std::int64_t{0}; }};
     std::vector<Square> moves;  // the history, as far as these commands see it
     QWidget window;
