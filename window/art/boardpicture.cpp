@@ -97,11 +97,13 @@ BoardPicture::BoardPicture(qreal devicePixelRatio) {
         // the board is drawn before the window's first paint, and painting it in true colour
         // and mapping it back costs ten times as much.
         const QRect bounds(QPoint(0, 0), size);
-        boardFills([this, &bounds](int x, int y, int w, int h, QRgb colour) {
+        uchar* const bits = picture.bits();
+        const qsizetype stride = picture.bytesPerLine();
+        boardFills([bits, stride, &bounds](int x, int y, int w, int h, QRgb colour) {
             const QRect area = QRect(x, y, w, h) & bounds;
             const uchar entry = paletteIndex(colour);
             for (int row = area.top(); row <= area.bottom(); ++row)
-                std::memset(picture.scanLine(row) + area.left(), entry,
+                std::memset(bits + row * stride + area.left(), entry,
                             static_cast<std::size_t>(area.width()));
         });
         return;
