@@ -118,7 +118,7 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    painter.drawImage(BoardPicture::kPictureOffset, picture_->image());
+    drawPicture(painter, event->rect());
     paintMarks(painter);
     if (hasFocus() && focusSquareShown_) {
         // Over the picture, never into it: the picture stays the position.
@@ -126,6 +126,25 @@ void BoardImage::paintEvent(QPaintEvent* event) {
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(focusRect());
+    }
+}
+
+// Qt's raster engine hands a fill of 96 rows or more from a picture in another format than the
+// window's to a pool of worker threads. For the board that meant two threads started during the
+// first paint, each with its stack and malloc arena, to turn sixteen colours into the window's;
+// in bands of 64 rows this thread does it alone, and only for the rows that need painting.
+void BoardImage::drawPicture(QPainter& painter, const QRect& exposed) const {
+    const QImage& image = picture_->image();
+    constexpr QPoint offset = BoardPicture::kPictureOffset;
+    if (image.devicePixelRatio() != 1.0) {
+        painter.drawImage(offset, image);
+        return;
+    }
+    const QRect rows = exposed.translated(-offset) & image.rect();
+    constexpr int kBand = 64;
+    for (int top = rows.top(); top <= rows.bottom(); top += kBand) {
+        const QRect band(rows.left(), top, rows.width(), std::min(kBand, rows.bottom() + 1 - top));
+        painter.drawImage(band.topLeft() + offset, image, band);
     }
 }
 
