@@ -6,12 +6,17 @@
 // its windows with no background, so the server draws nothing of its own on map: the first damage
 // inside a newly mapped window is the program's own first flush.
 //
-//   marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace] -- PROGRAM [ARGS...]
+//   marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace]
+//                         [--frames DIR [--frames-max N]] -- PROGRAM [ARGS...]
 //     Starts PROGRAM and prints, in milliseconds from just before exec: when its window was mapped,
 //     when its first pixels arrived, when every pixel of the window had been drawn at least once
 //     (the first paint is done), the CPU time its threads had used by then, and the last drawing
 //     before M ms of quiet (settled). PROGRAM is left running, its output going to FILE; its pid
 //     and window id are printed too. --trace lists every damaged area on the standard error.
+//     --frames grabs the window's pixels after every burst of drawing (at most N grabs, 8 by
+//     default) and once more when it has settled, writes them to DIR as PNG files, and says how
+//     many pixels of the first whole frame differ from the settled window. Grabbing slows the X
+//     server down, so a run with --frames is for looking, not for timing.
 //
 //   marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S]
 //     Prints "ready" once watching, then times the drawing inside window W: from its first
@@ -24,12 +29,14 @@
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <QImage>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -63,6 +70,7 @@ struct Display {
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
     std::uint8_t damageEvent = 0;
+    std::deque<xcb_generic_event_t*> pending;
 
     Display() {
         connection = xcb_connect(nullptr, nullptr);
@@ -85,10 +93,18 @@ struct Display {
         // A round trip, so that everything drawn from now on is reported.
         free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     }
-    ~Display() { xcb_disconnect(connection); }
+    ~Display() {
+        for (auto* event : pending) free(event);
+        xcb_disconnect(connection);
+    }
 
     // The next event, or nullptr when none arrived before `deadline`.
     xcb_generic_event_t* next(Clock::time_point deadline) {
+        if (!pending.empty()) {
+            auto* event = pending.front();
+            pending.pop_front();
+            return event;
+        }
         for (;;) {
             if (auto* event = xcb_poll_for_event(connection)) return event;
             if (xcb_connection_has_error(connection)) fail("the X connection broke");
@@ -99,6 +115,14 @@ struct Display {
             pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
             poll(&fd, 1, static_cast<int>(std::min<long long>(left, 50)));
         }
+    }
+
+    // True when an event has arrived and waits to be handled.
+    bool eventWaiting() {
+        if (pending.empty()) {
+            if (auto* event = xcb_poll_for_event(connection)) pending.push_back(event);
+        }
+        return !pending.empty();
     }
 
     std::optional<Rect> rootGeometry(xcb_window_t window) {
@@ -115,6 +139,32 @@ struct Display {
         free(geometry);
         free(translated);
         return rect;
+    }
+
+    // Asks for the pixels of `window`; the reply comes with grabReply. Everything the server had
+    // drawn before this request is in the picture, and nothing after it.
+    xcb_get_image_cookie_t requestGrab(xcb_window_t window, const Rect& rect) {
+        return xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                             static_cast<std::uint16_t>(rect.width),
+                             static_cast<std::uint16_t>(rect.height), ~0u);
+    }
+
+    // The grabbed pixels as an image, or a null image when the server refused. Events that
+    // arrive with the reply stay queued for next().
+    QImage grabReply(xcb_get_image_cookie_t cookie, const Rect& rect) {
+        auto* reply = xcb_get_image_reply(connection, cookie, nullptr);
+        if (!reply) return {};
+        QImage image;
+        const int length = xcb_get_image_data_length(reply);
+        const int stride = rect.width * 4;
+        // Depth 24 comes as 32 bits per pixel, blue first: what QImage calls RGB32.
+        if (reply->depth == 24 && length >= stride * rect.height) {
+            image = QImage(xcb_get_image_data(reply), rect.width, rect.height, stride,
+                           QImage::Format_RGB32)
+                        .copy();
+        }
+        free(reply);
+        return image;
     }
 
     // The window's _NET_WM_PID, or -1.
@@ -184,6 +234,41 @@ std::uint64_t threadCpuNs(long pid) {
     return total;
 }
 
+// Pixels that differ between two grabs of the same window, and the box around them.
+struct Difference {
+    long pixels = 0;
+    int left = 0, top = 0, right = -1, bottom = -1;
+};
+
+Difference compare(const QImage& a, const QImage& b) {
+    Difference d;
+    if (a.size() != b.size()) {
+        d.pixels = -1;
+        return d;
+    }
+    d.left = a.width();
+    d.top = a.height();
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if ((ra[x] & 0xFFFFFF) == (rb[x] & 0xFFFFFF)) continue;
+            ++d.pixels;
+            d.left = std::min(d.left, x);
+            d.top = std::min(d.top, y);
+            d.right = std::max(d.right, x);
+            d.bottom = std::max(d.bottom, y);
+        }
+    }
+    return d;
+}
+
+// True when `event` was generated before the request numbered `request` was processed: the
+// server stamps every event with the last request of ours that it had processed.
+bool before(const xcb_generic_event_t* event, unsigned request) {
+    return static_cast<std::int16_t>(event->sequence - static_cast<std::uint16_t>(request)) < 0;
+}
+
 xcb_rectangle_t damageArea(const xcb_generic_event_t* event) {
     return reinterpret_cast<const xcb_damage_notify_event_t*>(event)->area;
 }
@@ -193,12 +278,16 @@ int launch(int argc, char** argv) {
     double settleMs = 500;
     const char* log = "/dev/null";
     bool trace = false;
+    const char* framesDir = nullptr;
+    int framesMax = 8;
     int i = 0;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc) timeoutS = std::atof(argv[++i]);
         if (!std::strcmp(argv[i], "--settle-ms") && i + 1 < argc) settleMs = std::atof(argv[++i]);
         if (!std::strcmp(argv[i], "--log") && i + 1 < argc) log = argv[++i];
         if (!std::strcmp(argv[i], "--trace")) trace = true;
+        if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) framesDir = argv[++i];
+        if (!std::strcmp(argv[i], "--frames-max") && i + 1 < argc) framesMax = std::atoi(argv[++i]);
     }
     if (i + 1 >= argc) fail("launch: no program after --");
     char** program = argv + i + 1;
@@ -224,6 +313,29 @@ int launch(int argc, char** argv) {
     std::optional<Coverage> coverage;
     std::optional<Clock::time_point> mapped, firstPixels, painted, lastDrawn;
     std::uint64_t paintCpuNs = 0;
+    std::optional<Rect> windowRect;
+
+    // Frames: a grab is asked for once the drawing that has arrived is all handled; drawing
+    // stamped before the grab's request is in it, drawing stamped after it asks for the next.
+    struct Frame {
+        QImage image;
+        double ms = 0;
+        bool whole = false;  // every pixel of the window had been drawn by then
+        int areas = 0;       // damaged areas in the window up to this frame
+    };
+    std::vector<Frame> frames;
+    std::optional<unsigned> grabRequest;
+    bool grabWanted = false;
+    int areas = 0;
+    auto grab = [&] {
+        const auto cookie = display.requestGrab(window, *windowRect);
+        grabRequest = cookie.sequence;
+        Frame frame;
+        frame.image = display.grabReply(cookie, *windowRect);
+        frame.ms = msSince(start, Clock::now());
+        frames.push_back(std::move(frame));
+        grabWanted = false;
+    };
     for (;;) {
         auto until = deadline;
         if (painted) until = std::min(deadline, *lastDrawn + milliseconds(settleMs));
@@ -239,6 +351,7 @@ int launch(int argc, char** argv) {
                 rect->height >= 100) {
                 window = map->window;
                 mapped = now;
+                windowRect = rect;
                 coverage.emplace(*rect);
             }
         } else if (type == display.damageEvent && coverage) {
@@ -248,6 +361,12 @@ int launch(int argc, char** argv) {
                              area.y, area.width, area.height);
             }
             if (coverage->add(area)) {
+                ++areas;
+                if (framesDir && (!grabRequest || !before(event, *grabRequest))) grabWanted = true;
+                if (framesDir && grabRequest && before(event, *grabRequest) && !frames.empty()) {
+                    frames.back().areas = areas;
+                    frames.back().whole = coverage->complete();
+                }
                 if (!firstPixels) firstPixels = now;
                 lastDrawn = now;
                 if (!painted && coverage->complete()) {
@@ -257,18 +376,56 @@ int launch(int argc, char** argv) {
             }
         }
         free(event);
+        if (grabWanted && static_cast<int>(frames.size()) < framesMax && !display.eventWaiting()) {
+            grab();
+            frames.back().whole = coverage->complete();
+            frames.back().areas = areas;
+        }
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) fail("the program ended during start-up");
     }
     if (!painted) {
         fail(mapped ? "the window was never painted whole" : "no window was mapped");
     }
+    std::string frameReport;
+    if (framesDir) {
+        std::filesystem::create_directories(framesDir);
+        const QImage settled =
+            display.grabReply(display.requestGrab(window, *windowRect), *windowRect);
+        settled.save(QString::fromLocal8Bit(framesDir) + "/settled.png");
+        int firstWhole = -1;
+        for (std::size_t f = 0; f < frames.size(); ++f) {
+            char name[64];
+            std::snprintf(name, sizeof name, "/frame-%02zu-%.0fms%s.png", f + 1, frames[f].ms,
+                          frames[f].whole ? "" : "-partial");
+            frames[f].image.save(QString::fromLocal8Bit(framesDir) + name);
+            if (firstWhole < 0 && frames[f].whole) firstWhole = static_cast<int>(f);
+            const Difference d = compare(frames[f].image, settled);
+            std::fprintf(stderr,
+                         "frame %zu at %.1f ms: %d areas so far, %s, %ld pixels differ from the "
+                         "settled window (box %d,%d-%d,%d)\n",
+                         f + 1, frames[f].ms, frames[f].areas,
+                         frames[f].whole ? "whole" : "partial", d.pixels, d.left, d.top, d.right,
+                         d.bottom);
+        }
+        char report[160];
+        if (firstWhole < 0) {
+            std::snprintf(report, sizeof report, " frames=%zu first_whole_frame=none",
+                          frames.size());
+        } else {
+            const Difference d = compare(frames[firstWhole].image, settled);
+            std::snprintf(report, sizeof report,
+                          " frames=%zu first_whole_frame=%d first_whole_diff_px=%ld", frames.size(),
+                          firstWhole + 1, d.pixels);
+        }
+        frameReport = report;
+    }
     std::printf(
         "pid=%d window=%u map_ms=%.1f first_ms=%.1f paint_ms=%.1f settled_ms=%.1f "
-        "paint_cpu_ms=%.1f\n",
+        "paint_cpu_ms=%.1f%s\n",
         static_cast<int>(pid), window, msSince(start, *mapped), msSince(start, *firstPixels),
-        msSince(start, *painted), msSince(start, *lastDrawn),
-        static_cast<double>(paintCpuNs) / 1e6);
+        msSince(start, *painted), msSince(start, *lastDrawn), static_cast<double>(paintCpuNs) / 1e6,
+        frameReport.c_str());
     return 0;
 }
 
@@ -333,8 +490,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && !std::strcmp(argv[1], "game")) return game(argc - 2, argv + 2);
     std::fprintf(
         stderr,
-        "usage: marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace] -- "
-        "PROGRAM [ARGS...]\n"
+        "usage: marvane_xwatch launch [--timeout S] [--settle-ms M] [--log FILE] [--trace] "
+        "[--frames DIR [--frames-max N]] -- PROGRAM [ARGS...]\n"
         "       marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S]\n");
     return 2;
 }

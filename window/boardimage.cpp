@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "window/boardaccessible.h"
@@ -118,7 +119,7 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    painter.drawImage(BoardPicture::kPictureOffset, picture_->image());
+    drawPicture(painter, event->rect());
     paintMarks(painter);
     if (hasFocus() && focusSquareShown_) {
         // Over the picture, never into it: the picture stays the position.
@@ -126,6 +127,38 @@ void BoardImage::paintEvent(QPaintEvent* event) {
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(focusRect());
+    }
+}
+
+// The picture keeps the board in its sixteen colours, a quarter of the memory of the window's
+// format. Drawn as it is, Qt turns it into the window's format through its generic per-pixel
+// path, and hands a fill of 96 rows or more to a pool of worker threads (two threads started
+// during the first paint, each with its stack and malloc arena). So the rows a repaint needs
+// are looked up in the colour table here, 64 at a time, and copied to the window as they are.
+void BoardImage::drawPicture(QPainter& painter, const QRect& exposed) const {
+    const QImage& image = picture_->image();
+    constexpr QPoint offset = BoardPicture::kPictureOffset;
+    if (image.devicePixelRatio() != 1.0) {
+        painter.drawImage(offset, image);
+        return;
+    }
+    const QRect rows = exposed.translated(-offset) & image.rect();
+    if (rows.isEmpty()) return;
+    std::array<QRgb, 256> colours;
+    colours.fill(qRgb(0, 0, 0));
+    const QList<QRgb> table = image.colorTable();
+    for (qsizetype i = 0; i < std::min<qsizetype>(table.size(), 256); ++i)
+        colours[i] = table[i] | 0xFF000000;
+    constexpr int kBand = 64;
+    QImage band(rows.width(), std::min(kBand, rows.height()), QImage::Format_RGB32);
+    for (int top = rows.top(); top <= rows.bottom(); top += kBand) {
+        const int height = std::min(kBand, rows.bottom() + 1 - top);
+        for (int y = 0; y < height; ++y) {
+            const uchar* from = image.constScanLine(top + y) + rows.left();
+            auto* to = reinterpret_cast<QRgb*>(band.scanLine(y));
+            for (int x = 0; x < rows.width(); ++x) to[x] = colours[from[x]];
+        }
+        painter.drawImage(QPoint(rows.left(), top) + offset, band, {0, 0, rows.width(), height});
     }
 }
 

@@ -74,6 +74,7 @@ private:
     QRect focusRect() const;
     void paintMarks(QPainter& painter) const;
     void rebuildPicture(qreal devicePixelRatio);
+    void drawPicture(QPainter& painter, const QRect& exposed) const;
     void setFocusSquareShown(bool shown);
 
     std::unique_ptr<BoardPicture> picture_;

@@ -17,9 +17,17 @@ void installFontSubstitutes() {
 }
 
 QFont pixelFont(const QString& family, int pixels, bool bold) {
-    QFont font(family);
+    // The stand-ins first, then the name itself: Qt looks a family up in order, and a name that
+    // is not installed sends it to fontconfig for a sorted list of look-alikes, an expensive
+    // search that would only come back to the stand-in.
+    QFont font;
+    font.setFamilies(QFont::substitutes(family) << family);
     font.setPixelSize(pixels);
     font.setBold(bold);
+    // Every text of the window is plain ASCII in a face that has all of it. Without this, Qt
+    // asks fontconfig for a sorted list of fallback faces for every font it loads, a tenth of
+    // the start-up's instructions, for glyphs it will never need.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

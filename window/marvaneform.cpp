@@ -11,10 +11,12 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -40,6 +42,10 @@ namespace {
 constexpr QSize kOuterSize(768, 527);
 constexpr QSize kClientSize(760, 500);
 
+// The sound files the start-up steps look for beside the program, as they spell them.
+constexpr const char* kSoundFiles[] = {"system/ok.wav", "system/full.wav", "system/won.wav",
+                                       "system/bad.wav"};
+
 }  // namespace
 
 TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* parent)
@@ -50,11 +56,24 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
     installFontSubstitutes();
     setObjectName("MarvaneForm");
     setWindowTitle("Marvane by CORVATH");
-    // Title bars and task switchers show at most 64 pixels; the desktop entry has the large ones.
-    setWindowIcon(appIcon(64));
+    // The smallest size now; the others follow the first frame.
+    setWindowIcon(appIcon(kAppIconSizes.front()));
+
+    // A text box lays its text out the moment it is built: in the application's face, then in
+    // the one it inherits, and only then in its own. While the controls are built both are the
+    // face most of them use, so no face that the first view does not show is loaded for them;
+    // the window's own face is set once they are all there.
+    {
+        struct BuildingFace {
+            const QFont application = QApplication::font();
+            explicit BuildingFace(const QFont& face) { QApplication::setFont(face); }
+            ~BuildingFace() { QApplication::setFont(application); }
+        } building(pixelFont("MS Sans Serif", 16));
+        setFont(QApplication::font());
+        ui_ = std::make_unique<Controls>(*this, maker);
+    }
     setFont(pixelFont("MS Sans Serif", 11));
 
-    ui_ = std::make_unique<Controls>(*this, maker);
     centralWidget()->installEventFilter(this);
     wireControls();
     ui_->Image3->setFocus();
@@ -88,9 +107,7 @@ void TMarvaneForm::wireControls() {
         {ui.SpeedButton3, &TMarvaneForm::RulesClick},
         {ui.Options, &TMarvaneForm::Showrules},
         {ui.EasyButton, &TMarvaneForm::easyclick},
-        {ui.Players, &TMarvaneForm::PlayersClick},
-        {ui.QuitRules, &TMarvaneForm::QuitRulesClick},
-        {ui.SpeedButton5, &TMarvaneForm::quitoptions}};
+        {ui.Players, &TMarvaneForm::PlayersClick}};
     for (auto [button, handler] : buttons) connectGuarded(button, &QToolButton::clicked, handler);
 
     // A checkable item ticks itself before its handler runs; the handler decides instead.
@@ -123,6 +140,13 @@ void TMarvaneForm::wireControls() {
     connect(ui.Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
     ui.Image3->isBusy = [this] { return game_.moveInProgress(); };
     wireGameMenu();
+}
+
+void TMarvaneForm::buildRest() {
+    if (ui_->restBuilt) return;
+    ui_->buildRest(*this);
+    connectGuarded(ui_->QuitRules, &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
+    connectGuarded(ui_->SpeedButton5, &QToolButton::clicked, &TMarvaneForm::quitoptions);
 }
 
 void TMarvaneForm::guarded(const std::function<void()>& handler) {
@@ -187,7 +211,7 @@ void TMarvaneForm::PlayersClick() {
 // --- Panels and menus ---
 
 void TMarvaneForm::quitoptions() {
-    const Controls& ui = *ui_;
+    Controls& ui = *ui_;
     const bool focusInPanel = ui.OptionPanel->isAncestorOf(QApplication::focusWidget());
     ui.OptionPanel->hide();
     if (focusInPanel) ui.Image3->setFocus();
@@ -196,17 +220,23 @@ void TMarvaneForm::quitoptions() {
     ui.Response->interpretText();
     ui.Response->setValue(ui.Response->value());
     ui.Playerdelay->setInterval(ui.Response->value());
-    ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
+    if (ui.ShowStatus->isChecked()) ui.buildStatusBar(*this);
+    if (ui.StatusBar) ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
     ui.ShowStatus1->setChecked(ui.ShowStatus->isChecked());
     const bool menu = ui.ShowMenu->isChecked();
+    if (menu) ui.buildMenuBar(*this);
     for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu, ui.GameMenu})
         m->menuAction()->setVisible(menu);
     ui.Autoplay->setVisible(menu);
 }
 
-void TMarvaneForm::Showrules() { ui_->OptionPanel->show(); }
+void TMarvaneForm::Showrules() {
+    buildRest();
+    ui_->OptionPanel->show();
+}
 
 void TMarvaneForm::RulesClick() {
+    buildRest();
     ui_->RulesPanel->raise();
     ui_->RulesPanel->show();
 }
@@ -227,7 +257,8 @@ void TMarvaneForm::HideMenuClick() {
 }
 
 void TMarvaneForm::ShowStatus1Click() {
-    const Controls& ui = *ui_;
+    Controls& ui = *ui_;
+    ui.buildStatusBar(*this);
     const bool shown = ui.ShowStatus1->isChecked();
     ui.StatusBar->setVisible(!shown);
     ui.ShowStatus->setChecked(!shown);
@@ -254,9 +285,15 @@ void TMarvaneForm::QuitClick() { close(); }
 
 void TMarvaneForm::LocateClick() { ui_->sounds->LocateClick(); }
 
-void TMarvaneForm::ContactCorvath1Click() { ui_->email->OpenLink(); }
+void TMarvaneForm::ContactCorvath1Click() {
+    buildRest();
+    ui_->email->OpenLink();
+}
 
-void TMarvaneForm::VisitourWebsite1Click() { ui_->web->OpenLink(); }
+void TMarvaneForm::VisitourWebsite1Click() {
+    buildRest();
+    ui_->web->OpenLink();
+}
 
 // --- Options ---
 
@@ -312,13 +349,34 @@ void TMarvaneForm::FormActivate() {
     game_.setPlayerCount(1);
     guarded([this] { PlayersClick(); });
     guarded([this] { quitoptions(); });
-    guarded([this] { ui_->sounds->startUpSounds(); });
+    // With the four files there, what is left is opening them, and none of it shows: it waits
+    // for the first frame. A missing file asks the user now, before the first game.
+    const bool filesThere = std::all_of(
+        std::begin(kSoundFiles), std::end(kSoundFiles),
+        [](const char* name) { return !findBesideProgram(QLatin1String(name)).isEmpty(); });
+    if (filesThere && !painted_)
+        soundsAfterPaint_ = true;
+    else
+        guarded([this] { ui_->sounds->startUpSounds(); });
     game_.newGame();
+}
+
+void TMarvaneForm::afterFirstPaint() {
+    QTimer::singleShot(0, this, [this] {
+        buildRest();
+        // Title bars and task switchers show at most 64 pixels; the desktop entry has the
+        // large ones.
+        setWindowIcon(appIcon(64));
+        if (soundsAfterPaint_) {
+            soundsAfterPaint_ = false;
+            guarded([this] { ui_->sounds->startUpSounds(); });
+        }
 #ifdef __GLIBC__
-    // Decoding the sounds and loading the faces leave freed heap behind; an idle game need not
-    // keep it.
-    malloc_trim(0);
+        // Decoding the sounds and loading the faces leave freed heap behind; an idle game need
+        // not keep it.
+        malloc_trim(0);
 #endif
+    });
 }
 
 void TMarvaneForm::startUpOnce() {
@@ -331,9 +389,31 @@ void TMarvaneForm::startUpOnce() {
     });
 }
 
+void TMarvaneForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!startUpDone_ && windowHandle()) windowHandle()->installEventFilter(this);
+}
+
 bool TMarvaneForm::eventFilter(QObject* watched, QEvent* event) {
-    // The window is on screen once its client area has been painted for the first time.
-    if (watched == centralWidget() && event->type() == QEvent::Paint) startUpOnce();
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        // On screen and about to be painted for the first time: the start-up sequence runs
+        // now, so that the first frame is already the starting view.
+        if (!startUpDone_) {
+            // Qt marks the window mapped only after this event; a message box of the sequence
+            // must find it mapped to paint it behind itself.
+            setAttribute(Qt::WA_Mapped);
+            FormActivate();
+            // The menu bar and the status bar that the options hide give up their room now,
+            // not in a second frame.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+    } else if (watched == centralWidget() && event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        startUpOnce();  // in case the window was painted without being exposed first
+        afterFirstPaint();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

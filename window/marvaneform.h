@@ -84,10 +84,13 @@ private:
     void FormClose();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     void wireControls();
+    // Builds and wires what the first view does not show; only the first call does anything.
+    void buildRest();
     template <typename Sender, typename Signal, typename... Args>
     void connectGuarded(Sender* sender, Signal signal, void (TMarvaneForm::*handler)(Args...),
                         Args... args);
@@ -96,6 +99,8 @@ private:
     // Shows `text` in the program's error box, with a full stop added when it has none.
     void showErrorBox(const QString& text);
     void startUpOnce();
+    // The window's first frame is out: what it did not need follows.
+    void afterFirstPaint();
     QString readVersionCaption() const;
     // The options as the controls show them now, and loading them into the controls.
     Options currentOptions() const;
@@ -107,6 +112,8 @@ private:
     Game game_;
     bool startUpDone_ = false;
     bool startUpQueued_ = false;
+    bool painted_ = false;
+    bool soundsAfterPaint_ = false;
     bool closing_ = false;
 };
 

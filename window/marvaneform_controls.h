@@ -23,9 +23,20 @@ class SoundEffects;
 class TKURL2;
 
 struct TMarvaneForm::Controls {
-    // Builds every control into `window`, placed, captioned and coloured as the layout has it,
-    // and not yet wired to any handler. The window owns them all.
+    // Builds the controls of the first view into `window`, placed, captioned and coloured as the
+    // layout has it, and not yet wired to any handler: the board, the game's controls, the
+    // option controls in their still bare panel, the menus without their bar and the timer. The
+    // window owns them all.
     Controls(QMainWindow& window, const MakerAddresses& maker);
+
+    // Builds what the first view does not show: the rules panel, the rest of the options panel
+    // and the status bar. Only the first call builds.
+    void buildRest(QMainWindow& window);
+    bool restBuilt = false;
+    // The menu bar with its menus, built when it first has an item to show; the status bar
+    // (hidden), for when it is needed before the rest.
+    void buildMenuBar(QMainWindow& window);
+    void buildStatusBar(QMainWindow& window);
 
     // The controls the window's own code uses; the others have only their place and text.
     BoardImage* Image3 = nullptr;
@@ -65,10 +76,12 @@ private:
     void buildBoard(QWidget* client);
     void buildControls(QWidget* client, qreal devicePixelRatio);
     void buildRulesPanel(QWidget* client);
-    void buildOptionPanel(QWidget* client, const MakerAddresses& maker);
-    void buildMenu(QMainWindow& window);
+    void buildOptionControls(QWidget* client);
+    void finishOptionPanel();
+    void buildMenus(QMainWindow& window);
     void buildGameMenu(QMainWindow& window);
-    void buildStatusBar(QMainWindow& window);
+
+    MakerAddresses maker_;
 };
 
 }  // namespace marvane

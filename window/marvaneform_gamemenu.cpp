@@ -5,7 +5,6 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
@@ -61,7 +60,8 @@ std::size_t stepAfterMoves(const History& history, int movesMade) {
 }  // namespace
 
 void TMarvaneForm::Controls::buildGameMenu(QMainWindow& window) {
-    GameMenu = window.menuBar()->addMenu(QStringLiteral("Game"));
+    // Its bar is built with the others' (marvaneform_bars.cpp), after them.
+    GameMenu = new QMenu(QStringLiteral("Game"), &window);
     GameMenu->setObjectName("GameMenu");
     GameMenu->menuAction()->setVisible(false);
     auto item = [this](const char* name, const QString& caption) {

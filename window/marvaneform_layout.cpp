@@ -1,13 +1,10 @@
 // The main window's controls: where each one sits and what it says. The window wires them.
-#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPainter>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -105,11 +102,6 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QRect& geometry
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
     box->setPalette(palette);
-    // The stand-in face runs a little wider than the original; never cut a caption short.
-    const int room = parent->width() - geometry.left();
-    box->resize(
-        std::clamp(box->sizeHint().width(), geometry.width(), std::max(room, geometry.width())),
-        geometry.height());
     return box;
 }
 
@@ -144,7 +136,7 @@ private:
 
 }  // namespace
 
-TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& maker) {
+TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& maker) : maker_(maker) {
     auto* client = new QWidget(&window);
     client->setObjectName("client");
     QPalette black = client->palette();
@@ -155,11 +147,9 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
 
     buildBoard(client);
     buildControls(client, window.devicePixelRatioF());
-    buildRulesPanel(client);
-    buildOptionPanel(client, maker);  // last, so it lies in front of the controls it covers
-    buildMenu(window);
+    buildOptionControls(client);  // last, so it lies in front of the controls it covers
+    buildMenus(window);
     buildGameMenu(window);
-    buildStatusBar(window);
 
     Playerdelay = new QTimer(&window);
     Playerdelay->setObjectName("Playerdelay");
@@ -167,10 +157,23 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
     Playerdelay->setTimerType(Qt::PreciseTimer);
     Playerdelay->setInterval(1000);
 
-    QLabel* folderPanel = statusPanels[2];
     sounds = new SoundEffects(
-        Sound, &window, [folderPanel](const QString& folder) { folderPanel->setText(folder); }, {},
-        &window);
+        Sound, &window,
+        [this, &window](const QString& folder) {
+            buildStatusBar(window);
+            statusPanels[2]->setText(folder);
+        },
+        {}, &window);
+}
+
+void TMarvaneForm::Controls::buildRest(QMainWindow& window) {
+    if (restBuilt) return;
+    restBuilt = true;
+    buildRulesPanel(window.centralWidget());
+    // Below the options panel, where it lay when it was built first.
+    RulesPanel->stackUnder(OptionPanel);
+    finishOptionPanel();
+    buildStatusBar(window);
 }
 
 void TMarvaneForm::Controls::buildBoard(QWidget* client) {
@@ -299,15 +302,16 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
     }
 }
 
-void TMarvaneForm::Controls::buildOptionPanel(QWidget* client, const MakerAddresses& maker) {
+// The option controls hold the options, so they are there from the start; the panel's
+// headings, links and button follow with the rest.
+void TMarvaneForm::Controls::buildOptionControls(QWidget* client) {
     OptionPanel = new CaptionPanel("OptionPanel", client);
     OptionPanel->setObjectName("OptionPanel");
     OptionPanel->setGeometry(440, 8, 297, 441);
     setTextColour(OptionPanel, Qt::white, Qt::black);
     OptionPanel->hide();
+    OptionPanel->setAccessibleName("Marvane Options");
 
-    makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
-              pixelFont("Mural Script", 27), kAqua);
     // The up-down control and its buddy edit box are one spin box here; the edit box is its
     // line edit, and together they cover both original places.
     Response = new QSpinBox(OptionPanel);
@@ -327,12 +331,8 @@ void TMarvaneForm::Controls::buildOptionPanel(QWidget* client, const MakerAddres
     Response->setPalette(spin);
     if (auto* responseedit = Response->findChild<QLineEdit*>())
         responseedit->setObjectName("responseedit");
-    QLabel* Label24 = makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
-                                pixelFont("MS Sans Serif", 16));
-    Label24->adjustSize();
     Response->setAccessibleName("Response time");
     Response->setAccessibleDescription("Milliseconds before the computer moves");
-    OptionPanel->setAccessibleName("Marvane Options");
 
     Sound = makeCheckBox(OptionPanel, "Sound", {24, 104, 145, 41}, "      Sound effects", true);
     Sound->setToolTip("Turn sound effects On or Off");
@@ -340,6 +340,20 @@ void TMarvaneForm::Controls::buildOptionPanel(QWidget* client, const MakerAddres
         makeCheckBox(OptionPanel, "ShowMenu", {24, 144, 233, 25}, "      Show Windows Menu", true);
     ShowStatus = makeCheckBox(OptionPanel, "ShowStatus", {24, 176, 233, 25},
                               "      Show Windows Status Bar", false);
+}
+
+void TMarvaneForm::Controls::finishOptionPanel() {
+    makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
+              pixelFont("Mural Script", 27), kAqua);
+    makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
+              pixelFont("MS Sans Serif", 16))
+        ->adjustSize();
+    // The stand-in face runs a little wider than the original; never cut a caption short.
+    for (QCheckBox* box : {Sound, ShowMenu, ShowStatus}) {
+        const int room = OptionPanel->width() - box->x();
+        box->resize(std::clamp(box->sizeHint().width(), box->width(), std::max(room, box->width())),
+                    box->height());
+    }
 
     auto* Panel2 = new QFrame(OptionPanel);
     Panel2->setObjectName("Panel2");
@@ -350,67 +364,16 @@ void TMarvaneForm::Controls::buildOptionPanel(QWidget* client, const MakerAddres
     web->setGeometry(32, 8, 169, 17);
     web->setChoose(TKURL2::ltURL);
     web->setToolTip("Go to our Web Site");
-    web->setURLorEMAIL(maker.web);
+    web->setURLorEMAIL(maker_.web);
     email = new TKURL2(Panel2);
     email->setObjectName("email");
     email->setGeometry(32, 32, 157, 17);
     email->setChoose(TKURL2::ltEMAIL);
     email->setToolTip("Email Corvath-Solutions");
-    email->setURLorEMAIL(maker.email);
+    email->setURLorEMAIL(maker_.email);
 
     SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
                               {}, pixelFont("Mural Script", 27));
-}
-
-void TMarvaneForm::Controls::buildMenu(QMainWindow& window) {
-    QMenuBar* bar = window.menuBar();
-    bar->setObjectName("Menu");
-    auto menu = [](QMenu* menu, const char* name) {
-        menu->setObjectName(name);
-        return menu;
-    };
-    auto item = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    QuitMenu = menu(bar->addMenu("Quit"), "QuitMenu");
-    LeaveMarvane1 = item(QuitMenu, "LeaveMarvane1", "Leave Marvane");
-    HelpMenu = menu(bar->addMenu("Help"), "HelpMenu");
-    Rules1 = item(HelpMenu, "Rules1", "Rules");
-    ContactCorvath1 = item(HelpMenu, "ContactCorvath1", "Contact Corvath");
-    VisitourWebsite1 = item(HelpMenu, "VisitourWebsite1", "Visit our Website");
-    OptionsMenu = menu(bar->addMenu("Options"), "OptionsMenu");
-    HideMenu = item(OptionsMenu, "HideMenu", "Hide Menu");
-    QMenu* ColourMenu = menu(OptionsMenu->addMenu("Colours"), "ColourMenu");
-    Blackwhite = item(ColourMenu, "Blackwhite", "Black..White");
-    redgreen = item(ColourMenu, "redgreen", "Red..Green");
-    aquayello = item(ColourMenu, "aquayello", "Aqua..Yellow");
-    int tag = 0;
-    for (QAction* scheme : {Blackwhite, redgreen, aquayello}) scheme->setData(tag++);
-    ShowStatus1 = item(OptionsMenu, "ShowStatus1", "Show Status");
-    ShowStatus1->setCheckable(true);
-    ShowStatus1->setChecked(true);
-    Locate = item(OptionsMenu, "Locate", "Locate");
-    Autoplay = bar->addAction("Autoplay");
-    Autoplay->setObjectName("Autoplay");
-    for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) m->menuAction()->setVisible(false);
-}
-
-void TMarvaneForm::Controls::buildStatusBar(QMainWindow& window) {
-    StatusBar = new QStatusBar(&window);
-    StatusBar->setObjectName("StatusBar");
-    StatusBar->setSizeGripEnabled(true);
-    StatusBar->setFixedHeight(24);
-    const int widths[3] = {250, 150, 150};
-    for (int i = 0; i < 3; ++i) {
-        statusPanels[i] = new QLabel(StatusBar);
-        statusPanels[i]->setFixedWidth(widths[i]);
-        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar->addWidget(statusPanels[i]);
-    }
-    statusPanels[0]->setText("Marvane by CORVATH");
-    window.setStatusBar(StatusBar);
 }
 
 }  // namespace marvane

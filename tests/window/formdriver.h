@@ -31,6 +31,13 @@ inline void pressSquare(const QObject& form, int row, int column,
                       BoardPicture::counterBox(row, column).center());
 }
 
+// True once the start-up has started the first game and the window has built what its first
+// frame did not show (the panels, the menu bar, the status bar), which follows that frame.
+inline bool startedAndWhole(const QObject& form) {
+    return textOf(form, "MessageBox") == "Position Your Piece" &&
+           form.findChild<QWidget*>(QStringLiteral("RulesPanel"));
+}
+
 // Shows the window and waits for its start-up to start the first game. The test folder holds no
 // sound files, so the start-up offers to look for them: that prompt is cancelled. Null if the
 // first game never started.
@@ -39,8 +46,7 @@ std::unique_ptr<Form> startedForm(Args&&... args) {
     auto form = std::make_unique<Form>(std::forward<Args>(args)...);
     answerNextModal([](QWidget*) {});
     form->show();
-    if (!QTest::qWaitFor([&] { return textOf(*form, "MessageBox") == "Position Your Piece"; }))
-        return nullptr;
+    if (!QTest::qWaitFor([&] { return startedAndWhole(*form); })) return nullptr;
     return form;
 }
 

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -89,7 +90,11 @@ std::pair<int, int> playersPictureAndCaption(const QObject& form) {
 }
 
 // Closes the options panel with its "Return to Marvane" button, which applies the options.
-void returnFromOptions(const QObject& form) { button(form, "SpeedButton5")->click(); }
+// Opens the options panel, as a user must to reach its controls, and returns from it.
+void returnFromOptions(const QObject& form) {
+    button(form, "Options")->click();
+    button(form, "SpeedButton5")->click();
+}
 
 }  // namespace
 
@@ -106,16 +111,15 @@ private slots:
         const struct {
             const char* name;
             QRect geometry;
-        } places[] = {{"Panel1", {8, 8, 425, 441}},        {"Image3", {4, 4, 417, 433}},
-                      {"Label4", {520, 24, 153, 38}},      {"SpeedButton1", {480, 80, 100, 33}},
-                      {"Players", {600, 200, 100, 33}},    {"MessageBox", {464, 288, 209, 30}},
-                      {"Edit3", {688, 408, 33, 28}},       {"RulesPanel", {440, 10, 297, 440}},
-                      {"OptionPanel", {440, 8, 297, 441}}, {"SpeedButton5", {48, 376, 209, 41}},
-                      {"Panel2", {88, 288, 233, 57}}};
+        } places[] = {{"Panel1", {8, 8, 425, 441}},     {"Image3", {4, 4, 417, 433}},
+                      {"Label4", {520, 24, 153, 38}},   {"SpeedButton1", {480, 80, 100, 33}},
+                      {"Players", {600, 200, 100, 33}}, {"MessageBox", {464, 288, 209, 30}},
+                      {"Edit3", {688, 408, 33, 28}},    {"OptionPanel", {440, 8, 297, 441}}};
         for (const auto& place : places)
             QCOMPARE(control(form, place.name)->geometry(), place.geometry);
-        QCOMPARE(control(form, "Label21")->geometry().topLeft(), QPoint(24, 270));
-        QVERIFY(control(form, "Panel2")->isHidden());
+        // What the first view does not show is built only after its first frame.
+        QVERIFY(!form.findChild<QWidget*>("RulesPanel"));
+        QVERIFY(!form.findChild<QWidget*>("StatusBar"));
 
         QCOMPARE(button(form, "SpeedButton1")->toolTip(), QString("Leave  Marvane"));
         QCOMPARE(button(form, "FinishButton")->toolTip(), QString("Who won ?"));
@@ -124,17 +128,40 @@ private slots:
         QCOMPARE(button(form, "Players")->text(), QString("2 players"));
         QCOMPARE(checkBox(form, "Sound")->text(), QString("      Sound effects"));
         QCOMPARE(checkBox(form, "ShowStatus")->text(), QString("      Show Windows Status Bar"));
-        QCOMPARE(control<QLabel>(form, "Label11")->text(),
-                 QString("White goes first, use the mouse to select a square "));
         QCOMPARE(item(form, "LeaveMarvane1")->text(), QString("Leave Marvane"));
         QCOMPARE(item(form, "aquayello")->text(), QString("Aqua..Yellow"));
-        QCOMPARE(control<QStatusBar>(form, "StatusBar")->findChildren<QLabel*>().value(0)->text(),
-                 QString("Marvane by CORVATH"));
         for (const char* name : {"MessageBox", "MoveBox", "remain"}) {
             auto* box = control<QLineEdit>(form, name);
             QVERIFY(box->isReadOnly() && !(box->focusPolicy() & Qt::TabFocus));
         }
         QVERIFY(!control<QLineEdit>(form, "Edit3")->isReadOnly());
+    }
+
+    void theRestOfTheWindowFollowsTheFirstFrameInItsPlaces() {
+        auto form = startedForm();
+        QVERIFY(form);
+        const struct {
+            const char* name;
+            QRect geometry;
+        } places[] = {{"RulesPanel", {440, 10, 297, 440}},
+                      {"OptionPanel", {440, 8, 297, 441}},
+                      {"SpeedButton5", {48, 376, 209, 41}},
+                      {"Panel2", {88, 288, 233, 57}},
+                      {"Label25", {72, 8, 190, 32}}};
+        for (const auto& place : places)
+            QCOMPARE(control(*form, place.name)->geometry(), place.geometry);
+        QCOMPARE(control(*form, "Label21")->geometry().topLeft(), QPoint(24, 270));
+        QVERIFY(control(*form, "Panel2")->isHidden());
+        QVERIFY(control(*form, "RulesPanel")->isHidden() &&
+                control(*form, "OptionPanel")->isHidden());
+        QCOMPARE(control<QLabel>(*form, "Label11")->text(),
+                 QString("White goes first, use the mouse to select a square "));
+        QCOMPARE(control<QStatusBar>(*form, "StatusBar")->findChildren<QLabel*>().value(0)->text(),
+                 QString("Marvane by CORVATH"));
+        // The options panel lies in front of the rules panel, as when both were built at once.
+        const QObjectList order = control(*form, "client")->children();
+        QVERIFY(order.indexOf(control(*form, "RulesPanel")) <
+                order.indexOf(control(*form, "OptionPanel")));
     }
 
     void startUpWithNothingStoredGivesTheDefaults() {
@@ -150,6 +177,43 @@ private slots:
         QCOMPARE(textOf(*form, "GoBox"), QString("White"));
         QCOMPARE(textOf(*form, "remain"), QString("60"));
         QCOMPARE(shownOn(*form, 4, 4), QColor(Qt::white));
+    }
+
+    void theFirstFrameAlreadyShowsWhatTheStartUpHasDone() {
+        // Sampled when the client area is painted for the first time.
+        struct FirstPaint : QObject {
+            const QObject* form = nullptr;
+            bool seen = false;
+            QString caption, players, message;
+            bool statusShown = true, autoplayShown = true, promptOpen = false;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() != QEvent::Paint || seen) return false;
+                seen = true;
+                caption = static_cast<const QWidget*>(form)->windowTitle();
+                players = button(*form, "Players")->text();
+                auto* bar = form->findChild<QWidget*>("StatusBar");
+                statusShown = bar && bar->isVisible();
+                autoplayShown = item(*form, "Autoplay")->isVisible();
+                promptOpen = QApplication::activeModalWidget() != nullptr;
+                message = textOf(*form, "MessageBox");
+                return false;
+            }
+        } first;
+        MemoryStore store;
+        TMarvaneForm form(store.hooks());
+        first.form = &form;
+        control(form, "client")->installEventFilter(&first);
+        answerNextModal([](QWidget*) {});  // the sound files are missing here
+        form.show();
+        QTRY_VERIFY(first.seen);
+        QVERIFY(first.caption.endsWith(" Version   by Corvath"));  // this test has no version
+        QCOMPARE(first.players, QString("2 Players"));
+        QVERIFY(!first.statusShown);
+        QVERIFY(!first.autoplayShown);
+        // Either the first game is already on it, or the prompt that comes before it is open.
+        QVERIFY2(first.promptOpen || first.message == "Position Your Piece",
+                 qPrintable(first.message));
+        QTRY_COMPARE(textOf(form, "MessageBox"), QString("Position Your Piece"));
     }
 
     void aStoreErrorAtStartUpIsShownAndTheGameStillStarts() {
@@ -296,9 +360,9 @@ private slots:
         TMarvaneForm form;
         QCheckBox* showStatus = checkBox(form, "ShowStatus");
         QAction* showStatus1 = item(form, "ShowStatus1");
-        QWidget* statusBar = control(form, "StatusBar");
         showStatus->setChecked(true);
         returnFromOptions(form);
+        QWidget* statusBar = control(form, "StatusBar");
         QVERIFY(showStatus1->isChecked() && !statusBar->isHidden());
         showStatus1->trigger();  // the menu item, as a click delivers it
         QVERIFY(!showStatus1->isChecked());

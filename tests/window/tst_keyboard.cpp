@@ -187,7 +187,9 @@ private slots:
     }
 
     void theRulesPanelDescriptionListsEveryKeyTheWindowAnswers() {
-        TMarvaneForm form;
+        auto opened = startedForm();  // the rules panel follows the first frame
+        QVERIFY(opened);
+        const TMarvaneForm& form = *opened;
         const QString text = QAccessible::queryAccessibleInterface(control(form, "RulesPanel"))
                                  ->text(QAccessible::Description);
         QStringList keys = {"arrow keys", "Home",  "End", "a to h", "1 to 8",

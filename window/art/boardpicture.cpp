@@ -30,12 +30,15 @@ int firstWindow(const std::array<int, 8>& lows, int v) {
     return n;
 }
 
-void fill(QPainter& painter, int x, int y, int w, int h, QRgb colour) {
-    painter.fillRect(QRect(x, y, w, h), QColor(colour));
+// Halfway between the end of one face and the start of the next.
+template <std::size_t N>
+int parting(const std::array<int, N>& starts, int extent, std::size_t n) {
+    return (starts[n] + extent - 1 + starts[n + 1]) / 2;
 }
 
 // A sunken frame around `face`: shadowed top and left, lit bottom and right, mitred corners.
-void paintBevel(QPainter& painter, const QRect& face) {
+template <typename Fill>
+void bevel(const QRect& face, Fill&& fill) {
     for (int ring = 0; ring < kBevelWidth; ++ring) {
         const int l = face.left() - 1 - ring;
         const int t = face.top() - 1 - ring;
@@ -44,27 +47,70 @@ void paintBevel(QPainter& painter, const QRect& face) {
         // The outer rings are olive and the inner ones green, so the shadow deepens towards
         // the face.
         const QRgb shade = ring >= 2 ? kOlive : kGreen;
-        fill(painter, l, t, r - l, 1, shade);          // top, leaving the top-right corner pixel
-        fill(painter, l, t + 1, 1, b - t - 1, shade);  // left, leaving the bottom-left one
-        fill(painter, r, t, 1, b - t + 1, kLime);      // right
-        fill(painter, l, b, r - l + 1, 1, kLime);      // bottom
+        fill(l, t, r - l, 1, shade);          // top, leaving the top-right corner pixel
+        fill(l, t + 1, 1, b - t - 1, shade);  // left, leaving the bottom-left one
+        fill(r, t, 1, b - t + 1, kLime);      // right
+        fill(l, b, r - l + 1, 1, kLime);      // bottom
     }
 }
 
-// Halfway between the end of one face and the start of the next.
-template <std::size_t N>
-int parting(const std::array<int, N>& starts, int extent, std::size_t n) {
-    return (starts[n] + extent - 1 + starts[n + 1]) / 2;
+// The empty board is nothing but rectangles of palette colours; this hands each one, in
+// painting order, to fill(x, y, width, height, colour).
+template <typename Fill>
+void boardFills(Fill&& fill) {
+    const int w = BoardPicture::kPictureSize.width();
+    const int h = BoardPicture::kPictureSize.height();
+    fill(0, 0, w, h, kBlack);
+
+    // The lines parting the cells, and the frame on three sides; the right edge stays black
+    // from top to bottom, so no line reaches it.
+    fill(0, 0, w - 1, 1, kOlive);
+    fill(0, h - 1, w - 1, 1, kOlive);
+    fill(0, 0, 1, h, kOlive);
+    for (std::size_t n = 0; n + 1 < FaceLeft.size(); ++n) {
+        fill(parting(FaceLeft, kFaceWidth, n), 0, 1, h, kOlive);
+        fill(0, parting(FaceTop, kFaceHeight, n), w - 1, 1, kOlive);
+    }
+
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 1; column <= 8; ++column) {
+            const QRect face = BoardPicture::faceRect(row, column);
+            bevel(face, fill);
+            fill(face.x(), face.y(), face.width(), face.height(), counterRgb(0));
+        }
+    }
 }
 
 }  // namespace
 
 BoardPicture::BoardPicture(qreal devicePixelRatio) {
-    // Drawn once in true colour, then kept as it always was: one byte per pixel indexing the
-    // sixteen colours, a quarter of the memory.
-    QImage canvas(QSize(qRound(kPictureSize.width() * devicePixelRatio),
-                        qRound(kPictureSize.height() * devicePixelRatio)),
-                  QImage::Format_RGB32);
+    // Kept as it always was: one byte per pixel indexing the sixteen colours, a quarter of the
+    // memory of true colour.
+    const QSize size(qRound(kPictureSize.width() * devicePixelRatio),
+                     qRound(kPictureSize.height() * devicePixelRatio));
+    picture = QImage(size, QImage::Format_Indexed8);
+    picture.setColorTable(QList<QRgb>(StandardPalette.begin(), StandardPalette.end()));
+    picture.setDevicePixelRatio(devicePixelRatio);
+
+    if (devicePixelRatio == 1.0) {
+        // At one device pixel per pixel every rectangle is written straight into the bytes:
+        // the board is drawn before the window's first paint, and painting it in true colour
+        // and mapping it back costs ten times as much.
+        const QRect bounds(QPoint(0, 0), size);
+        uchar* const bits = picture.bits();
+        const qsizetype stride = picture.bytesPerLine();
+        boardFills([bits, stride, &bounds](int x, int y, int w, int h, QRgb colour) {
+            const QRect area = QRect(x, y, w, h) & bounds;
+            const uchar entry = paletteIndex(colour);
+            for (int row = area.top(); row <= area.bottom(); ++row)
+                std::memset(bits + row * stride + area.left(), entry,
+                            static_cast<std::size_t>(area.width()));
+        });
+        return;
+    }
+
+    // Other scales go through the raster engine, which decides how each edge rounds.
+    QImage canvas(size, QImage::Format_RGB32);
     canvas.setDevicePixelRatio(devicePixelRatio);
     {
         QPainter painter(&canvas);
@@ -72,9 +118,6 @@ BoardPicture::BoardPicture(qreal devicePixelRatio) {
     }
     // Every pixel is a palette colour, so each maps to its entry exactly; runs of one colour
     // make the lookup cheap.
-    picture = QImage(canvas.size(), QImage::Format_Indexed8);
-    picture.setColorTable(QList<QRgb>(StandardPalette.begin(), StandardPalette.end()));
-    picture.setDevicePixelRatio(devicePixelRatio);
     QRgb last = StandardPalette[0];
     uchar lastIndex = 0;
     for (int y = 0; y < canvas.height(); ++y) {
@@ -125,27 +168,9 @@ QRect BoardPicture::faceRect(int row, int column) {
 void BoardPicture::paintBoard(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const int w = kPictureSize.width();
-    const int h = kPictureSize.height();
-    fill(painter, 0, 0, w, h, kBlack);
-
-    // The lines parting the cells, and the frame on three sides; the right edge stays black
-    // from top to bottom, so no line reaches it.
-    fill(painter, 0, 0, w - 1, 1, kOlive);
-    fill(painter, 0, h - 1, w - 1, 1, kOlive);
-    fill(painter, 0, 0, 1, h, kOlive);
-    for (std::size_t n = 0; n + 1 < FaceLeft.size(); ++n) {
-        fill(painter, parting(FaceLeft, kFaceWidth, n), 0, 1, h, kOlive);
-        fill(painter, 0, parting(FaceTop, kFaceHeight, n), w - 1, 1, kOlive);
-    }
-
-    for (int row = 1; row <= 8; ++row) {
-        for (int column = 1; column <= 8; ++column) {
-            const QRect face = faceRect(row, column);
-            paintBevel(painter, face);
-            painter.fillRect(face, QColor(counterRgb(0)));
-        }
-    }
+    boardFills([&painter](int x, int y, int w, int h, QRgb colour) {
+        painter.fillRect(QRect(x, y, w, h), QColor(colour));
+    });
     painter.restore();
 }
 

@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QtTest>
 #include <algorithm>
 
@@ -179,10 +180,29 @@ private slots:
         QCOMPARE(changedPixels(fresh.image(), board.image()).size(), 0);
     }
 
+    void theBoardWrittenByteByByteIsTheBoardThePainterDraws() {
+        QImage painted(BoardPicture::kPictureSize, QImage::Format_RGB32);
+        painted.fill(Qt::magenta);  // any pixel the painter missed shows
+        {
+            QPainter painter(&painted);
+            BoardPicture::paintBoard(painter);
+        }
+        const QImage written = BoardPicture().image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(changedPixels(painted, written).size(), 0);
+    }
+
     void aHigherPixelRatioPaintsTheSameBoardFiner() {
         const BoardPicture fresh(2.0);
         QCOMPARE(fresh.image().size(), QSize(824, 846));
         QCOMPARE(countOffPalette(fresh.image()), 0);
+        // Twice as fine, and nothing else: every pixel doubled is the board at one to one.
+        const QImage single = BoardPicture().image().convertToFormat(QImage::Format_RGB32);
+        const QImage doubled = fresh.image().convertToFormat(QImage::Format_RGB32);
+        int unlike = 0;
+        for (int y = 0; y < doubled.height(); ++y)
+            for (int x = 0; x < doubled.width(); ++x)
+                unlike += doubled.pixel(x, y) != single.pixel(x / 2, y / 2) ? 1 : 0;
+        QCOMPARE(unlike, 0);
 
         BoardPicture board(2.0);
         board.drawCounter(3, 6, 5);
