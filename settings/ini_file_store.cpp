@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
@@ -17,6 +18,21 @@ namespace {
 
 [[noreturn]] void fail(const char* pattern, const QString& argument) {
     throw ERegistryException(QString::fromLatin1(pattern).arg(argument).toStdString());
+}
+
+// The file's bytes, at most one more than the largest settings file (so that a file grown past
+// it shows), in a buffer no larger than what was read: QIODevice::read(n) reserves all n.
+QByteArray readAtMostOneOver(QIODevice& file) {
+    QByteArray bytes;
+    char chunk[16 * 1024];
+    while (bytes.size() <= kMaxSettingsFileSize) {
+        const qint64 wanted =
+            std::min<qint64>(sizeof chunk, kMaxSettingsFileSize + 1 - bytes.size());
+        const qint64 got = file.read(chunk, wanted);
+        if (got <= 0) break;
+        bytes.append(chunk, got);
+    }
+    return bytes;
 }
 
 // The first of "<file>.bad", "<file>.bad.2", ... that does not exist yet, so that no earlier
@@ -76,7 +92,7 @@ public:
                 if (!QFile::rename(path_, asideName(path_)))
                     fail("Failed to set data for '%1'", firstName);
             } else {
-                before = file.read(kMaxSettingsFileSize + 1);
+                before = readAtMostOneOver(file);
             }
         }
 
@@ -105,7 +121,7 @@ private:
             oversized_ = true;
             return;
         }
-        QByteArray bytes = file.read(kMaxSettingsFileSize + 1);
+        QByteArray bytes = readAtMostOneOver(file);
         // It may have grown since its size was asked.
         if (bytes.size() > kMaxSettingsFileSize) {
             oversized_ = true;
