@@ -8,23 +8,15 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-root=$(dirname "$here")
-build=${BENCH_BUILD_DIR:-$root/build-bench}
+bench_name=linkcost
+# shellcheck source=bench/session.sh
+source "$here/session.sh"
 runs=${BENCH_RUNS:-15}
-bin=$build/bin
 
-say() { printf '%s\n' "$*" >&2; }
-die() {
-    say "linkcost: $*"
-    exit 1
-}
 cmake --build "$build" -j2 --target marvane_floor marvane_floor_sound marvane_xwatch \
     >"$build/linkcost-build.log" 2>&1 || die "build failed, see $build/linkcost-build.log"
 
-# shellcheck source=bench/session.sh
-source "$here/session.sh"
-work=$(mktemp -d)
-trap 'bench_session_end; rm -rf "$work"' EXIT
+bench_work_begin
 bench_session_begin "$work"
 
 launch() { # program; prints "wall cpu"

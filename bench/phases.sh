@@ -14,33 +14,18 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-root=$(dirname "$here")
-build=${BENCH_BUILD_DIR:-$root/build-bench}
+bench_name=phases
+# shellcheck source=bench/session.sh
+source "$here/session.sh"
 runs=${BENCH_RUNS:-5}
-bin=$build/bin
 
-say() { printf '%s\n' "$*" >&2; }
-die() {
-    say "phases: $*"
-    exit 1
-}
 # shellcheck source=scripts/install-missing.sh
 source "$root/scripts/install-missing.sh"
 install_missing valgrind
 [[ -x $bin/marvane && -x $bin/marvane_floor && -x $bin/marvane_xwatch ]] ||
     die "build first: bench/run.sh (or cmake --build $build --target marvane marvane_floor marvane_xwatch)"
 
-# shellcheck source=bench/session.sh
-source "$here/session.sh"
-work=$(mktemp -d)
-launched=()
-cleanup() {
-    local status=$?
-    for pid in "${launched[@]}"; do kill "$pid" 2>/dev/null || true; done
-    bench_session_end
-    if ((status == 0)); then rm -rf "$work"; else say "phases: logs kept in $work"; fi
-}
-trap cleanup EXIT
+bench_work_begin
 
 stop() { # pid
     kill "$1" 2>/dev/null || true

@@ -9,17 +9,13 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-root=$(dirname "$here")
-build=${BENCH_BUILD_DIR:-$root/build-bench}
+bench_name=bench
+# shellcheck source=bench/session.sh
+source "$here/session.sh"
 runs=${BENCH_RUNS:-7}
 idle_s=10
 memory_after_s=3
 
-say() { printf '%s\n' "$*" >&2; }
-die() {
-    say "bench: $*"
-    exit 1
-}
 # shellcheck source=scripts/install-missing.sh
 source "$root/scripts/install-missing.sh"
 install_missing cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev \
@@ -33,7 +29,6 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMARVANE_BENCH=ON -DBUI
     >"$build/bench-configure.log" 2>&1 || die "configure failed, see $build/bench-configure.log"
 cmake --build "$build" -j2 --target marvane marvane_floor marvane_xwatch marvane_engine_bench \
     >"$build/bench-build.log" 2>&1 || die "build failed, see $build/bench-build.log"
-bin=$build/bin
 program=$bin/marvane
 floor=$bin/marvane_floor
 xwatch=$bin/marvane_xwatch
@@ -45,17 +40,7 @@ engine_report=$("$bin/marvane_engine_bench" --benchmark_repetitions=5 \
     awk '/_median/ || /^Benchmark/ || /^---/')
 
 # --- A private X display and audio server -----------------------------------------------------
-# shellcheck source=bench/session.sh
-source "$here/session.sh"
-work=$(mktemp -d)
-launched=()
-cleanup() {
-    local status=$?
-    for pid in "${launched[@]}"; do kill "$pid" 2>/dev/null || true; done
-    bench_session_end
-    if ((status == 0)); then rm -rf "$work"; else say "bench: logs kept in $work"; fi
-}
-trap cleanup EXIT
+bench_work_begin
 bench_session_begin "$work"
 
 bench_write_options "$work/config-default" 1000 0

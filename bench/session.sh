@@ -1,10 +1,37 @@
 # shellcheck shell=bash
-# Sourced by the bench scripts: a private X display and a private null-sink PulseAudio server,
-# both kept in one work folder and stopped by bench_session_end.
+# Sourced by the bench scripts, which set `here` (this folder) and `bench_name` first: the build
+# folder, messages, a work folder cleaned up on exit, and a private X display and null-sink
+# PulseAudio server kept in it.
 #
-#   bench_session_begin WORK    # sets DISPLAY, XDG_RUNTIME_DIR, QT_QPA_PLATFORM; needs
-#                               # say and die from the caller
-#   bench_session_end           # from the caller's EXIT trap
+#   bench_work_begin            # sets work (a new folder) and launched (pids to kill at exit)
+#   bench_session_begin WORK    # sets DISPLAY, XDG_RUNTIME_DIR, QT_QPA_PLATFORM
+#   bench_session_end           # stops both; bench_work_begin's exit trap calls it
+
+bench_name=${bench_name:-bench}
+root=$(dirname "${here:?set here before sourcing this}")
+build=${BENCH_BUILD_DIR:-$root/build-bench}
+# shellcheck disable=SC2034  # the scripts that source this use it
+bin=$build/bin
+
+say() { printf '%s\n' "$*" >&2; }
+die() {
+    say "$bench_name: $*"
+    exit 1
+}
+
+bench_work_begin() {
+    work=$(mktemp -d)
+    launched=()
+    trap bench_work_end EXIT
+}
+
+# Kills what is still running and removes the work folder; after a failure its logs are kept.
+bench_work_end() {
+    local status=$?
+    for pid in "${launched[@]}"; do kill "$pid" 2>/dev/null || true; done
+    bench_session_end
+    if ((status == 0)); then rm -rf "$work"; else say "$bench_name: logs kept in $work"; fi
+}
 
 bench_xvfb_pid=
 bench_session_work=
