@@ -6,6 +6,14 @@ namespace marvane {
 
 namespace {
 
+std::string name(ColourCode colour) { return std::string(ColourNames[colour]); }
+
+std::string countsText(RecordResult counts) {
+    return std::to_string(counts.first) + "-" + std::to_string(counts.second);
+}
+
+}  // namespace
+
 RecordResult countersOf(const Game& game) {
     RecordResult counts;
     for (int row = 1; row <= kBoardSize; ++row) {
@@ -16,14 +24,6 @@ RecordResult countersOf(const Game& game) {
     }
     return counts;
 }
-
-std::string name(ColourCode colour) { return std::string(ColourNames[colour]); }
-
-std::string countsText(RecordResult counts) {
-    return std::to_string(counts.first) + "-" + std::to_string(counts.second);
-}
-
-}  // namespace
 
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves) {
     ReplayOutcome outcome;

@@ -18,6 +18,9 @@ struct ReplayOutcome {
     bool ok() const { return error.empty(); }
 };
 
+// The counters of the game's first colour (C1) and second colour (C2) on its board.
+RecordResult countersOf(const Game& game);
+
 // Plays the moves on a game of its own with the colours c1 (moving first) and c2, by the game's
 // own move rule, and stops at the first move it refuses. Nothing is shown and nothing else runs.
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves);

@@ -117,16 +117,7 @@ GameRecord RecordCommands::currentRecord() const {
     auto moves = host_.moves();
     moves.resize(std::clamp(host_.movesOnBoard(), 0, static_cast<int>(moves.size())));
     record.moves = std::move(moves);
-    if (state.MovesMade == kMaxMoves || state.GameOver) {
-        RecordResult result;
-        for (int row = 1; row <= kBoardSize; ++row) {
-            for (int column = 1; column <= kBoardSize; ++column) {
-                result.first += game_.board(row, column) == state.C1;
-                result.second += game_.board(row, column) == state.C2;
-            }
-        }
-        record.result = result;
-    }
+    if (state.MovesMade == kMaxMoves || state.GameOver) record.result = countersOf(game_);
     return record;
 }
 
