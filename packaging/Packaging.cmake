@@ -1,8 +1,8 @@
 # Installation and packages.
 #
-# The program finds its "system" folder (sounds, optional button pictures) beside its own file,
-# so the executable and that folder are installed together in a private program folder, and the
-# usual bin/ folder only gets a relative link to the executable. The program resolves the link
+# The program finds its sound module and its "system" folder (sounds, optional button pictures)
+# beside its own file, so the executable, the module and that folder are installed together in a
+# private program folder, and the usual bin/ folder only gets a relative link to the executable. The program resolves the link
 # to its real place, so it finds its files however it is started.
 
 include(GNUInstallDirs)
@@ -20,11 +20,14 @@ if(WIN32 OR APPLE)
   # There the program folder is simply bin/; the desktop files and the package below are for
   # Linux desktops.
   install(TARGETS marvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS marvane_soundengine LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${_marvane_sounds} DESTINATION ${CMAKE_INSTALL_BINDIR}/system)
   return()
 endif()
 
 install(TARGETS marvane RUNTIME DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
+# The program loads its sound module from its own folder.
+install(TARGETS marvane_soundengine LIBRARY DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
 install(FILES ${_marvane_sounds} DESTINATION ${MARVANE_INSTALL_PROGRAMDIR}/system)
 
 # A relative link keeps the tree relocatable: a staged package or a copied prefix still works.

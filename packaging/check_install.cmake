@@ -37,7 +37,10 @@ else()
   endif()
 endif()
 
-# The sounds belong beside the real program file, where it looks for them.
+# The sound module and the sounds belong beside the real program file, where it looks for them.
+if(NOT EXISTS ${root}/${PROGRAMDIR}/marvane-sound.so)
+  list(APPEND failures "${PROGRAMDIR}/marvane-sound.so is missing")
+endif()
 foreach(sound Ok Full Bad Won)
   set(file ${root}/${PROGRAMDIR}/system/${sound}.wav)
   set(size 0)

@@ -3,32 +3,13 @@
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QString>
-#include <stdexcept>
 #include <vector>
+
+#include "window/sound/sounderror.h"
 
 class QAudioDevice;
 
 namespace marvane {
-
-// A sound that cannot be opened. Carries a text for diagnostics.
-class SoundError : public std::runtime_error {
-public:
-    explicit SoundError(const QString& text) : std::runtime_error(text.toStdString()) {}
-    QString text() const { return QString::fromStdString(what()); }
-};
-
-// The file does not decode: missing, unreadable, damaged or not a sound at all.
-class SoundFileError : public SoundError {
-public:
-    using SoundError::SoundError;
-};
-
-// There is no usable output: no device, no format it takes, or an audio server that does not
-// answer. The user only ever sees the fixed "sounds disabled" notice for it.
-class SoundDeviceError : public SoundError {
-public:
-    using SoundError::SoundError;
-};
 
 // A whole sound file decoded to interleaved float samples in [-1, 1].
 struct SoundClip {

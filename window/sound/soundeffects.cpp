@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "window/common/programfiles.h"
-#include "window/sound/soundclip.h"
+#include "window/sound/sounderror.h"
 
 namespace marvane {
 

@@ -1,12 +1,9 @@
 #include "window/sound/soundplayer.h"
 
-#include <chrono>
-#include <future>
 #include <utility>
 
-#include "window/sound/audiothread.h"
-#include "window/sound/soundclip.h"
-#include "window/sound/soundvoice.h"
+#include "window/sound/soundengine.h"
+#include "window/sound/sounderror.h"
 
 namespace marvane {
 
@@ -14,7 +11,7 @@ namespace {
 
 // How long opening waits for the audio thread's answer. It comes within milliseconds unless the
 // audio server is stalled; then the sounds are given up rather than the window frozen.
-constexpr std::chrono::milliseconds kOpenWait{3000};
+constexpr int kOpenWaitMs = 3000;
 
 }  // namespace
 
@@ -39,48 +36,21 @@ SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
 
 void SoundPlayer::open(const QString& fileName) {
     close();
-    auto clip = std::make_shared<const SoundClip>(decodeSoundFile(fileName));
+    SoundEngine& engine = soundEngine();
     auto status = std::make_shared<VoiceStatus>();
-
-    AudioThread& audio = AudioThread::instance();
-    const quint64 id = audio.newVoiceId();
-    auto answer = std::make_shared<std::promise<QString>>();
-    std::future<QString> outcome = answer->get_future();
-    audio.post([&audio, id, clip, status, answer] {
-        try {
-            audio.addVoice(id, std::make_unique<SoundVoice>(*clip, status));
-            answer->set_value({});
-        } catch (const SoundError& error) {
-            answer->set_value(error.text());
-        } catch (const std::exception& error) {
-            answer->set_value(QString::fromLocal8Bit(error.what()));
-        }
-    });
-
-    QString error = QStringLiteral("The audio server does not answer");
-    if (outcome.wait_for(kOpenWait) == std::future_status::ready) {
-        try {
-            error = outcome.get();
-        } catch (const std::future_error&) {
-            error = QStringLiteral("The audio thread has ended");
-        }
+    const SoundEngine::Opened opened = engine.open(fileName, status, kOpenWaitMs);
+    if (opened.voice == 0) {
+        if (opened.fileFault) throw SoundFileError(opened.error);
+        throw SoundDeviceError(opened.error);
     }
-    if (!error.isEmpty()) {
-        // Should the answer still come, the voice it made goes again right after.
-        audio.post([&audio, id] { audio.removeVoice(id); });
-        throw SoundDeviceError(error);
-    }
-    voice_ = id;
+    voice_ = opened.voice;
     status_ = std::move(status);
     fileName_ = fileName;
-    lengthMs_ = clip->durationMs();
+    lengthMs_ = opened.lengthMs;
 }
 
 void SoundPlayer::close() {
-    // Once the thread has ended with the application object, its voices are gone already.
-    if (AudioThread* audio = AudioThread::current(); audio && voice_ != 0) {
-        audio->post([audio, id = voice_] { audio->removeVoice(id); });
-    }
+    if (SoundEngine* engine = loadedSoundEngine(); engine && voice_ != 0) engine->close(voice_);
     voice_ = 0;
     status_.reset();
     fileName_.clear();
@@ -88,15 +58,9 @@ void SoundPlayer::close() {
 }
 
 void SoundPlayer::play() {
-    AudioThread* audio = AudioThread::current();
-    if (voice_ == 0 || !audio) return;
-    // Requests made while one is on its way, or while the audio thread is held up, add nothing.
-    if (status_->playRequested.exchange(true)) return;
-    status_->playing = true;
-    audio->post([audio, id = voice_, status = status_] {
-        status->playRequested = false;
-        if (SoundVoice* voice = audio->voice(id)) voice->play();
-    });
+    if (SoundEngine* engine = loadedSoundEngine(); engine && voice_ != 0) {
+        engine->play(voice_, status_);
+    }
 }
 
 bool SoundPlayer::isPlaying() const { return status_ && status_->playing; }

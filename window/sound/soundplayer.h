@@ -9,8 +9,9 @@ namespace marvane {
 struct VoiceStatus;
 
 // One sound effect: a file decoded once and played on demand on the default audio output.
-// The sound itself lives on the audio thread (see AudioThread); this handle only posts requests
-// to it, so nothing here waits for the audio server except open(), and that only for a while.
+// The sound itself lives on the audio thread of the sound module (see SoundEngine); this handle
+// only passes requests to it, so nothing here waits for the audio server except open(), and that
+// only for a while.
 class SoundPlayer {
 public:
     SoundPlayer() = default;
@@ -20,8 +21,8 @@ public:
 
     // Closes the player if open, then decodes `fileName` and prepares the default audio output
     // for it. Throws SoundFileError when the file does not decode, SoundDeviceError when there is
-    // no output device, the device takes no format for the sound, or the audio server does not
-    // answer in time; the player is closed then.
+    // no output device, the device takes no format for the sound, the audio server does not answer
+    // in time, or the sound module cannot be loaded; the player is closed then.
     void open(const QString& fileName);
     // Closing a playing sound stops it; the request returns at once.
     void close();

@@ -5,25 +5,16 @@
 #include <QIODevice>
 #include <QObject>
 #include <QTimer>
-#include <atomic>
 #include <functional>
 #include <memory>
+
+#include "window/sound/soundengine.h"
 
 class QAudioSink;
 
 namespace marvane {
 
 struct SoundClip;
-
-// What the GUI thread reads of a voice that the audio thread plays.
-struct VoiceStatus {
-    // From the request until the audible part of the sound has been played.
-    std::atomic<bool> playing{false};
-    // How far into the sound the output has got, in milliseconds.
-    std::atomic<qint64> positionMs{0};
-    // A play request is on its way to the audio thread; later ones add nothing to it.
-    std::atomic<bool> playRequested{false};
-};
 
 // A sound's samples as the sink pulls them, from the audio thread only.
 //

@@ -5,7 +5,7 @@
 
 #include "tests/window/sound/audioserver.h"
 #include "tests/window/sound/modalscript.h"
-#include "window/sound/soundclip.h"
+#include "window/sound/sounderror.h"
 #include "window/sound/soundeffects.h"
 #include "tests/window/sound/soundtestmain.h"
 

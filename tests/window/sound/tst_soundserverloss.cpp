@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "tests/window/sound/audioserver.h"
-#include "window/sound/soundclip.h"
+#include "window/sound/sounderror.h"
 #include "window/sound/soundplayer.h"
 #include "tests/window/sound/soundtestmain.h"
 
