@@ -137,26 +137,16 @@ QAudioFormat chooseOutputFormat(const SoundClip& clip, const QAudioDevice& devic
                                .arg(device.description()));
 }
 
-QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, int leadMs, int trailMs) {
+QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, qint64 frames) {
     const int outChannels = format.channelCount();
     const int sampleBytes = format.bytesPerSample();
-    const qint64 inFrames = clip.frames();
-    if (!format.isValid() || inFrames == 0) return {};
+    const qint64 inFrames = std::min(clip.frames(), frames);
+    if (!format.isValid() || inFrames <= 0) return {};
 
     const double step = double(clip.sampleRate) / double(format.sampleRate());
     const qint64 outFrames = qint64(std::floor(double(inFrames - 1) / step)) + 1;
-    const qint64 leadFrames = qint64(leadMs) * format.sampleRate() / 1000;
-    const qint64 trailFrames = qint64(trailMs) * format.sampleRate() / 1000;
-
-    QByteArray pcm(format.bytesForFrames(leadFrames + outFrames + trailFrames), Qt::Uninitialized);
+    QByteArray pcm(format.bytesForFrames(outFrames), Qt::Uninitialized);
     char* out = pcm.data();
-    const auto silence = [&](qint64 frames) {
-        for (qint64 i = 0; i < frames * outChannels; ++i) {
-            writeSample(out, format.sampleFormat(), 0.0f);
-            out += sampleBytes;
-        }
-    };
-    silence(leadFrames);
     for (qint64 i = 0; i < outFrames; ++i) {
         // Linear interpolation is plenty for short effects that rarely need resampling at all.
         const double source = double(i) * step;
@@ -170,8 +160,11 @@ QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, int lead
             out += sampleBytes;
         }
     }
-    silence(trailFrames);
     return pcm;
+}
+
+char silenceByte(QAudioFormat::SampleFormat format) {
+    return format == QAudioFormat::UInt8 ? char(0x80) : char(0);
 }
 
 }  // namespace marvane

@@ -34,8 +34,11 @@ SoundClip decodeSoundFile(const QString& fileName);
 // takes neither.
 QAudioFormat chooseOutputFormat(const SoundClip& clip, const QAudioDevice& device);
 
-// The clip as raw PCM in `format` (resampled and remixed as needed), between `leadMs` and
-// `trailMs` of silence.
-QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, int leadMs, int trailMs);
+// The first `frames` frames of the clip (all of them when it has fewer) as raw PCM in `format`,
+// resampled and remixed as needed.
+QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, qint64 frames);
+
+// The byte that silence is made of in `format`: the middle of the range for unsigned samples.
+char silenceByte(QAudioFormat::SampleFormat format);
 
 }  // namespace marvane

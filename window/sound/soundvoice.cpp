@@ -25,16 +25,32 @@ constexpr int kTailMs = 400;
 
 }  // namespace
 
-PcmSource::PcmSource(QByteArray pcm, std::function<void(qint64)> onRead)
-    : pcm_(std::move(pcm)), onRead_(std::move(onRead)) {}
+PcmSource::PcmSource(QByteArray pcm, qint64 leadBytes, qint64 trailBytes, char silence,
+                     std::function<void(qint64)> onRead)
+    : pcm_(std::move(pcm)),
+      lead_(leadBytes),
+      trail_(trailBytes),
+      silence_(silence),
+      onRead_(std::move(onRead)) {}
 
 qint64 PcmSource::bytesAvailable() const {
-    return pcm_.size() - position_ + QIODevice::bytesAvailable();
+    return total() - position_ + QIODevice::bytesAvailable();
 }
 
 qint64 PcmSource::readData(char* data, qint64 maxSize) {
-    const qint64 count = std::clamp<qint64>(pcm_.size() - position_, 0, maxSize);
-    std::memcpy(data, pcm_.constData() + position_, std::size_t(count));
+    const qint64 count = std::clamp<qint64>(total() - position_, 0, maxSize);
+    for (qint64 done = 0; done < count;) {
+        const qint64 intoPcm = position_ + done - lead_;
+        qint64 run = count - done;
+        if (intoPcm >= 0 && intoPcm < pcm_.size()) {
+            run = std::min(run, pcm_.size() - intoPcm);
+            std::memcpy(data + done, pcm_.constData() + intoPcm, std::size_t(run));
+        } else {
+            if (intoPcm < 0) run = std::min(run, -intoPcm);
+            std::memset(data + done, silence_, std::size_t(run));
+        }
+        done += run;
+    }
     position_ += count;
     if (onRead_) onRead_(position_);
     return count;
@@ -51,14 +67,16 @@ SoundVoice::SoundVoice(const SoundClip& clip, std::shared_ptr<VoiceStatus> statu
     if (device.isNull()) throw SoundDeviceError(QStringLiteral("No default audio output device"));
     const QAudioFormat format = chooseOutputFormat(clip, device);
 
+    // Only the audible part is rendered and kept; the silence around it costs no memory.
+    QByteArray audible = renderPcm(clip, format, clip.audibleFrames());
     leadBytes_ = format.bytesForDuration(qint64(kLeadMs) * 1000);
-    audibleEndBytes_ =
-        leadBytes_ + format.bytesForDuration(clip.audibleFrames() * 1000000 / clip.sampleRate);
+    audibleEndBytes_ = leadBytes_ + audible.size();
     bytesPerSecond_ = format.bytesForDuration(1000000);
     lengthMs_ = clip.durationMs();
 
-    source_ = std::make_unique<PcmSource>(renderPcm(clip, format, kLeadMs, kPaddingMs),
-                                          [this](qint64 handedOver) { onRead(handedOver); });
+    source_ = std::make_unique<PcmSource>(
+        std::move(audible), leadBytes_, format.bytesForDuration(qint64(kPaddingMs) * 1000),
+        silenceByte(format.sampleFormat()), [this](qint64 handedOver) { onRead(handedOver); });
     if (!source_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         throw SoundDeviceError(QStringLiteral("Cannot buffer the sound"));
     }

@@ -16,19 +16,22 @@ namespace marvane {
 
 struct SoundClip;
 
-// A sound's samples as the sink pulls them, from the audio thread only.
+// A sound's samples as the sink pulls them, from the audio thread only: the audible part, and
+// silence before and after it that is made up as it is read rather than kept.
 //
 // atEnd() is never true: on an at-end source Qt 6.4's PulseAudio sink starts a drain that holds
 // the sink's own pointer and that nothing cancels, so its reply lands in a deleted sink. The sink
 // is told the sound is over by reads that return nothing.
 class PcmSource : public QIODevice {
 public:
-    PcmSource(QByteArray pcm, std::function<void(qint64 handedOver)> onRead);
+    // `pcm` between `leadBytes` and `trailBytes` of `silence`.
+    PcmSource(QByteArray pcm, qint64 leadBytes, qint64 trailBytes, char silence,
+              std::function<void(qint64 handedOver)> onRead);
 
     void rewind() { position_ = 0; }
     qint64 handedOver() const { return position_; }
-    qint64 total() const { return pcm_.size(); }
-    bool exhausted() const { return position_ >= pcm_.size(); }
+    qint64 total() const { return lead_ + pcm_.size() + trail_; }
+    bool exhausted() const { return position_ >= total(); }
 
     bool isSequential() const override { return true; }
     bool atEnd() const override { return false; }  // also asked on libpulse's thread
@@ -40,6 +43,9 @@ protected:
 
 private:
     const QByteArray pcm_;
+    const qint64 lead_;
+    const qint64 trail_;
+    const char silence_;
     const std::function<void(qint64)> onRead_;
     qint64 position_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "window/sound/soundclip.h"
+#include "window/sound/soundvoice.h"
 
 using marvane::decodeSoundFile;
 using marvane::renderPcm;
@@ -155,17 +156,43 @@ private slots:
         QVERIFY(won.audibleFrames() <= won.frames() - 44100 * 180 / 1000);
     }
 
-    void renderingKeepsTheSamplesBetweenSilences() {
+    void renderingKeepsTheSamplesUpToTheFrameAsked() {
         const SoundClip clip = clipOf(1000, 1, {0.5f, -1.0f, 2.0f});
-        const QByteArray pcm = renderPcm(clip, formatOf(1000, 1, QAudioFormat::Int16), 1, 5);
-        QCOMPARE(samplesOf<qint16>(pcm),
-                 (std::vector<qint16>{0, 16384, -32767, 32767, 0, 0, 0, 0, 0}));
+        const QByteArray pcm = renderPcm(clip, formatOf(1000, 1, QAudioFormat::Int16), 3);
+        QCOMPARE(samplesOf<qint16>(pcm), (std::vector<qint16>{16384, -32767, 32767}));
 
-        const QByteArray bytes = renderPcm(clip, formatOf(1000, 1, QAudioFormat::UInt8), 2, 2);
-        QCOMPARE(samplesOf<quint8>(bytes), (std::vector<quint8>{128, 128, 192, 1, 255, 128, 128}));
+        const QByteArray bytes = renderPcm(clip, formatOf(1000, 1, QAudioFormat::UInt8), 2);
+        QCOMPARE(samplesOf<quint8>(bytes), (std::vector<quint8>{192, 1}));
 
-        const QByteArray floats = renderPcm(clip, formatOf(1000, 1, QAudioFormat::Float), 0, 1);
-        QCOMPARE(samplesOf<float>(floats), (std::vector<float>{0.5f, -1.0f, 1.0f, 0.0f}));
+        const QByteArray floats = renderPcm(clip, formatOf(1000, 1, QAudioFormat::Float), 99);
+        QCOMPARE(samplesOf<float>(floats), (std::vector<float>{0.5f, -1.0f, 1.0f}));
+        QVERIFY(renderPcm(clip, formatOf(1000, 1, QAudioFormat::Float), 0).isEmpty());
+
+        // Silence is what a sample of 0 renders to, in every format.
+        const SoundClip quiet = clipOf(1000, 1, {0.0f});
+        for (const auto format :
+             {QAudioFormat::UInt8, QAudioFormat::Int16, QAudioFormat::Int32, QAudioFormat::Float}) {
+            const QByteArray zero = renderPcm(quiet, formatOf(1000, 1, format), 1);
+            QCOMPARE(zero, QByteArray(zero.size(), marvane::silenceByte(format)));
+        }
+    }
+
+    void aSourceMakesUpTheSilenceAroundItsSamples() {
+        // Read in pieces of every size, the stream is the lead, the samples and the trail.
+        for (qint64 piece = 1; piece <= 9; ++piece) {
+            qint64 reported = -1;
+            marvane::PcmSource source("abc", 2, 3, '.', [&](qint64 done) { reported = done; });
+            QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+            for (int pass = 0; pass < 2; ++pass) {
+                QByteArray heard;
+                while (!source.exhausted()) heard += source.read(piece);
+                QCOMPARE(heard, QByteArray("..abc..."));
+                QCOMPARE(reported, 8);
+                QVERIFY(source.read(piece).isEmpty());  // over, yet never at its end
+                QVERIFY(!source.atEnd());
+                source.rewind();
+            }
+        }
     }
 
     void renderingRemixesChannelsAndResamples() {
@@ -173,18 +200,18 @@ private slots:
         const auto stereo = formatOf(2000, 2, QAudioFormat::Float);
 
         const SoundClip one = clipOf(2000, 1, {0.25f, -0.5f});
-        QCOMPARE(samplesOf<float>(renderPcm(one, stereo, 0, 0)),
+        QCOMPARE(samplesOf<float>(renderPcm(one, stereo, 2)),
                  (std::vector<float>{0.25f, 0.25f, -0.5f, -0.5f}));
 
         const SoundClip two = clipOf(2000, 2, {0.5f, 0.0f, -0.25f, -0.75f});
-        QCOMPARE(samplesOf<float>(renderPcm(two, mono, 0, 0)), (std::vector<float>{0.25f, -0.5f}));
+        QCOMPARE(samplesOf<float>(renderPcm(two, mono, 2)), (std::vector<float>{0.25f, -0.5f}));
 
         const SoundClip slow = clipOf(1000, 1, {0.0f, 1.0f, 0.5f});
-        QCOMPARE(samplesOf<float>(renderPcm(slow, mono, 0, 0)),
+        QCOMPARE(samplesOf<float>(renderPcm(slow, mono, 3)),
                  (std::vector<float>{0.0f, 0.5f, 1.0f, 0.75f, 0.5f}));
 
         const SoundClip fast = clipOf(4000, 1, {0.0f, 0.1f, 0.2f, 0.3f, 0.4f});
-        QCOMPARE(samplesOf<float>(renderPcm(fast, mono, 0, 0)),
+        QCOMPARE(samplesOf<float>(renderPcm(fast, mono, 5)),
                  (std::vector<float>{0.0f, 0.2f, 0.4f}));
     }
 };
