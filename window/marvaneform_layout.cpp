@@ -13,6 +13,7 @@
 #include "window/art/buttonart.h"
 #include "window/art/rulesart.h"
 #include "window/boardimage.h"
+#include "window/flatcontrols.h"
 #include "window/fonts.h"
 #include "window/marvaneform_controls.h"
 #include "window/picturespacing.h"
@@ -52,7 +53,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
 QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& caption, const QString& hint, const QFont& font,
                         const QColor& colour = Qt::white) {
-    auto* button = new QToolButton(parent);
+    auto* button = new FlatButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setText(caption);
@@ -62,28 +63,20 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFont(font);
-    // Transparent until the mouse is over it; then a thin raised edge, pressed a sunken one.
-    button->setStyleSheet(
-        QString("QToolButton { color: %1; background: transparent; border: 1px solid transparent; }"
-                " QToolButton:hover { border-color: #ffffff #808080 #808080 #ffffff; }"
-                " QToolButton:pressed { border-color: #808080 #ffffff #ffffff #808080; }")
-            .arg(colour.name()));
+    setTextColour(button, colour);
     return button;
 }
 
+// White on black, with a sunken two-pixel edge, as edit boxes have always had, or none at all.
 QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
                    const QFont& font, bool border) {
-    auto* box = new QLineEdit(text, parent);
+    auto* box = new FlatBox(text, border, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setFont(font);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);  // never reached by the Tab key
-    // A sunken two-pixel edge, as edit boxes have always had, or none at all.
-    box->setStyleSheet(border ? "QLineEdit { color: white; background: black; padding: 0 1px;"
-                                " border-style: solid; border-width: 2px;"
-                                " border-color: #808080 #ffffff #ffffff #808080; }"
-                              : "QLineEdit { color: white; background: black; border: none; }");
+    setTextColour(box, Qt::white, Qt::black);
     return box;
 }
 
