@@ -13,6 +13,7 @@
 #include "window/art/buttonart.h"
 #include "window/art/rulesart.h"
 #include "window/boardimage.h"
+#include "window/flatcontrols.h"
 #include "window/fonts.h"
 #include "window/marvaneform_controls.h"
 #include "window/picturespacing.h"
@@ -38,21 +39,22 @@ void setTextColour(QWidget* widget, const QColor& colour, const QColor& backgrou
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& caption,
-                  const QFont& font, const QColor& colour = Qt::white) {
+                  const QFont& font, const QColor& colour = QColor()) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(label, colour);
+    if (colour.isValid()) setTextColour(label, colour);
     return label;
 }
 
-// A flat speed button: no focus, a border only while the mouse is over it, a hint on hover.
+// A flat speed button: no focus, a border only while the mouse is over it, a hint on hover. Its
+// caption takes its parent's text colour unless given one of its own.
 QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& caption, const QString& hint, const QFont& font,
-                        const QColor& colour = Qt::white) {
-    auto* button = new QToolButton(parent);
+                        const QColor& colour = QColor()) {
+    auto* button = new FlatButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setText(caption);
@@ -62,28 +64,20 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFont(font);
-    // Transparent until the mouse is over it; then a thin raised edge, pressed a sunken one.
-    button->setStyleSheet(
-        QString("QToolButton { color: %1; background: transparent; border: 1px solid transparent; }"
-                " QToolButton:hover { border-color: #ffffff #808080 #808080 #ffffff; }"
-                " QToolButton:pressed { border-color: #808080 #ffffff #ffffff #808080; }")
-            .arg(colour.name()));
+    if (colour.isValid()) setTextColour(button, colour);
     return button;
 }
 
+// White on black like the client area it lies on, with a sunken two-pixel edge, as edit boxes
+// have always had, or none at all.
 QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
                    const QFont& font, bool border) {
-    auto* box = new QLineEdit(text, parent);
+    auto* box = new FlatBox(text, border, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setFont(font);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);  // never reached by the Tab key
-    // A sunken two-pixel edge, as edit boxes have always had, or none at all.
-    box->setStyleSheet(border ? "QLineEdit { color: white; background: black; padding: 0 1px;"
-                                " border-style: solid; border-width: 2px;"
-                                " border-color: #808080 #ffffff #ffffff #808080; }"
-                              : "QLineEdit { color: white; background: black; border: none; }");
     return box;
 }
 
@@ -139,10 +133,9 @@ private:
 TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& maker) : maker_(maker) {
     auto* client = new QWidget(&window);
     client->setObjectName("client");
-    QPalette black = client->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    client->setPalette(black);
-    client->setAutoFillBackground(true);
+    // White on black, for the buttons and boxes on it to take rather than each holding its own
+    // copy of the same colours.
+    setTextColour(client, Qt::white, Qt::black);
     window.setCentralWidget(client);
 
     buildBoard(client);
@@ -182,7 +175,7 @@ void TMarvaneForm::Controls::buildBoard(QWidget* client) {
     Panel1->setGeometry(8, 8, 425, 441);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(4);
-    setTextColour(Panel1, Qt::white, Qt::black);
+    Panel1->setAutoFillBackground(true);
     Image3 = new BoardImage(Panel1);
     Image3->move(4, 4);
 }
@@ -196,7 +189,7 @@ void TMarvaneForm::Controls::buildControls(QWidget* client, qreal devicePixelRat
     c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20}, "Black", sans16);
     makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16);
     QLabel* Label7 = makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16);
-    setTextColour(Label7, Qt::white, Qt::black);
+    Label7->setAutoFillBackground(true);
 
     const QFont optimum = pixelFont("Optimum", 16);
     auto button = [&](const char* name, QRect geometry, const char* caption, const char* hint,
@@ -252,10 +245,11 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
     RulesPanel->setObjectName("RulesPanel");
     RulesPanel->setGeometry(440, 10, 297, 440);
     RulesPanel->hide();
-    const QColor text = QPalette().color(QPalette::WindowText);
+    // Its texts are all in the usual text colour on the parchment; they take it from the panel.
+    setTextColour(RulesPanel, QPalette().color(QPalette::WindowText));
     // Sized by hand: measuring it would load its face at start-up, long before anyone reads it.
     makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
-              pixelFont("Balthazar", 27), text);
+              pixelFont("Balthazar", 27));
     RulesPanel->setAccessibleName("The Rules of Marvane");
     // The keys are listed nowhere on screen; this is where a screen reader user finds them.
     RulesPanel->setAccessibleDescription(
@@ -269,7 +263,7 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
         "Down in larger steps) change the response time and Space ticks a box. With the menu bar "
         "shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.");
     QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
-                           pixelFont("Balthazar", 27), text);
+                           pixelFont("Balthazar", 27));
 
     struct Line {
         const char* name;
@@ -296,7 +290,7 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
     const QFont sans11 = pixelFont("MS Sans Serif", 11);
     for (const Line& line : kLines) {
         QLabel* label =
-            makeLabel(RulesPanel, line.name, {24, line.top, 260, 13}, line.caption, sans11, text);
+            makeLabel(RulesPanel, line.name, {24, line.top, 260, 13}, line.caption, sans11);
         label->adjustSize();
         label->setFixedHeight(13);
     }
@@ -308,7 +302,7 @@ void TMarvaneForm::Controls::buildOptionControls(QWidget* client) {
     OptionPanel = new CaptionPanel("OptionPanel", client);
     OptionPanel->setObjectName("OptionPanel");
     OptionPanel->setGeometry(440, 8, 297, 441);
-    setTextColour(OptionPanel, Qt::white, Qt::black);
+    OptionPanel->setAutoFillBackground(true);
     OptionPanel->hide();
     OptionPanel->setAccessibleName("Marvane Options");
 

@@ -6,7 +6,7 @@ namespace marvane {
 
 // Lays a text-beside-picture button's picture `margin` pixels inside its edge and its caption
 // `spacing` pixels after the picture, for whichever picture the button is given later. Set it
-// on one button (it wraps the application's style; a style sheet on the button still applies).
+// on one button (it wraps the application's style).
 class PictureSpacingStyle : public QProxyStyle {
 public:
     PictureSpacingStyle(int margin, int spacing) : margin_(margin), spacing_(spacing) {}
