@@ -1,46 +1,55 @@
 #!/usr/bin/env bash
-# What loading the sound's libraries costs before the first paint: the floor against the same
-# floor linked with Qt Multimedia and libsndfile (70 shared libraries, as Marvane has), launched
-# in turn under the watcher of run.sh. Prints the medians of the wall and CPU time to the first
-# paint and their ratio.
+# What the sound costs on its own, measured on the floor: the plain floor, the same floor linked
+# with Qt Multimedia and libsndfile and touching neither (what merely loading the libraries costs
+# before the first paint), and the floor that opens Marvane's four sounds through Marvane's own
+# sound module once its window is up, as Marvane does. Launched in turn under the watcher of
+# run.sh; prints the medians of the wall and CPU time to the first paint, and of the heap
+# (anonymous PSS) and RSS 3 s after the launch.
 #
-#   bench/linkcost.sh              # BENCH_RUNS=15 rounds; uses the build folder of run.sh
+#   bench/linkcost.sh              # BENCH_RUNS=9 rounds; uses the build folder of run.sh
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 bench_name=linkcost
 # shellcheck source=bench/session.sh
 source "$here/session.sh"
-runs=${BENCH_RUNS:-15}
+runs=${BENCH_RUNS:-9}
+programs=(marvane_floor marvane_floor_sound marvane_floor_soundmodule)
 
-cmake --build "$build" -j2 --target marvane_floor marvane_floor_sound marvane_xwatch \
+cmake --build "$build" -j2 --target "${programs[@]}" marvane_xwatch \
     >"$build/linkcost-build.log" 2>&1 || die "build failed, see $build/linkcost-build.log"
 
 bench_work_begin
 bench_session_begin "$work"
 
-launch() { # program; prints "wall cpu"
-    local out pid
+launch() { # program memory-too; prints "wall cpu [anon-kib rss-kib]"
+    local out pid memory=
     out=$("$bin/marvane_xwatch" launch --timeout 30 --log "$work/program.log" -- "$1") ||
         die "$1 did not start, see $work/program.log"
     pid=$(sed -n 's/.*pid=\([0-9]*\).*/\1/p' <<<"$out")
+    if (($2)); then
+        sleep 3
+        memory=" $(awk '/^Pss_Anon:/{a=$2} /^Rss:/{r=$2} END{print a, r}' "/proc/$pid/smaps_rollup")"
+    fi
     kill "$pid" 2>/dev/null || true
     while [[ -r /proc/$pid/stat ]] && [[ $(awk '{print $3}' "/proc/$pid/stat") != Z ]]; do
         sleep 0.02
     done
-    printf '%s %s\n' "$(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' <<<"$out")" \
-        "$(sed -n 's/.*paint_cpu_ms=\([0-9.]*\).*/\1/p' <<<"$out")"
+    printf '%s %s%s\n' "$(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' <<<"$out")" \
+        "$(sed -n 's/.*paint_cpu_ms=\([0-9.]*\).*/\1/p' <<<"$out")" "$memory"
 }
 
-for who in marvane_floor marvane_floor_sound; do launch "$bin/$who" >/dev/null; done  # warm
+for who in "${programs[@]}"; do launch "$bin/$who" 0 >/dev/null; done  # warm
 for _ in $(seq "$runs"); do
-    for who in marvane_floor marvane_floor_sound; do
-        printf '%s %s\n' "$who" "$(launch "$bin/$who")" >>"$work/times"
+    for who in "${programs[@]}"; do
+        printf '%s %s\n' "$who" "$(launch "$bin/$who" 1)" >>"$work/times"
     done
 done
 
-printf 'First paint of the floor, plain and linked with the sound libraries: medians of %s\n' \
-    "$runs interleaved launches; shared libraries $(ldd "$bin/marvane_floor" | wc -l) and $(ldd "$bin/marvane_floor_sound" | wc -l)."
+printf 'The floor; linked with the sound libraries; opening the sounds through the sound module:\n'
+printf 'medians of %s interleaved launches; shared libraries at the first paint %s, %s and %s.\n' \
+    "$runs" "$(ldd "$bin/marvane_floor" | wc -l)" "$(ldd "$bin/marvane_floor_sound" | wc -l)" \
+    "$(ldd "$bin/marvane_floor_soundmodule" | wc -l)"
 printf 'load average %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
 awk '
     function median(list, n,   i, j, t, a) {
@@ -48,11 +57,20 @@ awk '
         for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
         return (n % 2) ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
-    { wall[$1] = wall[$1] " " $2; cpu[$1] = cpu[$1] " " $3 }
+    { wall[$1] = wall[$1] " " $2; cpu[$1] = cpu[$1] " " $3; anon[$1] = anon[$1] " " $4; rss[$1] = rss[$1] " " $5 }
     END {
-        fw = median(wall["marvane_floor"]); fc = median(cpu["marvane_floor"])
-        sw = median(wall["marvane_floor_sound"]); sc = median(cpu["marvane_floor_sound"])
-        printf "                       floor   floor+sound libs   ratio\n"
-        printf "first paint, wall ms  %6.1f   %6.1f             %.2fx\n", fw, sw, sw / fw
-        printf "CPU by then, ms       %6.1f   %6.1f             %.2fx\n", fc, sc, sc / fc
+        f = "marvane_floor"; l = "marvane_floor_sound"; m = "marvane_floor_soundmodule"
+        printf "                          floor   +sound libs  ratio   +sound module  ratio\n"
+        printf "first paint, wall ms     %6.1f   %6.1f      %.2fx   %6.1f        %.2fx\n",
+            median(wall[f]), median(wall[l]), median(wall[l]) / median(wall[f]),
+            median(wall[m]), median(wall[m]) / median(wall[f])
+        printf "CPU by then, ms          %6.1f   %6.1f      %.2fx   %6.1f        %.2fx\n",
+            median(cpu[f]), median(cpu[l]), median(cpu[l]) / median(cpu[f]),
+            median(cpu[m]), median(cpu[m]) / median(cpu[f])
+        printf "heap after 3 s, MiB      %6.2f   %6.2f     %+.2f   %6.2f       %+.2f\n",
+            median(anon[f]) / 1024, median(anon[l]) / 1024, (median(anon[l]) - median(anon[f])) / 1024,
+            median(anon[m]) / 1024, (median(anon[m]) - median(anon[f])) / 1024
+        printf "RSS after 3 s, MiB       %6.1f   %6.1f      %.2fx   %6.1f        %.2fx\n",
+            median(rss[f]) / 1024, median(rss[l]) / 1024, median(rss[l]) / median(rss[f]),
+            median(rss[m]) / 1024, median(rss[m]) / median(rss[f])
     }' "$work/times"
