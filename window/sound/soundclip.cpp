@@ -164,7 +164,10 @@ QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, qint64 f
 }
 
 char silenceByte(QAudioFormat::SampleFormat format) {
-    return format == QAudioFormat::UInt8 ? char(0x80) : char(0);
+    // Every byte of a zero sample is the same in each format, so its first byte is the one.
+    char zero[sizeof(qint32)] = {};
+    writeSample(zero, format, 0.0f);
+    return zero[0];
 }
 
 }  // namespace marvane
