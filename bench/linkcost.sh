@@ -31,10 +31,7 @@ launch() { # program memory-too; prints "wall cpu [anon-kib rss-kib]"
         sleep 3
         memory=" $(awk '/^Pss_Anon:/{a=$2} /^Rss:/{r=$2} END{print a, r}' "/proc/$pid/smaps_rollup")"
     fi
-    kill "$pid" 2>/dev/null || true
-    while [[ -r /proc/$pid/stat ]] && [[ $(awk '{print $3}' "/proc/$pid/stat") != Z ]]; do
-        sleep 0.02
-    done
+    bench_stop "$pid"
     printf '%s %s%s\n' "$(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' <<<"$out")" \
         "$(sed -n 's/.*paint_cpu_ms=\([0-9.]*\).*/\1/p' <<<"$out")" "$memory"
 }

@@ -27,16 +27,6 @@ install_missing valgrind
 
 bench_work_begin
 
-stop() { # pid
-    kill "$1" 2>/dev/null || true
-    for _ in $(seq 600); do
-        [[ -r /proc/$1/stat ]] || return 0
-        [[ $(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) == Z ]] && return 0
-        sleep 0.05
-    done
-    kill -9 "$1" 2>/dev/null || true
-}
-
 # Runs the watcher; leaves its report line in watched and the program's pid in launched_pid.
 watch() { # watcher-options... -- program...
     watched=$("$bin/marvane_xwatch" launch --log "$work/program.log" "$@") ||
@@ -59,14 +49,14 @@ measure() {
     say "Native launches ($runs of each) ..."
     for who in "${programs[@]}"; do
         watch --timeout 30 -- "${path[$who]}"
-        stop "$launched_pid"
+        bench_stop "$launched_pid" 30
         : >"$build/phases-$who.cpu"
         : >"$build/phases-$who.wall"
     done
     for _ in $(seq "$runs"); do
         for who in "${programs[@]}"; do
             watch --timeout 30 -- "${path[$who]}"
-            stop "$launched_pid"
+            bench_stop "$launched_pid" 30
             field paint_cpu_ms "$watched" >>"$build/phases-$who.cpu"
             field paint_ms "$watched" >>"$build/phases-$who.wall"
         done
@@ -78,7 +68,7 @@ measure() {
         rm -rf "$build/frames-$who"
         watch --timeout 30 --settle-ms 1500 --frames "$build/frames-$who" -- "${path[$who]}" \
             2>"$build/frames-$who.txt"
-        stop "$launched_pid"
+        bench_stop "$launched_pid" 30
         printf '%s\n' "$watched" >>"$build/frames-$who.txt"
     done
 
@@ -91,7 +81,7 @@ measure() {
         watch --timeout 300 --settle-ms 3000 -- valgrind --tool=callgrind \
             --callgrind-out-file="$build/callgrind-$who" \
             --dump-after='QWidgetRepaintManager::flush*' "${path[$who]}"
-        stop "$launched_pid"
+        bench_stop "$launched_pid" 30
     done
 }
 [[ ${1:-} == --report ]] || measure

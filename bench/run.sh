@@ -63,16 +63,6 @@ start() { # who program config-folder
     done
 }
 
-stop() { # pid
-    kill "$1" 2>/dev/null || true
-    for _ in $(seq 100); do
-        [[ -r /proc/$1/stat ]] || return 0
-        [[ $(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) == Z ]] && return 0
-        sleep 0.05
-    done
-    kill -9 "$1" 2>/dev/null || true
-}
-
 # One line per live thread: tid name voluntary involuntary cpu-ns.
 threads() { # pid
     local task
@@ -114,9 +104,9 @@ spread() { # who metric
 # --- Start-up, memory and idle: floor and Marvane in the same rounds ----------------------------
 say "Warming the caches ..."
 start warmup "$floor" "$work/config-default"
-stop "$started_pid"
+bench_stop "$started_pid"
 start warmup "$program" "$work/config-default"
-stop "$started_pid"
+bench_stop "$started_pid"
 : >"$results"
 
 for round in $(seq "$runs"); do
@@ -148,7 +138,7 @@ for round in $(seq "$runs"); do
         record "$who" idle_wakeups_per_s "$(awk -v s="$((vol + invol))" -v t="$idle_s" \
             'BEGIN { printf "%.2f", s / t }')"
     done
-    for who in floor marvane; do stop "${pid[$who]}"; done
+    for who in floor marvane; do bench_stop "${pid[$who]}"; done
 done
 
 # --- Autoplay -------------------------------------------------------------------------------
@@ -181,7 +171,7 @@ for round in $(seq "$runs"); do
     if ((round == 1)); then
         command -v import >/dev/null && import -window "$w" "$build/bench-autoplay-end.png" || true
     fi
-    stop "$p"
+    bench_stop "$p"
 done
 
 # --- First frames ------------------------------------------------------------------------------
@@ -198,7 +188,7 @@ for who in floor marvane; do
     record "$who" first_whole_diff_px "$(sed -n 's/.*first_whole_diff_px=\([0-9]*\).*/\1/p' <<<"$out")"
     record "$who" frames "$(sed -n 's/.*frames=\([0-9]*\).*/\1/p' <<<"$out")"
     cp "$work/frames-$who.txt" "$build/frames-$who/frames.txt"
-    stop "$pid_grabbed"
+    bench_stop "$pid_grabbed"
 done
 
 # --- Report ----------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #   bench_work_begin            # sets work (a new folder) and launched (pids to kill at exit)
 #   bench_session_begin WORK    # sets DISPLAY, XDG_RUNTIME_DIR, QT_QPA_PLATFORM
 #   bench_session_end           # stops both; bench_work_begin's exit trap calls it
+#   bench_stop PID [SECONDS]    # ends a launched program: SIGTERM, then SIGKILL after SECONDS (5)
 
 bench_name=${bench_name:-bench}
 root=$(dirname "${here:?set here before sourcing this}")
@@ -31,6 +32,18 @@ bench_work_end() {
     for pid in "${launched[@]}"; do kill "$pid" 2>/dev/null || true; done
     bench_session_end
     if ((status == 0)); then rm -rf "$work"; else say "$bench_name: logs kept in $work"; fi
+}
+
+# Sends SIGTERM and waits until the program has ended (or is a zombie for its watcher to reap);
+# one that is still there after the given seconds is killed.
+bench_stop() { # pid [seconds]
+    kill "$1" 2>/dev/null || true
+    for _ in $(seq $((${2:-5} * 20))); do
+        [[ -r /proc/$1/stat ]] || return 0
+        [[ $(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) == Z ]] && return 0
+        sleep 0.05
+    done
+    kill -9 "$1" 2>/dev/null || true
 }
 
 bench_xvfb_pid=
