@@ -71,21 +71,23 @@ inline constexpr Rays kRays = makeRays();
 }  // namespace detail
 
 // The discs of `o` that a disc of `p`'s side on the empty `square` turns; 0 when it turns none.
+// Along each ray the run of `o` ends at the first square that is not `o`; the run turns when
+// that square is `p`'s. Rays towards higher bits find it as the lowest bit, the others as the
+// highest. No branches: which rays turn is hard to predict.
 inline Bits flips(int square, Bits p, Bits o) {
     const auto& rays = detail::kRays.ray[square];
     Bits turned = 0;
-    for (int d = 0; d < 4; ++d) {  // the run of `o` ends at the lowest square that is not `o`
+    for (int d = 0; d < 4; ++d) {
         const Bits ray = rays[d];
         const Bits stop = ray & ~o;
         const Bits first = stop & (0 - stop);
-        if (first & p) turned |= (first - 1) & ray;
+        turned |= (first - 1) & ray & (0 - static_cast<Bits>((first & p) != 0));
     }
-    for (int d = 4; d < 8; ++d) {  // ... or at the highest one
+    for (int d = 4; d < 8; ++d) {
         const Bits ray = rays[d];
         const Bits stop = ray & ~o;
-        if (stop == 0) continue;
-        const Bits first = Bits{1} << (63 - std::countl_zero(stop));
-        if (first & p) turned |= ray & ~((first << 1) - 1);
+        const Bits first = (Bits{1} << 63) >> std::countl_zero(stop | 1);
+        turned |= ray & ~((first << 1) - 1) & (0 - static_cast<Bits>((first & p & ray) != 0));
     }
     return turned;
 }

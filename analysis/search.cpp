@@ -12,7 +12,7 @@ namespace {
 // moves by the opponent's mobility; below it, by parity and a fixed preference of squares.
 constexpr int kDeepEmpties = 10;
 constexpr int kMobilityOrderEmpties = 7;
-constexpr int kLastEmpties = 4;
+constexpr int kLastEmpties = 5;
 constexpr int kInfinity = 30000;
 
 constexpr Bits kQuadrants[4] = {0x000000000F0F0F0Full, 0x00000000F0F0F0F0ull,
@@ -34,6 +34,23 @@ Bits oddRegions(Bits empty) {
         if (count(empty & q) & 1) odd |= q;
     return odd;
 }
+
+struct Neighbourhoods {
+    Bits of[64];
+};
+constexpr Neighbourhoods makeNeighbourhoods() {
+    Neighbourhoods n{};
+    for (int sq = 0; sq < 64; ++sq)
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc) {
+                const int r = sq / 8 + dr, c = sq % 8 + dc;
+                if ((dr || dc) && r >= 0 && r < 8 && c >= 0 && c < 8) n.of[sq] |= Bits{1} << (r * 8 + c);
+            }
+    return n;
+}
+// The squares around each square: a move turns nothing where none of them is the opponent's.
+constexpr Neighbourhoods kNeighbourhoods = makeNeighbourhoods();
+constexpr const Bits* kNeighbourhood = kNeighbourhoods.of;
 
 int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 int ceilDiv(int a, int b) { return -floorDiv(-a, b); }
@@ -93,19 +110,27 @@ int Search::solveAny(Bits p, Bits o, int alpha, int beta, int empties) {
         return finalScore<R>(p, o);
     }
     // The last few empty squares, odd regions first.
-    int squares[kLastEmpties];
+    int squares[6];
+    static_assert(kLastEmpties <= 6);
     int n = 0;
     const Bits empty = ~(p | o);
     const Bits odd = oddRegions(empty);
     for (Bits e = empty & odd; e; e &= e - 1) squares[n++] = std::countr_zero(e);
     for (Bits e = empty & ~odd; e; e &= e - 1) squares[n++] = std::countr_zero(e);
-    return solveLast<R>(p, o, alpha, beta, squares, n);
+    switch (n) {
+    case 1: return solveLast<R, 1>(p, o, alpha, beta, squares);
+    case 2: return solveLast<R, 2>(p, o, alpha, beta, squares);
+    case 3: return solveLast<R, 3>(p, o, alpha, beta, squares);
+    case 4: return solveLast<R, 4>(p, o, alpha, beta, squares);
+    case 5: return solveLast<R, 5>(p, o, alpha, beta, squares);
+    default: return solveLast<R, 6>(p, o, alpha, beta, squares);
+    }
 }
 
 template <Rules R>
 int Search::solveOne(Bits p, Bits o, int square) {
     visit();
-    const int turned = count(flips(square, p, o));
+    const int turned = kNeighbourhood[square] & o ? count(flips(square, p, o)) : 0;
     const int diff = count(p) - count(o);  // with one empty square
     if (turned) return diff + 2 * turned + 1;
     if (R == Rules::Marvane) return diff;
@@ -114,30 +139,35 @@ int Search::solveOne(Bits p, Bits o, int square) {
     return diff > 0 ? diff + 1 : diff < 0 ? diff - 1 : 0;
 }
 
-template <Rules R>
-int Search::solveLast(Bits p, Bits o, int alpha, int beta, const int* squares, int n) {
-    if (n == 1) return solveOne<R>(p, o, squares[0]);
-    visit();
-    int best = -kInfinity;
-    int rest[kLastEmpties];
-    for (int i = 0; i < n; ++i) {
-        const int sq = squares[i];
-        const Bits turned = flips(sq, p, o);
-        if (!turned) continue;
-        for (int j = 0, k = 0; j < n; ++j)
-            if (j != i) rest[k++] = squares[j];
-        const int v = -solveLast<R>(o & ~turned, p | turned | bit(sq), -beta,
-                                    -std::max(alpha, best), rest, n - 1);
-        if (v > best) {
-            best = v;
-            if (best >= beta) return best;
+template <Rules R, int N>
+int Search::solveLast(Bits p, Bits o, int alpha, int beta, const int* squares) {
+    if constexpr (N == 1) {
+        return solveOne<R>(p, o, squares[0]);
+    } else {
+        visit();
+        int best = -kInfinity;
+        int rest[N - 1];
+        for (int i = 0; i < N; ++i) {
+            const int sq = squares[i];
+            if (!(kNeighbourhood[sq] & o)) continue;  // nothing to turn there
+            const Bits turned = flips(sq, p, o);
+            if (!turned) continue;
+            for (int j = 0, k = 0; j < N; ++j)
+                if (j != i) rest[k++] = squares[j];
+            const int v = -solveLast<R, N - 1>(o & ~turned, p | turned | bit(sq), -beta,
+                                               -std::max(alpha, best), rest);
+            if (v > best) {
+                best = v;
+                if (best >= beta) return best;
+            }
         }
+        if (best != -kInfinity) return best;
+        if (R == Rules::Marvane) return finalScore<R>(p, o);
+        for (int i = 0; i < N; ++i)
+            if ((kNeighbourhood[squares[i]] & p) && flips(squares[i], o, p))
+                return -solveLast<R, N>(o, p, -beta, -alpha, squares);
+        return finalScore<R>(p, o);
     }
-    if (best != -kInfinity) return best;
-    if (R == Rules::Marvane) return finalScore<R>(p, o);
-    for (int i = 0; i < n; ++i)
-        if (flips(squares[i], o, p)) return -solveLast<R>(o, p, -beta, -alpha, squares, n);
-    return finalScore<R>(p, o);
 }
 
 template <Rules R>

@@ -50,7 +50,7 @@ private:
     template <Rules R> int solveAny(Bits p, Bits o, int alpha, int beta, int empties);
     template <Rules R> int solveDeep(Bits p, Bits o, int alpha, int beta, int empties);
     template <Rules R> int solveShallow(Bits p, Bits o, int alpha, int beta, int empties);
-    template <Rules R> int solveLast(Bits p, Bits o, int alpha, int beta, const int* squares, int n);
+    template <Rules R, int N> int solveLast(Bits p, Bits o, int alpha, int beta, const int* squares);
     template <Rules R> int solveOne(Bits p, Bits o, int square);
     template <Rules R> int searchAt(Bits p, Bits o, int alpha, int beta, int depth);
 
