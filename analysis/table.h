@@ -53,12 +53,13 @@ private:
     std::uint8_t generation_ = 0;
 };
 
-// The key of a position with `p` to move against `o`.
-inline std::uint64_t positionKey(Bits p, Bits o) {
-    std::uint64_t h = p * 0x9E3779B97F4A7C15ull ^ (o + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
-    h ^= h >> 31;
-    h *= 0xD6E8FEB86659FD93ull;
-    return h ^ (h >> 32);
+// The key of a position with `p` to move against `o`: a strong 64-bit mix of each (the
+// finaliser of splitmix64), so that positions differing in a few squares do not collide.
+inline std::uint64_t mixBits(std::uint64_t h) {
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+    h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+    return h ^ (h >> 31);
 }
+inline std::uint64_t positionKey(Bits p, Bits o) { return mixBits(p ^ mixBits(o + 0x9E3779B97F4A7C15ull)); }
 
 }  // namespace marvane::analysis
