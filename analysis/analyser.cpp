@@ -89,7 +89,8 @@ Analysis Analyser::analyse(const Position& position, Rules rules, const Limits& 
             const Bits turned = flips(s.square, p, o);
             const Bits np = o & ~turned, no = p | turned | bit(s.square);
             auto value = [&](int a, int b) {
-                return depth == 0 ? -search.solve(np, no, -b, -a) : -search.search(np, no, -b, -a, depth - 1);
+                return depth == 0 ? -search.solve(np, no, -b, -a)
+                                  : -search.search(np, no, -b, -a, depth - 1);
             };
             int v;
             s.upperBound = false;

@@ -15,8 +15,8 @@
 namespace marvane::analysis {
 
 struct Limits {
-    int depth = 60;         // moves searched ahead by the midgame search, 1..60
-    int exactEmpties = 20;  // from this many empty squares down, solve exactly (0..60)
+    int depth = 60;                     // moves searched ahead by the midgame search, 1..60
+    int exactEmpties = 20;              // from this many empty squares down, solve exactly (0..60)
     std::uint64_t nodes = 0;            // a node budget; 0 for none
     std::chrono::milliseconds time{0};  // a time budget; 0 for none (the result is then
                                         // the same on every run)
@@ -37,8 +37,8 @@ struct Analysis {
     std::string error;                 // the request was refused, and why; nothing else is set
     std::vector<SquareScore> squares;  // every legal square, best first
     std::vector<int> line;             // the best line of play from the position (kPass: a pass)
-    int score = 0;      // of the best square, or the result of a finished game
-    int depth = 0;      // the deepest search completed for every square
+    int score = 0;                     // of the best square, or the result of a finished game
+    int depth = 0;                     // the deepest search completed for every square
     bool exact = false;
     bool gameOver = false;  // the side to move has no legal square, and the game is over
     StopReason stopped = StopReason::None;

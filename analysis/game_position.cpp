@@ -31,8 +31,9 @@ marvane::Position toGame(const Position& position, ColourCode c1, ColourCode c2)
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column) {
             const Bits square = bit((row - 1) * 8 + (column - 1));
-            shown.board.cell(row, column) =
-                position.first & square ? c1 : position.second & square ? c2 : 0;
+            shown.board.cell(row, column) = position.first & square    ? c1
+                                            : position.second & square ? c2
+                                                                       : 0;
         }
     shown.ToPlay = position.toMove == Side::First ? c1 : c2;
     shown.Opponent = position.toMove == Side::First ? c2 : c1;

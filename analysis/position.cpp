@@ -23,7 +23,9 @@ Position mirrored(const Position& position) {
     return {mirrorBits(position.first), mirrorBits(position.second), position.toMove};
 }
 
-int mirroredSquare(int square) { return square == kPass ? kPass : (square & ~7) | (7 - square % 8); }
+int mirroredSquare(int square) {
+    return square == kPass ? kPass : (square & ~7) | (7 - square % 8);
+}
 
 std::string positionError(const Position& position) {
     if (position.first & position.second)

@@ -29,10 +29,13 @@ std::string readBoard(std::string_view board, std::string_view side, Position& p
     position = {};
     for (int sq = 0; sq < 64; ++sq) {
         switch (board[static_cast<std::size_t>(sq)]) {
-        case 'X': case 'x': position.first |= bit(sq); break;
-        case 'O': case 'o': position.second |= bit(sq); break;
-        case '-': case '.': break;
-        default: return "Square " + squareName(sq) + " is neither X, O nor empty.";
+            case 'X':
+            case 'x': position.first |= bit(sq); break;
+            case 'O':
+            case 'o': position.second |= bit(sq); break;
+            case '-':
+            case '.': break;
+            default: return "Square " + squareName(sq) + " is neither X, O nor empty.";
         }
     }
     if (side == "X" || side == "x")

@@ -15,16 +15,15 @@ constexpr int kMobilityOrderEmpties = 7;
 constexpr int kLastEmpties = 5;
 constexpr int kInfinity = 30000;
 
-constexpr Bits kQuadrants[4] = {0x000000000F0F0F0Full, 0x00000000F0F0F0F0ull,
-                                0x0F0F0F0F00000000ull, 0xF0F0F0F000000000ull};
+constexpr Bits kQuadrants[4] = {0x000000000F0F0F0Full, 0x00000000F0F0F0F0ull, 0x0F0F0F0F00000000ull,
+                                0xF0F0F0F000000000ull};
 // Squares in the order a shallow solver tries them within one parity class: corners, the
 // squares two away from a corner along an edge, the inner squares, the middle of the edges,
 // then the squares next to a corner.
 constexpr Bits kNextToCorners = 0x42C300000000C342ull;
 constexpr Bits kEdgeA = 0x2400810000810024ull, kEdgeB = 0x1800008181000018ull;
-constexpr Bits kPreference[5] = {kCorners, kEdgeA,
-                                 ~(kCorners | kEdgeA | kEdgeB | kNextToCorners), kEdgeB,
-                                 kNextToCorners};
+constexpr Bits kPreference[5] = {kCorners, kEdgeA, ~(kCorners | kEdgeA | kEdgeB | kNextToCorners),
+                                 kEdgeB, kNextToCorners};
 
 // The empty squares in quadrants holding an odd number of them: playing there first tends to
 // leave the last move of each region to the side to move.
@@ -44,7 +43,8 @@ constexpr Neighbourhoods makeNeighbourhoods() {
         for (int dr = -1; dr <= 1; ++dr)
             for (int dc = -1; dc <= 1; ++dc) {
                 const int r = sq / 8 + dr, c = sq % 8 + dc;
-                if ((dr || dc) && r >= 0 && r < 8 && c >= 0 && c < 8) n.of[sq] |= Bits{1} << (r * 8 + c);
+                if ((dr || dc) && r >= 0 && r < 8 && c >= 0 && c < 8)
+                    n.of[sq] |= Bits{1} << (r * 8 + c);
             }
     return n;
 }
@@ -118,12 +118,12 @@ int Search::solveAny(Bits p, Bits o, int alpha, int beta, int empties) {
     for (Bits e = empty & odd; e; e &= e - 1) squares[n++] = std::countr_zero(e);
     for (Bits e = empty & ~odd; e; e &= e - 1) squares[n++] = std::countr_zero(e);
     switch (n) {
-    case 1: return solveLast<R, 1>(p, o, alpha, beta, squares);
-    case 2: return solveLast<R, 2>(p, o, alpha, beta, squares);
-    case 3: return solveLast<R, 3>(p, o, alpha, beta, squares);
-    case 4: return solveLast<R, 4>(p, o, alpha, beta, squares);
-    case 5: return solveLast<R, 5>(p, o, alpha, beta, squares);
-    default: return solveLast<R, 6>(p, o, alpha, beta, squares);
+        case 1: return solveLast<R, 1>(p, o, alpha, beta, squares);
+        case 2: return solveLast<R, 2>(p, o, alpha, beta, squares);
+        case 3: return solveLast<R, 3>(p, o, alpha, beta, squares);
+        case 4: return solveLast<R, 4>(p, o, alpha, beta, squares);
+        case 5: return solveLast<R, 5>(p, o, alpha, beta, squares);
+        default: return solveLast<R, 6>(p, o, alpha, beta, squares);
     }
 }
 
@@ -340,8 +340,8 @@ int Search::searchAt(Bits p, Bits o, int alpha, int beta, int depth) {
             }
         }
     }
-    table_.store(k, depth, false, best > alpha0 ? best : -kInfinity,
-                 best < beta ? best : kInfinity, bestMove);
+    table_.store(k, depth, false, best > alpha0 ? best : -kInfinity, best < beta ? best : kInfinity,
+                 bestMove);
     return best;
 }
 

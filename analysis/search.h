@@ -47,12 +47,18 @@ public:
     std::uint64_t nodes() const { return nodes_; }
 
 private:
-    template <Rules R> int solveAny(Bits p, Bits o, int alpha, int beta, int empties);
-    template <Rules R> int solveDeep(Bits p, Bits o, int alpha, int beta, int empties);
-    template <Rules R> int solveShallow(Bits p, Bits o, int alpha, int beta, int empties);
-    template <Rules R, int N> int solveLast(Bits p, Bits o, int alpha, int beta, const int* squares);
-    template <Rules R> int solveOne(Bits p, Bits o, int square);
-    template <Rules R> int searchAt(Bits p, Bits o, int alpha, int beta, int depth);
+    template <Rules R>
+    int solveAny(Bits p, Bits o, int alpha, int beta, int empties);
+    template <Rules R>
+    int solveDeep(Bits p, Bits o, int alpha, int beta, int empties);
+    template <Rules R>
+    int solveShallow(Bits p, Bits o, int alpha, int beta, int empties);
+    template <Rules R, int N>
+    int solveLast(Bits p, Bits o, int alpha, int beta, const int* squares);
+    template <Rules R>
+    int solveOne(Bits p, Bits o, int square);
+    template <Rules R>
+    int searchAt(Bits p, Bits o, int alpha, int beta, int depth);
 
     void visit() {
         if ((++nodes_ & 4095) == 0) checkStop();

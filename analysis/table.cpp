@@ -33,7 +33,8 @@ void Table::store(std::uint64_t key, int depth, bool exact, int lower, int upper
             break;
         }
         // Prefer an entry of an older search, then the shallowest.
-        const bool older = e.generation != generation_, targetOlder = target->generation != generation_;
+        const bool older = e.generation != generation_,
+                   targetOlder = target->generation != generation_;
         if (older != targetOlder ? older : e.depth < target->depth) target = &e;
     }
     *target = {key,

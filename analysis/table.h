@@ -60,6 +60,8 @@ inline std::uint64_t mixBits(std::uint64_t h) {
     h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
     return h ^ (h >> 31);
 }
-inline std::uint64_t positionKey(Bits p, Bits o) { return mixBits(p ^ mixBits(o + 0x9E3779B97F4A7C15ull)); }
+inline std::uint64_t positionKey(Bits p, Bits o) {
+    return mixBits(p ^ mixBits(o + 0x9E3779B97F4A7C15ull));
+}
 
 }  // namespace marvane::analysis

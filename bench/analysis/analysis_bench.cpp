@@ -42,11 +42,12 @@ double secondsSince(Clock::time_point start) {
 }
 
 int usage() {
-    std::fputs("usage: analysis_bench perft standard|marvane DEPTH\n"
-               "       analysis_bench endgame FILE FIRST LAST [--every]\n"
-               "       analysis_bench depth [MILLISECONDS]\n"
-               "       analysis_bench cancel\n",
-               stderr);
+    std::fputs(
+        "usage: analysis_bench perft standard|marvane DEPTH\n"
+        "       analysis_bench endgame FILE FIRST LAST [--every]\n"
+        "       analysis_bench depth [MILLISECONDS]\n"
+        "       analysis_bench cancel\n",
+        stderr);
     return 2;
 }
 
@@ -62,7 +63,8 @@ int perftCommand(std::string_view rulesName, int depth) {
         const double s = secondsSince(begin);
         std::printf("%d %llu\n", d, static_cast<unsigned long long>(n));
         std::fflush(stdout);
-        if (s > 0.01) std::fprintf(stderr, "# depth %d: %.3f s, %.1f M leaves/s\n", d, s, n / s / 1e6);
+        if (s > 0.01)
+            std::fprintf(stderr, "# depth %d: %.3f s, %.1f M leaves/s\n", d, s, n / s / 1e6);
     }
     return 0;
 }
@@ -177,7 +179,8 @@ int cancelCommand() {
         std::atomic<bool> cancel{false};
         Clock::time_point returned;
         std::thread worker([&] {
-            analyser.analyse(positions[static_cast<std::size_t>(i)], Rules::Marvane, limits, &cancel);
+            analyser.analyse(positions[static_cast<std::size_t>(i)], Rules::Marvane, limits,
+                             &cancel);
             returned = Clock::now();
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(100 + 37 * i));

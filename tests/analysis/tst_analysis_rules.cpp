@@ -98,8 +98,8 @@ TEST(AnalysisConversion, RefusesWhatIsNotAPositionOfTheseColours) {
 }
 
 TEST(AnalysisOrientation, MirroringOurStartGivesTheUsualOne) {
-    const PositionReading usual = readPosition(
-        "---------------------------OX------XO--------------------------- X");
+    const PositionReading usual =
+        readPosition("---------------------------OX------XO--------------------------- X");
     ASSERT_TRUE(usual.ok()) << usual.error;
     EXPECT_EQ(mirrored(startPosition()), usual.position);
     EXPECT_EQ(mirrored(usual.position), startPosition());

@@ -72,7 +72,8 @@ Position randomPosition(std::mt19937& random, Rules rules, int empties) {
             p = play(p, kPass);
             continue;
         }
-        for (int skip = static_cast<int>(random() % static_cast<unsigned>(count(legal))); skip; --skip)
+        for (int skip = static_cast<int>(random() % static_cast<unsigned>(count(legal))); skip;
+             --skip)
             legal &= legal - 1;
         p = play(p, std::countr_zero(legal));
     }
@@ -101,7 +102,8 @@ int checkAgainstMinimax(Rules rules, int positions, int maxEmpties, unsigned see
             EXPECT_EQ(s.score, -minimax.value(o & ~turned, p | turned | bit(s.square)))
                 << writePosition(position) << " " << squareName(s.square);
         }
-        if (!legalMoves(p, o) || a.line.size() < static_cast<std::size_t>(position.empties())) ++stuck;
+        if (!legalMoves(p, o) || a.line.size() < static_cast<std::size_t>(position.empties()))
+            ++stuck;
         if (::testing::Test::HasFailure()) break;
     }
     return stuck;
@@ -136,9 +138,9 @@ TEST(AnalysisSolver, SolvesEndgameTestPositionsFortyAndFortyOne) {
         EXPECT_TRUE(a.exact);
         EXPECT_EQ(a.score, test.score) << test.number;
         ASSERT_FALSE(a.squares.empty());
-        EXPECT_NE(std::find(test.bestSquares.begin(), test.bestSquares.end(),
-                            a.squares.front().square),
-                  test.bestSquares.end());
+        EXPECT_NE(
+            std::find(test.bestSquares.begin(), test.bestSquares.end(), a.squares.front().square),
+            test.bestSquares.end());
         ++solved;
     }
     EXPECT_EQ(solved, kSanitized ? 1 : 2);
