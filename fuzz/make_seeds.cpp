@@ -4,7 +4,8 @@
 //
 //   fuzz_make_seeds <output folder>
 //
-// Each fuzzer's seeds go to a folder named after it: version_resource/, stored_integer/.
+// Each fuzzer's seeds go to a folder named after it: version_resource/, stored_integer/,
+// transcript/, position_text/.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -109,6 +110,22 @@ void transcriptSeeds(const fs::path& folder) {
     for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
 }
 
+// Lines of the endgame test set as it is written, and the near misses its reader must refuse.
+void positionTextSeeds(const fs::path& folder) {
+    const std::string board = "--XXXXX---XXXX---OOOXX---OOXXXX--OOXXXO-OOOOXOO----XOX----XXXXX-";
+    const std::vector<std::string> texts = {
+        "# Endgame test positions\n40 O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- "
+        "X 20 a2 +38\n43 " + board + " O 23 g3/c7 -12\n",
+        "43 " + board + " O 23 g3/c7 -12\r\n",
+        "43 " + board + " O 22 g3 -12",
+        "43 " + board + " X 23 g3 -12",
+        "43 " + board.substr(3) + " O 23 g3 -12",
+        "43 " + board + " O 23 g3/ +0",
+        board + " O",
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,9 +139,11 @@ int main(int argc, char** argv) {
         fs::create_directories(out / "version_resource");
         fs::create_directories(out / "stored_integer");
         fs::create_directories(out / "transcript");
+        fs::create_directories(out / "position_text");
         versionResourceSeeds(out / "version_resource");
         storedIntegerSeeds(out / "stored_integer");
         transcriptSeeds(out / "transcript");
+        positionTextSeeds(out / "position_text");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz_make_seeds: %s\n", e.what());
         return 1;

@@ -2,8 +2,11 @@
 # Checks that includes only run downward through the program's floors:
 #   app/                                  the entry and its wiring (top)
 #   window/                               the main window, its art and sounds
-#   engine/ getver/ kurl2/ settings/      the game and the leaf libraries (ground)
-# The engine is standard C++ only. Prints each include that runs upward; exits 1 if any does.
+#   engine/ analysis/ getver/ kurl2/ settings/   the game, its analysis engine and the leaf
+#                                                libraries (ground)
+# The engine and the analysis engine are standard C++ only, and the analysis engine reaches the
+# game only through its position conversion (analysis/game_position.*). Prints each include that
+# breaks this; exits 1 if any does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +14,7 @@ floor_of() {
     case "$1" in
         app/*) echo 3 ;;
         window/*) echo 2 ;;
-        engine/* | getver/* | kurl2/* | settings/*) echo 1 ;;
+        engine/* | analysis/* | getver/* | kurl2/* | settings/*) echo 1 ;;
         *) echo 0 ;;
     esac
 }
@@ -26,9 +29,14 @@ while IFS= read -r file; do
             echo "$file includes $included, a floor above it"
             status=1
         fi
+        if [[ "$file" == analysis/* && "$included" == engine/* && "$file" != analysis/game_position.* ]]; then
+            echo "$file includes $included; only analysis/game_position.* may reach the game"
+            status=1
+        fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-    if [[ "$file" == engine/* ]] && grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
-        echo "$file includes Qt; the engine is standard C++ only"
+    if [[ "$file" == engine/* || "$file" == analysis/* ]] &&
+        grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
+        echo "$file includes Qt; ${file%%/*}/ is standard C++ only"
         status=1
     fi
 done < <(git ls-files -- '*.h' '*.cpp' '*.h.in')
