@@ -104,8 +104,8 @@ bool PrivateAudioServer::start() {
     // In the foreground: a daemon would leave us, and outlive a test that is killed.
     startTiedToUs(server_, QStringLiteral("pulseaudio"),
                   {QStringLiteral("--daemonize=no"), QStringLiteral("--use-pid-file=no"),
-                   QStringLiteral("--exit-idle-time=-1"),
-                   QStringLiteral("-n"), QStringLiteral("--load=module-null-sink sink_name=own"),
+                   QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
+                   QStringLiteral("--load=module-null-sink sink_name=own"),
                    QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")});
     if (!server_.waitForStarted(10000)) return false;
     QElapsedTimer clock;
@@ -125,7 +125,7 @@ void PrivateAudioServer::kill() {
 
 OutputRecorder::OutputRecorder() {
     startTiedToUs(parec_, QStringLiteral("parec"),
-                   {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--format=s16le"),
+                  {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--format=s16le"),
                    QStringLiteral("--channels=1"), QStringLiteral("--rate=%1").arg(kRecordRate),
                    QStringLiteral("--latency-msec=50"), QStringLiteral("--raw")});
     // Drained as it comes: a full pipe would stall parec and drop what the server sends it.

@@ -83,12 +83,16 @@ bool isAudible(float sample);
 
 }  // namespace marvane::test
 
-// Skips the test when no audio server is reachable, or fails it where one is required.
-#define REQUIRE_AUDIO_SERVER()                                                     \
+// Skips the test when `problem` (a string) says why it cannot run, or fails it where an audio
+// server is required.
+#define SKIP_FOR_AUDIO_PROBLEM(problem)                                            \
     do {                                                                           \
-        const QString problem_ = marvane::test::audioServerProblem();              \
+        const QString problem_ = (problem);                                        \
         if (!problem_.isEmpty()) {                                                 \
             if (marvane::test::audioServerRequired()) QFAIL(qPrintable(problem_)); \
             QSKIP(qPrintable(problem_));                                           \
         }                                                                          \
     } while (false)
+
+// Skips the test when no audio server is reachable, or fails it where one is required.
+#define REQUIRE_AUDIO_SERVER() SKIP_FOR_AUDIO_PROBLEM(marvane::test::audioServerProblem())

@@ -197,7 +197,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         const QStringList args = QCoreApplication::arguments();
         if (args.size() != 4) {
-            std::fprintf(stderr, "usage: %s close|ending|exit|idle|gaps|pauseN SEED SOUND_FOLDER\n", argv[0]);
+            std::fprintf(stderr, "usage: %s close|ending|exit|idle|gaps|pauseN SEED SOUND_FOLDER\n",
+                         argv[0]);
             return 2;
         }
         std::mt19937 random(args[2].toUInt());

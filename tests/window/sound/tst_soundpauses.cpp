@@ -16,10 +16,7 @@ class SoundPausesTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (const QString problem = PrivateAudioServer::problem(); !problem.isEmpty()) {
-            if (marvane::test::audioServerRequired()) QFAIL(qPrintable(problem));
-            QSKIP(qPrintable(problem));
-        }
+        SKIP_FOR_AUDIO_PROBLEM(PrivateAudioServer::problem());
         QVERIFY(server_.start());
     }
 
@@ -46,9 +43,9 @@ private slots:
             // The recording runs a little behind: the sound cannot start before this point of it.
             const qint64 askedAt = recorder.recordedMs();
             player.play();
-            QTRY_VERIFY_WITH_TIMEOUT(recorder.soundStartMs(askedAt) >= 0 ||
-                                         recorder.recordedMs() > askedAt + 2000,
-                                     5000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                recorder.soundStartMs(askedAt) >= 0 || recorder.recordedMs() > askedAt + 2000,
+                5000);
             const qint64 heardAt = recorder.soundStartMs(askedAt);
             QVERIFY2(heardAt >= 0 && heardAt <= askedAt + 1000,
                      qPrintable(QStringLiteral("play %1, after %2 ms: asked for at %3 ms of the "

@@ -14,8 +14,8 @@
 
 using marvane::SoundDeviceError;
 using marvane::SoundPlayer;
-using marvane::test::PrivateAudioServer;
 using marvane::test::ourSinkInputs;
+using marvane::test::PrivateAudioServer;
 
 namespace {
 
@@ -80,10 +80,7 @@ class SoundServerLossTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (const QString problem = PrivateAudioServer::problem(); !problem.isEmpty()) {
-            if (marvane::test::audioServerRequired()) QFAIL(qPrintable(problem));
-            QSKIP(qPrintable(problem));
-        }
+        SKIP_FOR_AUDIO_PROBLEM(PrivateAudioServer::problem());
         QVERIFY(server_.start());
     }
 
