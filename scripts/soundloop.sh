@@ -14,7 +14,9 @@
 #            also gaps, and pauseN for one effect N seconds after another, e.g. pause300)
 #
 # The driver scenarios are those of tests/window/sound/soundstorm.cpp; gaps and pauseN record the
-# sink's monitor and say for each effect whether it was heard, and the effects are counted too.
+# sink's monitor and say for each effect whether it was heard within a second, later, or not at
+# all; the table counts them (lost: never heard; late: heard after more than a second) and gives
+# the longest wait for an effect that was heard.
 # A run counts as: ok (exit 0), crash (killed by a signal), sanitizer (an ASan, LSan or UBSan
 # report), hang (still running after 60 s; gaps 180 s, pauseN N + 120 s), or failed (any other
 # non-zero exit, among them a lost effect). Logs of the first runs that did not go through
@@ -133,7 +135,10 @@ run_slot() {
         log=$dir/run.log
         verdict=$(run_one "$build" "$scenario" "$i" "$runtime" "$log")
         echo "$verdict" >>"$results"
-        echo "$(grep -c ': heard' "$log") $(grep -c 'NOT HEARD' "$log")" >>"$results.effects"
+        # Effects heard in time, late, not at all, and the longest wait for one that was heard.
+        echo "$(grep -c ': heard' "$log") $(grep -c ': LATE' "$log") $(grep -c 'NOT HEARD' "$log")" \
+            "$(grep -oE '[0-9]+ ms after the request' "$log" | sort -n | tail -1 | cut -d' ' -f1)" \
+            >>"$results.effects"
         if [ "$verdict" != ok ] && (($(ls "$OUT"/logs 2>/dev/null | wc -l) < 200)); then
             mkdir -p "$OUT/logs"
             cp "$log" "$OUT/logs/$(basename "$build")-$scenario-$i-$verdict.log"
@@ -149,8 +154,8 @@ if ((load)); then
     done
 fi
 
-printf '%-12s %-5s %-17s %6s %6s %6s %9s %5s %6s %7s %7s %6s\n' build load scenario runs ok crash \
-    sanitizer hang failed seconds effects lost
+printf '%-12s %-5s %-17s %6s %6s %6s %9s %5s %6s %7s %7s %6s %5s %9s\n' build load scenario runs \
+    ok crash sanitizer hang failed seconds effects lost late "slowest"
 for build in "${builds[@]}"; do
     for scenario in "${scenario_list[@]}"; do
         case $scenario in tst_*) count=$test_runs ;; *) count=$runs ;; esac
@@ -166,12 +171,13 @@ for build in "${builds[@]}"; do
         wait "${slots[@]}"
         slots=()
         tally() { grep -cx "$1" "$results"; }
-        read -r heard lost < <(awk '{ h += $1; l += $2 } END { print h + 0, l + 0 }' \
-            "$results.effects")
-        printf '%-12s %-5s %-17s %6d %6d %6d %9d %5d %6d %7d %7d %6d\n' "$(basename "$build")" \
-            "$( ((load)) && echo yes || echo no)" "$scenario" "$(wc -l <"$results")" \
-            "$(tally ok)" "$(tally crash)" "$(tally sanitizer)" "$(tally hang)" \
-            "$(tally failed)" $((SECONDS - started)) $((heard + lost)) "$lost"
+        read -r heard late lost slowest < <(awk '{ h += $1; t += $2; l += $3 }
+            $4 > m { m = $4 } END { print h + 0, t + 0, l + 0, m + 0 }' "$results.effects")
+        printf '%-12s %-5s %-17s %6d %6d %6d %9d %5d %6d %7d %7d %6d %5d %6d ms\n' \
+            "$(basename "$build")" "$( ((load)) && echo yes || echo no)" "$scenario" \
+            "$(wc -l <"$results")" "$(tally ok)" "$(tally crash)" "$(tally sanitizer)" \
+            "$(tally hang)" "$(tally failed)" $((SECONDS - started)) $((heard + late + lost)) \
+            "$lost" "$late" "$slowest"
     done
 done
 echo "logs of runs that did not go through: $OUT/logs"
