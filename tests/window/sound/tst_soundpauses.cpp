@@ -41,13 +41,14 @@ private slots:
         for (qsizetype i = 0; i < pausesMs.size(); ++i) {
             QTest::qWait(pausesMs[i]);
             // The recording runs a little behind: the sound cannot start before this point of it.
+            // It starts within a tenth of a second at rest; a loaded machine may take a second.
             const qint64 askedAt = recorder.recordedMs();
             player.play();
             QTRY_VERIFY_WITH_TIMEOUT(
-                recorder.soundStartMs(askedAt) >= 0 || recorder.recordedMs() > askedAt + 2000,
-                5000);
+                recorder.soundStartMs(askedAt) >= 0 || recorder.recordedMs() > askedAt + 3000,
+                6000);
             const qint64 heardAt = recorder.soundStartMs(askedAt);
-            QVERIFY2(heardAt >= 0 && heardAt <= askedAt + 1000,
+            QVERIFY2(heardAt >= 0 && heardAt <= askedAt + 2000,
                      qPrintable(QStringLiteral("play %1, after %2 ms: asked for at %3 ms of the "
                                                "recording, heard at %4")
                                     .arg(i + 1)
