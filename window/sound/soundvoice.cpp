@@ -16,7 +16,9 @@ namespace {
 // a click that lives in those milliseconds would go unheard.
 constexpr int kLeadMs = 40;
 // How much the server holds ahead of what it plays: shorter than the silence after every sound,
-// so that the stream is closed only when the sound has been heard to its end.
+// so that the stream is closed only when the sound has been heard to its end. At least 80 ms:
+// below that the server asks for data in steps smaller than the 20 ms that Qt's sink writes at a
+// time, and a stream can stop short of the amount the server waits for before it starts.
 constexpr int kSinkBufferMs = 100;
 constexpr int kPaddingMs = 250;
 // A stream is closed this long after its last byte was handed over, when all of it has played:
@@ -81,7 +83,7 @@ SoundVoice::SoundVoice(const SoundClip& clip, std::shared_ptr<VoiceStatus> statu
         throw SoundDeviceError(QStringLiteral("Cannot buffer the sound"));
     }
     sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(format.bytesForDuration(qint64(kSinkBufferMs) * 1000));
+    sinkBufferBytes_ = format.bytesForDuration(qint64(kSinkBufferMs) * 1000);
     connect(sink_.get(), &QAudioSink::stateChanged, this, &SoundVoice::onStateChanged);
 
     tail_.setSingleShot(true);
@@ -120,6 +122,11 @@ void SoundVoice::play() {
         emit source_->readyRead();
         return;
     }
+    // Asked for on every start: the sink keeps the buffer the server granted the last stream and
+    // would ask for that, and the server grants a quarter to a third less each time (it keeps part
+    // of what is asked for as its own latency). The third stream of a sound would get a buffer too
+    // small to ever start playing, and that sound, and its stream, would stay silent for good.
+    sink_->setBufferSize(sinkBufferBytes_);
     sink_->start(source_.get());
     if (!streamOpen()) finish();  // not heard, and not reported
 }

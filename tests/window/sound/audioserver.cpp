@@ -1,8 +1,13 @@
 #include "tests/window/sound/audioserver.h"
 
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QtEndian>
+#include <csignal>
 #include <cstdlib>
 
 namespace marvane::test {
@@ -62,11 +67,67 @@ QList<int> ourSinkInputs() {
                             QStringLiteral("Sink Input"), QCoreApplication::applicationPid());
 }
 
+void startTiedToUs(QProcess& process, const QString& program, const QStringList& arguments) {
+    const pid_t us = ::getpid();
+    process.setChildProcessModifier([us] {
+        // Sent when the thread that started the child ends; tests start them on the main thread.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != us) ::_exit(127);  // we were gone before that took hold
+    });
+    process.start(program, arguments);
+}
+
+PrivateAudioServer::PrivateAudioServer() {
+    QFile::setPermissions(runtime_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
+    qunsetenv("PULSE_SERVER");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), runtime_.path());
+    server_.setProcessEnvironment(environment);
+    server_.setStandardOutputFile(QProcess::nullDevice());
+    server_.setStandardErrorFile(QProcess::nullDevice());
+}
+
+PrivateAudioServer::~PrivateAudioServer() { kill(); }
+
+QString PrivateAudioServer::problem() {
+    for (const char* tool : {"pulseaudio", "pactl"}) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            return QStringLiteral("%1 is needed to run an audio server of the test's own")
+                .arg(QLatin1String(tool));
+    }
+    return {};
+}
+
+bool PrivateAudioServer::start() {
+    kill();
+    // In the foreground: a daemon would leave us, and outlive a test that is killed.
+    startTiedToUs(server_, QStringLiteral("pulseaudio"),
+                  {QStringLiteral("--daemonize=no"), QStringLiteral("--use-pid-file=no"),
+                   QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
+                   QStringLiteral("--load=module-null-sink sink_name=own"),
+                   QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")});
+    if (!server_.waitForStarted(10000)) return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!audioServerProblem().isEmpty()) {
+        if (server_.state() != QProcess::Running || clock.elapsed() > 20000) return false;
+        QTest::qWait(100);
+    }
+    return true;
+}
+
+void PrivateAudioServer::kill() {
+    if (server_.state() == QProcess::NotRunning) return;
+    server_.kill();  // also ends a server that was stopped
+    server_.waitForFinished(10000);
+}
+
 OutputRecorder::OutputRecorder() {
-    parec_.start(QStringLiteral("parec"),
-                 {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--format=s16le"),
-                  QStringLiteral("--channels=1"), QStringLiteral("--rate=%1").arg(kRecordRate),
-                  QStringLiteral("--latency-msec=50"), QStringLiteral("--raw")});
+    startTiedToUs(parec_, QStringLiteral("parec"),
+                  {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--format=s16le"),
+                   QStringLiteral("--channels=1"), QStringLiteral("--rate=%1").arg(kRecordRate),
+                   QStringLiteral("--latency-msec=50"), QStringLiteral("--raw")});
     // Drained as it comes: a full pipe would stall parec and drop what the server sends it.
     QObject::connect(&parec_, &QProcess::readyReadStandardOutput, [this] { readAvailable(); });
     parec_.waitForStarted();
@@ -105,6 +166,19 @@ qint64 OutputRecorder::silenceSinceMs() {
     return (samples_ - std::max<qint64>(lastAudible_, 0)) * 1000 / kRecordRate;
 }
 
+qint64 OutputRecorder::recordedMs() {
+    readAvailable();
+    return samples_ * 1000 / kRecordRate;
+}
+
+qint64 OutputRecorder::soundStartMs(qint64 fromMs) {
+    readAvailable();
+    for (const qint64 start : std::as_const(soundStarts_)) {
+        if (start * 1000 / kRecordRate >= fromMs) return start * 1000 / kRecordRate;
+    }
+    return -1;
+}
+
 void OutputRecorder::readAvailable() {
     pending_ += parec_.readAllStandardOutput();
     const qsizetype count = pending_.size() / 2;
@@ -113,6 +187,7 @@ void OutputRecorder::readAvailable() {
             if (firstAudible_ < 0) firstAudible_ = samples_;
             // A tone dips below the threshold at every zero crossing; that is not silence.
             const qint64 since = samples_ - lastAudible_;
+            if (lastAudible_ < 0 || since > kGapSamples) soundStarts_.append(samples_);
             audibleSamples_ += lastAudible_ >= 0 && since <= kGapSamples ? since : 1;
             lastAudible_ = samples_;
         }

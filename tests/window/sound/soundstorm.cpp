@@ -8,6 +8,11 @@
 //   exit     leaves the program while they play, the way closing the window does;
 //   idle     waits until they have played out, then counts how often each of the program's other
 //            threads wakes up in two seconds of silence (it should be never) and prints it.
+// Two more play the sounds one at a time, as moves with a player's pauses between them would,
+// recording the output's monitor, and print for each request whether it was heard (exit code 6
+// when one was not):
+//   gaps     ten requests, each 0 to 5 s after the sound before it has died away;
+//   pauseN   two requests, the second N seconds after the first has died away (pause300).
 // SEED picks the moments. Exit code 0 means the run went through; crashes and hangs are for the
 // loop to count.
 #include <unistd.h>
@@ -24,7 +29,9 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <vector>
 
+#include "tests/window/sound/audioserver.h"
 #include "window/sound/exitnow.h"
 #include "window/sound/soundplayer.h"
 
@@ -75,10 +82,64 @@ QMap<QString, qint64> otherThreadsSwitches() {
     return switches;
 }
 
+// Plays a random one of the four sounds `gaps.size()` times, each the gap's milliseconds after the
+// one before has died away, and checks that each is heard within a second of its request. Prints
+// one line per request; returns the number not heard in time.
+int playWithGaps(std::array<marvane::SoundPlayer, 4>& players, const std::vector<int>& gaps,
+                 std::mt19937& random) {
+    marvane::test::OutputRecorder recorder;
+    if (!runUntil([&] { return recorder.isRecording() && recorder.recordedMs() > 100; }, 10000)) {
+        std::fprintf(stderr, "the monitor records nothing\n");
+        return 100;
+    }
+    int lost = 0;
+    for (const int gap : gaps) {
+        const std::size_t which = std::uniform_int_distribution<std::size_t>(0, 3)(random);
+        runFor(gap);
+        const qint64 askedAt = recorder.recordedMs();
+        players[which].play();
+        runUntil([&] { return recorder.soundStartMs(askedAt) >= 0; }, 5000);
+        const qint64 heardAt = recorder.soundStartMs(askedAt);
+        if (heardAt < 0) {
+            std::printf("%-8s after %6d ms: NOT HEARD\n", kSounds[which], gap);
+            ++lost;
+        } else {
+            // Late (more than a second) counts as lost too, but is told apart.
+            const bool late = heardAt > askedAt + 1000;
+            std::printf("%-8s after %6d ms: %s %lld ms after the request\n", kSounds[which], gap,
+                        late ? "LATE, heard" : "heard", static_cast<long long>(heardAt - askedAt));
+            if (late) ++lost;
+        }
+        std::fflush(stdout);
+        // The next gap starts once this sound is over and the output silent; a sound that never
+        // ends is reported, and the run goes on without it.
+        const auto over = [&] {
+            return !players[which].isPlaying() && recorder.silenceSinceMs() >= 50;
+        };
+        if (!runUntil(over, 5000)) {
+            std::printf("%-8s still playing 5 s after the request\n", kSounds[which]);
+            runUntil([&] { return recorder.silenceSinceMs() >= 50; }, 5000);
+        }
+    }
+    return lost;
+}
+
 int run(const QString& scenario, std::mt19937& random, const QString& folder) {
     auto players = std::make_unique<std::array<marvane::SoundPlayer, 4>>();
     for (std::size_t i = 0; i < kSounds.size(); ++i) {
         (*players)[i].open(folder + QLatin1Char('/') + QLatin1String(kSounds[i]));
+    }
+    if (scenario == QLatin1String("gaps") || scenario.startsWith(QLatin1String("pause"))) {
+        std::vector<int> gaps;
+        if (scenario == QLatin1String("gaps")) {
+            // One in five right after the sound before, while its stream still plays silence.
+            for (int i = 0; i < 10; ++i)
+                gaps.push_back(std::max(0, std::uniform_int_distribution(-1250, 5000)(random)));
+        } else {
+            gaps = {0, scenario.mid(5).toInt() * 1000};
+        }
+        const int lost = playWithGaps(*players, gaps, random);
+        return lost == 0 ? 0 : 6;
     }
     for (auto& player : *players) player.play();
 
@@ -139,7 +200,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         const QStringList args = QCoreApplication::arguments();
         if (args.size() != 4) {
-            std::fprintf(stderr, "usage: %s close|ending|exit|idle SEED SOUND_FOLDER\n", argv[0]);
+            std::fprintf(stderr, "usage: %s close|ending|exit|idle|gaps|pauseN SEED SOUND_FOLDER\n",
+                         argv[0]);
             return 2;
         }
         std::mt19937 random(args[2].toUInt());

@@ -1,9 +1,5 @@
 #include <signal.h>
 
-#include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <array>
 #include <condition_variable>
@@ -19,6 +15,7 @@
 using marvane::SoundDeviceError;
 using marvane::SoundPlayer;
 using marvane::test::ourSinkInputs;
+using marvane::test::PrivateAudioServer;
 
 namespace {
 
@@ -27,20 +24,16 @@ constexpr std::array<const char*, 4> kSounds = {"Ok.wav", "Full.wav", "Bad.wav",
 
 // Ends the test program with a message when the GUI thread has not got past a step in time:
 // a thread that waits for a stalled audio server would otherwise only show as a test timeout.
-// `server` is the test's own audio server, killed on the way out.
+// The test's own audio server dies with the program.
 class Watchdog {
 public:
-    Watchdog(int seconds, const char* step, const pid_t& server)
-        : thread_([this, seconds, step, &server] {
+    Watchdog(int seconds, const char* step)
+        : thread_([this, seconds, step] {
               std::unique_lock lock(mutex_);
               if (!done_.wait_for(lock, std::chrono::seconds(seconds),
                                   [this] { return finished_; })) {
                   std::fprintf(stderr, "FAIL: the GUI thread is held up: %s\n", step);
                   std::fflush(stderr);
-                  if (server > 0) {
-                      ::kill(server, SIGCONT);
-                      ::kill(server, SIGKILL);
-                  }
                   std::_Exit(3);
               }
           }) {}
@@ -59,15 +52,6 @@ private:
     bool finished_ = false;
     std::thread thread_;
 };
-
-// Whether `pid` runs; a killed server that nobody reaps lingers as a zombie.
-bool running(pid_t pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return false;
-    const QByteArray line = stat.readAll();
-    const qsizetype end = line.lastIndexOf(')');
-    return end >= 0 && line.size() > end + 2 && line[end + 2] != 'Z' && line[end + 2] != 'X';
-}
 
 // The four players on the game's sounds.
 struct Players {
@@ -96,25 +80,8 @@ class SoundServerLossTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty()) {
-            if (marvane::test::audioServerRequired()) QFAIL("pulseaudio and pactl are needed");
-            QSKIP("pulseaudio and pactl are needed to run an audio server of the test's own");
-        }
-        QVERIFY(runtime_.isValid());
-        QFile::setPermissions(runtime_.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // Before the program's first sound: the audio engine connects where these point.
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
-        qunsetenv("PULSE_SERVER");
-        startServer();
-    }
-
-    void cleanupTestCase() {
-        if (serverPid_ > 0) {
-            ::kill(serverPid_, SIGCONT);
-            ::kill(serverPid_, SIGKILL);
-        }
+        SKIP_FOR_AUDIO_PROBLEM(PrivateAudioServer::problem());
+        QVERIFY(server_.start());
     }
 
     void aStalledServerHoldsUpNeitherRequestsNorTheWindow() {
@@ -122,9 +89,9 @@ private slots:
         players.all[3].play();
         QTRY_COMPARE(ourSinkInputs().size(), 1);
 
-        ::kill(serverPid_, SIGSTOP);
+        ::kill(pid_t(server_.pid()), SIGSTOP);
         {
-            Watchdog watchdog(20, "requests while the audio server is stopped", serverPid_);
+            Watchdog watchdog(20, "requests while the audio server is stopped");
             players.makeMoves(40);  // the first one that opens a stream holds up the audio thread
             QVERIFY(players.all[0].isPlaying());
             // Opening gives up on a server that does not answer, and says so.
@@ -134,7 +101,7 @@ private slots:
             QVERIFY(!late.isOpen());
             players.all[1].close();
         }
-        ::kill(serverPid_, SIGCONT);
+        ::kill(pid_t(server_.pid()), SIGCONT);
 
         // The held-up requests go through once the server answers again, and sounds play again.
         QTRY_VERIFY_WITH_TIMEOUT(!players.all[0].isPlaying() && !players.all[3].isPlaying(), 10000);
@@ -150,8 +117,8 @@ private slots:
             players.all[0].play();
             QTRY_COMPARE(ourSinkInputs().size(), 2);
 
-            killServer();
-            Watchdog watchdog(20, "requests after the audio server died", serverPid_);
+            server_.kill();
+            Watchdog watchdog(20, "requests after the audio server died");
             players.makeMoves(60);
             QTRY_VERIFY_WITH_TIMEOUT(!players.all[3].isPlaying(), 5000);
             // Qt may still list the dead server's output: opening then fails, or playing does.
@@ -165,7 +132,7 @@ private slots:
         }
 
         // A new server is found again, a few seconds after it starts.
-        startServer();
+        QVERIFY(server_.start());
         bool heard = false;
         for (int attempt = 0; attempt < 20 && !heard; ++attempt) {
             try {
@@ -195,42 +162,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!players.all[3].isPlaying(), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(ourSinkInputs().isEmpty(), 10000);
 
-        ::kill(serverPid_, SIGSTOP);
-        Watchdog watchdog(20, "requests to a stuck audio thread", serverPid_);
+        ::kill(pid_t(server_.pid()), SIGSTOP);
+        Watchdog watchdog(20, "requests to a stuck audio thread");
         players.makeMoves(8);
-        killServer();
+        server_.kill();
         players.makeMoves(40);
         for (SoundPlayer& player : players.all) player.close();
     }
 
 private:
-    void startServer() {
-        QProcess server;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), runtime_.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-        server.setProcessEnvironment(environment);
-        server.start(QStringLiteral("pulseaudio"),
-                     {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"),
-                      QStringLiteral("-n"), QStringLiteral("--load=module-null-sink sink_name=own"),
-                      QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")});
-        QVERIFY(server.waitForFinished(20000));
-        QTRY_VERIFY_WITH_TIMEOUT(marvane::test::audioServerProblem().isEmpty(), 10000);
-        QFile pidFile(runtime_.filePath(QStringLiteral("pulse/pid")));
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        serverPid_ = pidFile.readAll().trimmed().toInt();
-        QVERIFY(serverPid_ > 0);
-    }
-
-    void killServer() {
-        ::kill(serverPid_, SIGKILL);
-        QTRY_VERIFY_WITH_TIMEOUT(!running(serverPid_), 10000);
-        QFile::remove(runtime_.filePath(QStringLiteral("pulse/pid")));
-        serverPid_ = 0;
-    }
-
-    QTemporaryDir runtime_;
-    pid_t serverPid_ = 0;
+    PrivateAudioServer server_;
 };
 
 MARVANE_SOUND_TEST_MAIN(SoundServerLossTest)
