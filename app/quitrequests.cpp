@@ -53,8 +53,10 @@ QuitRequests::QuitRequests(QObject* parent) : QObject(parent) {
     }
 #endif
 #if QT_CONFIG(sessionmanager)
-    connect(qApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { closeMainWindow(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        unattended_ = true;
+        closeMainWindow();
+    });
 #endif
 }
 
@@ -85,7 +87,9 @@ void QuitRequests::readSignals() {
         if (signal_ == 0) signal_ = numbers[0];
         any = true;
     }
-    if (any) closeMainWindow();
+    if (!any) return;
+    unattended_ = true;
+    closeMainWindow();
 #endif
 }
 
