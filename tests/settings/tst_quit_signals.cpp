@@ -71,14 +71,7 @@ private slots:
         file.close();
 
         QProcess marvane;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", display_);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("XDG_CONFIG_HOME", config.path());
-        environment.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
-        marvane.setProcessEnvironment(environment);
-        marvane.setProcessChannelMode(QProcess::MergedChannels);
-        marvane.start(program(), {});
+        start(marvane, config.path());
         QVERIFY(marvane.waitForStarted());
         const auto output = [&marvane] { return marvane.readAll().constData(); };
 
@@ -110,8 +103,44 @@ private slots:
                  QStringList{"Marvane.conf"});
     }
 
+    // Nobody is there to answer a box when the system ends the program: a save that fails is
+    // reported on standard error, and the program ends at once.
+    void aQuitSignalWhoseSaveFailsEndsWithoutABox() {
+        QTemporaryDir config;
+        QFile blocker(config.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QProcess marvane;
+        // A config folder below a file cannot be made, not even by root.
+        start(marvane, blocker.fileName() + "/config");
+        QVERIFY(marvane.waitForStarted());
+        QVERIFY2(!windowNamed("^Error$").isEmpty(), marvane.readAll().constData());
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(kill(static_cast<pid_t>(marvane.processId()), SIGTERM), 0);
+        QVERIFY2(marvane.waitForFinished(10000), "a box holds the program open");
+        qInfo("ended %lld ms after the signal", clock.elapsed());
+        QCOMPARE(marvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(marvane.exitCode(), 128 + SIGTERM);
+        const QByteArray output = marvane.readAll();
+        QVERIFY2(output.contains("the options were not saved. Failed to create key Corvath\\Marvane."),
+                 output.constData());
+    }
+
 private:
     QString program() const { return scratch_.filePath("program/marvane"); }
+
+    void start(QProcess& marvane, const QString& configHome) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display_);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("XDG_CONFIG_HOME", configHome);
+        environment.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
+        marvane.setProcessEnvironment(environment);
+        marvane.setProcessChannelMode(QProcess::MergedChannels);
+        marvane.start(program(), {});
+    }
 
     QByteArray xdotool(const QStringList& arguments, int timeout = 10000) const {
         QProcess process;
