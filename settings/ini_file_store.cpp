@@ -95,8 +95,7 @@ public:
 
 private:
     QString notRegular(FileKind kind) const {
-        return QStringLiteral("%1 is %2, not a regular file")
-            .arg(QDir::toNativeSeparators(path_), fileKindName(kind));
+        return QDir::toNativeSeparators(path_) + QStringLiteral(" is ") + notARegularFile(kind);
     }
 
     // A file that is missing or cannot be read reads as empty: every value its default. One
@@ -109,13 +108,15 @@ private:
             text_ = IniText(file.bytes);
         } else if (file.outcome == FileRead::Outcome::TooLarge) {
             refusal_ =
-                QStringLiteral("The settings file %1 is larger than 1 MB and was not read, so the "
-                               "default options are used. When the options are saved, it is kept "
-                               "as %2 and a new settings file is written")
+                QStringLiteral(
+                    "The settings file %1 is larger than 1 MB and was not read, so the "
+                    "default options are used. When the options are saved, it is kept "
+                    "as %2 and a new settings file is written")
                     .arg(QDir::toNativeSeparators(path_), QFileInfo(asideName(path_)).fileName());
         } else if (file.outcome == FileRead::Outcome::NotRegular) {
-            refusal_ = QStringLiteral("The settings file %1, so the default options are used and "
-                                      "the options are not saved")
+            refusal_ = QStringLiteral(
+                           "The settings file %1, so the default options are used and "
+                           "the options are not saved")
                            .arg(notRegular(file.kind));
         }
     }

@@ -22,17 +22,19 @@
 
 namespace marvane {
 
-QString fileKindName(FileKind kind) {
+QString notARegularFile(FileKind kind) {
+    const char* name = nullptr;
     switch (kind) {
-        case FileKind::Missing: return QStringLiteral("missing");
-        case FileKind::Regular: return QStringLiteral("a file");
-        case FileKind::Folder: return QStringLiteral("a folder");
-        case FileKind::Pipe: return QStringLiteral("a named pipe");
-        case FileKind::Device: return QStringLiteral("a device");
-        case FileKind::Socket: return QStringLiteral("a socket");
+        case FileKind::Folder: name = "a folder"; break;
+        case FileKind::Pipe: name = "a named pipe"; break;
+        case FileKind::Device: name = "a device"; break;
+        case FileKind::Socket: name = "a socket"; break;
+        case FileKind::Missing:
+        case FileKind::Regular:
         case FileKind::Other: break;
     }
-    return QStringLiteral("not a file");
+    return name ? QStringLiteral("%1, not a regular file").arg(QLatin1String(name))
+                : QStringLiteral("not a regular file");
 }
 
 #ifdef Q_OS_UNIX
@@ -53,9 +55,7 @@ FileKind kindOf(mode_t mode) {
     return FileKind::Other;
 }
 
-QString notRegular(FileKind kind) {
-    return QStringLiteral("The file is %1, not a regular file").arg(fileKindName(kind));
-}
+QString notRegular(FileKind kind) { return QStringLiteral("The file is ") + notARegularFile(kind); }
 
 class Descriptor {
 public:
@@ -101,16 +101,15 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// A new, empty temporary file beside `target`, locked while this process holds it so that no
-// other save takes it for a leftover.
+// A new, empty temporary file beside `target`, locked while it is written so that no other save
+// takes it for a leftover.
 int createTemporary(const QByteArray& target, QByteArray& name) {
-    static const char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target + kTemporaryMark.toLatin1();
         for (int i = 0; i < 6; ++i) name += kLetters[QRandomGenerator::global()->bounded(62)];
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                              0666);
+        const int fd =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0) {
             ::flock(fd, LOCK_EX | LOCK_NB);
             return fd;
@@ -218,7 +217,8 @@ QString replaceFile(const QString& path, const QByteArray& bytes, const QString&
         return fail(number);
     }
     // The new name on disk too; the data already is, so a failure here loses nothing.
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
     removeLeftovers(target);
@@ -264,8 +264,8 @@ FileRead readRegularFile(const QString& path, qint64 limit) {
 QString replaceFile(const QString& path, const QByteArray& bytes, const QString& oldKeptAs) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("The file is %1, not a regular file")
-            .arg(fileKindName(info.isDir() ? FileKind::Folder : FileKind::Other));
+        return QStringLiteral("The file is ") +
+               notARegularFile(info.isDir() ? FileKind::Folder : FileKind::Other);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size() || !file.flush()) {

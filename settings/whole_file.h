@@ -13,8 +13,9 @@ namespace marvane {
 // What is at a path, following links.
 enum class FileKind { Missing, Regular, Folder, Pipe, Device, Socket, Other };
 
-// "a folder", "a named pipe", ... for messages.
-QString fileKindName(FileKind kind);
+// What is found instead of a regular file, to follow "This is": "a named pipe, not a regular
+// file", or just "not a regular file" for a kind that has no name.
+QString notARegularFile(FileKind kind);
 
 struct FileRead {
     enum class Outcome {
@@ -41,7 +42,8 @@ FileRead readRegularFile(const QString& path, qint64 limit);
 // file left behind (the program was killed) are removed after a successful save.
 //
 // Returns an empty text on success. Otherwise the file is as it was, no temporary file is left,
-// and the text says why ("No space left on device", "The file is a named pipe, not a regular file").
+// and the text says why ("No space left on device", "The file is a named pipe, not a regular
+// file").
 QString replaceFile(const QString& path, const QByteArray& bytes, const QString& oldKeptAs = {});
 
 }  // namespace marvane

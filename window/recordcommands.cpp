@@ -36,8 +36,7 @@ RecordReading readGameFile(const QString& path) {
             return readRecord(std::string_view(file.bytes.constData(), file.bytes.size()));
         case FileRead::Outcome::TooLarge:
             reading.error = "The file is too large for a game record: " +
-                            (file.size > 0 ? QString::number(file.size / 1048576.0, 'f', 1) +
-                                                 " MB"
+                            (file.size > 0 ? QString::number(file.size / 1048576.0, 'f', 1) + " MB"
                                            : QString("more than 1 MB"))
                                 .toStdString() +
                             ", where a record is at most 1 MB.";
@@ -45,8 +44,7 @@ RecordReading readGameFile(const QString& path) {
         case FileRead::Outcome::NotRegular:
             reading.error = file.kind == FileKind::Folder
                                 ? "This is a folder, not a file."
-                                : "This is " + fileKindName(file.kind).toStdString() +
-                                      ", not a regular file.";
+                                : "This is " + notARegularFile(file.kind).toStdString() + ".";
             break;
         case FileRead::Outcome::Missing:
         case FileRead::Outcome::Failed:

@@ -124,8 +124,9 @@ private slots:
         QCOMPARE(marvane.exitStatus(), QProcess::NormalExit);
         QCOMPARE(marvane.exitCode(), 128 + SIGTERM);
         const QByteArray output = marvane.readAll();
-        QVERIFY2(output.contains("the options were not saved. Failed to create key Corvath\\Marvane."),
-                 output.constData());
+        QVERIFY2(
+            output.contains("the options were not saved. Failed to create key Corvath\\Marvane."),
+            output.constData());
     }
 
 private:

@@ -1,13 +1,14 @@
 // The option store on a real settings file in a folder of its own: what a file holds loads as
 // the user would expect, and saving changes the program's eight values and nothing else.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-#include <fcntl.h>
-#include <sys/stat.h>
 #ifdef Q_OS_LINUX
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -378,7 +379,8 @@ private slots:
         QCOMPARE(read(reader, &byte, 1), ssize_t(0));
         close(reader);
         struct stat status;
-        QVERIFY(lstat(QFile::encodeName(pipe).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        QVERIFY(lstat(QFile::encodeName(pipe).constData(), &status) == 0 &&
+                S_ISFIFO(status.st_mode));
         QCOMPARE(QFileInfo(confPath()).isSymLink(), throughLink);
     }
 
@@ -393,8 +395,9 @@ private slots:
         const Options saved{false, true, true, 250, 3, 4, true, true};
         SaveSettings(saved);
         QVERIFY(QFileInfo(confPath()).isSymLink());
-        QCOMPARE(readAll(kept), "[General]\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\nC2=4\n"
-                                "LastMove=1\nLegalMoves=1\n");
+        QCOMPARE(readAll(kept),
+                 "[General]\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\nC2=4\n"
+                 "LastMove=1\nLegalMoves=1\n");
     }
 
     void aSaveIsOneWriteAndAnUnchangedSaveNone() {

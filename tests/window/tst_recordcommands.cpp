@@ -1,4 +1,8 @@
 // The game record's commands with a real game and a small stand-in for the game's history.
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -9,10 +13,6 @@
 #include <filesystem>
 #include <random>
 #include <thread>
-
-#include <fcntl.h>
-#include <stdio.h>
-#include <sys/stat.h>
 
 #include "engine/replay.h"
 #include "engine/unseenview.h"
@@ -155,9 +155,8 @@ private slots:
             {limit,
              "\"limit.txt\" cannot be opened. This is not a game record: it holds binary data."},
             {pipe, "\"pipe.txt\" cannot be opened. This is a named pipe, not a regular file."},
-            {folder.path(),
-             "\"" + QFileInfo(folder.path()).fileName() +
-                 "\" cannot be opened. This is a folder, not a file."},
+            {folder.path(), "\"" + QFileInfo(folder.path()).fileName() +
+                                "\" cannot be opened. This is a folder, not a file."},
             {write("short.txt", "e3f4c"),
              "\"short.txt\" cannot be opened. The last move, move 3, is cut short: \"c\" has no "
              "row digit."},
@@ -191,9 +190,12 @@ private slots:
     void aFailedSaveSaysSoAndKeepsTheOldFile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no such folder") << "no such folder/game.txt" << "No such file or directory";
-        QTest::newRow("the disk is full") << "kept.txt" << "File too large";
-        QTest::newRow("a named pipe") << "fifo.txt" << "The file is a named pipe, not a regular file";
+        QTest::newRow("no such folder") << "no such folder/game.txt"
+                                        << "No such file or directory";
+        QTest::newRow("the disk is full") << "kept.txt"
+                                          << "File too large";
+        QTest::newRow("a named pipe") << "fifo.txt"
+                                      << "The file is a named pipe, not a regular file";
     }
 
     void aFailedSaveSaysSoAndKeepsTheOldFile() {
@@ -202,8 +204,10 @@ private slots:
         play(6, 1);
         const QString path = folder.filePath(name);
         const bool pipe = name == "fifo.txt";
-        if (pipe) QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (QFileInfo(path).dir().exists()) QVERIFY(commands->saveGameTo(path));
+        if (pipe)
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (QFileInfo(path).dir().exists())
+            QVERIFY(commands->saveGameTo(path));
         QFile file(path);
         const QByteArray before = !pipe && file.open(QIODevice::ReadOnly) ? file.readAll() : "";
         file.close();
