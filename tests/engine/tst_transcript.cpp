@@ -88,16 +88,12 @@ TEST(Transcript, RecordsReadBackAsWritten) {
 // the menu's three pairs; a game saved in them must open again.
 TEST(Transcript, EveryColourPairTheBoardCanShowReadsBackAsWritten) {
     GameRecord record;
-    record.players = 2;
-    for (ColourCode c1 = 0; c1 <= 7; ++c1) {
-        for (ColourCode c2 = 0; c2 <= 7; ++c2) {
-            record.c1 = c1;
-            record.c2 = c2;
+    for (record.c1 = 1; record.c1 <= 6; ++record.c1) {
+        for (record.c2 = 1; record.c2 <= 6; ++record.c2) {
+            if (record.c1 == record.c2) continue;
             const auto read = readRecord(writeRecord(record));
-            ASSERT_TRUE(read.ok()) << c1 << " " << c2 << ": " << read.error;
-            const bool pair = isColourPair(c1, c2);
-            EXPECT_EQ(read.record.c1, pair ? c1 : 0) << c1 << " " << c2;
-            EXPECT_EQ(read.record.c2, pair ? c2 : 0) << c1 << " " << c2;
+            EXPECT_TRUE(read.ok() && read.record.c1 == record.c1 && read.record.c2 == record.c2)
+                << record.c1 << " " << record.c2 << ": " << read.error;
         }
     }
 }

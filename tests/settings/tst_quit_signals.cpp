@@ -109,7 +109,6 @@ private slots:
         QTemporaryDir config;
         QFile blocker(config.filePath("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
         QProcess marvane;
         // A config folder below a file cannot be made, not even by root.
         start(marvane, blocker.fileName() + "/config");

@@ -190,45 +190,34 @@ private slots:
     void aFailedSaveSaysSoAndKeepsTheOldFile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no such folder") << "no such folder/game.txt"
+        QTest::newRow("no such folder") << "none/game.txt"
                                         << "No such file or directory";
         QTest::newRow("the disk is full") << "kept.txt"
                                           << "File too large";
-        QTest::newRow("a named pipe") << "fifo.txt"
-                                      << "The file is a named pipe, not a regular file";
+        QTest::newRow("a pipe") << "fifo.txt"
+                                << "The file is a named pipe, not a regular file";
     }
 
     void aFailedSaveSaysSoAndKeepsTheOldFile() {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        play(6, 1);
         const QString path = folder.filePath(name);
-        const bool pipe = name == "fifo.txt";
-        if (pipe)
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (QFileInfo(path).dir().exists())
-            QVERIFY(commands->saveGameTo(path));
         QFile file(path);
-        const QByteArray before = !pipe && file.open(QIODevice::ReadOnly) ? file.readAll() : "";
+        if (name == "fifo.txt") QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (name == "kept.txt") QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         file.close();
         play(9, 2);
-
         SeenBox seen;
         recordNextMessageBox(&seen);
         {
-            // Smaller than any record, so that the write stops part of the way.
-            const FileSizeLimit limit(64, false);
+            const FileSizeLimit limit(64, false);  // smaller than any record
             QVERIFY(!commands->saveGameTo(path));
         }
         QCOMPARE(seen.text, "The game was not saved to \"" + QFileInfo(path).fileName() + "\". " +
                                 reason + ".");
-        QCOMPARE(QFileInfo(path).isFile(), !pipe && QFileInfo(path).dir().exists());
-        if (QFileInfo(path).isFile()) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), before);
-        }
         QCOMPARE(QDir(folder.path()).entryList({name + "*"}, QDir::Files | QDir::System),
-                 QFileInfo(path).dir().exists() ? QStringList{name} : QStringList{});
+                 QFileInfo::exists(path) ? QStringList{name} : QStringList{});
+        QVERIFY(name != "kept.txt" || (file.open(QIODevice::ReadOnly) && file.readAll() == "old"));
     }
 
     // A pipe put in the file's place at any moment, even between a look at the file and its
