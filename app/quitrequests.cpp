@@ -111,6 +111,10 @@ void QuitRequests::closeMainWindow() {
         if (QApplication::activeModalWidget() == modal) break;
     }
     window_->close();
+    // A cancelled box returns into the start-up, which may still have a question to ask; with the
+    // window gone, the program would then wait for its answer. Every event loop ends instead, and
+    // a box opened after this returns at once.
+    if (!window_->isVisible()) QCoreApplication::exit(0);
 }
 
 }  // namespace marvane

@@ -33,7 +33,8 @@ public:
     // reported on standard error, not in a box that would hold the program open.
     bool unattended() const { return unattended_; }
 
-    // Closes the main window as its close button would, after cancelling open dialogs.
+    // Closes the main window as its close button would, after cancelling open dialogs; once it
+    // is closed, the program ends even where a dialog is still to come.
     void closeMainWindow();
 
 private:
