@@ -35,8 +35,9 @@ void LoadSettings(Options& into) {
     read([&] {
         const std::int32_t response =
             store.ReadInteger(QStringLiteral("Response"), defaults.response);
-        // The control's position is 16 bits; a number beyond them is taken as the nearest end,
-        // so the control's own clamping sees 70000 as large, not as 4464.
+        // The control's position is 16 bits; a number beyond them is taken as the nearer end,
+        // so that the control clamps 70000 to its maximum as it does 9999, rather than seeing
+        // whatever its low 16 bits say.
         into.response = std::clamp<std::int32_t>(response, INT16_MIN, INT16_MAX);
     });
     read([&] { into.c1 = store.ReadInteger(QStringLiteral("C1"), defaults.c1); });
