@@ -14,7 +14,9 @@ int main(int argc, char* argv[]) {
         QApplication::setOrganizationName("Corvath");
         // Before the window, so that a request while it is being built is not lost.
         marvane::QuitRequests quitRequests;
-        marvane::TMarvaneForm form(marvane::userSettingsStore(), marvane::makerAddresses());
+        marvane::TMarvaneForm form(
+            marvane::userSettingsStore([&quitRequests] { return quitRequests.unattended(); }),
+            marvane::makerAddresses());
         quitRequests.setMainWindow(&form);
         form.show();
         rc = app.exec();

@@ -53,8 +53,10 @@ QuitRequests::QuitRequests(QObject* parent) : QObject(parent) {
     }
 #endif
 #if QT_CONFIG(sessionmanager)
-    connect(qApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { closeMainWindow(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        unattended_ = true;
+        closeMainWindow();
+    });
 #endif
 }
 
@@ -85,7 +87,9 @@ void QuitRequests::readSignals() {
         if (signal_ == 0) signal_ = numbers[0];
         any = true;
     }
-    if (any) closeMainWindow();
+    if (!any) return;
+    unattended_ = true;
+    closeMainWindow();
 #endif
 }
 
@@ -107,6 +111,10 @@ void QuitRequests::closeMainWindow() {
         if (QApplication::activeModalWidget() == modal) break;
     }
     window_->close();
+    // A cancelled box returns into the start-up, which may still have a question to ask; with the
+    // window gone, the program would then wait for its answer. Every event loop ends instead, and
+    // a box opened after this returns at once.
+    if (!window_->isVisible()) QCoreApplication::exit(0);
 }
 
 }  // namespace marvane

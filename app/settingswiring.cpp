@@ -1,5 +1,7 @@
 #include "app/settingswiring.h"
 
+#include <cstdio>
+#include <exception>
 #include <memory>
 
 #include "app/maker_addresses.h"
@@ -7,7 +9,7 @@
 
 namespace marvane {
 
-SettingsStore userSettingsStore() {
+SettingsStore userSettingsStore(std::function<bool()> unattended) {
     // Until the options have been loaded the controls hold only their defaults: a window closed
     // before its start-up ran (a quit request at once) must not write those over the user's.
     auto loaded = std::make_shared<bool>(false);
@@ -16,8 +18,15 @@ SettingsStore userSettingsStore() {
                 *loaded = true;
                 LoadSettings(into);
             },
-            [loaded](const Options& options) {
-                if (*loaded) SaveSettings(options);
+            [loaded, unattended](const Options& options) {
+                if (!*loaded) return;
+                try {
+                    SaveSettings(options);
+                } catch (const std::exception& error) {
+                    if (!unattended || !unattended()) throw;
+                    std::fprintf(stderr, "Marvane: the options were not saved. %s.\n",
+                                 error.what());
+                }
             }};
 }
 

@@ -1,11 +1,6 @@
 #include "engine/transcript.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <system_error>
 
 namespace marvane {
 
@@ -135,20 +130,18 @@ ColourCode colourByName(std::string_view name) {
     return 0;
 }
 
+// Any two different counter colours: every pair the board can show, the menu's three and those
+// of a hand-edited settings file alike.
 bool parseColours(std::string_view value, GameRecord& record) {
     value = trim(value);
     const auto gap = value.find_first_of(kWhitespace);
     if (gap == std::string_view::npos) return false;
     const ColourCode c1 = colourByName(value.substr(0, gap));
     const ColourCode c2 = colourByName(trim(value.substr(gap)));
-    for (const auto& scheme : ColourSchemes) {
-        if (scheme.c1 == c1 && scheme.c2 == c2) {
-            record.c1 = c1;
-            record.c2 = c2;
-            return true;
-        }
-    }
-    return false;
+    if (!isColourPair(c1, c2)) return false;
+    record.c1 = c1;
+    record.c2 = c2;
+    return true;
 }
 
 // A count 0..64 of one or two digits.
@@ -172,13 +165,14 @@ bool parseResult(std::string_view value, GameRecord& record) {
     return true;
 }
 
-std::string colourPairs() {
-    std::string pairs;
-    for (const auto& scheme : ColourSchemes) {
-        if (!pairs.empty()) pairs += ", ";
-        pairs += std::string(ColourNames[scheme.c1]) + " " + std::string(ColourNames[scheme.c2]);
+std::string counterColours() {
+    std::string names;
+    for (ColourCode c = 1; c < static_cast<ColourCode>(ColourNames.size()); ++c) {
+        if (!names.empty())
+            names += c + 1 == static_cast<ColourCode>(ColourNames.size()) ? " or " : ", ";
+        names += ColourNames[c];
     }
-    return pairs;
+    return names;
 }
 
 // The header keys the program writes and reads, in the order it writes them.
@@ -212,8 +206,8 @@ std::string applyTag(int key, const TagLine& tag, const std::string& where, Game
         record.time = value;
     } else if (key == kColours) {
         if (!parseColours(value, record))
-            return where + ": " + quoted + " is not a colour pair of the game (" + colourPairs() +
-                   ").";
+            return where + ": " + quoted + " is not a colour pair of the game (two different of " +
+                   counterColours() + ").";
     } else if (key == kPlayers) {
         const auto players = trim(value);
         if (players != "1" && players != "2")
@@ -363,42 +357,6 @@ RecordReading readRecord(std::string_view text) {
     }
     if (!header && record.moves.empty()) return fail("There are no moves in it.");
     return reading;
-}
-
-RecordReading readRecordFile(const std::filesystem::path& path) {
-    RecordReading reading;
-    const auto fail = [&reading](std::string message) {
-        reading.error = std::move(message);
-        return reading;
-    };
-    const auto tooLarge = [&fail](std::uintmax_t size) {
-        char figure[32] = "more than 1 MB";
-        if (size > 0) std::snprintf(figure, sizeof figure, "%.1f MB", size / 1048576.0);
-        return fail(std::string("The file is too large for a game record: ") + figure +
-                    ", where a record is at most 1 MB.");
-    };
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error) return fail("The file cannot be opened: " + error.message() + ".");
-    if (std::filesystem::is_directory(status)) return fail("This is a folder, not a file.");
-    if (!std::filesystem::is_regular_file(status)) return fail("This is not a regular file.");
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxRecordBytes) return tooLarge(size);
-
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int cause = errno;
-        return fail(std::string("The file cannot be opened: ") +
-                    (cause ? std::strerror(cause) : "unknown error") + ".");
-    }
-    // The size may have changed since it was asked for: read one byte past the limit to know.
-    std::string text(kMaxRecordBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) return fail("The file cannot be read.");
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMaxRecordBytes) return tooLarge(0);
-    return readRecord(text);
 }
 
 }  // namespace marvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -47,7 +46,7 @@ struct RecordReading {
     bool ok() const { return error.empty(); }
 };
 
-// A record never comes near this; anything larger is refused before it is read in full.
+// A record never comes near this; anything larger is refused (a file before it is read in full).
 inline constexpr std::size_t kMaxRecordBytes = 1024 * 1024;
 // No passing and 60 empty squares: no game is longer.
 inline constexpr int kMaxMoves = 60;
@@ -59,9 +58,5 @@ std::string writeRecord(const GameRecord& record);
 // spacing do not matter; anything else that is not understood is refused with one message.
 // Only the form of the moves is checked here: whether they are legal is for the replay.
 RecordReading readRecord(std::string_view text);
-
-// Reads the file and then its text as readRecord does; a file over kMaxRecordBytes is refused
-// without reading it.
-RecordReading readRecordFile(const std::filesystem::path& path);
 
 }  // namespace marvane

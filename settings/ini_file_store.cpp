@@ -1,39 +1,18 @@
 // The user's settings as an INI file, read once and rewritten only where the program's own
 // values are.
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
-#include <algorithm>
 
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
+#include "settings/whole_file.h"
 
 namespace marvane {
 
 namespace {
-
-[[noreturn]] void fail(const char* pattern, const QString& argument) {
-    throw ERegistryException(QString::fromLatin1(pattern).arg(argument).toStdString());
-}
-
-// The file's bytes, at most one more than the largest settings file (so that a file grown past
-// it shows), in a buffer no larger than what was read: QIODevice::read(n) reserves all n.
-QByteArray readAtMostOneOver(QIODevice& file) {
-    QByteArray bytes;
-    char chunk[16 * 1024];
-    while (bytes.size() <= kMaxSettingsFileSize) {
-        const qint64 wanted =
-            std::min<qint64>(sizeof chunk, kMaxSettingsFileSize + 1 - bytes.size());
-        const qint64 got = file.read(chunk, wanted);
-        if (got <= 0) break;
-        bytes.append(chunk, got);
-    }
-    return bytes;
-}
 
 // The first of "<file>.bad", "<file>.bad.2", ... that does not exist yet, so that no earlier
 // damaged file is ever overwritten.
@@ -57,14 +36,7 @@ public:
 
     std::optional<StoredValue> read(const QString& name) override {
         if (!loaded_) load();
-        if (oversized_) {
-            throw ERegistryException(
-                QStringLiteral("The settings file %1 is larger than 1 MB and was not read, so the "
-                               "default options are used. When the options are saved, it is kept "
-                               "as %2 and a new settings file is written")
-                    .arg(QDir::toNativeSeparators(path_), QFileInfo(asideName(path_)).fileName())
-                    .toStdString());
-        }
+        if (!refusal_.isEmpty()) throw ERegistryException(refusal_.toStdString());
         const std::optional<QByteArray> raw = text_.rawValue(name.toUtf8());
         if (!raw) return std::nullopt;
         return decodeIniValue(*raw);
@@ -72,69 +44,88 @@ public:
 
     void write(const Values& values) override {
         if (values.isEmpty()) return;
-        if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath()))
-            fail("Failed to create key %1", section_);
+        if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
+            throw ERegistryException(
+                QStringLiteral("Failed to create key %1").arg(section_).toStdString());
+        }
         const QString firstName = values.constFirst().first;
+        const auto fail = [&firstName](const QString& why) {
+            throw ERegistryException(QStringLiteral("Failed to set data for '%1': %2")
+                                         .arg(firstName, why)
+                                         .toStdString());
+        };
 
         // Another running copy saving at the same moment waits for this one, so neither loses
         // the other's keys. A lock that cannot be had in time does not stop the save.
         QLockFile lock(path_ + QLatin1String(".lock"));
         lock.tryLock(2000);
 
-        // What is on disk now, not what was read at start-up: other keys may have changed.
-        QByteArray before;
-        if (QFileInfo::exists(path_)) {
-            QFile file(path_);
-            // A file that is there but cannot be read is never replaced unseen.
-            if (!file.open(QIODevice::ReadOnly)) fail("Failed to set data for '%1'", firstName);
-            if (file.size() > kMaxSettingsFileSize) {
-                file.close();
-                if (!QFile::rename(path_, asideName(path_)))
-                    fail("Failed to set data for '%1'", firstName);
-            } else {
-                before = readAtMostOneOver(file);
-            }
+        // What is on disk now, not what was read at start-up: other keys may have changed. A
+        // file that is there but cannot be read is never replaced unseen.
+        const FileRead current = readRegularFile(path_, kMaxSettingsFileSize);
+        QString keptAs;
+        switch (current.outcome) {
+            case FileRead::Outcome::Read:
+            case FileRead::Outcome::Missing: break;
+            case FileRead::Outcome::TooLarge: keptAs = asideName(path_); break;
+            case FileRead::Outcome::NotRegular: fail(notRegular(current.kind)); break;
+            case FileRead::Outcome::Failed: fail(current.error); break;
         }
 
-        IniText text(before);
-        for (const auto& [name, value] : values)
-            text.setValue(name.toUtf8(), encodeIniValue(value));
-        if (QFileInfo::exists(path_) && text.bytes() == before) return;
-
-        QSaveFile file(path_);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.bytes()) != text.bytes().size() ||
-            !file.commit()) {
-            fail("Failed to set data for '%1'", firstName);
+        const auto withValues = [&values](QByteArray before) {
+            IniText text(std::move(before));
+            for (const auto& [name, value] : values)
+                text.setValue(name.toUtf8(), encodeIniValue(value));
+            return text;
+        };
+        IniText text = withValues(current.bytes);
+        if (current.outcome == FileRead::Outcome::Read && text.bytes() == current.bytes) return;
+        // Never a file that the next start would refuse: the whole file is kept aside, as one
+        // too large to read is, and the values start a new one.
+        if (text.bytes().size() > kMaxSettingsFileSize) {
+            keptAs = asideName(path_);
+            text = withValues({});
         }
+        if (const QString error = replaceFile(path_, text.bytes(), keptAs); !error.isEmpty())
+            fail(error);
         text_ = text;
         loaded_ = true;
-        oversized_ = false;
+        refusal_.clear();
     }
 
 private:
-    // A file that is missing or cannot be read reads as empty: every value its default.
+    QString notRegular(FileKind kind) const {
+        return QDir::toNativeSeparators(path_) + QStringLiteral(" is ") + notARegularFile(kind);
+    }
+
+    // A file that is missing or cannot be read reads as empty: every value its default. One
+    // that cannot be a settings file gives the defaults too, and says why for every value.
     void load() {
         loaded_ = true;
-        QFile file(path_);
-        if (path_.isEmpty() || !file.open(QIODevice::ReadOnly)) return;
-        if (file.size() > kMaxSettingsFileSize) {
-            oversized_ = true;
-            return;
+        if (path_.isEmpty()) return;
+        const FileRead file = readRegularFile(path_, kMaxSettingsFileSize);
+        if (file.outcome == FileRead::Outcome::Read) {
+            text_ = IniText(file.bytes);
+        } else if (file.outcome == FileRead::Outcome::TooLarge) {
+            refusal_ =
+                QStringLiteral(
+                    "The settings file %1 is larger than 1 MB and was not read, so the "
+                    "default options are used. When the options are saved, it is kept "
+                    "as %2 and a new settings file is written")
+                    .arg(QDir::toNativeSeparators(path_), QFileInfo(asideName(path_)).fileName());
+        } else if (file.outcome == FileRead::Outcome::NotRegular) {
+            refusal_ = QStringLiteral(
+                           "The settings file %1, so the default options are used and "
+                           "the options are not saved")
+                           .arg(notRegular(file.kind));
         }
-        QByteArray bytes = readAtMostOneOver(file);
-        // It may have grown since its size was asked.
-        if (bytes.size() > kMaxSettingsFileSize) {
-            oversized_ = true;
-            return;
-        }
-        text_ = IniText(std::move(bytes));
     }
 
     QString section_;
     QString path_;
     IniText text_;
     bool loaded_ = false;
-    bool oversized_ = false;
+    QString refusal_;  // why the file was not read, when it could not be a settings file
 };
 
 }  // namespace

@@ -30,8 +30,8 @@ public:
     // A missing value, or a store that cannot be read at all, gives `defaultValue`. A value that
     // is present but not text throws ERegistryException "Invalid data type for '<name>'"; one
     // that is present but cannot be read throws "Failed to get data for '<name>'". A settings
-    // file too large to be one throws a message that says so, for every value. Text ends at its
-    // first NUL character.
+    // file too large to be one, or not a regular file, throws a message that says so, for every
+    // value. Text ends at its first NUL character.
     QString ReadString(const QString& name, const QString& defaultValue) const;
     // ReadString converted by parseStoredInteger(); text that is not an integer, including text
     // with bytes that are not UTF-8, gives the default.
@@ -49,7 +49,8 @@ public:
     // Writes the collected values in one atomic write; other values in the section are left
     // exactly as they were. Throws ERegistryException "Failed to create key <section>" when the
     // place of the section cannot be created (for the file: its folder), and "Failed to set
-    // data for '<name>'", naming the first value written, when the store refuses the values.
+    // data for '<name>'", naming the first value written (in the file form followed by ": " and
+    // the reason), when the store refuses the values.
     void UpdateFile();
 
 private:

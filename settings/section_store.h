@@ -20,12 +20,12 @@ public:
 
     // None when the value is not there, or when the store cannot be read at all. Throws
     // ERegistryException when the store is there but refused as a whole (a settings file too
-    // large to be one).
+    // large to be one, or not a regular file).
     virtual std::optional<StoredValue> read(const QString& name) = 0;
 
     // Stores every value as text in one write that either happens whole or not at all. Throws
     // ERegistryException "Failed to create key <section>" when the place of the section cannot
-    // be created, and "Failed to set data for '<name of the first value>'" when the values
+    // be created, and "Failed to set data for '<name of the first value>': <why>" when the values
     // cannot be written.
     virtual void write(const Values& values) = 0;
 };
@@ -36,7 +36,9 @@ public:
 std::unique_ptr<SectionStore> openUserSection(const QString& section);
 
 // The file form, on every platform. A file larger than kMaxSettingsFileSize is not read; the
-// next write moves it aside (to "<file>.bad") and starts a new file.
+// next write moves it aside (to "<file>.bad") and starts a new file, as it does when the values
+// would make the file larger than that. A file that is not a regular file is neither read nor
+// written.
 std::unique_ptr<SectionStore> openIniFileSection(const QString& section);
 inline constexpr qint64 kMaxSettingsFileSize = 1024 * 1024;
 

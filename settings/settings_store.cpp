@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -34,7 +35,10 @@ void LoadSettings(Options& into) {
     read([&] {
         const std::int32_t response =
             store.ReadInteger(QStringLiteral("Response"), defaults.response);
-        into.response = static_cast<std::int16_t>(static_cast<std::uint16_t>(response & 0xFFFF));
+        // The control's position is 16 bits; a number beyond them is taken as the nearer end,
+        // so that the control clamps 70000 to its maximum as it does 9999, rather than seeing
+        // whatever its low 16 bits say.
+        into.response = std::clamp<std::int32_t>(response, INT16_MIN, INT16_MAX);
     });
     read([&] { into.c1 = store.ReadInteger(QStringLiteral("C1"), defaults.c1); });
     read([&] { into.c2 = store.ReadInteger(QStringLiteral("C2"), defaults.c2); });

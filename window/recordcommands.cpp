@@ -4,17 +4,15 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
-#include <filesystem>
 
+#include "settings/whole_file.h"
 #include "window/movelist.h"
 
 namespace marvane {
@@ -29,6 +27,32 @@ QString colourName(ColourCode colour) {
 }
 
 }  // namespace
+
+RecordReading readGameFile(const QString& path) {
+    RecordReading reading;
+    const FileRead file = readRegularFile(path, static_cast<qint64>(kMaxRecordBytes));
+    switch (file.outcome) {
+        case FileRead::Outcome::Read:
+            return readRecord(std::string_view(file.bytes.constData(), file.bytes.size()));
+        case FileRead::Outcome::TooLarge:
+            reading.error = "The file is too large for a game record: " +
+                            (file.size > 0 ? QString::number(file.size / 1048576.0, 'f', 1) + " MB"
+                                           : QString("more than 1 MB"))
+                                .toStdString() +
+                            ", where a record is at most 1 MB.";
+            break;
+        case FileRead::Outcome::NotRegular:
+            reading.error = file.kind == FileKind::Folder
+                                ? "This is a folder, not a file."
+                                : "This is " + notARegularFile(file.kind).toStdString() + ".";
+            break;
+        case FileRead::Outcome::Missing:
+        case FileRead::Outcome::Failed:
+            reading.error = "The file cannot be opened: " + file.error.toStdString() + ".";
+            break;
+    }
+    return reading;
+}
 
 RecordCommands::RecordCommands(QWidget* window, Game& game, RecordHost host)
     : QObject(window),
@@ -152,15 +176,12 @@ void RecordCommands::saveGame() {
 
 bool RecordCommands::saveGameTo(const QString& path) {
     const std::string text = writeRecord(currentRecord());
-    // Written beside the old file and put in its place only when complete: a failed save leaves
-    // any earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+    // A failed save leaves any earlier file as it was.
+    const QString error =
+        replaceFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!error.isEmpty()) {
         refuse(QString("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName()),
-               file.errorString() + ".");
+               error + ".");
         return false;
     }
     folder_ = QFileInfo(path).absolutePath();
@@ -174,8 +195,7 @@ void RecordCommands::openGame() {
 
 bool RecordCommands::openGameFrom(const QString& path) {
     const QString what = QString("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
-    const RecordReading reading =
-        readRecordFile(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    const RecordReading reading = readGameFile(path);
     if (!reading.ok()) {
         refuse(what, QString::fromStdString(reading.error));
         return false;

@@ -17,6 +17,10 @@ class QWidget;
 
 namespace marvane {
 
+// Reads a game file as readRecord() reads text; a file that is not a regular file, or is over
+// kMaxRecordBytes, is refused without reading it.
+RecordReading readGameFile(const QString& path);
+
 // What the game record's commands need of the main window.
 struct RecordHost {
     // The moves of the game's history, including those taken back and not yet replaced, and how

@@ -1,6 +1,8 @@
 // The real program on a private X server, driven with xdotool as a person would: an option
 // changed in the options panel, then the system asks the program to quit with a signal. The
 // option must be in the settings file afterwards, and nothing else in it changed.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -71,14 +73,7 @@ private slots:
         file.close();
 
         QProcess marvane;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", display_);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("XDG_CONFIG_HOME", config.path());
-        environment.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
-        marvane.setProcessEnvironment(environment);
-        marvane.setProcessChannelMode(QProcess::MergedChannels);
-        marvane.start(program(), {});
+        start(marvane, config.path());
         QVERIFY(marvane.waitForStarted());
         const auto output = [&marvane] { return marvane.readAll().constData(); };
 
@@ -110,8 +105,47 @@ private slots:
                  QStringList{"Marvane.conf"});
     }
 
+    // Nobody is there to answer a box when the system ends the program: a save that fails is
+    // reported on standard error, and the program ends at once, even in the middle of its
+    // start-up's questions. A pipe for the settings file is refused, not waited on.
+    void aQuitSignalWhoseSaveFailsEndsWithoutABox() {
+        QTemporaryDir config;
+        QVERIFY(QDir().mkpath(config.filePath("Corvath")));
+        const QString settings = config.filePath("Corvath/Marvane.conf");
+        QCOMPARE(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        QProcess marvane;
+        start(marvane, config.path());
+        QVERIFY(marvane.waitForStarted());
+        // The start-up's report on the settings file; the missing-sounds prompt is still to come.
+        QVERIFY2(!windowNamed("^Marvane$").isEmpty(), marvane.readAll().constData());
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(kill(static_cast<pid_t>(marvane.processId()), SIGTERM), 0);
+        QVERIFY2(marvane.waitForFinished(10000), "a box holds the program open");
+        qInfo("ended %lld ms after the signal", clock.elapsed());
+        QCOMPARE(marvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(marvane.exitCode(), 128 + SIGTERM);
+        const QByteArray output = marvane.readAll();
+        QVERIFY2(output.contains("the options were not saved. Failed to set data for 'Sound': " +
+                                 QFile::encodeName(settings) + " is a named pipe"),
+                 output.constData());
+        QVERIFY(!QFileInfo(settings).isFile() && QFileInfo::exists(settings));
+    }
+
 private:
     QString program() const { return scratch_.filePath("program/marvane"); }
+
+    void start(QProcess& marvane, const QString& configHome) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display_);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("XDG_CONFIG_HOME", configHome);
+        environment.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
+        marvane.setProcessEnvironment(environment);
+        marvane.setProcessChannelMode(QProcess::MergedChannels);
+        marvane.start(program(), {});
+    }
 
     QByteArray xdotool(const QStringList& arguments, int timeout = 10000) const {
         QProcess process;

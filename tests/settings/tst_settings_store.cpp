@@ -1,5 +1,8 @@
 // The option store on a real settings file in a folder of its own: what a file holds loads as
 // the user would expect, and saving changes the program's eight values and nothing else.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -12,10 +15,11 @@
 #endif
 
 #include "settings/settings_store.h"
+#include "tests/settings/child_process.h"
 #include "tests/settings/optionfield.h"
 
 using namespace marvane;
-using marvane::test::fieldOf;
+using namespace marvane::test;
 
 Q_DECLARE_METATYPE(Options)
 
@@ -139,8 +143,8 @@ private slots:
         row("Response", "1e3", 1000);
         row("Response", "250 ", 1000);
         row("Response", "1,000", 1000);
-        row("Response", "70000", 4464);
-        row("Response", "-70000", -4464);
+        row("Response", "70000", 32767);
+        row("Response", "-70000", -32768);
         row("Response", "$FFFFFFFF", -1);
         row("Response", "2147483648", 1000);
         row("C1", "5", 5);
@@ -296,6 +300,98 @@ private slots:
         QCOMPARE(loaded.c1, 5);
     }
 
+    // A save cut short by a full disk (the write fails) or by the end of the program (killed in
+    // the middle of the write): the file keeps every byte, a failure is reported, and the next
+    // save that succeeds leaves no temporary file behind.
+    void aSaveCutShortLeavesTheFileAsItWas_data() {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("the disk is full") << false;
+        QTest::newRow("the program is killed") << true;
+    }
+
+    void aSaveCutShortLeavesTheFileAsItWas() {
+        QFETCH(bool, killed);
+        const QByteArray before = "[General]\nResponse=0x3E8\n;" + QByteArray(200, 'x') + "\n";
+        writeFile(before);
+        const ChildRun run = runInChild([killed] {
+            const FileSizeLimit limit(64, killed);
+            return saveError().toUtf8();
+        });
+        QVERIFY(!run.timedOut);
+        if (killed)
+            QVERIFY(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGXFSZ);
+        else
+            QCOMPARE(run.output, QByteArray("Failed to set data for 'Sound': File too large"));
+        QCOMPARE(readAll(confPath()), before);
+
+        SaveSettings(Options{});
+        QCOMPARE(QDir(config->filePath("Corvath")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Marvane.conf"});
+    }
+
+    // Saving never writes what the next start refuses: a file that the values would grow past the
+    // limit is kept aside whole, as one too large to read is, and a new file holds the values.
+    void aFileAtTheLimitReadsBackAfterSaving() {
+        QByteArray full = "[General]\nResponse=0x3E8\n;";
+        full += QByteArray(1024 * 1024 - full.size() - 1, 'x') + "\n";
+        writeFile(full);
+        Options loaded;
+        QCOMPARE(loadInto(loaded), QString());
+        const Options saved{false, true, true, 250, 3, 4, true, true};
+        SaveSettings(saved);
+        QCOMPARE(loadInto(loaded), QString());
+        QCOMPARE(loaded, saved);
+        QCOMPARE(readAll(confPath() + ".bad"), full);
+    }
+
+    // Whatever stands where the settings file belongs is never waited on and never written
+    // through; the defaults are used, and loading and saving say why.
+    void aPipeForTheFileIsNeitherWaitedOnNorWrittenThrough_data() {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("a named pipe") << false;
+        QTest::newRow("a link to a named pipe") << true;
+    }
+
+    void aPipeForTheFileIsNeitherWaitedOnNorWrittenThrough() {
+        QFETCH(bool, throughLink);
+        QVERIFY(QDir().mkpath(config->filePath("Corvath")));
+        const QString pipe = throughLink ? config->filePath("pipe") : confPath();
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        if (throughLink) QVERIFY(QFile::link(pipe, confPath()));
+        // Held open, so that anything written through the pipe would be found here.
+        const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+        const ChildRun run = runInChild(
+            [] {
+                Options loaded;
+                return (loadInto(loaded) + '\n' + saveError()).toUtf8();
+            },
+            5000);
+        QVERIFY2(!run.timedOut, "waited on the pipe");
+        const QString found = confPath() + " is a named pipe, not a regular file";
+        QCOMPARE(QString::fromUtf8(run.output),
+                 "The settings file " + found +
+                     ", so the default options are used and the options are not saved\n"
+                     "Failed to set data for 'Sound': " +
+                     found);
+        char byte;
+        QCOMPARE(read(reader, &byte, 1), ssize_t(0));  // nothing came through
+        close(reader);
+        struct stat status;
+        QVERIFY(lstat(QFile::encodeName(pipe).constData(), &status) == 0 &&
+                S_ISFIFO(status.st_mode));
+        QCOMPARE(QFileInfo(confPath()).isSymLink(), throughLink);
+    }
+
+    // A settings file kept elsewhere and linked in, as dotfile managers do.
+    void aLinkToAFileIsSavedThrough() {
+        writeFile({});
+        const QString kept = config->filePath("dotfiles.conf");
+        QVERIFY(QFile::rename(confPath(), kept) && QFile::link(kept, confPath()));
+        SaveSettings(Options{});
+        QVERIFY(QFileInfo(confPath()).isSymLink());
+        QCOMPARE(readAll(kept), "[General]\n" + kDefaults);
+    }
+
     void aSaveIsOneWriteAndAnUnchangedSaveNone() {
 #ifndef Q_OS_LINUX
         QSKIP("counts writes with inotify");
@@ -390,9 +486,12 @@ private slots:
         // A folder where the file should be: unreadable and unwritable even for root.
         QVERIFY(QDir().mkpath(confPath()));
         Options loaded;
-        QCOMPARE(loadInto(loaded), QString());
+        QCOMPARE(loadInto(loaded), "The settings file " + confPath() +
+                                       " is a folder, not a regular file, so the default "
+                                       "options are used and the options are not saved");
         QCOMPARE(loaded, Options{});
-        QCOMPARE(saveError(), QString("Failed to set data for 'Sound'"));
+        QCOMPARE(saveError(), "Failed to set data for 'Sound': " + confPath() +
+                                  " is a folder, not a regular file");
         QVERIFY(QFileInfo(confPath()).isDir());
     }
 

@@ -1,15 +1,22 @@
 // The game record's commands with a real game and a small stand-in for the game's history.
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <filesystem>
 #include <random>
+#include <thread>
 
 #include "engine/replay.h"
 #include "engine/unseenview.h"
+#include "tests/settings/child_process.h"
 #include "tests/window/modal.h"
 #include "window/movelist.h"
 #include "window/recordcommands.h"
@@ -132,6 +139,10 @@ private slots:
         };
         const QString big = write("big.txt", {});
         std::filesystem::resize_file(QFile::encodeName(big).toStdString(), 50u << 20);
+        const QString limit = write("limit.txt", {});
+        std::filesystem::resize_file(QFile::encodeName(limit).toStdString(), kMaxRecordBytes);
+        const QString pipe = folder.filePath("pipe.txt");
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         const struct {
             QString path;
             QString message;
@@ -141,6 +152,11 @@ private slots:
             {big,
              "\"big.txt\" cannot be opened. The file is too large for a game record: 50.0 MB, "
              "where a record is at most 1 MB."},
+            {limit,
+             "\"limit.txt\" cannot be opened. This is not a game record: it holds binary data."},
+            {pipe, "\"pipe.txt\" cannot be opened. This is a named pipe, not a regular file."},
+            {folder.path(), "\"" + QFileInfo(folder.path()).fileName() +
+                                "\" cannot be opened. This is a folder, not a file."},
             {write("short.txt", "e3f4c"),
              "\"short.txt\" cannot be opened. The last move, move 3, is cut short: \"c\" has no "
              "row digit."},
@@ -170,22 +186,63 @@ private slots:
         QCOMPARE(boardText(game), board);
     }
 
-    void aFailedSaveSaysSoAndKeepsTheOldFile() {
-        play(6, 1);
-        const QString path = folder.filePath("kept.txt");
-        QVERIFY(commands->saveGameTo(path));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
+    // A save that cannot be made whole says why and leaves the file as it was.
+    void aFailedSaveSaysSoAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << "none/game.txt"
+                                        << "No such file or directory";
+        QTest::newRow("the disk is full") << "kept.txt"
+                                          << "File too large";
+        QTest::newRow("a pipe") << "fifo.txt"
+                                << "The file is a named pipe, not a regular file";
+    }
 
+    void aFailedSaveSaysSoAndKeepsTheOldFile() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (name == "fifo.txt") QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (name == "kept.txt") QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        play(9, 2);
         SeenBox seen;
         recordNextMessageBox(&seen);
-        QVERIFY(!commands->saveGameTo(folder.filePath("no such folder/game.txt")));
-        QVERIFY2(seen.text.startsWith("The game was not saved to \"game.txt\". "),
-                 qPrintable(seen.text));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
+        {
+            const FileSizeLimit limit(64, false);  // smaller than any record
+            QVERIFY(!commands->saveGameTo(path));
+        }
+        QCOMPARE(seen.text, "The game was not saved to \"" + QFileInfo(path).fileName() + "\". " +
+                                reason + ".");
+        QCOMPARE(QDir(folder.path()).entryList({name + "*"}, QDir::Files | QDir::System),
+                 QFileInfo::exists(path) ? QStringList{name} : QStringList{});
+        QVERIFY(name != "kept.txt" || (file.open(QIODevice::ReadOnly) && file.readAll() == "old"));
+    }
+
+    // A pipe put in the file's place at any moment, even between a look at the file and its
+    // opening, is never waited on: every opening answers.
+    void openingNeverWaitsOnAPipeSwappedIn() {
+        const QByteArray path = QFile::encodeName(folder.filePath("swapped.txt"));
+        const QByteArray other = QFile::encodeName(folder.filePath("swapped.other"));
+        QFile file(QFile::decodeName(path));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("e3f3\n");
+        file.close();
+        QCOMPARE(mkfifo(other.constData(), 0600), 0);
+        const ChildRun run = runInChild([&path, &other] {
+            std::atomic<bool> done = false;
+            std::thread swapper([&] {
+                while (!done) renameat2(AT_FDCWD, path, AT_FDCWD, other, RENAME_EXCHANGE);
+            });
+            int read = 0;
+            for (int i = 0; i < 50000; ++i) read += readGameFile(QFile::decodeName(path)).ok();
+            done = true;
+            swapper.join();
+            return QByteArray::number(read);
+        });
+        QVERIFY2(!run.timedOut, "an opening waited on the pipe");
+        QVERIFY2(run.output.toInt() > 0, run.output.constData());
     }
 
     void theMoveListShowsTheGameWhenOpened() {
