@@ -40,9 +40,10 @@ qint64 PcmSource::bytesAvailable() const {
 }
 
 qint64 PcmSource::readData(char* data, qint64 maxSize) {
-    const qint64 count = std::clamp<qint64>(total() - position_, 0, maxSize);
+    const qint64 start = position_;
+    const qint64 count = std::clamp<qint64>(total() - start, 0, maxSize);
     for (qint64 done = 0; done < count;) {
-        const qint64 intoPcm = position_ + done - lead_;
+        const qint64 intoPcm = start + done - lead_;
         qint64 run = count - done;
         if (intoPcm >= 0 && intoPcm < pcm_.size()) {
             run = std::min(run, pcm_.size() - intoPcm);
@@ -53,8 +54,8 @@ qint64 PcmSource::readData(char* data, qint64 maxSize) {
         }
         done += run;
     }
-    position_ += count;
-    if (onRead_) onRead_(position_);
+    position_ = start + count;
+    if (onRead_) onRead_(start + count);
     return count;
 }
 
