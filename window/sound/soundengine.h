@@ -11,8 +11,6 @@ namespace marvane {
 struct VoiceStatus {
     // From the request until the audible part of the sound has been played.
     std::atomic<bool> playing{false};
-    // How far into the sound the output has got, in milliseconds.
-    std::atomic<qint64> positionMs{0};
     // A play request is on its way to the audio thread; later ones add nothing to it.
     std::atomic<bool> playRequested{false};
 };
@@ -25,7 +23,6 @@ class SoundEngine {
 public:
     struct Opened {
         quint64 voice = 0;  // 0 when the file or the device failed
-        qint64 lengthMs = 0;
         bool fileFault = false;  // the file does not decode; otherwise it is the device
         QString error;
     };

@@ -56,7 +56,6 @@ public:
             return opened;
         }
         opened.voice = id;
-        opened.lengthMs = clip->durationMs();
         return opened;
     }
 

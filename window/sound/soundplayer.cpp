@@ -20,8 +20,7 @@ SoundPlayer::~SoundPlayer() { close(); }
 SoundPlayer::SoundPlayer(SoundPlayer&& other) noexcept
     : voice_(std::exchange(other.voice_, 0)),
       status_(std::move(other.status_)),
-      fileName_(std::move(other.fileName_)),
-      lengthMs_(std::exchange(other.lengthMs_, 0)) {}
+      fileName_(std::move(other.fileName_)) {}
 
 SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
     if (this != &other) {
@@ -29,7 +28,6 @@ SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
         voice_ = std::exchange(other.voice_, 0);
         status_ = std::move(other.status_);
         fileName_ = std::move(other.fileName_);
-        lengthMs_ = std::exchange(other.lengthMs_, 0);
     }
     return *this;
 }
@@ -46,7 +44,6 @@ void SoundPlayer::open(const QString& fileName) {
     voice_ = opened.voice;
     status_ = std::move(status);
     fileName_ = fileName;
-    lengthMs_ = opened.lengthMs;
 }
 
 void SoundPlayer::close() {
@@ -54,7 +51,6 @@ void SoundPlayer::close() {
     voice_ = 0;
     status_.reset();
     fileName_.clear();
-    lengthMs_ = 0;
 }
 
 void SoundPlayer::play() {
@@ -64,7 +60,5 @@ void SoundPlayer::play() {
 }
 
 bool SoundPlayer::isPlaying() const { return status_ && status_->playing; }
-
-qint64 SoundPlayer::position() const { return status_ ? qint64(status_->positionMs) : 0; }
 
 }  // namespace marvane

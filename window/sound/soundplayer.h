@@ -36,16 +36,10 @@ public:
     // True from a play request until the audible part of the sound has been played.
     bool isPlaying() const;
 
-    // The sound's length, and how far the output has got into the current or last play, in
-    // milliseconds.
-    qint64 length() const { return lengthMs_; }
-    qint64 position() const;
-
 private:
     quint64 voice_ = 0;
     std::shared_ptr<VoiceStatus> status_;
     QString fileName_;
-    qint64 lengthMs_ = 0;
 };
 
 }  // namespace marvane

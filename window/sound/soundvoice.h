@@ -84,10 +84,7 @@ private:
     std::unique_ptr<QAudioSink> sink_;  // after source_: destroyed before it
     QTimer tail_;
     qint64 sinkBufferBytes_ = 0;
-    qint64 leadBytes_ = 0;
     qint64 audibleEndBytes_ = 0;
-    qint64 bytesPerSecond_ = 0;
-    qint64 lengthMs_ = 0;
     bool finished_ = true;
 };
 
