@@ -28,7 +28,9 @@ public:
     };
 
     // Decodes `fileName` on the calling thread and has the audio thread prepare an output for
-    // it, waiting for that at most `waitMs`.
+    // it, waiting for that at most `waitMs`: past it the audio server counts as not answering.
+    // Failures of the file or the device come back in Opened; anything else (out of memory) is
+    // thrown as it happened.
     virtual Opened open(const QString& fileName, std::shared_ptr<VoiceStatus> status,
                         int waitMs) = 0;
     // Never waits; does nothing once the audio thread has ended.

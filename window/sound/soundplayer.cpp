@@ -1,19 +1,12 @@
 #include "window/sound/soundplayer.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "window/sound/soundengine.h"
 #include "window/sound/sounderror.h"
 
 namespace marvane {
-
-namespace {
-
-// How long opening waits for the audio thread's answer. It comes within milliseconds unless the
-// audio server is stalled; then the sounds are given up rather than the window frozen.
-constexpr int kOpenWaitMs = 3000;
-
-}  // namespace
 
 SoundPlayer::~SoundPlayer() { close(); }
 
@@ -32,11 +25,15 @@ SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
     return *this;
 }
 
-void SoundPlayer::open(const QString& fileName) {
+void SoundPlayer::open(const QString& fileName, QDeadlineTimer audioDeadline) {
     close();
     SoundEngine& engine = soundEngine();
     auto status = std::make_shared<VoiceStatus>();
-    const SoundEngine::Opened opened = engine.open(fileName, status, kOpenWaitMs);
+    // Never longer than one command's share, whatever the caller asks.
+    const qint64 waitMs = audioDeadline.isForever()
+                              ? kAudioWaitMs
+                              : std::clamp<qint64>(audioDeadline.remainingTime(), 0, kAudioWaitMs);
+    const SoundEngine::Opened opened = engine.open(fileName, status, int(waitMs));
     if (opened.voice == 0) {
         if (opened.fileFault) throw SoundFileError(opened.error);
         throw SoundDeviceError(opened.error);
