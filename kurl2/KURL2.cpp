@@ -15,11 +15,9 @@ const QString kPlaceholderAddress = QStringLiteral("https://www.example.com/");
 const QString kDefaultHint = QStringLiteral("Put here the Hint for your site link!");
 constexpr int kDefaultHeight = 13;
 
-LinkLauncher* replacementLauncher = nullptr;
-
-LinkLauncher& launcher() {
+LinkLauncher& desktopLauncher() {
     static DesktopLinkLauncher desktop;
-    return replacementLauncher ? *replacementLauncher : desktop;
+    return desktop;
 }
 
 }  // namespace
@@ -57,15 +55,12 @@ TKURL2::LinkType TKURL2::Choose() const { return choose; }
 
 void TKURL2::setChoose(LinkType kind) { choose = kind; }
 
-LinkLauncher* TKURL2::setLauncher(LinkLauncher* replacement) {
-    LinkLauncher* previous = &launcher();
-    replacementLauncher = replacement;
-    return previous;
-}
+void TKURL2::setLauncher(LinkLauncher* replacement) { launcher = replacement; }
 
 void TKURL2::OpenLink() {
     const QString address = label->text();
-    launcher().open(this, choose == ltEMAIL ? QStringLiteral("mailto:") + address : address);
+    LinkLauncher& opener = launcher ? *launcher : desktopLauncher();
+    opener.open(this, choose == ltEMAIL ? QStringLiteral("mailto:") + address : address);
 }
 
 bool TKURL2::event(QEvent* event) {

@@ -36,9 +36,9 @@ public:
     LinkType Choose() const;
     void setChoose(LinkType kind);
 
-    // Replaces the launcher of every TKURL2 (not owned); nullptr restores the desktop launcher.
-    // Returns the launcher in use before.
-    static LinkLauncher* setLauncher(LinkLauncher* launcher);
+    // What this link opens its address with (not owned; it must outlive the link's last
+    // OpenLink). nullptr, the default, is the desktop's launcher.
+    void setLauncher(LinkLauncher* launcher);
 
 public slots:
     // Hands the address to the launcher: a web address unchanged, an e-mail address with
@@ -54,6 +54,7 @@ private:
     bool showHint = true;
     LinkType choose = ltURL;
     bool pressedOnLabel = false;
+    LinkLauncher* launcher = nullptr;
 };
 
 }  // namespace marvane

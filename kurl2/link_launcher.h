@@ -6,8 +6,8 @@ class QWidget;
 
 namespace marvane {
 
-// The one way out of the program to the user's browser or mail program. Tests put a recording
-// fake in its place (TKURL2::setLauncher).
+// The one way out of the program to the user's browser or mail program. Tests hand a link a
+// recording fake instead (TKURL2::setLauncher).
 class LinkLauncher {
 public:
     virtual ~LinkLauncher() = default;

@@ -1,6 +1,7 @@
 #include "window/boardaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QWidget>
 #include <QPointer>
 #include <array>
 #include <utility>
@@ -158,15 +159,18 @@ void installBoardAccessibility() {
     (void)installed;
 }
 
-namespace {
-AccessibleEventSink eventSink = &QAccessible::updateAccessibility;
-}
+AccessibleEventListener::AccessibleEventListener(QWidget* window, Sink sink)
+    : QObject(window), sink_(std::move(sink)) {}
 
-AccessibleEventSink setAccessibleEventSink(AccessibleEventSink sink) {
-    return std::exchange(eventSink, sink ? sink : &QAccessible::updateAccessibility);
+void sendAccessibleEvent(QAccessibleEvent* event) {
+    if (auto* widget = qobject_cast<QWidget*>(event->object())) {
+        if (const auto* listener = widget->window()->findChild<AccessibleEventListener*>(
+                QString(), Qt::FindDirectChildrenOnly)) {
+            return listener->take(event);
+        }
+    }
+    QAccessible::updateAccessibility(event);
 }
-
-void sendAccessibleEvent(QAccessibleEvent* event) { eventSink(event); }
 
 void notifySquareChanged(QWidget* board, int row, int column) {
     QAccessibleEvent event(board, QAccessible::NameChanged);

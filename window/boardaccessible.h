@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+#include <functional>
+
 class QAccessibleEvent;
 class QWidget;
 
@@ -9,11 +12,24 @@ namespace marvane {
 // "row 3, column 5: White" or "row 3, column 5: empty".
 void installBoardAccessibility();
 
-// Where the window's accessibility events go: QAccessible::updateAccessibility, unless a test
-// listens instead (it returns the sink it replaces).
-using AccessibleEventSink = void (*)(QAccessibleEvent* event);
-AccessibleEventSink setAccessibleEventSink(AccessibleEventSink sink);
+// The one way the window's accessibility events leave: to QAccessible::updateAccessibility, or to
+// the listener that the event's window was handed.
 void sendAccessibleEvent(QAccessibleEvent* event);
+
+// Takes the accessibility events of the widgets in `window` in place of assistive technology,
+// for as long as it lives. Qt passes events on only while a screen reader is attached, so this is
+// how tests hear what one would.
+class AccessibleEventListener : public QObject {
+    Q_OBJECT
+
+public:
+    using Sink = std::function<void(QAccessibleEvent* event)>;
+    AccessibleEventListener(QWidget* window, Sink sink);
+    void take(QAccessibleEvent* event) const { sink_(event); }
+
+private:
+    Sink sink_;
+};
 
 // Tells assistive technology that a square now shows something else.
 void notifySquareChanged(QWidget* board, int row, int column);

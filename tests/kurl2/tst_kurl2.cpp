@@ -38,16 +38,12 @@ class KURL2Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { previous = TKURL2::setLauncher(&recorder); }
-
-    void cleanup() {
-        TKURL2::setLauncher(previous);
-        recorder.calls.clear();
-    }
+    void cleanup() { recorder.calls.clear(); }
 
     void aWebAddressIsHandedOnUnchangedWhileHidden() {
         QWidget hiddenPanel;
         auto* web = new TKURL2(&hiddenPanel);
+        web->setLauncher(&recorder);
         web->setChoose(TKURL2::ltURL);
         web->setURLorEMAIL(kWebUrl);
         web->OpenLink();
@@ -70,6 +66,7 @@ private slots:
         QFETCH(QString, target);
         QWidget hiddenPanel;
         auto* email = new TKURL2(&hiddenPanel);
+        email->setLauncher(&recorder);
         email->setChoose(TKURL2::ltEMAIL);
         email->setURLorEMAIL(address);
         email->OpenLink();
@@ -108,6 +105,7 @@ private slots:
 
     void aLeftClickOnTheLabelOpensTheLink() {
         TKURL2 link;
+        link.setLauncher(&recorder);
         link.setURLorEMAIL(kWebUrl);
         link.show();
         QVERIFY(QTest::qWaitForWindowExposed(&link));
@@ -142,6 +140,7 @@ private slots:
         QToolTip::hideText();
     }
 
+    // Also what a link opens with when it is given no launcher of its own.
     void theDesktopLauncherOpensThroughTheDesktopServices() {
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "take");
@@ -149,15 +148,20 @@ private slots:
         DesktopLinkLauncher desktop;
         desktop.open(nullptr, "https://www.example.com/marvane");
         desktop.open(nullptr, "mailto:support@example.com");
+        TKURL2 link;
+        link.setChoose(TKURL2::ltEMAIL);
+        link.setURLorEMAIL("help@example.org");
+        link.OpenLink();
         QDesktopServices::unsetUrlHandler("https");
         QDesktopServices::unsetUrlHandler("mailto");
         QCOMPARE(catcher.urls, (QList<QUrl>{QUrl("https://www.example.com/marvane"),
-                                            QUrl("mailto:support@example.com")}));
+                                            QUrl("mailto:support@example.com"),
+                                            QUrl("mailto:help@example.org")}));
+        QCOMPARE(recorder.calls.size(), 0);
     }
 
 private:
     RecordingLauncher recorder;
-    LinkLauncher* previous = nullptr;
 };
 
 QTEST_MAIN(KURL2Test)

@@ -107,9 +107,10 @@ private slots:
         auto name = [&](int row, int column) {
             return table->child((row - 1) * 8 + column - 1)->text(QAccessible::Name);
         };
-        const AccessibleEventSink previous = setAccessibleEventSink(&recordEvent);
-        board.setMarks({Square{4, 5}, {{3, 5}}});
-        setAccessibleEventSink(previous);
+        {
+            AccessibleEventListener listener(&board, &recordEvent);
+            board.setMarks({Square{4, 5}, {{3, 5}}});
+        }
         QCOMPARE(name(4, 5), QString("row 4, column 5: Black, last move"));
         QCOMPARE(name(3, 5), QString("row 3, column 5: empty, legal move"));
         QCOMPARE(name(4, 6), QString("row 4, column 6: empty"));

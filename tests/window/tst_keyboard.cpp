@@ -244,10 +244,10 @@ private slots:
     void theTurnLineAndTheResultAreAnnouncedWhenTheyChange() {
         auto form = openedForm();
         QVERIFY(form);
-        auto previous = setAccessibleEventSink(recordEvent);
+        auto listener = std::make_unique<AccessibleEventListener>(form.get(), recordEvent);
         pressSquare(*form, 3, 5);
         control<QToolButton>(*form, "FinishButton")->click();
-        setAccessibleEventSink(previous);
+        listener.reset();
         int goBox = 0, message = 0, squares = 0;
         for (QAccessibleEvent* e : std::as_const(seenEvents)) {
             goBox += e->object() == control(*form, "GoBox") && e->type() == QAccessible::Alert;

@@ -10,7 +10,8 @@ namespace marvane {
 
 namespace {
 
-// How long leaving the program waits for the audio thread to close its streams.
+// How long leaving the program waits for the audio thread to close its streams; a thread that
+// the audio server holds up is given up after that.
 constexpr int kExitWaitMs = 1000;
 
 AudioThread* running = nullptr;

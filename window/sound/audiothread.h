@@ -14,8 +14,10 @@ class SoundVoice;
 //
 // Qt 6.4's PulseAudio output waits for the audio server without a timeout when a stream starts,
 // and its engine belongs to the thread that first uses it. Everything that touches it therefore
-// runs here, in the order it was asked for, and the GUI thread only posts requests: a stalled
-// server holds up this thread, never the window.
+// runs here, in the order it was asked for, and a stalled server holds up this thread. The GUI
+// thread posts its requests and waits for this thread in two places only, each for a bounded
+// time: opening sounds (SoundPlayer::kAudioWaitMs at most per command) and leaving the program
+// (shutdown(), one second).
 class AudioThread {
 public:
     // The thread, started on first use. GUI thread only.

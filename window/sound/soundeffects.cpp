@@ -111,6 +111,7 @@ void SoundEffects::LocateClick() {
     // The new folder is tried in players of its own: one that lacks a usable file leaves the
     // sounds in use, and the box, as they are.
     std::array<SoundPlayer, 4> fresh;
+    const QDeadlineTimer audioDeadline(SoundPlayer::kAudioWaitMs);
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         const QString name = QLatin1String(kFileNames[i]);
         const QString path = findFileNoCase(folder_, subFolder_ + name);
@@ -120,12 +121,12 @@ void SoundEffects::LocateClick() {
                          .arg(name, QDir::toNativeSeparators(folder_ + subFolder_)));
                 return;
             }
-            fresh[i].open(path);
+            fresh[i].open(path, audioDeadline);
         } catch (const SoundFileError&) {
             tell(QStringLiteral("%1 cannot be read as a sound\nThe sounds in use are kept.")
                      .arg(QDir::toNativeSeparators(path)));
             return;
-        } catch (...) {
+        } catch (const SoundDeviceError&) {
             disableSound();
             tell(QLatin1String(kDeviceErrorText));
             return;
@@ -145,18 +146,21 @@ void SoundEffects::request(Sound which) {
 }
 
 bool SoundEffects::openPlayers() {
+    const QDeadlineTimer audioDeadline(SoundPlayer::kAudioWaitMs);
     try {
         for (std::size_t i = 0; i < players_.size(); ++i) {
             const QString relative = subFolder_ + QLatin1String(kFileNames[i]);
             const QString path = findFileNoCase(folder_, relative);
             if (path.isEmpty()) {
-                throw SoundDeviceError(QStringLiteral("%1 not found").arg(folder_ + relative));
+                throw SoundFileError(QStringLiteral("%1 not found").arg(folder_ + relative));
             }
-            players_[i].open(path);
+            players_[i].open(path, audioDeadline);
         }
         return true;
-    } catch (...) {
-        // Players opened before the failure stay open; with the box off they are never played.
+    } catch (const SoundError&) {
+        // A missing or damaged file gets the same notice as a device here: the start-up checked
+        // that the files are there. Players opened before the failure stay open; with the box off
+        // they are never played.
     }
     disableSound();
     tell(QLatin1String(kDeviceErrorText));

@@ -28,13 +28,19 @@ public:
                  const QString& programFolder = {}, QObject* parent = nullptr);
     ~SoundEffects() override;
 
+    // The commands below that open sounds hold up the window while they decode the files and wait
+    // for the audio server to prepare an output: that wait is SoundPlayer::kAudioWaitMs (3 s) at
+    // most per command, after which the server counts as absent. Their dialogs are modal.
+    // Failures of files and devices are told to the user; anything else (out of memory) is thrown.
+
     // The start-up steps: point the players at the "system" folder, and open them if all four
     // files are there; otherwise switch sound off and offer to browse for the files. A stored
     // "off" in the check box survives a successful opening.
     void startUpSounds();
 
     // Opens the four players from their current file names. On success enables and ticks the
-    // check box; on the first failure unticks and disables it and tells the user.
+    // check box; on the first failure, of a file or of the device, unticks and disables it and
+    // tells the user that sounds are disabled.
     void openSounds();
 
     // The "Locate" menu command: the user picks any file in the folder that holds the sounds,

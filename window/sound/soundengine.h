@@ -11,8 +11,6 @@ namespace marvane {
 struct VoiceStatus {
     // From the request until the audible part of the sound has been played.
     std::atomic<bool> playing{false};
-    // How far into the sound the output has got, in milliseconds.
-    std::atomic<qint64> positionMs{0};
     // A play request is on its way to the audio thread; later ones add nothing to it.
     std::atomic<bool> playRequested{false};
 };
@@ -25,13 +23,14 @@ class SoundEngine {
 public:
     struct Opened {
         quint64 voice = 0;  // 0 when the file or the device failed
-        qint64 lengthMs = 0;
         bool fileFault = false;  // the file does not decode; otherwise it is the device
         QString error;
     };
 
     // Decodes `fileName` on the calling thread and has the audio thread prepare an output for
-    // it, waiting for that at most `waitMs`.
+    // it, waiting for that at most `waitMs`: past it the audio server counts as not answering.
+    // Failures of the file or the device come back in Opened; anything else (out of memory) is
+    // thrown as it happened.
     virtual Opened open(const QString& fileName, std::shared_ptr<VoiceStatus> status,
                         int waitMs) = 0;
     // Never waits; does nothing once the audio thread has ended.

@@ -21,7 +21,7 @@ public:
         std::shared_ptr<const SoundClip> clip;
         try {
             clip = std::make_shared<const SoundClip>(decodeSoundFile(fileName));
-        } catch (const SoundError& error) {
+        } catch (const SoundFileError& error) {
             opened.fileFault = true;
             opened.error = error.text();
             return opened;
@@ -35,20 +35,22 @@ public:
             try {
                 audio.addVoice(id, std::make_unique<SoundVoice>(*clip, status));
                 answer->set_value({});
-            } catch (const SoundError& error) {
+            } catch (const SoundDeviceError& error) {
                 answer->set_value(error.text());
-            } catch (const std::exception& error) {
-                answer->set_value(QString::fromLocal8Bit(error.what()));
+            } catch (...) {
+                // Out of memory, say: the opening thread throws it on, unless it gave up waiting.
+                answer->set_exception(std::current_exception());
             }
         });
 
+        // The one place the calling thread waits for the audio server, for at most `waitMs`.
         opened.error = QStringLiteral("The audio server does not answer");
         if (outcome.wait_for(std::chrono::milliseconds(waitMs)) == std::future_status::ready) {
             try {
                 opened.error = outcome.get();
             } catch (const std::future_error&) {
                 opened.error = QStringLiteral("The audio thread has ended");
-            }
+            }  // anything else the audio thread met goes on to the caller; no voice was kept
         }
         if (!opened.error.isEmpty()) {
             // Should the answer still come, the voice it made goes again right after.
@@ -56,7 +58,6 @@ public:
             return opened;
         }
         opened.voice = id;
-        opened.lengthMs = clip->durationMs();
         return opened;
     }
 

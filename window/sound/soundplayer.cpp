@@ -1,5 +1,6 @@
 #include "window/sound/soundplayer.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "window/sound/soundengine.h"
@@ -7,21 +8,12 @@
 
 namespace marvane {
 
-namespace {
-
-// How long opening waits for the audio thread's answer. It comes within milliseconds unless the
-// audio server is stalled; then the sounds are given up rather than the window frozen.
-constexpr int kOpenWaitMs = 3000;
-
-}  // namespace
-
 SoundPlayer::~SoundPlayer() { close(); }
 
 SoundPlayer::SoundPlayer(SoundPlayer&& other) noexcept
     : voice_(std::exchange(other.voice_, 0)),
       status_(std::move(other.status_)),
-      fileName_(std::move(other.fileName_)),
-      lengthMs_(std::exchange(other.lengthMs_, 0)) {}
+      fileName_(std::move(other.fileName_)) {}
 
 SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
     if (this != &other) {
@@ -29,16 +21,19 @@ SoundPlayer& SoundPlayer::operator=(SoundPlayer&& other) noexcept {
         voice_ = std::exchange(other.voice_, 0);
         status_ = std::move(other.status_);
         fileName_ = std::move(other.fileName_);
-        lengthMs_ = std::exchange(other.lengthMs_, 0);
     }
     return *this;
 }
 
-void SoundPlayer::open(const QString& fileName) {
+void SoundPlayer::open(const QString& fileName, QDeadlineTimer audioDeadline) {
     close();
     SoundEngine& engine = soundEngine();
     auto status = std::make_shared<VoiceStatus>();
-    const SoundEngine::Opened opened = engine.open(fileName, status, kOpenWaitMs);
+    // Never longer than one command's share, whatever the caller asks.
+    const qint64 waitMs = audioDeadline.isForever()
+                              ? kAudioWaitMs
+                              : std::clamp<qint64>(audioDeadline.remainingTime(), 0, kAudioWaitMs);
+    const SoundEngine::Opened opened = engine.open(fileName, status, int(waitMs));
     if (opened.voice == 0) {
         if (opened.fileFault) throw SoundFileError(opened.error);
         throw SoundDeviceError(opened.error);
@@ -46,7 +41,6 @@ void SoundPlayer::open(const QString& fileName) {
     voice_ = opened.voice;
     status_ = std::move(status);
     fileName_ = fileName;
-    lengthMs_ = opened.lengthMs;
 }
 
 void SoundPlayer::close() {
@@ -54,7 +48,6 @@ void SoundPlayer::close() {
     voice_ = 0;
     status_.reset();
     fileName_.clear();
-    lengthMs_ = 0;
 }
 
 void SoundPlayer::play() {
@@ -64,7 +57,5 @@ void SoundPlayer::play() {
 }
 
 bool SoundPlayer::isPlaying() const { return status_ && status_->playing; }
-
-qint64 SoundPlayer::position() const { return status_ ? qint64(status_->positionMs) : 0; }
 
 }  // namespace marvane

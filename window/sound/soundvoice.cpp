@@ -40,9 +40,10 @@ qint64 PcmSource::bytesAvailable() const {
 }
 
 qint64 PcmSource::readData(char* data, qint64 maxSize) {
-    const qint64 count = std::clamp<qint64>(total() - position_, 0, maxSize);
+    const qint64 start = position_;
+    const qint64 count = std::clamp<qint64>(total() - start, 0, maxSize);
     for (qint64 done = 0; done < count;) {
-        const qint64 intoPcm = position_ + done - lead_;
+        const qint64 intoPcm = start + done - lead_;
         qint64 run = count - done;
         if (intoPcm >= 0 && intoPcm < pcm_.size()) {
             run = std::min(run, pcm_.size() - intoPcm);
@@ -53,8 +54,8 @@ qint64 PcmSource::readData(char* data, qint64 maxSize) {
         }
         done += run;
     }
-    position_ += count;
-    if (onRead_) onRead_(position_);
+    position_ = start + count;
+    if (onRead_) onRead_(start + count);
     return count;
 }
 
@@ -71,13 +72,11 @@ SoundVoice::SoundVoice(const SoundClip& clip, std::shared_ptr<VoiceStatus> statu
 
     // Only the audible part is rendered and kept; the silence around it costs no memory.
     QByteArray audible = renderPcm(clip, format, clip.audibleFrames());
-    leadBytes_ = format.bytesForDuration(qint64(kLeadMs) * 1000);
-    audibleEndBytes_ = leadBytes_ + audible.size();
-    bytesPerSecond_ = format.bytesForDuration(1000000);
-    lengthMs_ = clip.durationMs();
+    const qint64 leadBytes = format.bytesForDuration(qint64(kLeadMs) * 1000);
+    audibleEndBytes_ = leadBytes + audible.size();
 
     source_ = std::make_unique<PcmSource>(
-        std::move(audible), leadBytes_, format.bytesForDuration(qint64(kPaddingMs) * 1000),
+        std::move(audible), leadBytes, format.bytesForDuration(qint64(kPaddingMs) * 1000),
         silenceByte(format.sampleFormat()), [this](qint64 handedOver) { onRead(handedOver); });
     if (!source_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         throw SoundDeviceError(QStringLiteral("Cannot buffer the sound"));
@@ -114,7 +113,6 @@ void SoundVoice::play() {
     tail_.stop();
     source_->rewind();
     finished_ = false;
-    status_->positionMs = 0;
     status_->playing = true;
     if (streamOpen()) {
         // The stream still plays the silence after the last sound; the sound follows it, so
@@ -138,12 +136,7 @@ void SoundVoice::onRead(qint64 handedOver) {
         // buffer, so ask rather than assume it full.
         const qint64 held = std::max<qint64>(0, sink_->bufferSize() - sink_->bytesFree());
         const qint64 played = handedOver - held;
-        if (played >= audibleEndBytes_ || source_->exhausted()) {
-            finish();
-        } else {
-            status_->positionMs =
-                std::clamp<qint64>((played - leadBytes_) * 1000 / bytesPerSecond_, 0, lengthMs_);
-        }
+        if (played >= audibleEndBytes_ || source_->exhausted()) finish();
     }
     if (source_->exhausted() && !tail_.isActive()) tail_.start();
 }
@@ -157,7 +150,6 @@ void SoundVoice::onStateChanged(QAudio::State state) {
 
 void SoundVoice::finish() {
     finished_ = true;
-    status_->positionMs = lengthMs_;
     status_->playing = false;
 }
 

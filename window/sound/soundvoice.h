@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QObject>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -16,12 +17,16 @@ namespace marvane {
 
 struct SoundClip;
 
-// A sound's samples as the sink pulls them, from the audio thread only: the audible part, and
-// silence before and after it that is made up as it is read rather than kept.
+// A sound's samples as the sink pulls them: the audible part, and silence before and after it that
+// is made up as it is read rather than kept. Read, rewound and freed on the audio thread.
 //
 // atEnd() is never true: on an at-end source Qt 6.4's PulseAudio sink starts a drain that holds
 // the sink's own pointer and that nothing cancels, so its reply lands in a deleted sink. The sink
 // is told the sound is over by reads that return nothing.
+//
+// The sink asks atEnd() on libpulse's thread too, and may ask bytesAvailable() there, while the
+// audio thread reads or rewinds: the read position is therefore atomic, with the audio thread its
+// only writer. What it answers from the other thread may be a read behind, never torn.
 class PcmSource : public QIODevice {
 public:
     // `pcm` between `leadBytes` and `trailBytes` of `silence`.
@@ -33,8 +38,9 @@ public:
     qint64 total() const { return lead_ + pcm_.size() + trail_; }
     bool exhausted() const { return position_ >= total(); }
 
+    // Any thread.
     bool isSequential() const override { return true; }
-    bool atEnd() const override { return false; }  // also asked on libpulse's thread
+    bool atEnd() const override { return false; }
     qint64 bytesAvailable() const override;
 
 protected:
@@ -47,7 +53,7 @@ private:
     const qint64 trail_;
     const char silence_;
     const std::function<void(qint64)> onRead_;
-    qint64 position_ = 0;
+    std::atomic<qint64> position_{0};
 };
 
 // One sound on the default output, living on the audio thread: its samples, a sink for them, and
@@ -78,10 +84,7 @@ private:
     std::unique_ptr<QAudioSink> sink_;  // after source_: destroyed before it
     QTimer tail_;
     qint64 sinkBufferBytes_ = 0;
-    qint64 leadBytes_ = 0;
     qint64 audibleEndBytes_ = 0;
-    qint64 bytesPerSecond_ = 0;
-    qint64 lengthMs_ = 0;
     bool finished_ = true;
 };
 

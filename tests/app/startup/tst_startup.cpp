@@ -192,15 +192,15 @@ private slots:
 
     void helpCommandsOpenTheMakersAddressesWhileTheLinksStayHidden() {
         RecordingLauncher launcher;
-        LinkLauncher* before = TKURL2::setLauncher(&launcher);
         auto form = startRun();
         QVERIFY(form);
         auto* web = control<TKURL2>(*form, "web");
         auto* email = control<TKURL2>(*form, "email");
+        web->setLauncher(&launcher);
+        email->setLauncher(&launcher);
         QVERIFY(!web->isVisible());
         control<QAction>(*form, "VisitourWebsite1")->trigger();
         control<QAction>(*form, "ContactCorvath1")->trigger();
-        TKURL2::setLauncher(before);
         QCOMPARE(launcher.opened.size(), 2);
         QCOMPARE(launcher.opened[0], web->URLorEMAIL());
         QVERIFY(launcher.opened[0].startsWith("http"));

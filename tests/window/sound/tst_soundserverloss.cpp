@@ -7,7 +7,13 @@
 #include <mutex>
 #include <thread>
 
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
 #include "tests/window/sound/audioserver.h"
+#include "tests/window/sound/modalscript.h"
+#include "window/sound/soundeffects.h"
 #include "window/sound/sounderror.h"
 #include "window/sound/soundplayer.h"
 #include "tests/window/sound/soundtestmain.h"
@@ -100,6 +106,31 @@ private slots:
                                      late.open(kShippedSounds + QStringLiteral("/Ok.wav")));
             QVERIFY(!late.isOpen());
             players.all[1].close();
+        }
+        {
+            // The start-up opens four sounds: it gives up on the server once, not four times.
+            QTemporaryDir program;
+            QVERIFY(QDir().mkpath(program.filePath("system")));
+            for (const char* name : kSounds) {
+                QVERIFY(QFile::copy(kShippedSounds + QLatin1Char('/') + name,
+                                    program.filePath(QStringLiteral("system/") + name)));
+            }
+            QWidget window;
+            auto* sound = new QCheckBox(&window);
+            sound->setChecked(true);
+            marvane::SoundEffects effects(sound, &window, {}, program.path());
+            QStringList told;
+            marvane::test::ModalScript script({[&told](QWidget* dialog) {
+                auto* box = qobject_cast<QMessageBox*>(dialog);
+                told.append(box ? box->text() : QString());
+                dialog->close();
+            }});
+            Watchdog watchdog(2 * marvane::SoundPlayer::kAudioWaitMs / 1000 + 1,
+                              "opening the sounds while the audio server is stopped");
+            effects.startUpSounds();
+            QCOMPARE(told, QStringList{"No Sound device present or other audio error\n "
+                                       "sounds disabled. "});
+            QVERIFY(!sound->isEnabled() && !sound->isChecked());
         }
         ::kill(pid_t(server_.pid()), SIGCONT);
 
