@@ -26,7 +26,6 @@
 #include "getver/getver.h"
 #include "kurl2/KURL2.h"
 #include "window/art/appicon.h"
-#include "window/art/buttonart.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
@@ -173,9 +172,7 @@ void TMarvaneForm::FinishButtonClick() { game_.finish(); }
 
 void TMarvaneForm::restartClick() { game_.newGame(); }
 
-void TMarvaneForm::easyclick() {
-    ui_->EasyButton->setText(QString::fromStdString(game_.toggleLevel()));
-}
+void TMarvaneForm::easyclick() { game_.setEasyLevel(game_.state().EasyLevel != 1); }
 
 void TMarvaneForm::AutoplayClick() {
     game_.autoplay();
@@ -187,26 +184,8 @@ void TMarvaneForm::PlayerdelayTimer() {
     game_.computerTurn();
 }
 
-void TMarvaneForm::PlayersClick() {
-    QToolButton* Players = ui_->Players;
-    QString picture;
-    if (game_.state().PlayerCount == 1) {
-        game_.setPlayerCount(2);
-        Players->setText("2 Players");
-        ui_->EasyButton->hide();
-        picture = findBesideProgram("system/twoplayer.bmp");
-    } else {
-        game_.setPlayerCount(1);
-        Players->setText("1 Player");
-        ui_->EasyButton->show();
-        picture = findBesideProgram("system/oneplayer.bmp");
-    }
-    ui_->marksRefresh->start();     // whose turn is a person's changes with the mode
-    if (picture.isEmpty()) return;  // the picture the button has stays
-    QImage strip;
-    if (!strip.load(picture, "BMP")) throw std::runtime_error("Bitmap image is not valid");
-    Players->setIcon(iconFromStrip(strip, 2));
-}
+// The game shows the new mode on the buttons (View::showPlayers).
+void TMarvaneForm::PlayersClick() { game_.setPlayerCount(game_.state().PlayerCount == 1 ? 2 : 1); }
 
 // --- Panels and menus ---
 
@@ -268,6 +247,7 @@ void TMarvaneForm::ShowStatus1Click() {
 void TMarvaneForm::ColourMenuClick(int tag) {
     if (tag < 0 || tag >= static_cast<int>(ColourSchemes.size())) return;
     const ColourScheme scheme = ColourSchemes[tag];
+    colours_ = scheme;
     game_.setColours(scheme.c1, scheme.c2);
     // A failed save is reported, and the new game still starts: the board must never be left in
     // colours that the game no longer plays. The pair is saved as chosen, since during a move the
@@ -304,8 +284,9 @@ Options TMarvaneForm::currentOptions() const {
     options.menu = ui_->ShowMenu->isChecked();
     options.status = ui_->ShowStatus->isChecked();
     options.response = ui_->Response->value();
-    options.c1 = game_.state().C1;
-    options.c2 = game_.state().C2;
+    // The scheme the player chose, not the colours of a game opened from a file.
+    options.c1 = colours_.c1;
+    options.c2 = colours_.c2;
     options.lastMove = ui_->ShowLastMove->isChecked();
     options.legalMoves = ui_->ShowLegalMoves->isChecked();
     return options;
@@ -321,8 +302,8 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     ui_->ShowLastMove->setChecked(options.lastMove);
     ui_->ShowLegalMoves->setChecked(options.legalMoves);
     ui_->marksRefresh->start();
-    options.repairColourPair();
-    game_.setColours(options.c1, options.c2);
+    colours_ = usableColours(options.c1, options.c2);
+    game_.setColours(colours_.c1, colours_.c2);
 }
 
 // --- Start-up and shutdown ---
@@ -346,8 +327,7 @@ void TMarvaneForm::FormActivate() {
         } apply{this, &loaded};
         if (store_.load) store_.load(loaded);
     });
-    game_.setPlayerCount(1);
-    guarded([this] { PlayersClick(); });
+    game_.setPlayerCount(2);
     guarded([this] { quitoptions(); });
     // With the four files there, what is left is opening them, and none of it shows: it waits
     // for the first frame. A missing file asks the user now, before the first game.

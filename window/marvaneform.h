@@ -10,9 +10,6 @@
 
 namespace marvane {
 
-struct GameRecord;
-struct ReplayOutcome;
-
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
 struct SettingsStore {
@@ -74,10 +71,8 @@ private:
     // Brings the Undo and Redo items, the board's marks and the move list up to date with the
     // game.
     void refreshGameMenu();
-    // The game record's items (marvaneform_gamemenu.cpp): a record replayed as the game on the
-    // board, with its players and level.
+    // The game record's items (marvaneform_gamemenu.cpp).
     void wireRecordCommands();
-    ReplayOutcome replayGame(const GameRecord& record);
     // The start-up sequence; runs once, when the window is first shown or first activated.
     void FormActivate();
     // Saves the options; every way of closing the window comes through here.
@@ -110,6 +105,9 @@ private:
     std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
+    // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
+    // A game opened from a file plays in its own colours without changing it.
+    ColourScheme colours_ = ColourSchemes[0];
     bool startUpDone_ = false;
     bool startUpQueued_ = false;
     bool painted_ = false;

@@ -23,18 +23,18 @@ namespace {
 
 const QString kFileFilter = QStringLiteral("Game files (*.txt);;All files (*)");
 
-QString colourName(ColourCode colour) {
-    const bool counter = colour >= 1 && colour < ColourCode(ColourNames.size());
-    return counter ? QString::fromLatin1(ColourNames[colour]) : QString();
+QString nameOf(ColourCode colour) {
+    const std::string_view name = colourName(colour);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
 
-RecordCommands::RecordCommands(QWidget* window, Game& game, RecordHost host)
+RecordCommands::RecordCommands(QWidget* window, Game& game, std::function<QString()> program)
     : QObject(window),
       window_(window),
       game_(game),
-      host_(std::move(host)),
+      program_(std::move(program)),
       refresh_(new QTimer(this)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     refresh_->setSingleShot(true);
@@ -46,12 +46,12 @@ RecordCommands::RecordCommands(QWidget* window, Game& game, RecordHost host)
               &RecordCommands::openMoveList);
     addAction("CopyMoves", "Copy Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMoves);
-    addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-              &RecordCommands::pasteMoves);
+    paste_ = addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                       &RecordCommands::pasteMoves);
     addAction("SaveGame", "Save Game...", QKeySequence(Qt::CTRL | Qt::Key_S),
               &RecordCommands::saveGame);
-    addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
-              &RecordCommands::openGame);
+    open_ = addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
+                      &RecordCommands::openGame);
 }
 
 QAction* RecordCommands::addAction(const QString& name, const QString& caption,
@@ -76,10 +76,8 @@ void RecordCommands::openMoveList() {
     if (first) {
         list_ = new MoveList(window_);
         connect(list_, &MoveList::stepRequested, this, [this](int movesMade) {
-            game_.whenIdle([this, movesMade] {
-                if (!host_.autoplaying()) host_.stepTo(movesMade);
-                showList();
-            });
+            game_.goToStep(game_.history().stepAfterMoves(movesMade));
+            game_.whenIdle([this] { showList(); });
         });
     }
     showList();
@@ -90,22 +88,23 @@ void RecordCommands::openMoveList() {
 }
 
 void RecordCommands::gameChanged() {
+    for (QAction* replaying : {paste_, open_}) replaying->setEnabled(!game_.autoplaying());
     if (list_ && list_->isVisible() && !refresh_->isActive()) refresh_->start();
 }
 
 void RecordCommands::showList() {
     if (!list_) return;
-    const auto moves = host_.moves();
-    list_->setMoves(moves, host_.movesOnBoard(), colourName(game_.state().C1),
-                    colourName(game_.state().C2));
-    list_->setSteppingEnabled(!host_.autoplaying());
+    const History& history = game_.history();
+    list_->setMoves(history.moves(), history.movesAtCursor(), nameOf(game_.state().C1),
+                    nameOf(game_.state().C2));
+    list_->setSteppingEnabled(!game_.autoplaying());
 }
 
 // --- Transcripts and files ---
 
 GameRecord RecordCommands::currentRecord() const {
     GameRecord record;
-    record.program = host_.program().toStdString();
+    record.program = program_().toStdString();
     const QDateTime now = QDateTime::currentDateTime();
     record.date = now.toString("yyyy.MM.dd").toStdString();
     record.time = now.toString("HH:mm:ss").toStdString();
@@ -114,10 +113,10 @@ GameRecord RecordCommands::currentRecord() const {
     record.c2 = state.C2;
     record.players = state.PlayerCount == 1 ? 1 : 2;
     record.easyLevel = state.EasyLevel == 1;
-    auto moves = host_.moves();
-    moves.resize(std::clamp(host_.movesOnBoard(), 0, static_cast<int>(moves.size())));
+    auto moves = game_.history().moves();
+    moves.resize(static_cast<std::size_t>(game_.history().movesAtCursor()));
     record.moves = std::move(moves);
-    if (state.MovesMade == kMaxMoves || state.GameOver) record.result = countersOf(game_);
+    if (state.over()) record.result = game_.counters();
     return record;
 }
 
@@ -185,7 +184,7 @@ bool RecordCommands::openGameFrom(const QString& path) {
 }
 
 bool RecordCommands::replayRecord(const GameRecord& record, const QString& what) {
-    const ReplayOutcome outcome = host_.replay(record);
+    const ReplayOutcome outcome = game_.replay(record);
     if (!outcome.ok()) {
         refuse(what, QString::fromStdString(outcome.error));
         return false;

@@ -39,7 +39,7 @@ TEST_F(NestedActions, ABoardPressDuringAMoveIsIgnored) {
 }
 
 TEST_F(NestedActions, AComputerTurnFallingDueDuringAMoveRunsRightAfterIt) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     duringTheNextMove([this] { game.computerTurn(); });
     game.pressSquare(3, 5);
     EXPECT_EQ(game.state().MovesMade, 2);  // White's press, then the computer for Black
@@ -84,14 +84,14 @@ TEST_F(NestedActions, QueuedActionsRunInTheOrderTheyCameAndOnlyOnce) {
         game.whenIdle([&] { ran.push_back(2); });
         EXPECT_TRUE(ran.empty());
     });
-    game.findLegalMoves();  // a legal-move search counts as a move in progress
+    GameTesting::findLegalMoves(game);  // a legal-move search counts as a move in progress
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
     game.whenIdle([&] { ran.push_back(3); });  // idle: runs at once
     EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     view.onWait = [this] {
         if (view.armed) {
             view.armed = false;
