@@ -125,7 +125,10 @@ void RecordCommands::copyMoves() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeTranscript(moves)));
 }
 
-void RecordCommands::pasteMoves() { pasteText(QGuiApplication::clipboard()->text()); }
+// Refused while Autoplay runs, like the actions themselves, which may not have caught up yet.
+void RecordCommands::pasteMoves() {
+    if (!game_.autoplaying()) pasteText(QGuiApplication::clipboard()->text());
+}
 
 bool RecordCommands::pasteText(const QString& text) {
     const QString what = "The clipboard holds no moves to replay.";
@@ -167,6 +170,7 @@ bool RecordCommands::saveGameTo(const QString& path) {
 }
 
 void RecordCommands::openGame() {
+    if (game_.autoplaying()) return;
     const QString path = QFileDialog::getOpenFileName(window_, "Open Game", folder_, kFileFilter);
     if (!path.isEmpty()) openGameFrom(path);
 }
