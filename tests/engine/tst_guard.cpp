@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/game.h"
+#include "engine/unseenview.h"
 #include "tests/engine/recordingview.h"
 
 namespace marvane::test {
@@ -102,6 +103,33 @@ TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
     game.pressSquare(3, 5);
     EXPECT_TRUE(game.state().MovesMade == 60 || game.state().GameOver);
     EXPECT_LT(position("OKSound"), position("MessageBox=Position Your Piece"));
+}
+
+}  // namespace
+}  // namespace marvane::test
+
+namespace marvane::test {
+namespace {
+
+// Input that no caller may pass stops a build that carries the tests at the entry point, with
+// its place, instead of reading outside the board or showing colours that do not exist.
+TEST(Preconditions, AreCheckedAtTheEnginesEntryPoints) {
+    const std::function<void(Game&)> calls[] = {
+        [](Game& game) { game.pressSquare(0, 4); }, [](Game& game) { game.pressSquare(3, 9); },
+        [](Game& game) { game.setColours(0, 2); },  [](Game& game) { game.setColours(4, 4); },
+        [](Game& game) { game.setColours(1, 7); },  [](Game& game) { game.setPlayerCount(3); },
+    };
+    for (const auto& call : calls) {
+        EXPECT_DEATH(
+            {
+                UnseenView view;
+                Game game(view);
+                game.setColours(1, 2);
+                game.newGame();
+                call(game);
+            },
+            "precondition failed");
+    }
 }
 
 }  // namespace
