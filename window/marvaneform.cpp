@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -16,20 +14,16 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 #include <algorithm>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <stdexcept>
 
-#include "getver/getver.h"
 #include "kurl2/KURL2.h"
 #include "window/art/appicon.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
 #include "window/marvaneform_controls.h"
+#include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
 #include "window/sound/soundeffects.h"
 
@@ -41,17 +35,14 @@ namespace {
 constexpr QSize kOuterSize(768, 527);
 constexpr QSize kClientSize(760, 500);
 
-// The sound files the start-up steps look for beside the program, as they spell them.
-constexpr const char* kSoundFiles[] = {"system/ok.wav", "system/full.wav", "system/won.wav",
-                                       "system/bad.wav"};
-
 }  // namespace
 
 TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* parent)
     : QMainWindow(parent),
       store_(std::move(store)),
       view_(std::make_unique<View>(*this)),
-      game_(*view_) {
+      game_(*view_),
+      startUp_(std::make_unique<StartUp>(*this)) {
     installFontSubstitutes();
     setObjectName("MarvaneForm");
     setWindowTitle("Marvane by CORVATH");
@@ -152,7 +143,8 @@ void TMarvaneForm::guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        showErrorBox(QString::fromUtf8(error.what()));
+        const QString text = QString::fromUtf8(error.what());
+        if (!startUp_->holdError(text)) showErrorBox(text);
     }
 }
 
@@ -306,100 +298,11 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     game_.setColours(colours_.c1, colours_.c2);
 }
 
-// --- Start-up and shutdown ---
-
-QString TMarvaneForm::readVersionCaption() const {
-    const QString version = ReadVersion();
-    const QString title = ReadTitle();
-    return title + " Version " + version + "  by Corvath";
-}
-
-void TMarvaneForm::FormActivate() {
-    startUpDone_ = true;
-    // A step that fails is reported and the rest still run, so the first game always starts.
-    guarded([this] { setWindowTitle(readVersionCaption()); });
-    Options loaded;
-    guarded([this, &loaded] {
-        struct Apply {
-            TMarvaneForm* form;
-            Options* options;
-            ~Apply() { form->setLoadedOptions(*options); }
-        } apply{this, &loaded};
-        if (store_.load) store_.load(loaded);
-    });
-    game_.setPlayerCount(2);
-    guarded([this] { quitoptions(); });
-    // With the four files there, what is left is opening them, and none of it shows: it waits
-    // for the first frame. A missing file asks the user now, before the first game.
-    const bool filesThere = std::all_of(
-        std::begin(kSoundFiles), std::end(kSoundFiles),
-        [](const char* name) { return !findBesideProgram(QLatin1String(name)).isEmpty(); });
-    if (filesThere && !painted_)
-        soundsAfterPaint_ = true;
-    else
-        guarded([this] { ui_->sounds->startUpSounds(); });
-    game_.newGame();
-}
-
-void TMarvaneForm::afterFirstPaint() {
-    QTimer::singleShot(0, this, [this] {
-        buildRest();
-        // Title bars and task switchers show at most 64 pixels; the desktop entry has the
-        // large ones.
-        setWindowIcon(appIcon(64));
-        if (soundsAfterPaint_) {
-            soundsAfterPaint_ = false;
-            guarded([this] { ui_->sounds->startUpSounds(); });
-        }
-#ifdef __GLIBC__
-        // Decoding the sounds and loading the faces leave freed heap behind; an idle game need
-        // not keep it.
-        malloc_trim(0);
-#endif
-    });
-}
-
-void TMarvaneForm::startUpOnce() {
-    if (startUpDone_ || startUpQueued_) return;
-    startUpQueued_ = true;
-    // After the paint or activation in progress, so the window is on screen, painted, behind
-    // any message box the start-up shows.
-    QTimer::singleShot(0, this, [this] {
-        if (!startUpDone_) FormActivate();
-    });
-}
+// --- Shutdown ---
 
 void TMarvaneForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!startUpDone_ && windowHandle()) windowHandle()->installEventFilter(this);
-}
-
-bool TMarvaneForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose &&
-        windowHandle()->isExposed()) {
-        windowHandle()->removeEventFilter(this);
-        // On screen and about to be painted for the first time: the start-up sequence runs
-        // now, so that the first frame is already the starting view.
-        if (!startUpDone_) {
-            // Qt marks the window mapped only after this event; a message box of the sequence
-            // must find it mapped to paint it behind itself.
-            setAttribute(Qt::WA_Mapped);
-            FormActivate();
-            // The menu bar and the status bar that the options hide give up their room now,
-            // not in a second frame.
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        }
-    } else if (watched == centralWidget() && event->type() == QEvent::Paint && !painted_) {
-        painted_ = true;
-        startUpOnce();  // in case the window was painted without being exposed first
-        afterFirstPaint();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMarvaneForm::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) startUpOnce();
+    startUp_->windowShown();
 }
 
 void TMarvaneForm::FormClose() {

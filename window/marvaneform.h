@@ -44,6 +44,7 @@ public:
 private:
     struct Controls;  // the controls by their layout names, built by the layout
     class View;       // what the game sees of the window
+    class StartUp;    // the start-up sequence and what waits for the first frame
 
     // --- Handlers, named after their control and event ---
     void Image3MouseDown(int row, int column);
@@ -73,14 +74,13 @@ private:
     void refreshGameMenu();
     // The game record's items (marvaneform_gamemenu.cpp).
     void wireRecordCommands();
-    // The start-up sequence; runs once, when the window is first shown or first activated.
+    // The start-up steps up to the sounds: caption, options, players mode, the options applied
+    // to the controls. The StartUp object runs them once, when the window is first shown.
     void FormActivate();
     // Saves the options; every way of closing the window comes through here.
     void FormClose();
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     void wireControls();
@@ -93,10 +93,6 @@ private:
     void guarded(const std::function<void()>& handler);
     // Shows `text` in the program's error box, with a full stop added when it has none.
     void showErrorBox(const QString& text);
-    void startUpOnce();
-    // The window's first frame is out: what it did not need follows.
-    void afterFirstPaint();
-    QString readVersionCaption() const;
     // The options as the controls show them now, and loading them into the controls.
     Options currentOptions() const;
     void setLoadedOptions(Options options);
@@ -108,11 +104,8 @@ private:
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.
     ColourScheme colours_ = ColourSchemes[0];
-    bool startUpDone_ = false;
-    bool startUpQueued_ = false;
-    bool painted_ = false;
-    bool soundsAfterPaint_ = false;
-    bool closing_ = false;
+    std::unique_ptr<StartUp> startUp_;
+    bool closing_ = false;  // Autoplay's loop ends when it sees this
 };
 
 }  // namespace marvane
