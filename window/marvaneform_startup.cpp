@@ -59,12 +59,13 @@ bool TMarvaneForm::StartUp::eventFilter(QObject* watched, QEvent* event) {
 
 void TMarvaneForm::StartUp::afterFirstFrame() {
     stage_ = Stage::AfterFirstFrame;
+    // The boxes first: a player answers them before the window goes on building.
     for (const QString& error : std::exchange(heldErrors_, {})) form_.showErrorBox(error);
+    std::exchange(rest_, nullptr)();
     form_.buildRest();
     // Title bars and task switchers show at most 64 pixels; the desktop entry has the large
     // ones.
     form_.setWindowIcon(appIcon(64));
-    std::exchange(rest_, nullptr)();
 #ifdef __GLIBC__
     // Decoding the sounds and loading the faces leave freed heap behind; an idle game need not
     // keep it.
