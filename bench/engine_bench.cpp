@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/gametesting.h"
 
 namespace {
 
 using marvane::Box;
 using marvane::ColourCode;
 using marvane::Game;
+using marvane::GameTesting;
 using marvane::Sound;
 
 // A window that shows nothing. Waiting for events lets the armed response delay expire at once,
@@ -24,6 +26,8 @@ public:
     void paintCounter(int, int, ColourCode) override {}
     void showText(Box, std::string_view) override {}
     void showGoBox(bool) override {}
+    void showPlayers(int) override {}
+    void showLevel(bool) override {}
     void requestSound(Sound) override {}
     void processPendingEvents() override {}
     bool waitForEvents() override {
@@ -45,7 +49,7 @@ struct Table {
     Table() {
         view.game = &game;
         game.setColours(1, 2);
-        game.toggleLevel();  // Hard
+        game.setEasyLevel(false);
         game.newGame();
     }
 };
@@ -55,8 +59,9 @@ std::vector<std::pair<int, int>> hardGameMoves() {
     Table table;
     std::vector<std::pair<int, int>> moves;
     int row = 0, column = 0;
-    while (table.game.state().MovesMade < 60 && table.game.chooseBestSquare(row, column)) {
-        if (!table.game.tryMove(row, column)) break;
+    while (table.game.state().MovesMade < marvane::kMaxMoves &&
+           GameTesting::chooseBestSquare(table.game, row, column)) {
+        if (!GameTesting::tryMove(table.game, row, column)) break;
         moves.emplace_back(row, column);
     }
     return moves;
@@ -67,9 +72,10 @@ void BM_findLegalMoves(benchmark::State& state) {
     const auto moves = hardGameMoves();
     const auto played =
         std::min<std::size_t>(static_cast<std::size_t>(state.range(0)), moves.size());
-    for (std::size_t i = 0; i < played; ++i) table.game.tryMove(moves[i].first, moves[i].second);
+    for (std::size_t i = 0; i < played; ++i)
+        GameTesting::tryMove(table.game, moves[i].first, moves[i].second);
     for (auto _ : state) {
-        const bool found = table.game.findLegalMoves();
+        const bool found = GameTesting::findLegalMoves(table.game);
         benchmark::DoNotOptimize(found);
     }
     state.counters["moves_made"] = table.game.state().MovesMade;
@@ -84,7 +90,7 @@ void BM_tryMove(benchmark::State& state) {
     for (auto _ : state) {
         table.game.newGame();
         for (const auto& [row, column] : moves) {
-            benchmark::DoNotOptimize(table.game.tryMove(row, column));
+            benchmark::DoNotOptimize(GameTesting::tryMove(table.game, row, column));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(moves.size()));

@@ -126,7 +126,7 @@ rows=(
     "start-up sequence (FormActivate), in all|marvane::TMarvaneForm::FormActivate"
     "- caption from the version information|marvane::TMarvaneForm::readVersionCaption"
     "- settings read|LoadSettings"
-    "- players mode|marvane::TMarvaneForm::PlayersClick"
+    "- players mode|marvane::TMarvaneForm::View::showPlayers"
     "- options applied|marvane::TMarvaneForm::quitoptions"
     "- sounds found and opened|marvane::SoundEffects::startUpSounds"
     "  - sounds rendered to the device format|marvane::renderPcm"

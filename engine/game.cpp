@@ -3,6 +3,9 @@
 #include <chrono>
 #include <utility>
 
+#include "engine/expects.h"
+#include "engine/game_scopes.h"
+
 namespace marvane {
 
 namespace {
@@ -16,51 +19,43 @@ std::function<std::int64_t()> steadyClockSinceNow() {
     };
 }
 
-bool onBoard(int row, int column) {
-    return row >= 1 && row <= kBoardSize && column >= 1 && column <= kBoardSize;
-}
-
 }  // namespace
 
-// Marks a move (or a legal-move search) as in progress; the outermost scope, when it ends, runs
-// whatever was queued meanwhile.
-class Game::MoveScope {
-public:
-    explicit MoveScope(Game& game) : game_(game) { ++game_.depth_; }
-    ~MoveScope() {
-        if (--game_.depth_ == 0) game_.runQueued();
+// Every command's rule for arriving while a move is worked out or while Autoplay runs; the table
+// in game.h says the same in words.
+struct Game::Rule {
+    bool droppedDuringMove = false;  // else it waits for the move to finish
+    bool refusedDuringAutoplay = false;
+};
+
+Game::Rule Game::ruleFor(Command command) {
+    switch (command) {
+        case Command::Press: return {true, false};
+        case Command::ComputerTurn:
+        case Command::NewGame:
+        case Command::Colours:
+        case Command::Finish: return {false, false};
+        case Command::Autoplay:
+        case Command::Undo:
+        case Command::Redo:
+        case Command::Step:
+        case Command::Replay: return {false, true};
     }
-    MoveScope(const MoveScope&) = delete;
-    MoveScope& operator=(const MoveScope&) = delete;
-
-private:
-    Game& game_;
-};
-
-// Records what a player's or the computer's action did, as one step of the game's history, when
-// the action ends. It is declared after the action's MoveScope, so the step is recorded before
-// any action queued meanwhile runs.
-class Game::StepRecord {
-public:
-    StepRecord(Game& game, Actor actor, StepKind endKind)
-        : game_(game), actor_(actor), endKind_(endKind), before_(game.position()) {}
-    ~StepRecord() { game_.history_.record(before_, game_.position(), actor_, endKind_); }
-    StepRecord(const StepRecord&) = delete;
-    StepRecord& operator=(const StepRecord&) = delete;
-
-private:
-    Game& game_;
-    Actor actor_;
-    StepKind endKind_;
-    Position before_;
-};
+    return {};
+}
 
 Game::Game(GameView& view, std::function<std::int64_t()> elapsedMs)
     : view_(view), random_(elapsedMs ? std::move(elapsedMs) : steadyClockSinceNow()) {}
 
-std::string_view Game::colourName(ColourCode colour) {
-    return colour >= 0 && colour < static_cast<ColourCode>(ColourNames.size()) ? ColourNames[colour]
-                                                                               : std::string_view{};
+void Game::run(Command command, std::function<void()> action) {
+    const Rule rule = ruleFor(command);
+    if (depth_ > 0 && rule.droppedDuringMove) return;
+    // Autoplay is asked about when the command runs, since it may have started or ended while
+    // the command waited for a move.
+    whenIdle([this, rule, action = std::move(action)] {
+        if (autoplaying_ && rule.refusedDuringAutoplay) return;
+        action();
+    });
 }
 
 void Game::whenIdle(std::function<void()> action) {
@@ -89,18 +84,38 @@ void Game::showGoBox(bool visible) {
     view_.showGoBox(visible);
 }
 
+void Game::sound(Sound sound) {
+    if (!quiet_) view_.requestSound(sound);
+}
+
+void Game::letEventsRun() {
+    if (!quiet_) view_.processPendingEvents();
+}
+
+void Game::armReply() {
+    replyPending_ = true;
+    view_.armResponseDelay();
+}
+
+void Game::cancelReply() {
+    replyPending_ = false;
+    view_.cancelResponseDelay();
+}
+
 void Game::drawCounter(int row, int column, ColourCode colour) {
     view_.paintCounter(row, column, colour);
     board_.cell(row, column) = colour;
 }
 
 void Game::newGame() {
-    whenIdle([this] { startGame(); });
+    run(Command::NewGame, [this] { startGame(); });
 }
 
 void Game::setColours(ColourCode c1, ColourCode c2) {
+    MARVANE_EXPECTS(isColourPair(c1, c2));
+    if (!isColourPair(c1, c2)) return;
     // A move in progress passes the turn by the colours it started with.
-    whenIdle([this, c1, c2] {
+    run(Command::Colours, [this, c1, c2] {
         state_.C1 = c1;
         state_.C2 = c2;
     });
@@ -129,7 +144,7 @@ void Game::startGame() {
     show(Box::C1Lab, colourName(state_.C1));
     show(Box::c2lab, colourName(state_.C2));
     show(Box::MoveBox, "");
-    show(Box::remain, "60");
+    show(Box::remain, kMaxMoves);
     show(Box::WhiteScore, "");
     show(Box::BlackScore, "");
     show(Box::Edit3, "");
@@ -147,7 +162,7 @@ int Game::scanLine(int row, int column, int rowStep, int colStep) {
         column += colStep;
         if (!onBoard(row, column)) return 0;
         ++count;
-        view_.processPendingEvents();
+        letEventsRun();
     }
     return board_.cell(row, column) == state_.ToPlay && count > 0 ? count : 0;
 }
@@ -166,12 +181,12 @@ bool Game::tryMove(int row, int column) {
     int won = 0;
     bool result = false;
     show(Box::MoveBox, state_.MovesMade);
-    if (state_.MovesMade == 60) {
+    if (state_.MovesMade == kMaxMoves) {
         showScores();
         return false;
     }
     if (board_.cell(row, column) > 0) {
-        view_.requestSound(Sound::FullSound);
+        sound(Sound::FullSound);
     } else {
         for (int rowStep = -1; rowStep <= 1; ++rowStep) {
             for (int colStep = -1; colStep <= 1; ++colStep) {
@@ -189,6 +204,7 @@ bool Game::tryMove(int row, int column) {
     }
     if (state_.LinesCaptured > 0) {
         result = true;
+        played_ = Square{row, column};
         ++state_.MovesMade;
         drawCounter(row, column, state_.ToPlay);
         showScores();
@@ -227,21 +243,30 @@ bool Game::findLegalMoves() {
     return result;
 }
 
-void Game::showScores() {
-    int count1 = 0, count2 = 0;
+RecordResult Game::counters() const {
+    RecordResult counts;
     for (int row = 1; row <= kBoardSize; ++row) {
         for (int column = 1; column <= kBoardSize; ++column) {
             const ColourCode square = board_.cell(row, column);
-            if (square == state_.C1) ++count1;
-            if (square == state_.C2) ++count2;
+            counts.first += square == state_.C1;
+            counts.second += square == state_.C2;
         }
     }
-    show(Box::remain, 64 - (count1 + count2));
+    return counts;
+}
+
+bool Game::personToPlay() const {
+    return !state_.over() && !autoplaying_ && !(state_.PlayerCount == 1 && replyPending_);
+}
+
+void Game::showScores() {
+    const auto [count1, count2] = counters();
+    show(Box::remain, kBoardSize * kBoardSize - (count1 + count2));
     show(Box::BlackScore, count2);
     show(Box::WhiteScore, count1);
-    if (state_.MovesMade != 60 && !state_.GameOver) return;
+    if (!state_.over()) return;
     showGoBox(false);
-    view_.requestSound(Sound::WonSound);
+    sound(Sound::WonSound);
     if (count1 > count2)
         show(Box::MessageBox, std::string(colourName(state_.C1)) + " Wins");
     else if (count1 == count2)
@@ -251,19 +276,25 @@ void Game::showScores() {
 }
 
 void Game::pressSquare(int row, int column) {
-    if (depth_ > 0) return;  // a press while a move is being worked out is dropped
+    MARVANE_EXPECTS(onBoard(row, column));
+    if (!onBoard(row, column)) return;
+    run(Command::Press, [this, row, column] {
+        // The reply is armed before anything queued meanwhile runs.
+        MoveScope scope(*this);
+        if (playSquare(row, column, Actor::Person) && state_.PlayerCount == 1) armReply();
+    });
+}
+
+bool Game::playSquare(int row, int column, Actor actor) {
     MoveScope scope(*this);
-    StepRecord step(*this, Actor::Person, StepKind::GameEnd);
+    StepRecord step(*this, actor, StepKind::GameEnd);
     if (!findLegalMoves()) {
         endGame();
-        return;
+        return false;
     }
-    if (tryMove(row, column)) {
-        view_.requestSound(Sound::OKSound);
-        if (state_.PlayerCount == 1) view_.armResponseDelay();
-    } else {
-        view_.requestSound(Sound::BadSound);
-    }
+    const bool placed = tryMove(row, column);
+    sound(placed ? Sound::OKSound : Sound::BadSound);
+    return placed;
 }
 
 // The game is declared over: there is no passing of a turn.
@@ -273,7 +304,7 @@ void Game::endGame() {
 }
 
 void Game::finish() {
-    whenIdle([this] {
+    run(Command::Finish, [this] {
         StepRecord step(*this, Actor::Person, StepKind::Finish);
         endGame();
     });
@@ -314,7 +345,7 @@ void Game::computerMove() {
     // Walk down the column, then on to the next column, wrapping, over all 64 squares, so the
     // computer always finds a legal square when there is one.
     for (int attempt = 0; attempt < kBoardSize * kBoardSize; ++attempt) {
-        view_.processPendingEvents();
+        letEventsRun();
         if (tryMove(row, column)) return;
         if (++row > kBoardSize) {
             row = 1;
@@ -324,26 +355,36 @@ void Game::computerMove() {
 }
 
 void Game::computerTurn() {
-    whenIdle([this, rewinds = rewinds_] {
-        if (rewinds == rewinds_) computerMove();
+    run(Command::ComputerTurn, [this, rewinds = rewinds_] {
+        if (rewinds != rewinds_) return;
+        replyPending_ = false;
+        computerMove();
     });
 }
 
-std::string Game::toggleLevel() {
-    state_.EasyLevel = state_.EasyLevel == 1 ? 0 : 1;
-    return state_.EasyLevel ? "Easy" : "Hard";
+void Game::setPlayerCount(int count) {
+    MARVANE_EXPECTS(count == 1 || count == 2);
+    if (count != 1 && count != 2) return;
+    state_.PlayerCount = count;
+    view_.showPlayers(count);
+}
+
+void Game::setEasyLevel(bool easy) {
+    state_.EasyLevel = easy ? 1 : 0;
+    view_.showLevel(easy);
 }
 
 void Game::autoplay() {
-    whenIdle([this] {
+    run(Command::Autoplay, [this] {
         startGame();
         // The loop sleeps until something happens instead of polling; each expiry of the response
-        // delay inside it plays one computer move for the side to play.
+        // delay inside it plays one computer move for the side to play. Commands that arrive
+        // while it sleeps run by the table in game.h.
         autoplaying_ = true;
-        view_.armResponseDelay();
-        while (state_.MovesMade != 60 && !state_.GameOver) {
+        armReply();
+        while (!state_.over()) {
             if (!view_.waitForEvents()) break;
-            view_.armResponseDelay();
+            armReply();
         }
         autoplaying_ = false;
     });

@@ -11,6 +11,8 @@
 #include "engine/gameview.h"
 #include "engine/history.h"
 #include "engine/randomsquare.h"
+#include "engine/replay.h"
+#include "engine/transcript.h"
 #include "engine/types.h"
 
 namespace marvane {
@@ -26,17 +28,28 @@ struct GameState {
     std::int32_t PlayerCount = 0;
     std::uint8_t GameOver = 0;
     std::uint8_t EasyLevel = 1;
+
+    bool over() const { return gameIsOver(MovesMade, GameOver); }
 };
 
 // The game: board, capture marks, move values and game state, the move rules, the scores, the
-// computer player, and the guard that keeps moves from nesting.
+// computer player, its history, and the guard that keeps moves from nesting.
 //
 // Working out a move lets the window process its events (so it repaints and its timers run), and
 // any handler may then run inside the move. The guard lives here, in the commands, so no caller
-// can forget it: while a move or a legal-move search is in progress a board press is dropped, and
-// every command that would change the game under the move (a computer turn, a new game, new
-// colours, "finish", Autoplay, undo and redo) is queued and runs as soon as the move has
-// finished. Nothing runs nested and nothing is lost. Only Game writes the game's state.
+// can forget it. What each command does when it arrives while a move is being worked out, or
+// while Autoplay runs, is decided in one table (Game::ruleFor in game.cpp):
+//
+//   command               during a move            during Autoplay
+//   press on the board    dropped                  played for the side to play
+//   computer turn         runs right after it      played (it is what Autoplay waits for)
+//   new game, colours     run right after it       run: Autoplay plays on in the new game
+//   finish                runs right after it      runs: the game ends, and Autoplay with it
+//   Autoplay              runs right after it      refused: it is running already
+//   undo, redo, step to   run right after it       refused
+//   replay of a record    runs right after it      refused
+//
+// Nothing runs nested and nothing queued is lost. Only Game writes the game's state.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.
@@ -60,34 +73,52 @@ public:
     std::vector<Square> legalSquares() const;
     // What the player sees now, with the game values behind it.
     Position position() const;
+    // The counters of the first colour (C1) and of the second (C2) on the board.
+    RecordResult counters() const;
+    // The computer's reply is on its way: the response delay runs, or it has run out and the
+    // computer's turn waits for the move in progress.
+    bool replyPending() const { return replyPending_; }
+    // A person is to place a counter: the game goes on, and the computer is not about to play.
+    bool personToPlay() const;
 
     // --- Commands (each one a complete action, each guarded) ---
 
-    // A press on the board's square (the human turn). Dropped while a move is in progress.
+    // A press on the board's square (the human turn).
     void pressSquare(int row, int column);
-    // The response delay has expired: one computer turn, now or right after the current move.
+    // The response delay has expired: one computer turn.
     void computerTurn();
     // Starts a new game on the current colours.
     void newGame();
-    // The colours of the next new game, `c1` moving first. The caller passes a valid pair.
+    // The colours of the next new game, `c1` moving first; a pair the board cannot show is
+    // refused.
     void setColours(ColourCode c1, ColourCode c2);
     // "finish": declares the game over and shows the result.
     void finish();
     // The computer plays both sides until the game ends (or the window closes).
     void autoplay();
-    // One or two players, and the level button, which returns its new caption ("Easy" or
-    // "Hard"). These apply at once, even inside a move: a move reads them only as it ends (to arm
-    // the computer's reply) or before it starts (to pick the computer's way of choosing).
-    void setPlayerCount(int count) { state_.PlayerCount = count; }
-    std::string toggleLevel();
+    // One or two players, and the computer's level. These apply at once, even inside a move: a
+    // move reads them only as it ends (to arm the computer's reply) or before it starts (to pick
+    // the computer's way of choosing). The view is told, so its buttons follow.
+    void setPlayerCount(int count);
+    void setEasyLevel(bool easy);
 
     // Takes back the last step, and against the computer its reply together with the move it
     // answered; cancels a computer reply that is still waiting. Redo replays what was undone.
-    // Both show the position exactly as it was, without sounds, and do nothing during Autoplay.
+    // Both show the position exactly as it was, without sounds.
     void undo();
     void redo();
-    // Undo or redo to step `index` of history().steps() (0 is the start of the game).
+    // Undo or redo to step `index` of history().steps() (0 is the start of the game); against
+    // the computer it lands where History::listTarget says.
     void goToStep(std::size_t index);
+
+    // Replays a record as the game on the board: its moves are checked first, on a game of
+    // their own, and a record that is refused leaves this game exactly as it was. An accepted
+    // one becomes a new game in the record's colours (the game's own when it names none), with
+    // its players and level where it names them, played through without a sound and without
+    // letting events run, and ended the way the rules end a game when the record says it had
+    // ended. A computer reply owed to the game on the board is called off; one is asked for only
+    // when the record's own game owes it. Refused while Autoplay runs.
+    ReplayOutcome replay(const GameRecord& record);
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
     // must not happen inside a move although it is no game command (closing the window).
@@ -95,34 +126,57 @@ public:
     // Drops every queued action (the window has closed: nothing after that may run).
     void discardQueued() { queued_.clear(); }
 
-    // --- The rules, one operation each (the commands are built from them; tests call them) ---
+private:
+    class MoveScope;
+    class StepRecord;
+    enum class Command {
+        Press,
+        ComputerTurn,
+        NewGame,
+        Colours,
+        Finish,
+        Autoplay,
+        Undo,
+        Redo,
+        Step,
+        Replay
+    };
+    struct Rule;
+    // Tests and benchmarks reach the single rules and odd positions (59 moves made, say).
+    friend struct GameTesting;
 
+    static Rule ruleFor(Command command);
+    // Runs `action` as `command`, as the table above says.
+    void run(Command command, std::function<void()> action);
+
+    // The rules, one operation each; the commands are built from them.
     bool tryMove(int row, int column);
     int scanLine(int row, int column, int rowStep, int colStep);
-    // Fills MoveValues for the side to play; true when it has a legal square.
+    // Fills the move values for the side to play; true when it has a legal square.
     bool findLegalMoves();
     void flipMarked();
     void clearMarks();
     void showScores();
     bool chooseBestSquare(int& row, int& column);
     void computerMove();
-
-    // Sets the square's counter through the view and records it in Board.
+    // One turn on the square, as `actor`: true when a counter was placed.
+    bool playSquare(int row, int column, Actor actor);
+    // Sets the square's counter through the view and records it in the board.
     void drawCounter(int row, int column, ColourCode colour);
 
-private:
-    class MoveScope;
-    class StepRecord;
-    // Tests set up positions that no game reaches quickly (59 moves made, say).
-    friend struct GameTesting;
-
-    static std::string_view colourName(ColourCode colour);
     void show(Box box, std::string_view text);
     void show(Box box, std::int32_t number) { show(box, std::to_string(number)); }
     void showGoBox(bool visible);
+    void sound(Sound sound);
+    void letEventsRun();
+    void armReply();
+    void cancelReply();
+    // Against the computer, the position shown is a person's move the computer has not answered.
+    bool replyOwed() const;
     void startGame();
     void endGame();
     void showPosition(std::size_t index);
+    void replayChecked(const GameRecord& record, ColourScheme colours);
     void runQueued();
 
     GameView& view_;
@@ -136,9 +190,12 @@ private:
     std::array<std::string, kBoxCount> shown_;  // what each box shows, as the game last wrote it
     bool goBoxShown_ = true;
     History history_;
+    std::optional<Square> played_;  // the square the action in progress placed a counter on
     bool autoplaying_ = false;
-    // Counts undos and redos, so a computer turn queued before one of them knows its position is
-    // gone and does not play into the restored one.
+    bool quiet_ = false;  // a record is being replayed: no sounds, no events
+    bool replyPending_ = false;
+    // Counts undos, redos and replays, so a computer turn queued before one of them knows its
+    // position is gone and does not play into the new one.
     std::uint64_t rewinds_ = 0;
 };
 

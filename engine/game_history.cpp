@@ -32,23 +32,22 @@ bool Game::canRedo() const {
 }
 
 void Game::undo() {
-    whenIdle([this] {
-        if (autoplaying_) return;
+    run(Command::Undo, [this] {
         if (const auto target = history_.undoTarget(state_.PlayerCount == 1)) showPosition(*target);
     });
 }
 
 void Game::redo() {
-    whenIdle([this] {
-        if (autoplaying_) return;
+    run(Command::Redo, [this] {
         if (const auto target = history_.redoTarget(state_.PlayerCount == 1)) showPosition(*target);
     });
 }
 
 void Game::goToStep(std::size_t index) {
-    whenIdle([this, index] {
-        if (autoplaying_ || index >= history_.steps().size() || index == history_.current()) return;
-        showPosition(index);
+    run(Command::Step, [this, index] {
+        if (index >= history_.steps().size()) return;
+        const std::size_t target = history_.listTarget(index, state_.PlayerCount == 1);
+        if (target != history_.current()) showPosition(target);
     });
 }
 
@@ -57,7 +56,7 @@ void Game::goToStep(std::size_t index) {
 // when the restored position is a person's move the computer has not answered yet (redo to the end
 // of the history), the reply is asked for again so the game can go on.
 void Game::showPosition(std::size_t index) {
-    view_.cancelResponseDelay();
+    cancelReply();
     ++rewinds_;
     history_.moveTo(index);
     const Position& p = history_.position(index);
@@ -73,10 +72,11 @@ void Game::showPosition(std::size_t index) {
     state_.GameOver = p.GameOver;
     for (std::size_t box = 0; box < kBoxCount; ++box) show(static_cast<Box>(box), p.texts[box]);
     showGoBox(p.goBoxVisible);
-    const Step& step = history_.steps()[index];
-    const bool unanswered = index + 1 == history_.steps().size() && step.kind == StepKind::Move &&
-                            step.actor == Actor::Person;
-    if (state_.PlayerCount == 1 && unanswered && !p.over()) view_.armResponseDelay();
+    if (replyOwed()) armReply();
+}
+
+bool Game::replyOwed() const {
+    return state_.PlayerCount == 1 && !state_.over() && history_.personMoveUnanswered();
 }
 
 }  // namespace marvane

@@ -16,6 +16,9 @@ public:
     virtual void paintCounter(int row, int column, ColourCode colour) = 0;
     virtual void showText(Box box, std::string_view text) = 0;
     virtual void showGoBox(bool visible) = 0;
+    // The players' mode (1 against the computer, or 2) and the computer's level, as they change.
+    virtual void showPlayers(int count) = 0;
+    virtual void showLevel(bool easy) = 0;
     virtual void requestSound(Sound sound) = 0;
     // Lets the window process every pending event once; returns at once when none is left.
     virtual void processPendingEvents() = 0;

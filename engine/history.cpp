@@ -9,15 +9,10 @@ namespace {
 
 // A game has at most 60 moves and one end (only a new game clears the end), so one allocation
 // covers every game and recording never reallocates in the middle of one.
-constexpr std::size_t kMostSteps = 1 + 60 + 1;
+constexpr std::size_t kMostSteps = 1 + kMaxMoves + 1;
 
-// The one square a move fills: empty before, taken after.
-std::optional<Square> filledSquare(const Grid<ColourCode>& before, const Grid<ColourCode>& after) {
-    for (int row = 1; row <= kBoardSize; ++row)
-        for (int column = 1; column <= kBoardSize; ++column)
-            if (before.cell(row, column) == 0 && after.cell(row, column) != 0)
-                return Square{row, column};
-    return std::nullopt;
+bool isPersonMove(const Step& step) {
+    return step.kind == StepKind::Move && step.actor == Actor::Person;
 }
 
 }  // namespace
@@ -29,16 +24,15 @@ void History::start(Position initial) {
     current_ = 0;
 }
 
-bool History::record(const Position& before, const Position& after, Actor actor, StepKind endKind) {
+bool History::record(const Position& before, const Position& after, Actor actor, StepKind endKind,
+                     std::optional<Square> played) {
     if (!started()) return false;
     Step step;
     step.actor = actor;
-    if (after.MovesMade == before.MovesMade + 1) {
-        const auto square = filledSquare(before.board, after.board);
-        if (!square) return false;
+    if (played) {
         step.kind = StepKind::Move;
-        step.square = *square;
-        step.side = after.board.cell(square->row, square->column);
+        step.square = *played;
+        step.side = after.board.cell(played->row, played->column);
     } else if (!before.over() && after.over()) {
         step.kind = endKind;
     } else {
@@ -75,6 +69,43 @@ std::optional<std::size_t> History::redoTarget(bool onePlayer) const {
                           steps_[next].kind == StepKind::Move &&
                           steps_[next + 1].actor == Actor::Computer;
     return onePlayer && answered ? next + 1 : next;
+}
+
+std::size_t History::listTarget(std::size_t index, bool onePlayer) const {
+    const bool awaitsReply = index > 0 && index + 1 < steps_.size() &&
+                             isPersonMove(steps_[index]) &&
+                             steps_[index + 1].actor == Actor::Computer;
+    if (!onePlayer || !awaitsReply) return index;
+    return index < current_ ? index - 1 : index + 1;
+}
+
+std::vector<Square> History::moves() const {
+    std::vector<Square> squares;
+    for (const Step& step : steps_)
+        if (step.kind == StepKind::Move) squares.push_back(step.square);
+    return squares;
+}
+
+int History::movesAtCursor() const {
+    int made = 0;
+    for (std::size_t i = 1; i <= current_ && i < steps_.size(); ++i)
+        made += steps_[i].kind == StepKind::Move;
+    return made;
+}
+
+std::size_t History::stepAfterMoves(int movesMade) const {
+    std::size_t found = 0;
+    int made = 0;
+    for (std::size_t i = 0; i < steps_.size(); ++i) {
+        made += steps_[i].kind == StepKind::Move;
+        if (made == movesMade) found = i;
+        if (made > movesMade) break;
+    }
+    return found;
+}
+
+bool History::personMoveUnanswered() const {
+    return started() && current_ + 1 == steps_.size() && isPersonMove(steps_[current_]);
 }
 
 std::optional<Square> History::lastMove() const {

@@ -27,7 +27,7 @@ struct Position {
     std::array<std::string, kBoxCount> texts;
     bool goBoxVisible = true;
 
-    bool over() const { return MovesMade == 60 || GameOver != 0; }
+    bool over() const { return gameIsOver(MovesMade, GameOver); }
     bool operator==(const Position&) const = default;
 };
 
@@ -53,14 +53,14 @@ public:
     void start(Position initial);
     bool started() const { return !steps_.empty(); }
 
-    // Works out whether what happened between `before` and `after` was a step (a move, or the
-    // game coming to an end) and, if so, records it. `before` is what was on the screen right
-    // before the step, which may differ from what the previous step left (a refused press
-    // rewrites the move count), so it replaces the current entry: undo returns exactly there.
-    // Anything that could have been redone is dropped. Returns whether a step was recorded.
-    // When it was not a step, the last entry still takes on `after` (redo all returns to what
-    // was shown last).
-    bool record(const Position& before, const Position& after, Actor actor, StepKind endKind);
+    // Records what an action did, if it was a step: a move when the action played `played`, or
+    // the game coming to an end. `before` is what was on the screen right before the action,
+    // which may differ from what the previous step left (a refused press rewrites the move
+    // count), so it replaces the current entry: undo returns exactly there. Anything that could
+    // have been redone is dropped. Returns whether a step was recorded. When it was not a step,
+    // the last entry still takes on `after` (redo all returns to what was shown last).
+    bool record(const Position& before, const Position& after, Actor actor, StepKind endKind,
+                std::optional<Square> played);
 
     // steps()[0] is the start; the game shows steps()[current()].after.
     const std::vector<Step>& steps() const { return steps_; }
@@ -74,8 +74,23 @@ public:
     std::optional<std::size_t> undoTarget(bool onePlayer) const;
     std::optional<std::size_t> redoTarget(bool onePlayer) const;
 
+    // Where the move list goes when `index` is asked for. Against the computer it lands, like
+    // undo and redo, only where the person is to play (or the game is over): a position where a
+    // person's move waits for the computer's recorded reply gives way to the person's turn
+    // before it when stepping back and to the reply when stepping forward.
+    std::size_t listTarget(std::size_t index, bool onePlayer) const;
+
     // The most recent move at or before the cursor.
     std::optional<Square> lastMove() const;
+    // The squares of every move, those after the cursor included, and how many of them make the
+    // position at the cursor.
+    std::vector<Square> moves() const;
+    int movesAtCursor() const;
+    // The step that shows the position after `movesMade` moves: the last such step, so that the
+    // final move of a game that ended after it shows the result as well.
+    std::size_t stepAfterMoves(int movesMade) const;
+    // Whether the step at the cursor is a person's move that no computer step follows.
+    bool personMoveUnanswered() const;
 
 private:
     std::vector<Step> steps_;

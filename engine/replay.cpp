@@ -1,29 +1,24 @@
+// Checking a record's moves, and Game::replay, which plays an accepted record as the game on the
+// board.
 #include "engine/replay.h"
 
+#include <algorithm>
+
+#include "engine/game.h"
+#include "engine/game_scopes.h"
 #include "engine/unseenview.h"
 
 namespace marvane {
 
 namespace {
 
-std::string name(ColourCode colour) { return std::string(ColourNames[colour]); }
+std::string name(ColourCode colour) { return std::string(colourName(colour)); }
 
 std::string countsText(RecordResult counts) {
     return std::to_string(counts.first) + "-" + std::to_string(counts.second);
 }
 
 }  // namespace
-
-RecordResult countersOf(const Game& game) {
-    RecordResult counts;
-    for (int row = 1; row <= kBoardSize; ++row) {
-        for (int column = 1; column <= kBoardSize; ++column) {
-            counts.first += game.board(row, column) == game.state().C1;
-            counts.second += game.board(row, column) == game.state().C2;
-        }
-    }
-    return counts;
-}
 
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves) {
     ReplayOutcome outcome;
@@ -38,16 +33,15 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
         const ColourCode mover = game.state().ToPlay;
         const std::string which =
             "Move " + std::to_string(number) + ", " + name(mover) + " " + squareName(move) + ", ";
-        const bool onBoard = move.row >= 1 && move.row <= kBoardSize && move.column >= 1 &&
-                             move.column <= kBoardSize;
-        if (!onBoard) {
+        const auto legal = game.legalSquares();
+        if (!onBoard(move.row, move.column)) {
             outcome.error = which + "is not a square of the board.";
-        } else if (!game.findLegalMoves()) {
+        } else if (legal.empty() || game.state().over()) {
             outcome.error = which + "cannot be played: " + name(mover) +
                             " has no legal square, and this game has no passing.";
         } else if (game.board(move.row, move.column) != 0) {
             outcome.error = which + "is not legal: the square is already taken.";
-        } else if (!game.tryMove(move.row, move.column)) {
+        } else if (std::find(legal.begin(), legal.end(), move) == legal.end()) {
             outcome.error = which + "is not legal: it closes off no line of " +
                             name(game.state().Opponent) + " counters.";
         }
@@ -55,46 +49,60 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
             outcome.moveNumber = number;
             return outcome;
         }
+        game.pressSquare(move.row, move.column);
     }
-    outcome.counts = countersOf(game);
+    outcome.counts = game.counters();
     return outcome;
 }
 
-ReplayOutcome replayRecord(Game& game, const GameRecord& record) {
-    ColourCode c1 = record.c1, c2 = record.c2;
-    if (!isColourPair(c1, c2)) {
-        c1 = game.state().C1;
-        c2 = game.state().C2;
-    }
-    if (!isColourPair(c1, c2)) {
-        c1 = ColourSchemes[0].c1;
-        c2 = ColourSchemes[0].c2;
-    }
-    ReplayOutcome outcome = checkMoves(c1, c2, record.moves);
-    if (!outcome.ok()) return outcome;
-    if (record.result && *record.result != outcome.counts) {
+ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
+    ReplayOutcome outcome = checkMoves(colours.c1, colours.c2, record.moves);
+    if (outcome.ok() && record.result && *record.result != outcome.counts) {
         outcome.error = "The result " + countsText(*record.result) +
                         " does not match the moves, which end " + countsText(outcome.counts) + ".";
-        return outcome;
     }
-
-    // Played through the same commands as a person's presses, as a two-player game so that no
-    // computer reply is asked for; the players' mode is the window's and is put back.
-    const std::int32_t players = game.state().PlayerCount;
-    game.setPlayerCount(2);
-    game.setColours(c1, c2);
-    game.newGame();
-    for (const Square& move : record.moves) game.pressSquare(move.row, move.column);
-    // A full board announces itself. Any other end came from a press that found no legal square
-    // or from "finish", and is reached the same way.
-    if (record.result && game.state().MovesMade != kMaxMoves) {
-        if (game.findLegalMoves())
-            game.finish();
-        else
-            game.pressSquare(1, 1);
-    }
-    game.setPlayerCount(players);
     return outcome;
+}
+
+ReplayOutcome Game::replay(const GameRecord& record) {
+    if (autoplaying_) return {"A game cannot be replayed while Autoplay runs.", 0, {}};
+    const ColourScheme colours = isColourPair(record.c1, record.c2)
+                                     ? ColourScheme{record.c1, record.c2}
+                                     : usableColours(state_.C1, state_.C2);
+    ReplayOutcome outcome = checkRecord(colours, record);
+    if (outcome.ok())
+        run(Command::Replay, [this, record, colours] { replayChecked(record, colours); });
+    return outcome;
+}
+
+void Game::replayChecked(const GameRecord& record, ColourScheme colours) {
+    MoveScope scope(*this);
+    // The reply owed to the game being replaced is for a position that is gone.
+    cancelReply();
+    ++rewinds_;
+    quiet_ = true;
+    if (record.players == 1 || record.players == 2) setPlayerCount(record.players);
+    if (record.easyLevel) setEasyLevel(*record.easyLevel);
+    state_.C1 = colours.c1;
+    state_.C2 = colours.c2;
+    startGame();
+    // Against the computer the person plays the first colour: the second colour's moves were the
+    // computer's replies, and undo takes them back with the move they answered.
+    const bool onePlayer = state_.PlayerCount == 1;
+    for (const Square& move : record.moves) {
+        const Actor actor =
+            onePlayer && state_.ToPlay == state_.C2 ? Actor::Computer : Actor::Person;
+        playSquare(move.row, move.column, actor);
+    }
+    // A full board announces itself. Any other end was a side found without a legal square, or
+    // "finish", and is reached the same way.
+    if (record.result && !state_.over()) {
+        const bool stuck = legalSquares().empty();
+        StepRecord step(*this, Actor::Person, stuck ? StepKind::GameEnd : StepKind::Finish);
+        endGame();
+    }
+    quiet_ = false;
+    if (replyOwed()) armReply();
 }
 
 }  // namespace marvane

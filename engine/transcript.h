@@ -48,8 +48,6 @@ struct RecordReading {
 
 // A record never comes near this; anything larger is refused (a file before it is read in full).
 inline constexpr std::size_t kMaxRecordBytes = 1024 * 1024;
-// No passing and 60 empty squares: no game is longer.
-inline constexpr int kMaxMoves = 60;
 
 // Writes the record as UTF-8 text: tag-pair header lines, a blank line, the transcript.
 std::string writeRecord(const GameRecord& record);

@@ -10,6 +10,12 @@ namespace marvane {
 using ColourCode = std::int32_t;
 
 inline constexpr int kBoardSize = 8;
+// No passing and 60 empty squares at the start: no game is longer.
+inline constexpr int kMaxMoves = 60;
+
+constexpr bool onBoard(int row, int column) {
+    return row >= 1 && row <= kBoardSize && column >= 1 && column <= kBoardSize;
+}
 
 // A square of the board; rows and columns are 1..8, row 1 at the top, column 1 on the left.
 struct Square {
@@ -35,6 +41,12 @@ private:
 inline constexpr std::array<std::string_view, 7> ColourNames = {"Blue",  "White", "Black", "Red",
                                                                 "Green", "Cyan",  "Yellow"};
 
+// The name of a colour code as the game writes it; empty for a code that is no colour.
+constexpr std::string_view colourName(ColourCode colour) {
+    return colour >= 0 && colour < static_cast<ColourCode>(ColourNames.size()) ? ColourNames[colour]
+                                                                               : std::string_view{};
+}
+
 // The counters come in colours 1..6, and the two sides of a game must be told apart.
 constexpr bool isColourPair(ColourCode c1, ColourCode c2) {
     return c1 >= 1 && c1 <= 6 && c2 >= 1 && c2 <= 6 && c1 != c2;
@@ -44,8 +56,20 @@ constexpr bool isColourPair(ColourCode c1, ColourCode c2) {
 struct ColourScheme {
     ColourCode c1;
     ColourCode c2;
+    bool operator==(const ColourScheme&) const = default;
 };
 inline constexpr std::array<ColourScheme, 3> ColourSchemes = {{{1, 2}, {3, 4}, {5, 6}}};
+
+// The pair itself when the board can show it, else the first scheme (White and Black).
+constexpr ColourScheme usableColours(ColourCode c1, ColourCode c2) {
+    return isColourPair(c1, c2) ? ColourScheme{c1, c2} : ColourSchemes[0];
+}
+
+// A game is over once the board is full or once it has been declared over (a side without a
+// legal square, or "finish").
+constexpr bool gameIsOver(std::int32_t movesMade, std::uint8_t gameOver) {
+    return movesMade == kMaxMoves || gameOver != 0;
+}
 
 // The four sound players the engine can ask for.
 enum class Sound { OKSound, FullSound, BadSound, WonSound };

@@ -11,6 +11,8 @@ public:
     void paintCounter(int, int, ColourCode) override {}
     void showText(Box, std::string_view) override {}
     void showGoBox(bool) override {}
+    void showPlayers(int) override {}
+    void showLevel(bool) override {}
     void requestSound(Sound) override {}
     void processPendingEvents() override {}
     bool waitForEvents() override { return false; }

@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Game game(view, [] { return std::int64_t{0}; });
     game.setColours(1, 2);
     game.newGame();
-    const ReplayOutcome outcome = replayRecord(game, record);
+    const ReplayOutcome outcome = game.replay(record);
     if (outcome.ok() ? game.state().MovesMade != static_cast<int>(record.moves.size())
                      : outcome.moveNumber > static_cast<int>(record.moves.size()))
         broken("the replay and the moves disagree", text);

@@ -16,9 +16,10 @@ int cellIndex(int row, int column) { return (row - 1) * 8 + (column - 1); }
 
 QString cellName(const BoardImage& board, int row, int column) {
     const ColourCode colour = board.shownColour(row, column);
+    const std::string_view counter = colourName(colour);
     const QString what =
         colour == 0 ? QStringLiteral("empty")
-                    : QString::fromUtf8(ColourNames[static_cast<std::size_t>(colour)].data());
+                    : QString::fromLatin1(counter.data(), static_cast<qsizetype>(counter.size()));
     QString name = QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(what);
     if (board.isLastMove(row, column)) name += QStringLiteral(", last move");
     if (board.isLegalMove(row, column)) name += QStringLiteral(", legal move");

@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -16,21 +14,16 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 #include <algorithm>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <stdexcept>
 
-#include "getver/getver.h"
 #include "kurl2/KURL2.h"
 #include "window/art/appicon.h"
-#include "window/art/buttonart.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
 #include "window/marvaneform_controls.h"
+#include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
 #include "window/sound/soundeffects.h"
 
@@ -42,17 +35,14 @@ namespace {
 constexpr QSize kOuterSize(768, 527);
 constexpr QSize kClientSize(760, 500);
 
-// The sound files the start-up steps look for beside the program, as they spell them.
-constexpr const char* kSoundFiles[] = {"system/ok.wav", "system/full.wav", "system/won.wav",
-                                       "system/bad.wav"};
-
 }  // namespace
 
 TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* parent)
     : QMainWindow(parent),
       store_(std::move(store)),
       view_(std::make_unique<View>(*this)),
-      game_(*view_) {
+      game_(*view_),
+      startUp_(std::make_unique<StartUp>(*this)) {
     installFontSubstitutes();
     setObjectName("MarvaneForm");
     setWindowTitle("Marvane by CORVATH");
@@ -153,7 +143,8 @@ void TMarvaneForm::guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        showErrorBox(QString::fromUtf8(error.what()));
+        const QString text = QString::fromUtf8(error.what());
+        if (!startUp_->holdError(text)) showErrorBox(text);
     }
 }
 
@@ -173,9 +164,7 @@ void TMarvaneForm::FinishButtonClick() { game_.finish(); }
 
 void TMarvaneForm::restartClick() { game_.newGame(); }
 
-void TMarvaneForm::easyclick() {
-    ui_->EasyButton->setText(QString::fromStdString(game_.toggleLevel()));
-}
+void TMarvaneForm::easyclick() { game_.setEasyLevel(game_.state().EasyLevel != 1); }
 
 void TMarvaneForm::AutoplayClick() {
     game_.autoplay();
@@ -187,26 +176,8 @@ void TMarvaneForm::PlayerdelayTimer() {
     game_.computerTurn();
 }
 
-void TMarvaneForm::PlayersClick() {
-    QToolButton* Players = ui_->Players;
-    QString picture;
-    if (game_.state().PlayerCount == 1) {
-        game_.setPlayerCount(2);
-        Players->setText("2 Players");
-        ui_->EasyButton->hide();
-        picture = findBesideProgram("system/twoplayer.bmp");
-    } else {
-        game_.setPlayerCount(1);
-        Players->setText("1 Player");
-        ui_->EasyButton->show();
-        picture = findBesideProgram("system/oneplayer.bmp");
-    }
-    ui_->marksRefresh->start();     // whose turn is a person's changes with the mode
-    if (picture.isEmpty()) return;  // the picture the button has stays
-    QImage strip;
-    if (!strip.load(picture, "BMP")) throw std::runtime_error("Bitmap image is not valid");
-    Players->setIcon(iconFromStrip(strip, 2));
-}
+// The game shows the new mode on the buttons (View::showPlayers).
+void TMarvaneForm::PlayersClick() { game_.setPlayerCount(game_.state().PlayerCount == 1 ? 2 : 1); }
 
 // --- Panels and menus ---
 
@@ -268,6 +239,7 @@ void TMarvaneForm::ShowStatus1Click() {
 void TMarvaneForm::ColourMenuClick(int tag) {
     if (tag < 0 || tag >= static_cast<int>(ColourSchemes.size())) return;
     const ColourScheme scheme = ColourSchemes[tag];
+    colours_ = scheme;
     game_.setColours(scheme.c1, scheme.c2);
     // A failed save is reported, and the new game still starts: the board must never be left in
     // colours that the game no longer plays. The pair is saved as chosen, since during a move the
@@ -304,8 +276,9 @@ Options TMarvaneForm::currentOptions() const {
     options.menu = ui_->ShowMenu->isChecked();
     options.status = ui_->ShowStatus->isChecked();
     options.response = ui_->Response->value();
-    options.c1 = game_.state().C1;
-    options.c2 = game_.state().C2;
+    // The scheme the player chose, not the colours of a game opened from a file.
+    options.c1 = colours_.c1;
+    options.c2 = colours_.c2;
     options.lastMove = ui_->ShowLastMove->isChecked();
     options.legalMoves = ui_->ShowLegalMoves->isChecked();
     return options;
@@ -321,105 +294,15 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     ui_->ShowLastMove->setChecked(options.lastMove);
     ui_->ShowLegalMoves->setChecked(options.legalMoves);
     ui_->marksRefresh->start();
-    options.repairColourPair();
-    game_.setColours(options.c1, options.c2);
+    colours_ = usableColours(options.c1, options.c2);
+    game_.setColours(colours_.c1, colours_.c2);
 }
 
-// --- Start-up and shutdown ---
-
-QString TMarvaneForm::readVersionCaption() const {
-    const QString version = ReadVersion();
-    const QString title = ReadTitle();
-    return title + " Version " + version + "  by Corvath";
-}
-
-void TMarvaneForm::FormActivate() {
-    startUpDone_ = true;
-    // A step that fails is reported and the rest still run, so the first game always starts.
-    guarded([this] { setWindowTitle(readVersionCaption()); });
-    Options loaded;
-    guarded([this, &loaded] {
-        struct Apply {
-            TMarvaneForm* form;
-            Options* options;
-            ~Apply() { form->setLoadedOptions(*options); }
-        } apply{this, &loaded};
-        if (store_.load) store_.load(loaded);
-    });
-    game_.setPlayerCount(1);
-    guarded([this] { PlayersClick(); });
-    guarded([this] { quitoptions(); });
-    // With the four files there, what is left is opening them, and none of it shows: it waits
-    // for the first frame. A missing file asks the user now, before the first game.
-    const bool filesThere = std::all_of(
-        std::begin(kSoundFiles), std::end(kSoundFiles),
-        [](const char* name) { return !findBesideProgram(QLatin1String(name)).isEmpty(); });
-    if (filesThere && !painted_)
-        soundsAfterPaint_ = true;
-    else
-        guarded([this] { ui_->sounds->startUpSounds(); });
-    game_.newGame();
-}
-
-void TMarvaneForm::afterFirstPaint() {
-    QTimer::singleShot(0, this, [this] {
-        buildRest();
-        // Title bars and task switchers show at most 64 pixels; the desktop entry has the
-        // large ones.
-        setWindowIcon(appIcon(64));
-        if (soundsAfterPaint_) {
-            soundsAfterPaint_ = false;
-            guarded([this] { ui_->sounds->startUpSounds(); });
-        }
-#ifdef __GLIBC__
-        // Decoding the sounds and loading the faces leave freed heap behind; an idle game need
-        // not keep it.
-        malloc_trim(0);
-#endif
-    });
-}
-
-void TMarvaneForm::startUpOnce() {
-    if (startUpDone_ || startUpQueued_) return;
-    startUpQueued_ = true;
-    // After the paint or activation in progress, so the window is on screen, painted, behind
-    // any message box the start-up shows.
-    QTimer::singleShot(0, this, [this] {
-        if (!startUpDone_) FormActivate();
-    });
-}
+// --- Shutdown ---
 
 void TMarvaneForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!startUpDone_ && windowHandle()) windowHandle()->installEventFilter(this);
-}
-
-bool TMarvaneForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose &&
-        windowHandle()->isExposed()) {
-        windowHandle()->removeEventFilter(this);
-        // On screen and about to be painted for the first time: the start-up sequence runs
-        // now, so that the first frame is already the starting view.
-        if (!startUpDone_) {
-            // Qt marks the window mapped only after this event; a message box of the sequence
-            // must find it mapped to paint it behind itself.
-            setAttribute(Qt::WA_Mapped);
-            FormActivate();
-            // The menu bar and the status bar that the options hide give up their room now,
-            // not in a second frame.
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        }
-    } else if (watched == centralWidget() && event->type() == QEvent::Paint && !painted_) {
-        painted_ = true;
-        startUpOnce();  // in case the window was painted without being exposed first
-        afterFirstPaint();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMarvaneForm::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) startUpOnce();
+    startUp_->windowShown();
 }
 
 void TMarvaneForm::FormClose() {

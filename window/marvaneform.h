@@ -10,9 +10,6 @@
 
 namespace marvane {
 
-struct GameRecord;
-struct ReplayOutcome;
-
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
 struct SettingsStore {
@@ -47,6 +44,7 @@ public:
 private:
     struct Controls;  // the controls by their layout names, built by the layout
     class View;       // what the game sees of the window
+    class StartUp;    // the start-up sequence and what waits for the first frame
 
     // --- Handlers, named after their control and event ---
     void Image3MouseDown(int row, int column);
@@ -74,18 +72,15 @@ private:
     // Brings the Undo and Redo items, the board's marks and the move list up to date with the
     // game.
     void refreshGameMenu();
-    // The game record's items (marvaneform_gamemenu.cpp): a record replayed as the game on the
-    // board, with its players and level.
+    // The game record's items (marvaneform_gamemenu.cpp).
     void wireRecordCommands();
-    ReplayOutcome replayGame(const GameRecord& record);
-    // The start-up sequence; runs once, when the window is first shown or first activated.
+    // The start-up steps up to the sounds: caption, options, players mode, the options applied
+    // to the controls. The StartUp object runs them once, when the window is first shown.
     void FormActivate();
     // Saves the options; every way of closing the window comes through here.
     void FormClose();
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     void wireControls();
@@ -98,10 +93,6 @@ private:
     void guarded(const std::function<void()>& handler);
     // Shows `text` in the program's error box, with a full stop added when it has none.
     void showErrorBox(const QString& text);
-    void startUpOnce();
-    // The window's first frame is out: what it did not need follows.
-    void afterFirstPaint();
-    QString readVersionCaption() const;
     // The options as the controls show them now, and loading them into the controls.
     Options currentOptions() const;
     void setLoadedOptions(Options options);
@@ -110,11 +101,11 @@ private:
     std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
-    bool startUpDone_ = false;
-    bool startUpQueued_ = false;
-    bool painted_ = false;
-    bool soundsAfterPaint_ = false;
-    bool closing_ = false;
+    // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
+    // A game opened from a file plays in its own colours without changing it.
+    ColourScheme colours_ = ColourSchemes[0];
+    std::unique_ptr<StartUp> startUp_;
+    bool closing_ = false;  // Autoplay's loop ends when it sees this
 };
 
 }  // namespace marvane

@@ -7,10 +7,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QTimer>
-#include <algorithm>
-#include <vector>
 
-#include "engine/replay.h"
 #include "getver/getver.h"
 #include "window/boardimage.h"
 #include "window/marvaneform_controls.h"
@@ -30,31 +27,6 @@ const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
 QString withKeys(const char* caption, const QKeySequence& keys) {
     return QString::fromLatin1(caption) + QLatin1Char('\t') +
            keys.toString(QKeySequence::NativeText);
-}
-
-// The squares of the game's moves in order, those after the position on the board included.
-std::vector<Square> movesOf(const History& history) {
-    std::vector<Square> moves;
-    for (const Step& step : history.steps())
-        if (step.kind == StepKind::Move) moves.push_back(step.square);
-    return moves;
-}
-
-// How many moves make the position of step `index`.
-int movesUpTo(const History& history, std::size_t index) {
-    const auto& steps = history.steps();
-    const auto end = steps.begin() + static_cast<std::ptrdiff_t>(std::min(index + 1, steps.size()));
-    return static_cast<int>(std::count_if(
-        steps.begin(), end, [](const Step& step) { return step.kind == StepKind::Move; }));
-}
-
-// The step showing the position after `movesMade` moves: the last one, so that the final move of
-// a game that ended after it shows the result as well.
-std::size_t stepAfterMoves(const History& history, int movesMade) {
-    std::size_t found = 0;
-    for (std::size_t index = 0; index < history.steps().size(); ++index)
-        if (movesUpTo(history, index) == movesMade) found = index;
-    return found;
 }
 
 }  // namespace
@@ -107,53 +79,19 @@ void TMarvaneForm::wireGameMenu() {
 }
 
 void TMarvaneForm::wireRecordCommands() {
-    RecordHost host;
-    host.moves = [this] { return movesOf(game_.history()); };
-    host.movesOnBoard = [this] { return movesUpTo(game_.history(), game_.history().current()); };
-    host.stepTo = [this](int movesMade) {
-        guarded([&] {
-            game_.goToStep(stepAfterMoves(game_.history(), movesMade));
-            refreshGameMenu();
-        });
-    };
-    host.autoplaying = [this] { return game_.autoplaying(); };
-    host.replay = [this](const GameRecord& record) { return replayGame(record); };
-    host.program = [] {
-        // Without version information the program is still named.
+    // "Marvane 1.4.0.0" for a file's Program line; without version information the program is
+    // still named.
+    const auto program = [] {
         const QString title = ReadTitle();
         return (title.isEmpty() ? QStringLiteral("Marvane") : title) + QLatin1Char(' ') +
                ReadVersion();
     };
     Controls& ui = *ui_;
-    ui.record = new RecordCommands(this, game_, std::move(host));
+    ui.record = new RecordCommands(this, game_, program);
     ui.GameMenu->addSeparator();
     ui.GameMenu->addActions(ui.record->actions());
     // On the window as well, so their keys work while the menu bar is hidden.
     addActions(ui.record->actions());
-}
-
-ReplayOutcome TMarvaneForm::replayGame(const GameRecord& record) {
-    view_->setQuiet(true);
-    ReplayOutcome outcome;
-    try {
-        outcome = replayRecord(game_, record);
-    } catch (...) {
-        view_->setQuiet(false);
-        throw;
-    }
-    view_->setQuiet(false);
-    if (!outcome.ok()) return outcome;
-    guarded([&] {
-        const GameState& state = game_.state();
-        if (record.players != 0 && record.players != state.PlayerCount) PlayersClick();
-        if (record.easyLevel && *record.easyLevel != (state.EasyLevel == 1)) easyclick();
-        // Saved while the computer's reply was on its way: it comes now.
-        const bool over = state.MovesMade == 60 || state.GameOver;
-        if (state.PlayerCount == 1 && record.moves.size() % 2 == 1 && !over)
-            ui_->Playerdelay->start();
-    });
-    refreshGameMenu();
-    return outcome;
 }
 
 // The game refuses both during Autoplay and queues them behind a move in progress.
@@ -178,11 +116,7 @@ void TMarvaneForm::refreshGameMenu() {
     if (game_.moveInProgress()) return;
     BoardImage::Marks marks;
     if (ui.ShowLastMove->isChecked()) marks.lastMove = game_.lastMove();
-    const GameState& state = game_.state();
-    const bool over = state.MovesMade == 60 || state.GameOver;
-    // With the response delay armed the computer is about to answer: no person's turn.
-    const bool computerToReply = state.PlayerCount == 1 && ui.Playerdelay->isActive();
-    if (ui.ShowLegalMoves->isChecked() && !game_.autoplaying() && !over && !computerToReply)
+    if (ui.ShowLegalMoves->isChecked() && game_.personToPlay())
         marks.legalMoves = game_.legalSquares();
     ui.Image3->setMarks(std::move(marks));
 }

@@ -7,9 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QToolButton>
+#include <stdexcept>
 
+#include "window/art/buttonart.h"
 #include "window/boardaccessible.h"
 #include "window/boardimage.h"
+#include "window/common/programfiles.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -59,12 +63,29 @@ void TMarvaneForm::View::showText(Box box, std::string_view text) {
 
 void TMarvaneForm::View::showGoBox(bool visible) { ui().GoBox->setVisible(visible); }
 
-void TMarvaneForm::View::requestSound(Sound sound) {
-    if (!quiet_) ui().sounds->request(sound);
+// The players button names the mode and shows its picture when the program has one; the level
+// button is there only against the computer.
+void TMarvaneForm::View::showPlayers(int count) {
+    const bool onePlayer = count == 1;
+    ui().Players->setText(onePlayer ? "1 Player" : "2 Players");
+    ui().EasyButton->setVisible(onePlayer);
+    ui().marksRefresh->start();  // whose turn is a person's changes with the mode
+    const QString picture =
+        findBesideProgram(onePlayer ? "system/oneplayer.bmp" : "system/twoplayer.bmp");
+    if (picture.isEmpty()) return;  // the picture the button has stays
+    form_.guarded([&] {
+        QImage strip;
+        if (!strip.load(picture, "BMP")) throw std::runtime_error("Bitmap image is not valid");
+        ui().Players->setIcon(iconFromStrip(strip, 2));
+    });
 }
 
+void TMarvaneForm::View::showLevel(bool easy) { ui().EasyButton->setText(easy ? "Easy" : "Hard"); }
+
+void TMarvaneForm::View::requestSound(Sound sound) { ui().sounds->request(sound); }
+
 void TMarvaneForm::View::processPendingEvents() {
-    if (!quiet_) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 bool TMarvaneForm::View::waitForEvents() {

@@ -21,9 +21,9 @@ namespace {
 
 const QString kFileFilter = QStringLiteral("Game files (*.txt);;All files (*)");
 
-QString colourName(ColourCode colour) {
-    const bool counter = colour >= 1 && colour < ColourCode(ColourNames.size());
-    return counter ? QString::fromLatin1(ColourNames[colour]) : QString();
+QString nameOf(ColourCode colour) {
+    const std::string_view name = colourName(colour);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
@@ -54,11 +54,11 @@ RecordReading readGameFile(const QString& path) {
     return reading;
 }
 
-RecordCommands::RecordCommands(QWidget* window, Game& game, RecordHost host)
+RecordCommands::RecordCommands(QWidget* window, Game& game, std::function<QString()> program)
     : QObject(window),
       window_(window),
       game_(game),
-      host_(std::move(host)),
+      program_(std::move(program)),
       refresh_(new QTimer(this)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     refresh_->setSingleShot(true);
@@ -70,12 +70,12 @@ RecordCommands::RecordCommands(QWidget* window, Game& game, RecordHost host)
               &RecordCommands::openMoveList);
     addAction("CopyMoves", "Copy Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMoves);
-    addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-              &RecordCommands::pasteMoves);
+    paste_ = addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                       &RecordCommands::pasteMoves);
     addAction("SaveGame", "Save Game...", QKeySequence(Qt::CTRL | Qt::Key_S),
               &RecordCommands::saveGame);
-    addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
-              &RecordCommands::openGame);
+    open_ = addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
+                      &RecordCommands::openGame);
 }
 
 QAction* RecordCommands::addAction(const QString& name, const QString& caption,
@@ -100,10 +100,8 @@ void RecordCommands::openMoveList() {
     if (first) {
         list_ = new MoveList(window_);
         connect(list_, &MoveList::stepRequested, this, [this](int movesMade) {
-            game_.whenIdle([this, movesMade] {
-                if (!host_.autoplaying()) host_.stepTo(movesMade);
-                showList();
-            });
+            game_.goToStep(game_.history().stepAfterMoves(movesMade));
+            game_.whenIdle([this] { showList(); });
         });
     }
     showList();
@@ -114,22 +112,23 @@ void RecordCommands::openMoveList() {
 }
 
 void RecordCommands::gameChanged() {
+    for (QAction* replaying : {paste_, open_}) replaying->setEnabled(!game_.autoplaying());
     if (list_ && list_->isVisible() && !refresh_->isActive()) refresh_->start();
 }
 
 void RecordCommands::showList() {
     if (!list_) return;
-    const auto moves = host_.moves();
-    list_->setMoves(moves, host_.movesOnBoard(), colourName(game_.state().C1),
-                    colourName(game_.state().C2));
-    list_->setSteppingEnabled(!host_.autoplaying());
+    const History& history = game_.history();
+    list_->setMoves(history.moves(), history.movesAtCursor(), nameOf(game_.state().C1),
+                    nameOf(game_.state().C2));
+    list_->setSteppingEnabled(!game_.autoplaying());
 }
 
 // --- Transcripts and files ---
 
 GameRecord RecordCommands::currentRecord() const {
     GameRecord record;
-    record.program = host_.program().toStdString();
+    record.program = program_().toStdString();
     const QDateTime now = QDateTime::currentDateTime();
     record.date = now.toString("yyyy.MM.dd").toStdString();
     record.time = now.toString("HH:mm:ss").toStdString();
@@ -138,10 +137,10 @@ GameRecord RecordCommands::currentRecord() const {
     record.c2 = state.C2;
     record.players = state.PlayerCount == 1 ? 1 : 2;
     record.easyLevel = state.EasyLevel == 1;
-    auto moves = host_.moves();
-    moves.resize(std::clamp(host_.movesOnBoard(), 0, static_cast<int>(moves.size())));
+    auto moves = game_.history().moves();
+    moves.resize(static_cast<std::size_t>(game_.history().movesAtCursor()));
     record.moves = std::move(moves);
-    if (state.MovesMade == kMaxMoves || state.GameOver) record.result = countersOf(game_);
+    if (state.over()) record.result = game_.counters();
     return record;
 }
 
@@ -150,7 +149,10 @@ void RecordCommands::copyMoves() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeTranscript(moves)));
 }
 
-void RecordCommands::pasteMoves() { pasteText(QGuiApplication::clipboard()->text()); }
+// Refused while Autoplay runs, like the actions themselves, which may not have caught up yet.
+void RecordCommands::pasteMoves() {
+    if (!game_.autoplaying()) pasteText(QGuiApplication::clipboard()->text());
+}
 
 bool RecordCommands::pasteText(const QString& text) {
     const QString what = "The clipboard holds no moves to replay.";
@@ -189,6 +191,7 @@ bool RecordCommands::saveGameTo(const QString& path) {
 }
 
 void RecordCommands::openGame() {
+    if (game_.autoplaying()) return;
     const QString path = QFileDialog::getOpenFileName(window_, "Open Game", folder_, kFileFilter);
     if (!path.isEmpty()) openGameFrom(path);
 }
@@ -205,7 +208,7 @@ bool RecordCommands::openGameFrom(const QString& path) {
 }
 
 bool RecordCommands::replayRecord(const GameRecord& record, const QString& what) {
-    const ReplayOutcome outcome = host_.replay(record);
+    const ReplayOutcome outcome = game_.replay(record);
     if (!outcome.ok()) {
         refuse(what, QString::fromStdString(outcome.error));
         return false;

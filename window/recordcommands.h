@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "engine/replay.h"
 #include "engine/transcript.h"
 #include "window/movelist.h"
 
@@ -21,30 +20,16 @@ namespace marvane {
 // kMaxRecordBytes, is refused without reading it.
 RecordReading readGameFile(const QString& path);
 
-// What the game record's commands need of the main window.
-struct RecordHost {
-    // The moves of the game's history, including those taken back and not yet replaced, and how
-    // many of them make the position on the board.
-    std::function<std::vector<Square>()> moves;
-    std::function<int()> movesOnBoard;
-    // Undo or redo to the position after `movesMade` moves.
-    std::function<void(int movesMade)> stepTo;
-    std::function<bool()> autoplaying;
-    // Replays the record as a new game, quietly, and takes up its players and level. Called
-    // only when no move is in progress.
-    std::function<ReplayOutcome(const GameRecord&)> replay;
-    // "Marvane 1.4.0.0", for the files' Program line.
-    std::function<QString()> program;
-};
-
 // The Game menu's record commands: Move List, Copy Moves, Paste Moves, Save Game..., Open
-// Game.... Each runs when no move is being worked out, so no dialog opens inside a move. The
-// move list window is built the first time it is opened.
+// Game.... Each runs when no move is being worked out, so no dialog opens inside a move; Paste
+// and Open are off while Autoplay runs, as the game refuses a replay then. They read the game and
+// its history directly. The move list window is built the first time it is opened.
 class RecordCommands : public QObject {
     Q_OBJECT
 
 public:
-    RecordCommands(QWidget* window, Game& game, RecordHost host);
+    // `program` names the program and its version for a file's Program line.
+    RecordCommands(QWidget* window, Game& game, std::function<QString()> program);
 
     // In menu order; the window puts them in its Game menu and on itself, so their keys work
     // while the menu bar is hidden.
@@ -62,7 +47,8 @@ public:
     // Replays a transcript given as text (what Paste Moves does with the clipboard's).
     bool pasteText(const QString& text);
 
-    // The game has changed: the list, when it is open, shows it once events are next processed.
+    // The game has changed: the list, when it is open, shows it once events are next processed,
+    // and Paste and Open follow Autoplay.
     void gameChanged();
     MoveList* moveList() const { return list_; }
 
@@ -78,8 +64,10 @@ private:
 
     QWidget* window_;
     Game& game_;
-    RecordHost host_;
+    std::function<QString()> program_;
     QList<QAction*> actions_;
+    QAction* paste_ = nullptr;
+    QAction* open_ = nullptr;
     QPointer<MoveList> list_;
     QTimer* refresh_;
     QString folder_;  // where the last game was saved or opened

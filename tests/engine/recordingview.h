@@ -9,17 +9,7 @@
 #include <vector>
 
 #include "engine/game.h"
-
-namespace marvane {
-
-// Positions that no game reaches quickly.
-struct GameTesting {
-    static void setMovesMade(Game& game, std::int32_t moves) { game.state_.MovesMade = moves; }
-    // The other side to play, as if the side to play had passed (a rule this game lacks).
-    static void passTurn(Game& game) { std::swap(game.state_.ToPlay, game.state_.Opponent); }
-};
-
-}  // namespace marvane
+#include "engine/gametesting.h"
 
 namespace marvane::test {
 
@@ -47,6 +37,10 @@ public:
         goBoxVisible = visible;
         log.push_back(visible ? "GoBox shown" : "GoBox hidden");
     }
+    int players = 0;
+    bool easy = true;
+    void showPlayers(int count) override { players = count; }
+    void showLevel(bool easyLevel) override { easy = easyLevel; }
     void requestSound(Sound sound) override { log.push_back(soundName(sound)); }
     void processPendingEvents() override {
         if (onPump) onPump();
@@ -94,7 +88,7 @@ inline void setPosition(Game& game, const std::vector<std::string>& rows) {
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c) {
             const char ch = rows[r - 1][c - 1];
-            game.drawCounter(r, c, ch == 'W' ? 1 : ch == 'B' ? 2 : 0);
+            GameTesting::drawCounter(game, r, c, ch == 'W' ? 1 : ch == 'B' ? 2 : 0);
         }
 }
 

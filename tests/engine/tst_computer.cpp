@@ -22,7 +22,7 @@ protected:
         Grid<ColourCode> before;
         for (int r = 1; r <= 8; ++r)
             for (int c = 1; c <= 8; ++c) before.cell(r, c) = game.board(r, c);
-        game.computerMove();
+        GameTesting::computerMove(game);
         for (int r = 1; r <= 8; ++r)
             for (int c = 1; c <= 8; ++c)
                 if (before.cell(r, c) == 0 && game.board(r, c) != 0) return {r, c};
@@ -87,14 +87,14 @@ TEST(RandomSquareGenerator, MatchesATickByTickSimulationOverLongSpans) {
 }
 
 TEST_F(ComputerPlayer, HardPlaysTheBestSquareWithTiesToTheLowestRowThenColumn) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     int r = 0, c = 0;
-    ASSERT_TRUE(game.chooseBestSquare(r, c));
+    ASSERT_TRUE(GameTesting::chooseBestSquare(game, r, c));
     EXPECT_EQ(std::make_pair(r, c), std::make_pair(3, 5));  // a four-way tie of squares worth 1
 }
 
 TEST_F(ComputerPlayer, HardSelfPlayOpensWithTheKnownEightMoves) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     const std::vector<std::pair<int, int>> squares = {{3, 5}, {3, 4}, {2, 3}, {2, 4},
                                                       {1, 3}, {1, 2}, {6, 4}, {5, 6}};
     const std::vector<std::string> won = {"1", "1", "1", "1", "1", "1", "3", "2"};
@@ -117,9 +117,9 @@ TEST_F(ComputerPlayer, OnePlayerRepliesOneIntervalAfterEachHumanMove) {
 
     // A press during the interval plays for the side to play; the computer then moves for White.
     int r, c;
-    ASSERT_TRUE(game.chooseBestSquare(r, c));
+    ASSERT_TRUE(GameTesting::chooseBestSquare(game, r, c));
     game.pressSquare(r, c);  // White
-    ASSERT_TRUE(game.chooseBestSquare(r, c));
+    ASSERT_TRUE(GameTesting::chooseBestSquare(game, r, c));
     game.pressSquare(r, c);  // Black, during the interval
     EXPECT_EQ(game.state().MovesMade, 4);
     EXPECT_EQ(game.state().ToPlay, 1);
@@ -133,7 +133,7 @@ TEST_F(ComputerPlayer, TwoPlayerMovesNeverArmTheResponseDelay) {
     ASSERT_EQ(game.state().PlayerCount, 2);
     int r = 0, c = 0;
     for (int move = 0; move < 6; ++move) {
-        ASSERT_TRUE(game.chooseBestSquare(r, c));
+        ASSERT_TRUE(GameTesting::chooseBestSquare(game, r, c));
         game.pressSquare(r, c);
     }
     game.pressSquare(4, 4);  // occupied: refused
@@ -167,13 +167,13 @@ TEST_F(ComputerPlayer, TurnAfterAHumanFillsTheBoardAnnouncesTheResultAgain) {
 
 TEST_F(ComputerPlayer, ComputerWithoutALegalSquareEndsTheGameEvenIfTheOtherSideCouldMove) {
     for (int level : {0, 1}) {
-        game.toggleLevel();  // Hard, then Easy
+        game.setEasyLevel(!game.state().EasyLevel);  // Hard, then Easy
         ASSERT_EQ(game.state().EasyLevel, level);
         game.newGame();
         setPosition(game, {"BW......", "........", "........", "........",  //
                            "........", "........", "........", "........"});
         view.log.clear();
-        game.computerMove();
+        GameTesting::computerMove(game);
         EXPECT_EQ(game.state().GameOver, 1) << level;
         EXPECT_EQ(view.box(Box::MessageBox), "It's a Draw") << level;
         EXPECT_EQ(view.sounds(), std::vector<std::string>{"WonSound"}) << level;
@@ -182,7 +182,7 @@ TEST_F(ComputerPlayer, ComputerWithoutALegalSquareEndsTheGameEvenIfTheOtherSideC
 
 TEST_F(ComputerPlayer, EasyWalksDownEachColumnAndWrapsOverAllSixtyFourSquares) {
     setUpTheLongestWalk();
-    game.computerMove();
+    GameTesting::computerMove(game);
     EXPECT_EQ(game.board(7, 8), 1);
     EXPECT_EQ(game.board(6, 8), 1);
     EXPECT_EQ(attemptsLogged(), 64);
@@ -198,23 +198,23 @@ TEST_F(ComputerPlayer, EasyWalkLetsTheWindowProcessEventsBeforeEachAttempt) {
     view.onPump = [&] {
         if (!anyMark(game)) attemptsBefore.push_back(attemptsLogged());
     };
-    game.computerMove();
+    GameTesting::computerMove(game);
     std::vector<int> everyAttempt(64);
     std::iota(everyAttempt.begin(), everyAttempt.end(), 0);
     EXPECT_EQ(attemptsBefore, everyAttempt);
 }
 
-TEST_F(ComputerPlayer, LevelButtonFlipsBetweenEasyAndHard) {
-    EXPECT_EQ(game.state().EasyLevel, 1);
-    EXPECT_EQ(game.toggleLevel(), "Hard");
+TEST_F(ComputerPlayer, TheLevelAndThePlayersModeAreShownAsTheyChange) {
+    game.setEasyLevel(false);
     EXPECT_EQ(game.state().EasyLevel, 0);
-    EXPECT_EQ(game.toggleLevel(), "Easy");
-    EXPECT_EQ(game.state().EasyLevel, 1);
+    EXPECT_FALSE(view.easy);
+    game.setPlayerCount(1);
+    EXPECT_EQ(view.players, 1);
 }
 
 TEST_F(ComputerPlayer, AutoplayPlaysAWholeGameAndTheLastArmingAnnouncesAgain) {
     for (int level : {0, 1}) {
-        game.toggleLevel();  // Hard, then Easy
+        game.setEasyLevel(!game.state().EasyLevel);  // Hard, then Easy
         ASSERT_EQ(game.state().EasyLevel, level);
         int waits = 0;
         view.onWait = [&] {
@@ -238,7 +238,7 @@ TEST_F(ComputerPlayer, AutoplayPlaysAWholeGameAndTheLastArmingAnnouncesAgain) {
 }
 
 TEST_F(ComputerPlayer, RestartDuringAutoplayStartsAGameThatAutoplayGoesOnPlaying) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     int moves = 0, waits = 0;
     view.onWait = [&] {
         if (++waits == 10) game.newGame();

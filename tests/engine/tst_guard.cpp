@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/game.h"
+#include "engine/unseenview.h"
 #include "tests/engine/recordingview.h"
 
 namespace marvane::test {
@@ -39,7 +40,7 @@ TEST_F(NestedActions, ABoardPressDuringAMoveIsIgnored) {
 }
 
 TEST_F(NestedActions, AComputerTurnFallingDueDuringAMoveRunsRightAfterIt) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     duringTheNextMove([this] { game.computerTurn(); });
     game.pressSquare(3, 5);
     EXPECT_EQ(game.state().MovesMade, 2);  // White's press, then the computer for Black
@@ -84,14 +85,14 @@ TEST_F(NestedActions, QueuedActionsRunInTheOrderTheyCameAndOnlyOnce) {
         game.whenIdle([&] { ran.push_back(2); });
         EXPECT_TRUE(ran.empty());
     });
-    game.findLegalMoves();  // a legal-move search counts as a move in progress
+    GameTesting::findLegalMoves(game);  // a legal-move search counts as a move in progress
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
     game.whenIdle([&] { ran.push_back(3); });  // idle: runs at once
     EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
-    game.toggleLevel();
+    game.setEasyLevel(false);
     view.onWait = [this] {
         if (view.armed) {
             view.armed = false;
@@ -102,6 +103,33 @@ TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
     game.pressSquare(3, 5);
     EXPECT_TRUE(game.state().MovesMade == 60 || game.state().GameOver);
     EXPECT_LT(position("OKSound"), position("MessageBox=Position Your Piece"));
+}
+
+}  // namespace
+}  // namespace marvane::test
+
+namespace marvane::test {
+namespace {
+
+// Input that no caller may pass stops a build that carries the tests at the entry point, with
+// its place, instead of reading outside the board or showing colours that do not exist.
+TEST(Preconditions, AreCheckedAtTheEnginesEntryPoints) {
+    const std::function<void(Game&)> calls[] = {
+        [](Game& game) { game.pressSquare(0, 4); }, [](Game& game) { game.pressSquare(3, 9); },
+        [](Game& game) { game.setColours(0, 2); },  [](Game& game) { game.setColours(4, 4); },
+        [](Game& game) { game.setColours(1, 7); },  [](Game& game) { game.setPlayerCount(3); },
+    };
+    for (const auto& call : calls) {
+        EXPECT_DEATH(
+            {
+                UnseenView view;
+                Game game(view);
+                game.setColours(1, 2);
+                game.newGame();
+                call(game);
+            },
+            "precondition failed");
+    }
 }
 
 }  // namespace

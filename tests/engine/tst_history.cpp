@@ -17,7 +17,7 @@ protected:
     Undo() : game(view, [] { return std::int64_t{0}; }) {
         game.setColours(1, 2);
         game.setPlayerCount(2);
-        game.toggleLevel();  // to Hard
+        game.setEasyLevel(false);  // Hard
         game.newGame();
     }
     Screen screen() const { return screenOf(game, view); }
@@ -252,6 +252,10 @@ TEST_F(Undo, IsRefusedDuringAutoplay) {
             EXPECT_FALSE(game.canRedo());
             game.undo();
             game.goToStep(0);
+            game.autoplay();  // a second Autoplay would restart the game inside the first
+            GameRecord record;
+            record.moves = {{3, 5}};
+            EXPECT_FALSE(game.replay(record).ok());
             refused = screen() == during;
         }
         if (view.armed) {
@@ -303,6 +307,35 @@ TEST_F(Undo, GoesToAnyStepAndBack) {
     EXPECT_EQ(screen(), three);
     game.goToStep(9);  // no such step
     EXPECT_EQ(screen(), three);
+}
+
+// Against the computer the list, undo and redo land on the same positions: those where the
+// person is to play. A position where the person's move waits for the computer's recorded reply
+// gives way in the direction of travel.
+TEST_F(Undo, AgainstTheComputerTheListLandsWhereUndoAndRedoLand) {
+    game.setPlayerCount(1);
+    for (int turn = 0; turn < 3; ++turn) {
+        const auto legal = game.legalSquares();
+        game.pressSquare(legal.front().row, legal.front().column);
+        fireResponseDelay();
+    }
+    ASSERT_EQ(game.history().current(), 6u);
+    std::vector<std::size_t> byUndo{6};
+    while (game.canUndo()) {
+        undo();
+        byUndo.push_back(game.history().current());
+    }
+    EXPECT_EQ(byUndo, (std::vector<std::size_t>{6, 4, 2, 0}));
+    const struct {
+        std::size_t from, asked, landed;
+    } steps[] = {{6, 5, 4}, {6, 3, 2}, {0, 1, 2}, {2, 5, 6}, {4, 4, 4}, {6, 2, 2}};
+    for (const auto& step : steps) {
+        game.goToStep(step.from);
+        game.goToStep(step.asked);
+        EXPECT_EQ(game.history().current(), step.landed) << step.from << " to " << step.asked;
+        EXPECT_EQ(game.state().ToPlay, game.state().C1);
+        EXPECT_FALSE(view.armed) << "the reply is recorded: nothing to wait for";
+    }
 }
 
 TEST_F(Undo, LastMoveFollowsMovesUndoAndFinish) {

@@ -21,7 +21,7 @@ public:
         const auto& scheme = ColourSchemes[pick(3)];
         game.setColours(scheme.c1, scheme.c2);
         game.setPlayerCount(onePlayer ? 1 : 2);
-        if (pick(2) == 0) game.toggleLevel();  // to Hard
+        if (pick(2) == 0) game.setEasyLevel(false);  // Hard
         game.newGame();
         shown.push_back(screen());
     }
@@ -69,7 +69,7 @@ public:
         Game replay(replayView, [&] { return clock; });
         replay.setColours(game.state().C1, game.state().C2);
         replay.setPlayerCount(2);  // no computer: every recorded move is pressed
-        if (replay.state().EasyLevel != game.state().EasyLevel) replay.toggleLevel();
+        replay.setEasyLevel(game.state().EasyLevel == 1);
         replay.newGame();
         const auto& steps = game.history().steps();
         for (std::size_t i = 1; i <= game.history().current(); ++i) {
@@ -159,7 +159,7 @@ private:
     }
 
     void checkAgainstTheGamesOwnSearch(const std::vector<Square>& legal) {
-        const bool any = game.findLegalMoves();
+        const bool any = GameTesting::findLegalMoves(game);
         EXPECT_EQ(any, !legal.empty());
         std::vector<Square> valued;
         for (int row = 1; row <= 8; ++row)

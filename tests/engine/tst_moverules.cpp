@@ -44,7 +44,7 @@ TEST_F(MoveRules, NewGameWipesEverySquareBeforePlacingTheFourCounters) {
 }
 
 TEST_F(MoveRules, StartingPositionHasFourLegalSquaresWorthOneEach) {
-    ASSERT_TRUE(game.findLegalMoves());
+    ASSERT_TRUE(GameTesting::findLegalMoves(game));
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c) {
             const bool legal = (r == 3 && c == 5) || (r == 4 && c == 6) || (r == 5 && c == 3) ||
@@ -64,10 +64,10 @@ TEST_F(MoveRules, MoveCapturingInSeveralDirectionsRecoloursThemAllAndSumsTheWonC
                        ".....B..",  //
                        "......B.",  //
                        ".......W"});
-    ASSERT_TRUE(game.findLegalMoves());
+    ASSERT_TRUE(GameTesting::findLegalMoves(game));
     EXPECT_EQ(game.moveValue(4, 4), 3);  // the last capturing direction, not the sum
     view.log.clear();
-    ASSERT_TRUE(game.tryMove(4, 4));
+    ASSERT_TRUE(GameTesting::tryMove(game, 4, 4));
     EXPECT_EQ(view.box(Box::Edit3), "6");
     EXPECT_EQ(game.state().LinesCaptured, 3);
     for (auto [row, col] : {std::pair{2, 4}, {3, 4}, {4, 5}, {5, 5}, {6, 6}, {7, 7}, {4, 4}})
@@ -89,10 +89,10 @@ TEST_F(MoveRules, EachDirectionIsRepaintedBeforeTheNextAndTheNewCounterComesLast
                        ".....B..",  //
                        "......W.",  //
                        "........"});
-    ASSERT_TRUE(game.findLegalMoves());
+    ASSERT_TRUE(GameTesting::findLegalMoves(game));
     EXPECT_EQ(game.moveValue(5, 5), 1);
     view.log.clear();
-    ASSERT_TRUE(game.tryMove(5, 5));
+    ASSERT_TRUE(GameTesting::tryMove(game, 5, 5));
     EXPECT_EQ(view.box(Box::Edit3), "4");
     const auto& log = view.log;
     auto at = [&](const std::string& s) {
@@ -106,7 +106,7 @@ TEST_F(MoveRules, EachDirectionIsRepaintedBeforeTheNextAndTheNewCounterComesLast
 }
 
 TEST_F(MoveRules, RefusalsChangeNothingButTheMoveBox) {
-    game.tryMove(3, 5);  // one real move so that Edit3 has a value to keep
+    GameTesting::tryMove(game, 3, 5);  // one real move so that Edit3 has a value to keep
     ASSERT_EQ(view.box(Box::Edit3), "1");
     struct Case {
         int row, column;
@@ -136,17 +136,17 @@ TEST_F(MoveRules, RefusalsChangeNothingButTheMoveBox) {
 
 TEST_F(MoveRules, SixtyMovesRefusesAfterShowingTheScores) {
     GameTesting::setMovesMade(game, 60);
-    EXPECT_FALSE(game.tryMove(3, 5));
+    EXPECT_FALSE(GameTesting::tryMove(game, 3, 5));
     EXPECT_EQ(view.withoutPaints(),
               (std::vector<std::string>{"MoveBox=60", "remain=60", "BlackScore=2", "WhiteScore=2",
                                         "GoBox hidden", "WonSound", "MessageBox=It's a Draw"}));
 }
 
 TEST_F(MoveRules, MoveBoxShowsTheCountBeforeTheAttempt) {
-    ASSERT_TRUE(game.tryMove(3, 5));
+    ASSERT_TRUE(GameTesting::tryMove(game, 3, 5));
     EXPECT_EQ(view.box(Box::MoveBox), "0");
     EXPECT_EQ(game.state().MovesMade, 1);
-    EXPECT_FALSE(game.tryMove(1, 1));
+    EXPECT_FALSE(GameTesting::tryMove(game, 1, 1));
     EXPECT_EQ(view.box(Box::MoveBox), "1");
 }
 
@@ -159,17 +159,17 @@ TEST_F(MoveRules, LinesRunningToTheEdgeOrToAnEmptySquareCaptureNothingAndLeaveNo
                        "...B....",  //
                        "...B....",  //
                        "........"});
-    EXPECT_EQ(game.scanLine(4, 3, 0, 1), 0);  // runs off the right edge
-    EXPECT_TRUE(game.marked(4, 8));           // ScanLine leaves its marks for the caller
-    game.clearMarks();
-    EXPECT_EQ(game.scanLine(5, 4, 1, 0), 0);  // ends in the empty square (8,4)
-    game.clearMarks();
+    EXPECT_EQ(GameTesting::scanLine(game, 4, 3, 0, 1), 0);  // runs off the right edge
+    EXPECT_TRUE(game.marked(4, 8));  // ScanLine leaves its marks for the caller
+    GameTesting::clearMarks(game);
+    EXPECT_EQ(GameTesting::scanLine(game, 5, 4, 1, 0), 0);  // ends in the empty square (8,4)
+    GameTesting::clearMarks(game);
     view.log.clear();
-    EXPECT_FALSE(game.tryMove(4, 3));
-    EXPECT_FALSE(game.tryMove(5, 4));
+    EXPECT_FALSE(GameTesting::tryMove(game, 4, 3));
+    EXPECT_FALSE(GameTesting::tryMove(game, 5, 4));
     EXPECT_FALSE(anyMark(game));
     EXPECT_EQ(game.board(4, 4), 2);
-    EXPECT_EQ(game.scanLine(5, 5, 0, 0), 0);  // the direction (0,0) never captures
+    EXPECT_EQ(GameTesting::scanLine(game, 5, 5, 0, 0), 0);  // the direction (0,0) never captures
 }
 
 TEST_F(MoveRules, PressWithNoLegalSquareEndsTheGameEvenIfTheOtherSideCouldMove) {
@@ -234,7 +234,7 @@ TEST_F(MoveRules, ColourSchemeNamesTheSidesAndTheWinner) {
     EXPECT_EQ(view.box(Box::c2lab), "Green");
     game.setColours(5, 6);
     game.newGame();
-    game.tryMove(3, 5);
+    GameTesting::tryMove(game, 3, 5);
     game.finish();
     EXPECT_EQ(view.box(Box::MessageBox), "Cyan Wins");
 }
@@ -249,7 +249,7 @@ TEST_F(MoveRules, RandomGamesKeepTheInvariantsAtEveryStep) {
             // Mostly legal squares, sometimes any square, so that refusals are exercised too.
             // The same search the press starts with: it must leave every mark clear for tryMove.
             int r = static_cast<int>(rng() % 8) + 1, c = static_cast<int>(rng() % 8) + 1;
-            const bool anyLegal = game.findLegalMoves();
+            const bool anyLegal = GameTesting::findLegalMoves(game);
             ASSERT_FALSE(anyMark(game));
             if (anyLegal && rng() % 5 != 0) {
                 std::vector<std::pair<int, int>> legal;

@@ -1,12 +1,15 @@
-// The main window under a storm of input during a fast Autoplay: board presses anywhere,
-// "restart", "finish", the players and level buttons and the colour schemes. The storm runs
-// once at every point where the program processes events, between moves and inside them alike
-// (a move lets the window process its events), so it needs no clock to reach a move in progress.
+// The main window under a storm of input, during a fast Autoplay and against a fast computer:
+// board presses anywhere, "restart", "finish", the players and level buttons, the colour schemes,
+// Autoplay itself, undo, redo, steps in the move list and pasted moves. The storm runs once at
+// every point where the program processes events, between moves and inside them alike (a move
+// lets the window process its events), so it needs no clock to reach a move in progress.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QToolButton>
@@ -17,9 +20,12 @@
 #include <memory>
 #include <vector>
 
+#include "engine/transcript.h"
+#include "engine/unseenview.h"
 #include "tests/window/formdriver.h"
 #include "window/boardimage.h"
 #include "window/marvaneform.h"
+#include "window/movelist.h"
 
 using namespace marvane;
 using namespace marvane::test;
@@ -77,6 +83,51 @@ QString brokenInvariant(const TMarvaneForm& form) {
             .arg(s.C2);
     }
     if (position.shown != position.squares) return "the board shows another position";
+    bool scoresShown = false;
+    const int shownTotal = position.texts[3].toInt(&scoresShown) + position.texts[4].toInt() +
+                           position.texts[5].toInt();
+    if (scoresShown && shownTotal != kBoardSize * kBoardSize)
+        return QString("the scores and the empty squares add up to %1").arg(shownTotal);
+    // Between moves the board is what the history's moves up to its cursor make.
+    const Game& game = form.game();
+    if (game.moveInProgress()) return {};
+    const auto moves = game.history().moves();
+    const int onBoard = game.history().movesAtCursor();
+    if (onBoard != s.MovesMade)
+        return QString("%1 moves made, %2 in the history").arg(s.MovesMade).arg(onBoard);
+    UnseenView unseen;
+    Game replay(unseen);
+    replay.setColours(s.C1, s.C2);
+    replay.setPlayerCount(2);
+    replay.newGame();
+    for (int i = 0; i < onBoard; ++i) replay.pressSquare(moves[i].row, moves[i].column);
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column)
+            if (replay.board(row, column) != game.board(row, column))
+                return QString("the board is not what its %1 moves make").arg(onBoard);
+    return {};
+}
+
+// Lets a computer reply that is on its way come, and then the window catch up with the game: the
+// marks and the list follow a step through two zero-time timers.
+void settle(const TMarvaneForm& form) {
+    const auto* delay = control<QTimer>(form, "Playerdelay");
+    while (delay->isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    for (int round = 0; round < 5; ++round) QCoreApplication::processEvents();
+}
+
+// Empty when the open move list shows the game's history; asked once events have settled.
+QString listDisagrees(const TMarvaneForm& form) {
+    const auto* list = form.findChild<MoveList*>("MoveList");
+    if (!list || !list->isVisible()) return {};
+    const History& history = form.game().history();
+    if (list->rowCount() != static_cast<int>(history.moves().size()) + 1 ||
+        list->current() != history.movesAtCursor())
+        return QString("the list has %1 rows at %2, the history %3 moves at %4")
+            .arg(list->rowCount())
+            .arg(list->current())
+            .arg(history.moves().size())
+            .arg(history.movesAtCursor());
     return {};
 }
 
@@ -95,7 +146,20 @@ void autoplay(const TMarvaneForm& form) { control<QAction>(form, "Autoplay")->tr
 // after every action. Every action is checked before and after it runs.
 class Storm {
 public:
-    enum Action { Press, Restart, Finish, Players, Level, Colours, kActionCount };
+    enum Action {
+        Press,
+        Restart,
+        Finish,
+        Players,
+        Level,
+        Colours,
+        Autoplay,
+        Undo,
+        Redo,
+        Step,
+        Paste,
+        kActionCount
+    };
 
     Storm(TMarvaneForm& form, quint32 seed) : form_(form), random_(seed) {
         // Also checked after every computer turn the response delay starts.
@@ -114,7 +178,8 @@ public:
     std::function<bool()> beforeAction;
     // The kinds of action fired between moves, each entry with an equal chance: mostly presses.
     // Inside moves every kind comes in turn, so each one meets the guard.
-    std::vector<Action> kinds{Press, Press, Press, Press, Restart, Finish, Players, Level, Colours};
+    std::vector<Action> kinds{Press, Press,   Press,    Press, Restart, Finish, Players,
+                              Level, Colours, Autoplay, Undo,  Redo,    Step,   Paste};
 
     QStringList violations;
     int fired = 0;
@@ -136,6 +201,12 @@ private:
         --remaining_;
         post();
         if (beforeAction && beforeAction()) return;
+        // Every action here is one the program accepts or refuses without a word.
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            note(QString("a message came up: %1").arg(modal->windowTitle()));
+            modal->close();
+            return;
+        }
         const bool inMove = form_.game().moveInProgress();
         check("before an action");
         const Position before(form_);
@@ -171,6 +242,28 @@ private:
             case Colours: {
                 static const char* const schemes[] = {"Blackwhite", "redgreen", "aquayello"};
                 control<QAction>(form_, schemes[random_.bounded(3)])->trigger();
+                break;
+            }
+            case Autoplay: control<QAction>(form_, "Autoplay")->trigger(); break;
+            case Undo: control<QAction>(form_, "UndoMove")->trigger(); break;
+            case Redo: control<QAction>(form_, "RedoMove")->trigger(); break;
+            case Step: {
+                auto* list = form_.findChild<MoveList*>("MoveList");
+                if (!list || !list->isVisible()) {
+                    control<QAction>(form_, "ShowMoveList")->trigger();
+                    break;
+                }
+                list->list()->setCurrentRow(random_.bounded(list->rowCount()));
+                break;
+            }
+            case Paste: {
+                // The first few moves of the game on the board, or of an earlier one.
+                auto moves = form_.game().history().moves();
+                moves.resize(std::min<std::size_t>(moves.size(), random_.bounded(1, 12)));
+                if (moves.empty()) moves = {{3, 5}};  // the first colour's e3
+                QGuiApplication::clipboard()->setText(
+                    QString::fromStdString(writeTranscript(moves)));
+                control<QAction>(form_, "PasteMoves")->trigger();
                 break;
             }
             case kActionCount: break;
@@ -223,6 +316,9 @@ private slots:
             control<QTimer>(*form, "Playerdelay")->setInterval(games % 2);
             autoplay(*form);
             storm.check("after Autoplay");
+            settle(*form);
+            const QString list = listDisagrees(*form);
+            QVERIFY2(list.isEmpty(), qPrintable(list));
             ++games;
         }
 
@@ -232,6 +328,32 @@ private slots:
         for (int kind = 0; kind < Storm::kActionCount; ++kind)
             QVERIFY2(storm.firedDuringMovesByKind[kind] > 0, qPrintable(QString::number(kind)));
         qInfo("%d actions over %d games", storm.fired, games);
+    }
+
+    // Without Autoplay every command has its full effect: undo, redo, steps and pastes change the
+    // game between the computer's replies and inside its moves.
+    void thousandsOfCommandsAgainstAFastComputerKeepTheBoardTheHistoryAndTheListAgreed() {
+        auto form = stormForm();
+        QVERIFY(form);
+        control<QToolButton>(*form, "Players")->click();  // one player
+        QCOMPARE(form->game().state().PlayerCount, 1);
+        control<QAction>(*form, "ShowMoveList")->trigger();
+        Storm storm(*form, 4242);
+        storm.kinds = {Storm::Press,  Storm::Press, Storm::Press,  Storm::Undo,
+                       Storm::Redo,   Storm::Step,  Storm::Paste,  Storm::Restart,
+                       Storm::Finish, Storm::Level, Storm::Colours};
+        // In bursts, after each of which the list must have caught up with the game.
+        for (int burst = 0; burst < 30; ++burst) {
+            storm.start(100);
+            while (!storm.done()) QCoreApplication::processEvents();
+            settle(*form);
+            const QString list = listDisagrees(*form);
+            if (!list.isEmpty()) storm.violations.append(list);
+        }
+        QVERIFY2(storm.violations.isEmpty(), qPrintable(storm.violations.mid(0, 5).join('\n')));
+        for (Storm::Action kind : {Storm::Undo, Storm::Redo, Storm::Step, Storm::Paste})
+            QVERIFY2(storm.firedDuringMovesByKind[kind] > 0, qPrintable(QString::number(kind)));
+        qInfo("%d actions", storm.fired);
     }
 
     void closingTheWindowDuringAutoplayEndsItPromptly_data() {

@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <optional>
 #include <random>
+#include <utility>
 
 #include "tests/window/formdriver.h"
 #include "window/boardimage.h"
@@ -134,6 +136,26 @@ private slots:
         QCOMPARE(triggerWithFile(*form, "OpenGame", file), QString());
         QCOMPARE(viewOf(*form), left);
         QCOMPARE(form->game().state().PlayerCount, 2);
+    }
+
+    // The colours saved with the options are the player's scheme: a game opened in other colours
+    // is shown in them without replacing the scheme.
+    void openingAGameInOtherColoursKeepsTheSavedScheme() {
+        std::optional<Options> saved;
+        auto form =
+            startedForm(SettingsStore{[](Options&) {}, [&](const Options& o) { saved = o; }});
+        QVERIFY(form);
+        control<QCheckBox>(*form, "Sound")->setChecked(false);
+        const QString file = scratch.filePath("red-green.txt");
+        QFile record(file);
+        QVERIFY(record.open(QIODevice::WriteOnly));
+        record.write("[Colours \"Red Green\"]\n\ne3\n");
+        record.close();
+        QCOMPARE(triggerWithFile(*form, "OpenGame", file), QString());
+        QCOMPARE(control<QLabel>(*form, "C1Lab")->text(), QString("Red"));
+        form->close();
+        QVERIFY(saved);
+        QCOMPARE(std::pair(saved->c1, saved->c2), std::pair(1, 2));
     }
 
     void steppingInTheListShowsThePositionAfterThatMoveAndPlayingOnDropsTheRest() {

@@ -40,7 +40,7 @@ class RecordCommandsTest : public QObject {
 
     UnseenView view;
     Game game{view, [] { return std::int64_t{0}; }};
-    std::vector<Square> moves;  // the history, as far as these commands see it
+    std::vector<Square> moves;  // the moves played by this test
     QWidget window;
     RecordCommands* commands = nullptr;
     QTemporaryDir folder;
@@ -50,11 +50,8 @@ class RecordCommandsTest : public QObject {
         game.newGame();
         moves.clear();
         while (static_cast<int>(moves.size()) < count) {
-            if (!game.findLegalMoves()) break;
-            std::vector<Square> legal;
-            for (int r = 1; r <= 8; ++r)
-                for (int c = 1; c <= 8; ++c)
-                    if (game.moveValue(r, c) > 0) legal.push_back({r, c});
+            const auto legal = game.legalSquares();
+            if (legal.empty()) break;
             const Square square = legal[random() % legal.size()];
             game.pressSquare(square.row, square.column);
             moves.push_back(square);
@@ -67,19 +64,8 @@ private slots:
         game.setPlayerCount(2);
         game.newGame();
         moves.clear();
-        RecordHost host;
-        host.moves = [this] { return moves; };
-        host.movesOnBoard = [this] { return static_cast<int>(moves.size()); };
-        host.stepTo = [](int) {};
-        host.autoplaying = [] { return false; };
-        host.replay = [this](const GameRecord& record) {
-            const auto outcome = replayRecord(game, record);
-            if (outcome.ok()) moves = record.moves;
-            return outcome;
-        };
-        host.program = [] { return QString("Marvane 1.4.0.0"); };
         delete commands;
-        commands = new RecordCommands(&window, game, host);
+        commands = new RecordCommands(&window, game, [] { return QString("Marvane 1.4.0.0"); });
     }
 
     void theGameMenuItemsHaveTheirKeys() {
@@ -109,10 +95,9 @@ private slots:
         QVERIFY(text.endsWith("\n\n" + QString::fromStdString(writeTranscript(moves)) + "\n"));
 
         game.newGame();
-        moves.clear();
         QVERIFY(commands->openGameFrom(path));
         QCOMPARE(boardText(game), saved);
-        QVERIFY(moves == savedMoves);
+        QVERIFY(game.history().moves() == savedMoves);
         QCOMPARE(game.state().GameOver, 1);
     }
 
@@ -174,7 +159,7 @@ private slots:
             QCOMPARE(seen.text, file.message);
             QCOMPARE(seen.title, "Marvane");
             QCOMPARE(boardText(game), board);
-            QCOMPARE(moves.size(), 12u);
+            QCOMPARE(game.history().moves().size(), 12u);
         }
 
         SeenBox seen;

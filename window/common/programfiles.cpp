@@ -14,7 +14,8 @@ QString programFolder() {
 
 QString findFileNoCase(const QString& folder, const QString& relative) {
     QString current = folder;
-    const QStringList parts = QDir::fromNativeSeparators(relative).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts =
+        QDir::fromNativeSeparators(relative).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const bool last = i == parts.size() - 1;
         const QDir dir(current);
@@ -38,6 +39,17 @@ QString findFileNoCase(const QString& folder, const QString& relative) {
     return parts.isEmpty() ? QString() : current;
 }
 
-QString findBesideProgram(const QString& relative) { return findFileNoCase(programFolder(), relative); }
+QString findBesideProgram(const QString& relative) {
+    return findFileNoCase(programFolder(), relative);
+}
+
+bool soundFilesIn(const QString& folder) {
+    // Named as the start-up check has always named them; the case does not matter.
+    static const char* const files[] = {"system/ok.wav", "system/full.wav", "system/won.wav",
+                                        "system/bad.wav"};
+    for (const char* file : files)
+        if (findFileNoCase(folder, QLatin1String(file)).isEmpty()) return false;
+    return true;
+}
 
 }  // namespace marvane

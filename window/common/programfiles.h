@@ -14,4 +14,7 @@ QString findFileNoCase(const QString& folder, const QString& relative);
 // findFileNoCase below the program folder.
 QString findBesideProgram(const QString& relative);
 
+// Whether the four sound files are in the "system" folder below `folder`, in any letter case.
+bool soundFilesIn(const QString& folder);
+
 }  // namespace marvane

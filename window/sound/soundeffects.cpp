@@ -18,9 +18,6 @@ namespace marvane {
 namespace {
 
 constexpr std::array<const char*, 4> kFileNames = {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"};
-// The start-up check names the files in lower case and in this order; case does not matter.
-constexpr std::array<const char*, 4> kRequiredFiles = {"system/ok.wav", "system/full.wav",
-                                                       "system/won.wav", "system/bad.wav"};
 
 const char* const kApplicationTitle = "Marvane";
 const char* const kDeviceErrorText =
@@ -71,11 +68,7 @@ void SoundEffects::setFolder(const QString& folder, const QString& subFolder) {
 
 void SoundEffects::startUpSounds() {
     setFolder(programFolder_, QStringLiteral("system/"));
-    const bool allPresent =
-        std::all_of(kRequiredFiles.begin(), kRequiredFiles.end(), [this](const char* name) {
-            return !findFileNoCase(programFolder_, QLatin1String(name)).isEmpty();
-        });
-    if (allPresent) {
+    if (soundFilesIn(programFolder_)) {
         // The box already holds the user's stored choice: opening enables it but keeps that.
         if (openPlayers()) sound_->setEnabled(true);
         return;

@@ -184,7 +184,7 @@ private slots:
             if (!error.text.isEmpty()) answerNextModal([](QWidget*) {});
         });
         form->show();
-        QTRY_VERIFY(textOf(*form, "MessageBox") == "Position Your Piece");
+        QTRY_VERIFY(startedAndWhole(*form));  // the boxes come after the first frame
         QCOMPARE(form->game().board(4, 4), form->game().state().C1);
         const QString first = control<QLabel>(*form, "C1Lab")->text();
         QVERIFY2(QStringList({"White", "Red", "Cyan"}).contains(first), qPrintable(first));

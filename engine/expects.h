@@ -1,0 +1,16 @@
+#pragma once
+
+// Preconditions at the engine's entry points. In debug and test builds (MARVANE_CHECKS) a broken
+// one stops the program with its place; otherwise the check costs nothing, and an entry point
+// that takes input from outside (a square pressed, a colour pair read) refuses it instead.
+#ifdef MARVANE_CHECKS
+#include <cstdio>
+#include <cstdlib>
+#define MARVANE_EXPECTS(condition)                                                             \
+    ((condition) ? void(0)                                                                     \
+                 : (std::fprintf(stderr, "%s:%d: precondition failed: %s\n", __FILE__, __LINE__, \
+                                 #condition),                                                  \
+                    std::abort()))
+#else
+#define MARVANE_EXPECTS(condition) void(0)
+#endif
