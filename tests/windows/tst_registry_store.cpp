@@ -98,7 +98,9 @@ TEST_F(RegistryStore, ReadsWhatOthersStoredByItsType) {
         ASSERT_EQ(value.has_value(), c.kind.has_value());
         if (!value) continue;
         EXPECT_EQ(value->kind, *c.kind);
-        if (value->kind == StoredValue::Kind::Text) EXPECT_EQ(value->text, c.text);
+        if (value->kind == StoredValue::Kind::Text) {
+            EXPECT_EQ(value->text, c.text);
+        }
     }
 }
 
