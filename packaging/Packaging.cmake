@@ -33,9 +33,12 @@ if(WIN32)
     DEPENDS marvane_makeicons
     COMMENT "Drawing the program's icon"
     VERBATIM)
+  add_custom_target(marvane_ico DEPENDS ${MARVANE_ICO})
   file(WRITE ${_marvane_pkg_dir}/marvane_icon.rc "1 ICON \"${MARVANE_ICO}\"\n")
   target_sources(marvane PRIVATE ${_marvane_pkg_dir}/marvane_icon.rc)
-  set_source_files_properties(${_marvane_pkg_dir}/marvane_icon.rc PROPERTIES OBJECT_DEPENDS ${MARVANE_ICO})
+  set_source_files_properties(${_marvane_pkg_dir}/marvane_icon.rc TARGET_DIRECTORY marvane
+                              PROPERTIES OBJECT_DEPENDS ${MARVANE_ICO})
+  add_dependencies(marvane marvane_ico)
 endif()
 
 if(WIN32 OR APPLE)

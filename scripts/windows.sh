@@ -292,13 +292,15 @@ board_of() {
         for col in 0 1 2 3 4 5 6 7; do
             x=$((12 + square_left[col] + 15))
             y=$((12 + square_top[row] + 15))
-            points+="%[pixel:p{$x,$y}] "
+            points+="%[hex:p{$x,$y}] "
         done
         points+="\n"
     done
-    convert "$shot" -format "$points" info: |
-        sed -e 's/srgb(255,255,255)\|white/W/g' -e 's/srgb(0,0,0)\|black/B/g' \
-            -e 's/[^WB \n][^ ]*/./g' -e 's/ //g'
+    convert "$shot" -depth 8 -type TrueColor -format "$points" info: | awk '{
+        line = ""
+        for (i = 1; i <= NF; i++) line = line ($i == "FFFFFF" ? "W" : $i == "000000" ? "B" : ".")
+        print line
+    }'
 }
 
 START_BOARD=$'........\n........\n........\n...WB...\n...BW...\n........\n........\n........'
@@ -328,7 +330,7 @@ answer_file_dialog() {
     local dialog
     dialog=$(find_other_window "$1") || return 1
     sleep 1
-    xdotool key --window "$dialog" ctrl+a
+    xdotool key ctrl+a
     xdotool type --delay 20 "$2"
     xdotool key Return
     sleep 1.5
