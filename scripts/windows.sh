@@ -171,12 +171,11 @@ make_folder() {
     local app=$OUT/Marvane plugin
     log "ready-to-run folder: $app"
     rm -rf "$app"
-    mkdir -p "$app/platforms" "$app/styles"
+    mkdir -p "$app/platforms"
     cp "$OUT/win/bin/marvane.exe" "$OUT/win/bin/marvane-sound.dll" "$app/"
     cp -r "$OUT/win/bin/system" "$app/"
     cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$app/platforms/"
-    cp "$QT_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$app/styles/"
-    for plugin in "$app"/*.exe "$app"/*.dll "$app"/platforms/*.dll "$app"/styles/*.dll; do
+    for plugin in "$app"/*.exe "$app"/*.dll "$app"/platforms/*.dll; do
         copy_dependencies "$plugin" "$app"
     done
     find "$app" -name '*.exe' -o -name '*.dll' | xargs "$MINGW-strip"
@@ -330,10 +329,15 @@ answer_file_dialog() {
     local dialog
     dialog=$(find_other_window "$1") || return 1
     sleep 1
-    xdotool key ctrl+a
+    # The file name box lies at the bottom of Wine's file dialog, left of the type list.
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove --window "$dialog" $((WIDTH * 57 / 100)) $((HEIGHT - 42)) click 1
+    xdotool key End shift+Home
     xdotool type --delay 20 "$2"
     xdotool key Return
-    sleep 1.5
+    local i
+    for i in $(seq 25); do xdotool getwindowname "$dialog" >/dev/null 2>&1 || break; sleep 0.2; done
+    sleep 1
 }
 
 same() { [ "$1" = "$2" ]; }
@@ -353,7 +357,8 @@ run_program_checks() {
 
     parec -d wine.monitor --raw --format=s16le --channels=1 --rate=8000 >"$work/sound.raw" &
     record_pid=$!
-    (cd "$program" && wine marvane.exe >"$work/program.log" 2>&1) &
+    # The program's own warnings (qWarning) reach Wine's debug channel "debugstr".
+    (cd "$program" && WINEDEBUG=-all,+debugstr wine marvane.exe >"$SHOTS/program.log" 2>&1) &
     local program_job=$!
     window=""
     for i in $(seq 150); do
@@ -361,7 +366,7 @@ run_program_checks() {
         [ -n "$window" ] && break
         sleep 0.2
     done
-    [ -n "$window" ] || { cat "$work/program.log" >&2; die "the Marvane window did not appear"; }
+    [ -n "$window" ] || { cat "$SHOTS/program.log" >&2; die "the Marvane window did not appear"; }
     caption="Marvane Version $version  by Corvath"
     for i in $(seq 50); do [ "$(xdotool getwindowname "$window")" = "$caption" ] && break; sleep 0.2; done
     check "the caption shows the version from the resource ($caption)" \
@@ -376,7 +381,7 @@ run_program_checks() {
 
     key ctrl+s
     check "Game > Save Game writes the file" answer_file_dialog '^Save Game' 'C:\game.txt'
-    saved=$(tr -d '\r' <"$WINEPREFIX/drive_c/game.txt" 2>/dev/null | tail -n1)
+    saved=$({ tr -d '\r' <"$WINEPREFIX/drive_c/game.txt" | tail -n1; } 2>/dev/null || true)
     check "the saved game holds the moves clicked ($moves)" same "$saved" "$moves"
 
     key ctrl+n
@@ -391,7 +396,7 @@ run_program_checks() {
     answer_file_dialog '^Open Game' 'C:\notes.txt' || true
     box=$(find_other_window '^Marvane$') || box=""
     check "a file that is not a game is refused in a message box" test -n "$box"
-    [ -n "$box" ] && import -window root "$SHOTS/5-message-box.png" && xdotool key Return && sleep 0.6
+    [ -n "$box" ] && import -window root "$SHOTS/5-message-box.png" && xdotool key Return && sleep 2
     check "the refused file leaves the game as it was" \
         same "$(board_of "$(shot 6-after-refusal)")" "$(board_of "$played")"
 

@@ -6,6 +6,7 @@
 // clang-format on
 
 #include <QFile>
+#include <QtGlobal>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -145,7 +146,10 @@ public:
 
 private:
     bool openOutput() {
-        if (waveOutOpen(&out_, WAVE_MAPPER, &format_, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+        if (const MMRESULT result = waveOutOpen(&out_, WAVE_MAPPER, &format_, 0, 0, CALLBACK_NULL);
+            result != MMSYSERR_NOERROR) {
+            // Not shown to the player; left for whoever looks at the debug output.
+            qWarning("waveOutOpen failed: %u", result);
             out_ = nullptr;
             return false;
         }
