@@ -12,6 +12,12 @@ int main(int argc, char* argv[]) {
         QApplication app(argc, argv);
         QApplication::setApplicationName("Marvane");
         QApplication::setOrganizationName("Corvath");
+#ifdef Q_OS_WIN
+        // The window's boxes take their colours from their palettes, which the native Windows
+        // styles ignore for line edits (white text on a white field); Fusion, the style the
+        // window is drawn with elsewhere, keeps them.
+        QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
         // Before the window, so that a request while it is being built is not lost.
         marvane::QuitRequests quitRequests;
         marvane::TMarvaneForm form(

@@ -16,6 +16,31 @@ set(MARVANE_SCREENSHOT_URL "" CACHE STRING
 set(_marvane_sounds Ok.wav Full.wav Bad.wav Won.wav)
 list(TRANSFORM _marvane_sounds PREPEND ${MARVANE_OUTPUT_DIR}/system/)
 
+set(_marvane_pkg_dir ${CMAKE_BINARY_DIR}/packaging)
+if(NOT CMAKE_CROSSCOMPILING)  # else imported from MARVANE_HOST_TOOLS
+  add_executable(marvane_makeicons ${CMAKE_CURRENT_LIST_DIR}/makeicons.cpp)
+  set_target_properties(marvane_makeicons PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${_marvane_pkg_dir} AUTOMOC OFF)
+  target_link_libraries(marvane_makeicons PRIVATE marvane_art)
+endif()
+
+if(WIN32)
+  # The icon that Explorer, the Start menu and the installer show, compiled into the program.
+  set(MARVANE_ICO ${_marvane_pkg_dir}/marvane.ico)
+  add_custom_command(
+    OUTPUT ${MARVANE_ICO}
+    COMMAND marvane_makeicons --ico ${MARVANE_ICO}
+    DEPENDS marvane_makeicons
+    COMMENT "Drawing the program's icon"
+    VERBATIM)
+  add_custom_target(marvane_ico DEPENDS ${MARVANE_ICO})
+  file(WRITE ${_marvane_pkg_dir}/marvane_icon.rc "1 ICON \"${MARVANE_ICO}\"\n")
+  target_sources(marvane PRIVATE ${_marvane_pkg_dir}/marvane_icon.rc)
+  set_source_files_properties(${_marvane_pkg_dir}/marvane_icon.rc TARGET_DIRECTORY marvane
+                              PROPERTIES OBJECT_DEPENDS ${MARVANE_ICO})
+  add_dependencies(marvane marvane_ico)
+endif()
+
 if(WIN32 OR APPLE)
   # There the program folder is simply bin/; the desktop files and the package below are for
   # Linux desktops.
@@ -43,12 +68,6 @@ install(CODE "
 
 # Desktop integration: the launcher entry, the icon in every size the program draws it at plus a
 # scalable one, and the AppStream description that software centres show.
-set(_marvane_pkg_dir ${CMAKE_BINARY_DIR}/packaging)
-
-add_executable(marvane_makeicons ${CMAKE_CURRENT_LIST_DIR}/makeicons.cpp)
-set_target_properties(marvane_makeicons PROPERTIES
-  RUNTIME_OUTPUT_DIRECTORY ${_marvane_pkg_dir} AUTOMOC OFF)
-target_link_libraries(marvane_makeicons PRIVATE marvane_art)
 add_custom_command(
   OUTPUT ${_marvane_pkg_dir}/icons.stamp
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${_marvane_pkg_dir}/hicolor

@@ -7,9 +7,27 @@
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace marvane {
 
 namespace {
+
+#ifdef Q_OS_WIN
+// QSettings hands REG_BINARY data back as text made of its bytes; such a value is not one of
+// the program's texts. Data of size zero is left to read as the empty text.
+bool storedAsBinary(const QString& section, const QString& name) {
+    const QString key = QStringLiteral("Software\\") + section;
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    return RegGetValueW(HKEY_CURRENT_USER, reinterpret_cast<LPCWSTR>(key.utf16()),
+                        reinterpret_cast<LPCWSTR>(name.utf16()), RRF_RT_ANY | RRF_NOEXPAND,
+                        &type, nullptr, &size) == ERROR_SUCCESS &&
+           type == REG_BINARY && size > 0;
+}
+#endif
 
 class NativeStore final : public SectionStore {
 public:
@@ -26,6 +44,9 @@ public:
         if (!settings_ || !settings_->contains(name)) return std::nullopt;
         const QVariant value = settings_->value(name);
         if (!value.isValid()) return StoredValue{StoredValue::Kind::Unreadable, {}};
+#ifdef Q_OS_WIN
+        if (storedAsBinary(section_, name)) return StoredValue{StoredValue::Kind::NotText, {}};
+#endif
         if (value.typeId() == QMetaType::QString) {
             QString text = value.toString();
             const qsizetype nul = text.indexOf(QChar(u'\0'));
