@@ -89,7 +89,7 @@ wav::Clip readWavFile(const QString& fileName) {
 class WaveVoice {
 public:
     WaveVoice(const wav::Clip& clip, OutputFormat format, std::shared_ptr<VoiceStatus> status)
-        : status_(std::move(status)), format_(waveFormat(format)), lengthMs_(clip.durationMs()) {
+        : status_(std::move(status)), format_(waveFormat(format)) {
         const std::size_t leadSamples = std::size_t(format.rate) * kLeadMs / 1000 * format.channels;
         const std::size_t padSamples = std::size_t(format.rate) * kPaddingMs / 1000 * format.channels;
         const std::vector<std::int16_t> audible =
@@ -98,7 +98,6 @@ public:
         pcm_.insert(pcm_.end(), audible.begin(), audible.end());
         audibleEndBytes_ = pcm_.size() * sizeof(std::int16_t);
         pcm_.resize(pcm_.size() + padSamples, 0);
-        leadBytes_ = leadSamples * sizeof(std::int16_t);
     }
     ~WaveVoice() { closeOutput(); }
     WaveVoice(const WaveVoice&) = delete;
@@ -115,7 +114,6 @@ public:
             return;
         }
         finished_ = false;
-        status_->positionMs = 0;
         status_->playing = true;
         if (waveOutWrite(out_, &header_, sizeof header_) != MMSYSERR_NOERROR) {
             closeOutput();
@@ -129,12 +127,7 @@ public:
         if (!out_) return false;
         if (!finished_) {
             const qint64 played = bytesPlayed();
-            if (played >= qint64(audibleEndBytes_)) {
-                finish();
-            } else if (played >= 0) {
-                status_->positionMs = std::clamp<qint64>(
-                    (played - qint64(leadBytes_)) * 1000 / format_.nAvgBytesPerSec, 0, lengthMs_);
-            }
+            if (played >= qint64(audibleEndBytes_)) finish();
         }
         if (header_.dwFlags & WHDR_DONE) {
             finish();
@@ -184,15 +177,12 @@ private:
 
     void finish() {
         finished_ = true;
-        status_->positionMs = lengthMs_;
         status_->playing = false;
     }
 
     std::shared_ptr<VoiceStatus> status_;
     WAVEFORMATEX format_;
-    qint64 lengthMs_ = 0;
     std::vector<std::int16_t> pcm_;  // lead silence, the audible part, trailing silence
-    std::size_t leadBytes_ = 0;
     std::size_t audibleEndBytes_ = 0;
     HWAVEOUT out_ = nullptr;
     WAVEHDR header_{};
@@ -241,7 +231,6 @@ public:
             return opened;
         }
         opened.voice = id;
-        opened.lengthMs = clip->durationMs();
         return opened;
     }
 
