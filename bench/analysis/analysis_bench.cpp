@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "analysis/analyser.h"
+#include "analysis/expert.h"
 #include "analysis/perft.h"
 #include "analysis/position_text.h"
 
@@ -46,7 +47,8 @@ int usage() {
         "usage: analysis_bench perft standard|marvane DEPTH\n"
         "       analysis_bench endgame FILE FIRST LAST [--every]\n"
         "       analysis_bench depth [MILLISECONDS]\n"
-        "       analysis_bench cancel\n",
+        "       analysis_bench cancel\n"
+        "       analysis_bench expert [DEPTH EXACT]\n",
         stderr);
     return 2;
 }
@@ -195,6 +197,47 @@ int cancelCommand() {
     return 0;
 }
 
+// Expert Hard playing itself from ten two-move openings: the time each of its moves takes, with
+// its own limits or with DEPTH and EXACT.
+int expertCommand(int depth, int exact) {
+    Analyser analyser;
+    Limits limits = expertLimits();
+    if (depth > 0) limits.depth = depth;
+    if (exact >= 0) limits.exactEmpties = exact;
+    std::vector<double> ms, cpuMs;
+    std::mt19937 random(60);
+    for (int game = 0; game < 10; ++game) {
+        Position p = startPosition();
+        for (int move = 0;; ++move) {
+            Bits legal = legalMoves(p.mover(), p.waiter());
+            if (!legal) break;
+            if (move < 2) {
+                for (int skip = static_cast<int>(random() % static_cast<unsigned>(count(legal)));
+                     skip; --skip)
+                    legal &= legal - 1;
+                p = play(p, std::countr_zero(legal));
+                continue;
+            }
+            const auto begin = Clock::now();
+            const double cpuBegin = cpuSeconds();
+            const Analysis a = analyser.analyse(p, Rules::Marvane, limits);
+            ms.push_back(secondsSince(begin) * 1000);
+            cpuMs.push_back((cpuSeconds() - cpuBegin) * 1000);
+            p = play(p, expertChoice(a).square);
+        }
+    }
+    auto summary = [](const char* name, std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        std::printf("%s ms: median %.2f 90%% %.2f max %.2f\n", name, v[v.size() / 2],
+                    v[v.size() * 9 / 10], v.back());
+    };
+    std::printf("expert depth %d exact %d, %zu moves\n", limits.depth, limits.exactEmpties,
+                ms.size());
+    summary("wall", ms);
+    summary("processor", cpuMs);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,5 +248,8 @@ int main(int argc, char** argv) {
     if (!args.empty() && args.size() <= 2 && args[0] == "depth")
         return depthCommand(args.size() == 2 ? std::max(1, std::atoi(argv[2])) : 1000);
     if (args.size() == 1 && args[0] == "cancel") return cancelCommand();
+    if (args.size() == 1 && args[0] == "expert") return expertCommand(0, -1);
+    if (args.size() == 3 && args[0] == "expert")
+        return expertCommand(std::atoi(argv[2]), std::atoi(argv[3]));
     return usage();
 }
