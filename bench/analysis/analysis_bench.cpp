@@ -28,6 +28,7 @@
 #include "analysis/expert.h"
 #include "analysis/perft.h"
 #include "analysis/position_text.h"
+#include "analysis/review.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ int usage() {
         "       analysis_bench endgame FILE FIRST LAST [--every]\n"
         "       analysis_bench depth [MILLISECONDS]\n"
         "       analysis_bench cancel\n"
-        "       analysis_bench expert [DEPTH EXACT]\n",
+        "       analysis_bench expert [DEPTH EXACT]\n"
+        "       analysis_bench review [DEPTH EXACT]\n",
         stderr);
     return 2;
 }
@@ -238,6 +240,44 @@ int expertCommand(int depth, int exact) {
     return 0;
 }
 
+// Reviews three whole games that Expert Hard played against itself from four random moves, with
+// the review's own limits or with DEPTH and EXACT.
+int reviewCommand(int depth, int exact) {
+    Analyser analyser;
+    ReviewLimits limits;
+    if (depth > 0) limits.depth = depth;
+    if (exact >= 0) limits.exactEmpties = exact;
+    std::printf("review depth %d exact %d (%llu nodes at most)\n", limits.depth,
+                limits.exactEmpties, static_cast<unsigned long long>(limits.exactNodes));
+    std::mt19937 random(26);
+    for (int game = 0; game < 3; ++game) {
+        std::vector<int> squares;
+        Position p = startPosition();
+        for (Bits legal; (legal = legalMoves(p.mover(), p.waiter()));) {
+            if (squares.size() < 4) {
+                for (int skip = static_cast<int>(random() % static_cast<unsigned>(count(legal)));
+                     skip; --skip)
+                    legal &= legal - 1;
+                squares.push_back(std::countr_zero(legal));
+            } else {
+                squares.push_back(chooseExpertSquare(analyser, p).square);
+            }
+            p = play(p, squares.back());
+        }
+        const auto begin = Clock::now();
+        const double cpuBegin = cpuSeconds();
+        const Review r = reviewGame(analyser, startPosition(), squares, limits);
+        const double s = secondsSince(begin), cpu = cpuSeconds() - cpuBegin;
+        const auto exactMoves = std::count_if(r.moves.begin(), r.moves.end(),
+                                              [](const MoveReview& m) { return m.exact; });
+        std::printf("game %d: %zu moves, %ld exact, %.3f s, processor %.3f s, %llu nodes\n", game,
+                    squares.size(), static_cast<long>(exactMoves), s, cpu,
+                    static_cast<unsigned long long>(r.nodes));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -251,5 +291,8 @@ int main(int argc, char** argv) {
     if (args.size() == 1 && args[0] == "expert") return expertCommand(0, -1);
     if (args.size() == 3 && args[0] == "expert")
         return expertCommand(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (args.size() == 1 && args[0] == "review") return reviewCommand(0, -1);
+    if (args.size() == 3 && args[0] == "review")
+        return reviewCommand(std::atoi(argv[2]), std::atoi(argv[3]));
     return usage();
 }
