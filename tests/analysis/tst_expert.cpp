@@ -23,7 +23,7 @@ namespace {
 using namespace marvane;
 
 #ifdef EXPERT_SANITIZED
-constexpr int kOpenings = 2;  // everything runs about ten times slower
+constexpr int kOpenings = 5;  // everything runs several times slower
 #else
 constexpr int kOpenings = 10;
 #endif
