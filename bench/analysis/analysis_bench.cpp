@@ -24,6 +24,10 @@
 #include <thread>
 #include <vector>
 
+#ifdef __linux__
+#include <pthread.h>
+#endif
+
 #include "analysis/analyser.h"
 #include "analysis/expert.h"
 #include "analysis/perft.h"
@@ -48,7 +52,7 @@ int usage() {
         "usage: analysis_bench perft standard|marvane DEPTH\n"
         "       analysis_bench endgame FILE FIRST LAST [--every]\n"
         "       analysis_bench depth [MILLISECONDS]\n"
-        "       analysis_bench cancel\n"
+        "       analysis_bench cancel [RUNS]\n"
         "       analysis_bench expert [DEPTH EXACT]\n"
         "       analysis_bench review [DEPTH EXACT]\n",
         stderr);
@@ -173,29 +177,57 @@ int depthCommand(int milliseconds) {
     return 0;
 }
 
-int cancelCommand() {
+// The processor time a thread has used so far, read from any thread; -1 where it cannot be read.
+double threadCpuMs([[maybe_unused]] std::thread& thread) {
+#ifdef __linux__
+    clockid_t clock;
+    timespec t;
+    if (pthread_getcpuclockid(thread.native_handle(), &clock) == 0 && clock_gettime(clock, &t) == 0)
+        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+#endif
+    return -1;
+}
+double ownCpuMs() {
+#ifdef __linux__
+    timespec t;
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) == 0) return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+#endif
+    return -1;
+}
+
+// How long an analysis takes to return once cancelled, in RUNS runs (default 10). Beside the wall
+// time, the processor time the searching thread used meanwhile: what the engine spent before it
+// heard the cancel. The rest is the thread waiting for a processor.
+int cancelCommand(int runs) {
     Analyser analyser;
     Limits limits;
     limits.exactEmpties = 0;
-    std::vector<double> latencies;
+    std::vector<double> latencies, working;
     const std::vector<Position> positions = middlePositions();
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < runs; ++i) {
         std::atomic<bool> cancel{false};
         Clock::time_point returned;
+        double cpuAtReturn = 0;
         std::thread worker([&] {
-            analyser.analyse(positions[static_cast<std::size_t>(i)], Rules::Marvane, limits,
-                             &cancel);
+            analyser.analyse(positions[static_cast<std::size_t>(i) % positions.size()],
+                             Rules::Marvane, limits, &cancel);
             returned = Clock::now();
+            cpuAtReturn = ownCpuMs();
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(100 + 37 * i));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100 + 37 * (i % 10)));
+        const double cpuAtAsk = threadCpuMs(worker);
         const auto asked = Clock::now();
         cancel = true;
         worker.join();
         latencies.push_back(std::chrono::duration<double, std::milli>(returned - asked).count());
+        working.push_back(cpuAtReturn - cpuAtAsk);
     }
     std::sort(latencies.begin(), latencies.end());
+    std::sort(working.begin(), working.end());
     std::printf("cancel latency ms: median %.3f max %.3f\n", latencies[latencies.size() / 2],
                 latencies.back());
+    std::printf("processor ms used meanwhile: median %.3f max %.3f\n", working[working.size() / 2],
+                working.back());
     return 0;
 }
 
@@ -287,7 +319,8 @@ int main(int argc, char** argv) {
         return endgameCommand(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), args.size() == 5);
     if (!args.empty() && args.size() <= 2 && args[0] == "depth")
         return depthCommand(args.size() == 2 ? std::max(1, std::atoi(argv[2])) : 1000);
-    if (args.size() == 1 && args[0] == "cancel") return cancelCommand();
+    if (!args.empty() && args.size() <= 2 && args[0] == "cancel")
+        return cancelCommand(args.size() == 2 ? std::max(1, std::atoi(argv[2])) : 10);
     if (args.size() == 1 && args[0] == "expert") return expertCommand(0, -1);
     if (args.size() == 3 && args[0] == "expert")
         return expertCommand(std::atoi(argv[2]), std::atoi(argv[3]));
