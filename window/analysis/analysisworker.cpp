@@ -56,6 +56,23 @@ void AnalysisWorker::releaseTable() {
     wake_.notify_one();
 }
 
+void AnalysisWorker::send(std::uint64_t id, Result result) {
+    outbox_.push_back({id, std::move(result)});
+    // One call to deliverResults() takes everything sent until it runs.
+    if (outbox_.size() == 1)
+        QMetaObject::invokeMethod(this, "deliverResults", Qt::QueuedConnection);
+}
+
+void AnalysisWorker::deliverResults() {
+    std::vector<Sent> results;
+    {
+        std::lock_guard lock(mutex_);
+        results.swap(outbox_);
+    }
+    for (Sent& sent : results)
+        if (sent.id == kAlways || sent.id == current_) sent.result(sent.id);
+}
+
 void AnalysisWorker::run() {
     analysis::Analyser analyser;
     std::unique_lock lock(mutex_);
@@ -66,9 +83,8 @@ void AnalysisWorker::run() {
             releaseWanted_ = false;
             lock.unlock();
             analyser.releaseTable();
-            QMetaObject::invokeMethod(
-                this, [this] { emit tableReleased(); }, Qt::QueuedConnection);
             lock.lock();
+            send(kAlways, [this](std::uint64_t) { emit tableReleased(); });
             continue;
         }
         Pending request = std::move(*pending_);
@@ -79,12 +95,8 @@ void AnalysisWorker::run() {
         const std::uint64_t id = request.id;
         const Deliver deliver = [this, id](Result result) {
             if (cancel_.load(std::memory_order_relaxed)) return;  // stale already
-            QMetaObject::invokeMethod(
-                this,
-                [this, id, result = std::move(result)] {
-                    if (id == current_) result(id);
-                },
-                Qt::QueuedConnection);
+            std::lock_guard outboxLock(mutex_);
+            send(id, std::move(result));
         };
         request.job(analyser, cancel_, deliver);
         request = {};  // its captures are freed here, on this thread, not under the lock

@@ -71,6 +71,13 @@ private:
     std::uint64_t post(Job job);
     void startThread();
     void run();
+    // On the worker thread, with mutex_ held: queues a result for the GUI thread. Results and the
+    // requests' ids pass through mutex_, not through the event, so a thread checker sees them
+    // handed over.
+    void send(std::uint64_t id, Result result);
+    // On the GUI thread: runs every result sent meanwhile whose request is still the current one.
+    Q_INVOKABLE void deliverResults();
+    static constexpr std::uint64_t kAlways = ~std::uint64_t{0};  // not a request's result
 
     std::uint64_t current_ = 0;  // GUI thread only
     std::uint64_t lastId_ = 0;   // GUI thread only
@@ -82,8 +89,13 @@ private:
         Job job;
     };
     std::optional<Pending> pending_;  // guarded by mutex_
-    bool releaseWanted_ = false;      // guarded by mutex_
-    bool stopping_ = false;           // guarded by mutex_
+    struct Sent {
+        std::uint64_t id;
+        Result result;
+    };
+    std::vector<Sent> outbox_;    // guarded by mutex_
+    bool releaseWanted_ = false;  // guarded by mutex_
+    bool stopping_ = false;       // guarded by mutex_
     std::atomic<bool> cancel_{false};
     std::thread thread_;
 };
