@@ -35,6 +35,7 @@ struct MoveReview {
     // The position after the move, for the graph: its score for the first side.
     int scoreAfter = 0;
     bool exactAfter = false;
+    bool operator==(const MoveReview&) const = default;
 };
 
 struct Review {
