@@ -22,9 +22,9 @@ namespace marvane {
 //
 // Every request gets an id. A new request cancels the one before it, whose results are then
 // stale: they are dropped on the GUI thread, so the signals only ever carry the id of the latest
-// request. The GUI thread never waits for the worker: a request is handed over under a lock the
-// worker holds only to take it, and the destructor cancels the search, which then returns within
-// a few milliseconds, before joining the thread.
+// request. The GUI thread never waits for the worker: requests and results pass under a lock the
+// worker holds only to take a request or queue a result, and the destructor cancels the search,
+// which then returns within a few milliseconds, before joining the thread.
 class AnalysisWorker : public QObject {
     Q_OBJECT
 
