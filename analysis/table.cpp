@@ -1,25 +1,41 @@
 #include "analysis/table.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
 
 namespace marvane::analysis {
 
+void Table::Free::operator()(void* memory) const { std::free(memory); }
+
+void Table::allocate() {
+    std::size_t count = 1;
+    while (count * 2 * kBucketBytes <= bytes_) count *= 2;
+    // calloc of a large block maps fresh pages, which are zero, instead of clearing them: no
+    // stretch of tens of milliseconds that a cancelled analysis would have to sit through.
+    // One bucket more leaves room to align the buckets to a cache line.
+    void* memory = std::calloc(count + 1, sizeof(Bucket));
+    if (!memory) throw std::bad_alloc();
+    memory_.reset(memory);
+    const auto address = reinterpret_cast<std::uintptr_t>(memory);
+    buckets_ = reinterpret_cast<Bucket*>((address + alignof(Bucket) - 1) &
+                                         ~std::uintptr_t{alignof(Bucket) - 1});
+    mask_ = count - 1;
+    generation_ = 0;
+}
+
 void Table::prepare() {
-    if (!buckets_) {
-        std::size_t count = 1;
-        while (count * 2 * kBucketBytes <= bytes_) count *= 2;
-        buckets_ = std::make_unique<Bucket[]>(count);
-        mask_ = count - 1;
-        generation_ = 0;
-    }
+    if (!buckets_) allocate();
     if (++generation_ == 0) {  // the stamps wrapped: forget everything rather than misread it
-        std::fill_n(buckets_.get(), mask_ + 1, Bucket{});
+        release();
+        allocate();
         generation_ = 1;
     }
 }
 
 void Table::release() {
-    buckets_.reset();
+    memory_.reset();
+    buckets_ = nullptr;
     mask_ = 0;
 }
 

@@ -22,7 +22,9 @@ struct TableEntry {
 };
 
 // The transposition table: buckets of four entries, one cache line each. Its memory is taken
-// on first use (`prepare`) and given back by `release`. Each search starts a generation, and
+// on first use (`prepare`) and given back by `release`. It comes zeroed from the system, page by
+// page as the search first touches it, so taking it costs nothing up front and a short analysis
+// keeps only the pages it used. Each search starts a generation, and
 // entries of older generations are never read, so a search does not depend on the ones before.
 class Table {
 public:
@@ -47,8 +49,14 @@ private:
     struct alignas(64) Bucket {
         TableEntry entries[4];
     };
+    struct Free {
+        void operator()(void* memory) const;
+    };
+    void allocate();
+
     std::size_t bytes_;
-    std::unique_ptr<Bucket[]> buckets_;
+    std::unique_ptr<void, Free> memory_;  // as the system gave it; buckets_ lies inside it
+    Bucket* buckets_ = nullptr;
     std::uint64_t mask_ = 0;
     std::uint8_t generation_ = 0;
 };

@@ -24,9 +24,15 @@
 #include <thread>
 #include <vector>
 
+#ifdef __linux__
+#include <pthread.h>
+#endif
+
 #include "analysis/analyser.h"
+#include "analysis/expert.h"
 #include "analysis/perft.h"
 #include "analysis/position_text.h"
+#include "analysis/review.h"
 
 namespace {
 
@@ -46,7 +52,9 @@ int usage() {
         "usage: analysis_bench perft standard|marvane DEPTH\n"
         "       analysis_bench endgame FILE FIRST LAST [--every]\n"
         "       analysis_bench depth [MILLISECONDS]\n"
-        "       analysis_bench cancel\n",
+        "       analysis_bench cancel [RUNS]\n"
+        "       analysis_bench expert [DEPTH EXACT]\n"
+        "       analysis_bench review [DEPTH EXACT]\n",
         stderr);
     return 2;
 }
@@ -169,29 +177,136 @@ int depthCommand(int milliseconds) {
     return 0;
 }
 
-int cancelCommand() {
+// The processor time a thread has used so far, read from any thread; -1 where it cannot be read.
+double threadCpuMs([[maybe_unused]] std::thread& thread) {
+#ifdef __linux__
+    clockid_t clock;
+    timespec t;
+    if (pthread_getcpuclockid(thread.native_handle(), &clock) == 0 && clock_gettime(clock, &t) == 0)
+        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+#endif
+    return -1;
+}
+double ownCpuMs() {
+#ifdef __linux__
+    timespec t;
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) == 0) return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+#endif
+    return -1;
+}
+
+// How long an analysis takes to return once cancelled, in RUNS runs (default 10). Beside the wall
+// time, the processor time the searching thread used meanwhile: what the engine spent before it
+// heard the cancel. The rest is the thread waiting for a processor.
+int cancelCommand(int runs) {
     Analyser analyser;
     Limits limits;
     limits.exactEmpties = 0;
-    std::vector<double> latencies;
+    std::vector<double> latencies, working;
     const std::vector<Position> positions = middlePositions();
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < runs; ++i) {
         std::atomic<bool> cancel{false};
         Clock::time_point returned;
+        double cpuAtReturn = 0;
         std::thread worker([&] {
-            analyser.analyse(positions[static_cast<std::size_t>(i)], Rules::Marvane, limits,
-                             &cancel);
+            analyser.analyse(positions[static_cast<std::size_t>(i) % positions.size()],
+                             Rules::Marvane, limits, &cancel);
             returned = Clock::now();
+            cpuAtReturn = ownCpuMs();
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(100 + 37 * i));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100 + 37 * (i % 10)));
+        const double cpuAtAsk = threadCpuMs(worker);
         const auto asked = Clock::now();
         cancel = true;
         worker.join();
         latencies.push_back(std::chrono::duration<double, std::milli>(returned - asked).count());
+        working.push_back(cpuAtReturn - cpuAtAsk);
     }
     std::sort(latencies.begin(), latencies.end());
+    std::sort(working.begin(), working.end());
     std::printf("cancel latency ms: median %.3f max %.3f\n", latencies[latencies.size() / 2],
                 latencies.back());
+    std::printf("processor ms used meanwhile: median %.3f max %.3f\n", working[working.size() / 2],
+                working.back());
+    return 0;
+}
+
+// Expert Hard playing itself from ten two-move openings: the time each of its moves takes, with
+// its own limits or with DEPTH and EXACT.
+int expertCommand(int depth, int exact) {
+    Analyser analyser;
+    Limits limits = expertLimits();
+    if (depth > 0) limits.depth = depth;
+    if (exact >= 0) limits.exactEmpties = exact;
+    std::vector<double> ms, cpuMs;
+    std::mt19937 random(60);
+    for (int game = 0; game < 10; ++game) {
+        Position p = startPosition();
+        for (int move = 0;; ++move) {
+            Bits legal = legalMoves(p.mover(), p.waiter());
+            if (!legal) break;
+            if (move < 2) {
+                for (int skip = static_cast<int>(random() % static_cast<unsigned>(count(legal)));
+                     skip; --skip)
+                    legal &= legal - 1;
+                p = play(p, std::countr_zero(legal));
+                continue;
+            }
+            const auto begin = Clock::now();
+            const double cpuBegin = cpuSeconds();
+            const Analysis a = analyser.analyse(p, Rules::Marvane, limits);
+            ms.push_back(secondsSince(begin) * 1000);
+            cpuMs.push_back((cpuSeconds() - cpuBegin) * 1000);
+            p = play(p, expertChoice(a).square);
+        }
+    }
+    auto summary = [](const char* name, std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        std::printf("%s ms: median %.2f 90%% %.2f max %.2f\n", name, v[v.size() / 2],
+                    v[v.size() * 9 / 10], v.back());
+    };
+    std::printf("expert depth %d exact %d, %zu moves\n", limits.depth, limits.exactEmpties,
+                ms.size());
+    summary("wall", ms);
+    summary("processor", cpuMs);
+    return 0;
+}
+
+// Reviews three whole games that Expert Hard played against itself from four random moves, with
+// the review's own limits or with DEPTH and EXACT.
+int reviewCommand(int depth, int exact) {
+    Analyser analyser;
+    ReviewLimits limits;
+    if (depth > 0) limits.depth = depth;
+    if (exact >= 0) limits.exactEmpties = exact;
+    std::printf("review depth %d exact %d (%llu nodes at most)\n", limits.depth,
+                limits.exactEmpties, static_cast<unsigned long long>(limits.exactNodes));
+    std::mt19937 random(26);
+    for (int game = 0; game < 3; ++game) {
+        std::vector<int> squares;
+        Position p = startPosition();
+        for (Bits legal; (legal = legalMoves(p.mover(), p.waiter()));) {
+            if (squares.size() < 4) {
+                for (int skip = static_cast<int>(random() % static_cast<unsigned>(count(legal)));
+                     skip; --skip)
+                    legal &= legal - 1;
+                squares.push_back(std::countr_zero(legal));
+            } else {
+                squares.push_back(chooseExpertSquare(analyser, p).square);
+            }
+            p = play(p, squares.back());
+        }
+        const auto begin = Clock::now();
+        const double cpuBegin = cpuSeconds();
+        const Review r = reviewGame(analyser, startPosition(), squares, limits);
+        const double s = secondsSince(begin), cpu = cpuSeconds() - cpuBegin;
+        const auto exactMoves = std::count_if(r.moves.begin(), r.moves.end(),
+                                              [](const MoveReview& m) { return m.exact; });
+        std::printf("game %d: %zu moves, %ld exact, %.3f s, processor %.3f s, %llu nodes\n", game,
+                    squares.size(), static_cast<long>(exactMoves), s, cpu,
+                    static_cast<unsigned long long>(r.nodes));
+        std::fflush(stdout);
+    }
     return 0;
 }
 
@@ -204,6 +319,13 @@ int main(int argc, char** argv) {
         return endgameCommand(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), args.size() == 5);
     if (!args.empty() && args.size() <= 2 && args[0] == "depth")
         return depthCommand(args.size() == 2 ? std::max(1, std::atoi(argv[2])) : 1000);
-    if (args.size() == 1 && args[0] == "cancel") return cancelCommand();
+    if (!args.empty() && args.size() <= 2 && args[0] == "cancel")
+        return cancelCommand(args.size() == 2 ? std::max(1, std::atoi(argv[2])) : 10);
+    if (args.size() == 1 && args[0] == "expert") return expertCommand(0, -1);
+    if (args.size() == 3 && args[0] == "expert")
+        return expertCommand(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (args.size() == 1 && args[0] == "review") return reviewCommand(0, -1);
+    if (args.size() == 3 && args[0] == "review")
+        return reviewCommand(std::atoi(argv[2]), std::atoi(argv[3]));
     return usage();
 }

@@ -1,0 +1,125 @@
+#include "analysis/review.h"
+
+#include <algorithm>
+
+namespace marvane::analysis {
+
+namespace {
+
+std::string reviewError(const Position& start, const std::vector<int>& squares,
+                        const ReviewLimits& limits) {
+    if (std::string e = positionError(start); !e.empty()) return e;
+    if (limits.depth < 1 || limits.depth > 60) return "The depth must be 1 to 60 moves.";
+    if (limits.exactEmpties < 0 || limits.exactEmpties > 60)
+        return "The number of empty squares to solve from must be 0 to 60.";
+    Position p = start;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        const int square = squares[i];
+        if (square < 0 || square > 63 || !(legalMoves(p.mover(), p.waiter()) & bit(square)))
+            return "Move " + std::to_string(i + 1) + " (" + squareName(square) +
+                   ") is not a legal square.";
+        p = play(p, square);
+    }
+    return {};
+}
+
+int forFirst(const Position& p, int score) { return p.toMove == Side::First ? score : -score; }
+
+}  // namespace
+
+Review reviewGame(Analyser& analyser, const Position& start, const std::vector<int>& squares,
+                  const ReviewLimits& limits, const std::atomic<bool>* cancel,
+                  const ReviewProgress& progress) {
+    Review review;
+    review.error = reviewError(start, squares, limits);
+    if (!review.ok()) return review;
+
+    std::vector<Position> positions{start};
+    for (const int square : squares) positions.push_back(play(positions.back(), square));
+    review.moves.resize(squares.size());
+
+    Limits exactLimits;
+    exactLimits.exactEmpties = 60;
+    exactLimits.nodes = limits.exactNodes;
+    exactLimits.everySquare = false;
+    Limits estimateLimits;
+    estimateLimits.depth = limits.depth;
+    estimateLimits.exactEmpties = 0;
+    estimateLimits.everySquare = true;  // the square played is scored by the same search
+
+    // Solves the position exactly if the limits allow; false when it was not solved.
+    bool solving = true;
+    auto solve = [&](const Position& p, Analysis& a) {
+        if (!solving || p.empties() > limits.exactEmpties) return solving = false;
+        a = analyser.analyse(p, Rules::Marvane, exactLimits, cancel);
+        review.nodes += a.nodes;
+        if (a.stopped == StopReason::NodeLimit) solving = false;
+        // The scores may be complete when only the best line was cut short.
+        return a.exact;
+    };
+    auto estimate = [&](const Position& p) {
+        Analysis a = analyser.analyse(p, Rules::Marvane, estimateLimits, cancel);
+        review.nodes += a.nodes;
+        return a;
+    };
+    auto cancelled = [&](const Analysis& a) {
+        if (a.stopped != StopReason::Cancelled) return false;
+        review.stopped = StopReason::Cancelled;
+        return true;
+    };
+
+    // The position after the last move: its score for the graph, and for the last move's.
+    Analysis after;
+    bool afterExact = solve(positions.back(), after);
+    if (!afterExact) {
+        if (cancelled(after)) return review;
+        after = estimate(positions.back());
+        if (cancelled(after)) return review;
+        afterExact = after.exact;
+    }
+
+    for (std::size_t i = squares.size(); i-- > 0;) {
+        // A small analysis may end before it looks at the flag.
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            review.stopped = StopReason::Cancelled;
+            return review;
+        }
+        const Position& p = positions[i];
+        MoveReview& move = review.moves[i];
+        move.square = squares[i];
+        move.mover = p.toMove;
+        move.scoreAfter = forFirst(positions[i + 1], after.score);
+        move.exactAfter = afterExact;
+
+        Analysis before;
+        if (afterExact && solve(p, before)) {
+            // Both sides of the move are exact: the square played gives what the position after
+            // it is worth to the other side, negated.
+            move.bestSquare = before.squares.front().square;
+            move.bestScore = before.score;
+            move.playedScore = move.square == move.bestSquare ? before.score : -after.score;
+            move.exact = true;
+        } else {
+            if (cancelled(before)) return review;
+            before = estimate(p);
+            if (cancelled(before)) return review;
+            const auto played =
+                std::find_if(before.squares.begin(), before.squares.end(),
+                             [&](const SquareScore& s) { return s.square == move.square; });
+            move.bestSquare = before.squares.front().square;
+            move.bestScore = before.score;
+            move.playedScore = played->score;
+            move.exact = before.exact && played->exact;
+        }
+        move.loss = std::max(0, move.bestScore - move.playedScore);
+        move.reviewed = true;
+        if (progress) progress(move, i, squares.size() - i);
+        after = std::move(before);
+        afterExact = after.exact;
+    }
+    review.startScore = forFirst(start, after.score);
+    review.startExact = afterExact;
+    return review;
+}
+
+}  // namespace marvane::analysis
