@@ -8,6 +8,7 @@
 #include "analysis/expert.h"
 #include "analysis/game_position.h"
 #include "engine/game.h"
+#include "engine/gametesting.h"
 #include "engine/unseenview.h"
 
 namespace {
@@ -29,14 +30,14 @@ std::pair<int, int> play(analysis::Analyser& analyser, Level level, ColourCode e
     Game game(view, [&now] { return now; });
     game.setColours(1, 2);
     game.setPlayerCount(2);
-    if (level == Level::Hard) game.toggleLevel();
+    game.setEasyLevel(level == Level::Easy);
     game.newGame();
     for (int i = 0; i < 2; ++i) {
         const std::vector<Square> legal = game.legalSquares();
         const Square s = legal[random() % legal.size()];
         game.pressSquare(s.row, s.column);
     }
-    while (!game.state().GameOver && game.state().MovesMade != 60) {
+    while (!game.state().over()) {
         const int before = game.state().MovesMade;
         if (game.state().ToPlay == expertColour) {
             const auto reading = analysis::fromGame(game.position(), 1, 2);
@@ -52,10 +53,10 @@ std::pair<int, int> play(analysis::Analyser& analyser, Level level, ColourCode e
             game.pressSquare(choice.square / 8 + 1, choice.square % 8 + 1);
         } else {
             now = static_cast<std::int64_t>(random() % 100'000);
-            game.computerMove();
+            GameTesting::computerMove(game);
         }
         // A square the game refused would leave the loop going round for ever.
-        if (!game.state().GameOver && game.state().MovesMade != before + 1) {
+        if (!game.state().over() && game.state().MovesMade != before + 1) {
             ADD_FAILURE() << "the move after " << before << " was not played";
             break;
         }
