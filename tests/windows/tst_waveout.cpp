@@ -21,14 +21,17 @@ QString soundFile(const char* name) {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/system/") + QLatin1String(name);
 }
 
-// The length of the file's sound, read by the module's own reader.
+constexpr qint64 kServerBufferMs = 100;
+
+// How long the audible part of the file's sound lasts (the module plays only that part and
+// counts the sound as over at its end), read by the module's own reader.
 qint64 lengthMs(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return 0;
     const QByteArray bytes = file.readAll();
-    return wav::decode({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                        std::size_t(bytes.size())})
-        .durationMs();
+    const wav::Clip clip = wav::decode(
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    return clip.sampleRate > 0 ? clip.audibleFrames() * 1000 / clip.sampleRate : 0;
 }
 
 bool waitFor(const std::function<bool()>& condition, int ms) {
@@ -58,8 +61,10 @@ TEST(WaveOutModule, PlaysEachOfTheProgramsSoundsToItsEndAndAgain) {
             // The device reports the end a little after the sound; allow its length and 3 s.
             ASSERT_TRUE(waitFor([&] { return !player.isPlaying(); }, int(length) + 3000))
                 << "round " << round;
-            // Not reported over before the sound could have been heard through.
-            EXPECT_GE(clock.elapsed(), length) << "round " << round;
+            // Not reported over before the sound could have been heard through. The driver's
+            // position counts what has gone to the audio server, which can be up to the
+            // server's buffer (under Wine on PulseAudio, some tens of ms) ahead of the ear.
+            EXPECT_GE(clock.elapsed() + kServerBufferMs, length) << "round " << round;
         }
     }
 }

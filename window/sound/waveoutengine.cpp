@@ -106,10 +106,11 @@ public:
     // From the start, unless the audible part is still playing: then it simply goes on.
     void play() {
         if (out_ && !finished_) return;
-        if (out_) {
-            // Only the silence after the last play is left: cut it and start again.
-            waveOutReset(out_);
-        } else if (!openOutput()) {
+        // Only the silence after the last play may be left: cut it and start on a new output, so
+        // that the position by which the end is found starts from 0 whatever a driver does with
+        // its position on a reset.
+        closeOutput();
+        if (!openOutput()) {
             finish();  // not heard, and not reported
             return;
         }
