@@ -22,6 +22,7 @@
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
+#include "window/gamemenu.h"
 #include "window/marvaneform_controls.h"
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
@@ -129,7 +130,8 @@ void TMarvaneForm::wireControls() {
     // The mouse and the keys pick squares alike.
     connect(ui.Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
     ui.Image3->isBusy = [this] { return game_.moveInProgress(); };
-    wireGameMenu();
+    gameMenu_ = new GameMenu(*this, game_, *ui.Image3,
+                             [this](const std::function<void()>& handler) { guarded(handler); });
 }
 
 void TMarvaneForm::buildRest() {
@@ -168,7 +170,8 @@ void TMarvaneForm::easyclick() { game_.setEasyLevel(game_.state().EasyLevel != 1
 
 void TMarvaneForm::AutoplayClick() {
     game_.autoplay();
-    refreshGameMenu();  // Autoplay has ended, or not begun yet: undo may be possible again
+    // Autoplay has ended, or not begun yet: undo may be possible again.
+    gameMenu_->refreshGameMenu();
 }
 
 void TMarvaneForm::PlayerdelayTimer() {
@@ -195,9 +198,9 @@ void TMarvaneForm::quitoptions() {
     if (ui.StatusBar) ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
     ui.ShowStatus1->setChecked(ui.ShowStatus->isChecked());
     const bool menu = ui.ShowMenu->isChecked();
-    if (menu) ui.buildMenuBar(*this);
-    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu, ui.GameMenu})
-        m->menuAction()->setVisible(menu);
+    if (menu) ui.buildMenuBar(*this, gameMenu_->menu());
+    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu}) m->menuAction()->setVisible(menu);
+    gameMenu_->setShown(menu);
     ui.Autoplay->setVisible(menu);
 }
 
@@ -222,7 +225,7 @@ void TMarvaneForm::HideMenuClick() {
     ui.HelpMenu->menuAction()->setVisible(false);
     ui.OptionsMenu->menuAction()->setVisible(false);
     ui.QuitMenu->menuAction()->setVisible(false);
-    ui.GameMenu->menuAction()->setVisible(false);
+    gameMenu_->setShown(false);
     ui.ShowMenu->setChecked(false);
     ui.Autoplay->setVisible(false);
 }
@@ -279,8 +282,8 @@ Options TMarvaneForm::currentOptions() const {
     // The scheme the player chose, not the colours of a game opened from a file.
     options.c1 = colours_.c1;
     options.c2 = colours_.c2;
-    options.lastMove = ui_->ShowLastMove->isChecked();
-    options.legalMoves = ui_->ShowLegalMoves->isChecked();
+    options.lastMove = gameMenu_->showsLastMove();
+    options.legalMoves = gameMenu_->showsLegalMoves();
     return options;
 }
 
@@ -291,9 +294,7 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     ui_->ShowStatus->setChecked(options.status);
     // A wrapping spin box would wrap an outside value rather than clamp it.
     Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
-    ui_->ShowLastMove->setChecked(options.lastMove);
-    ui_->ShowLegalMoves->setChecked(options.legalMoves);
-    ui_->marksRefresh->start();
+    gameMenu_->setMarks(options.lastMove, options.legalMoves);
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);
 }

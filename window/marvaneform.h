@@ -10,6 +10,8 @@
 
 namespace marvane {
 
+class GameMenu;
+
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
 struct SettingsStore {
@@ -65,15 +67,6 @@ private:
     void LocateClick();
     void ContactCorvath1Click();
     void VisitourWebsite1Click();
-    // The Game menu (marvaneform_gamemenu.cpp).
-    void wireGameMenu();
-    void UndoMoveClick();
-    void RedoMoveClick();
-    // Brings the Undo and Redo items, the board's marks and the move list up to date with the
-    // game.
-    void refreshGameMenu();
-    // The game record's items (marvaneform_gamemenu.cpp).
-    void wireRecordCommands();
     // The start-up steps up to the sounds: caption, options, players mode, the options applied
     // to the controls. The StartUp object runs them once, when the window is first shown.
     void FormActivate();
@@ -101,6 +94,7 @@ private:
     std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
+    GameMenu* gameMenu_ = nullptr;  // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.
     ColourScheme colours_ = ColourSchemes[0];

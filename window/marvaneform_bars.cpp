@@ -47,13 +47,13 @@ void TMarvaneForm::Controls::buildMenus(QMainWindow& window) {
     for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) m->menuAction()->setVisible(false);
 }
 
-void TMarvaneForm::Controls::buildMenuBar(QMainWindow& window) {
+void TMarvaneForm::Controls::buildMenuBar(QMainWindow& window, QMenu* gameMenu) {
     if (window.menuWidget()) return;
     QMenuBar* bar = window.menuBar();
     bar->setObjectName("Menu");
     for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) bar->addMenu(m);
     bar->addAction(Autoplay);
-    bar->addMenu(GameMenu);
+    bar->addMenu(gameMenu);
     // A window already on screen would show its new bar only one event later, in a frame of
     // its own.
     bar->show();

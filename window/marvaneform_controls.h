@@ -18,7 +18,6 @@ class QToolButton;
 namespace marvane {
 
 class BoardImage;
-class RecordCommands;
 class SoundEffects;
 class TKURL2;
 
@@ -33,9 +32,9 @@ struct TMarvaneForm::Controls {
     // and the status bar. Only the first call builds.
     void buildRest(QMainWindow& window);
     bool restBuilt = false;
-    // The menu bar with its menus, built when it first has an item to show; the status bar
-    // (hidden), for when it is needed before the rest.
-    void buildMenuBar(QMainWindow& window);
+    // The menu bar with its menus and then `gameMenu`, built when it first has an item to show;
+    // the status bar (hidden), for when it is needed before the rest.
+    void buildMenuBar(QMainWindow& window, QMenu* gameMenu);
     void buildStatusBar(QMainWindow& window);
 
     // The controls the window's own code uses; the others have only their place and text.
@@ -63,15 +62,6 @@ struct TMarvaneForm::Controls {
     QTimer* Playerdelay = nullptr;
     SoundEffects* sounds = nullptr;
 
-    // The Game menu, after the designed items (built by marvaneform_gamemenu.cpp), and the
-    // one-shot that brings the board's marks up to date once the game has finished a step.
-    QMenu* GameMenu = nullptr;
-    QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
-            *ShowLegalMoves = nullptr;
-    QTimer* marksRefresh = nullptr;
-    // The game record's items at the end of the Game menu, and the move list they open.
-    RecordCommands* record = nullptr;
-
 private:
     void buildBoard(QWidget* client);
     void buildControls(QWidget* client, qreal devicePixelRatio);
@@ -79,7 +69,6 @@ private:
     void buildOptionControls(QWidget* client);
     void finishOptionPanel();
     void buildMenus(QMainWindow& window);
-    void buildGameMenu(QMainWindow& window);
 
     MakerAddresses maker_;
 };

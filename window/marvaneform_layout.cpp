@@ -142,7 +142,6 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
     buildControls(client, window.devicePixelRatioF());
     buildOptionControls(client);  // last, so it lies in front of the controls it covers
     buildMenus(window);
-    buildGameMenu(window);
 
     Playerdelay = new QTimer(&window);
     Playerdelay->setObjectName("Playerdelay");

@@ -14,6 +14,7 @@
 #include "window/boardaccessible.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
+#include "window/gamemenu.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -58,7 +59,7 @@ void TMarvaneForm::View::showText(Box box, std::string_view text) {
         case Box::c2lab: showSide(ui().c2lab, ui().BlackScore, value); break;
     }
     // Every step of the game ends by writing its boxes: the marks follow once it is over.
-    ui().marksRefresh->start();
+    form_.gameMenu_->scheduleRefresh();
 }
 
 void TMarvaneForm::View::showGoBox(bool visible) { ui().GoBox->setVisible(visible); }
@@ -69,7 +70,7 @@ void TMarvaneForm::View::showPlayers(int count) {
     const bool onePlayer = count == 1;
     ui().Players->setText(onePlayer ? "1 Player" : "2 Players");
     ui().EasyButton->setVisible(onePlayer);
-    ui().marksRefresh->start();  // whose turn is a person's changes with the mode
+    form_.gameMenu_->scheduleRefresh();  // whose turn is a person's changes with the mode
     const QString picture =
         findBesideProgram(onePlayer ? "system/oneplayer.bmp" : "system/twoplayer.bmp");
     if (picture.isEmpty()) return;  // the picture the button has stays
