@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
@@ -10,14 +9,11 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <algorithm>
 #include <stdexcept>
 
-#include "kurl2/KURL2.h"
 #include "window/art/appicon.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
@@ -26,6 +22,7 @@
 #include "window/marvaneform_controls.h"
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
+#include "window/optionspanel.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -61,7 +58,9 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
             ~BuildingFace() { QApplication::setFont(application); }
         } building(pixelFont("MS Sans Serif", 16));
         setFont(QApplication::font());
-        ui_ = std::make_unique<Controls>(*this, maker);
+        ui_ = std::make_unique<Controls>(*this);
+        options_ = std::make_unique<OptionsPanel>(centralWidget(), maker.web, maker.email);
+        ui_->buildMenusAndSounds(*this, options_->soundBox());
     }
     setFont(pixelFont("MS Sans Serif", 11));
 
@@ -136,9 +135,10 @@ void TMarvaneForm::wireControls() {
 
 void TMarvaneForm::buildRest() {
     if (ui_->restBuilt) return;
-    ui_->buildRest(*this);
+    ui_->buildRest(*this, options_->panel());
+    options_->finish();
     connectGuarded(ui_->QuitRules, &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
-    connectGuarded(ui_->SpeedButton5, &QToolButton::clicked, &TMarvaneForm::quitoptions);
+    connectGuarded(options_->returnButton(), &QToolButton::clicked, &TMarvaneForm::quitoptions);
 }
 
 void TMarvaneForm::guarded(const std::function<void()>& handler) {
@@ -186,18 +186,13 @@ void TMarvaneForm::PlayersClick() { game_.setPlayerCount(game_.state().PlayerCou
 
 void TMarvaneForm::quitoptions() {
     Controls& ui = *ui_;
-    const bool focusInPanel = ui.OptionPanel->isAncestorOf(QApplication::focusWidget());
-    ui.OptionPanel->hide();
-    if (focusInPanel) ui.Image3->setFocus();
-    // A whole number typed into the edit box counts; any other text falls back to the last
-    // valid position, which the box then shows again.
-    ui.Response->interpretText();
-    ui.Response->setValue(ui.Response->value());
-    ui.Playerdelay->setInterval(ui.Response->value());
-    if (ui.ShowStatus->isChecked()) ui.buildStatusBar(*this);
-    if (ui.StatusBar) ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
-    ui.ShowStatus1->setChecked(ui.ShowStatus->isChecked());
-    const bool menu = ui.ShowMenu->isChecked();
+    if (options_->close()) ui.Image3->setFocus();
+    ui.Playerdelay->setInterval(options_->takeResponse());
+    const bool status = options_->statusShown();
+    if (status) ui.buildStatusBar(*this);
+    if (ui.StatusBar) ui.StatusBar->setVisible(status);
+    ui.ShowStatus1->setChecked(status);
+    const bool menu = options_->menuShown();
     if (menu) ui.buildMenuBar(*this, gameMenu_->menu());
     for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu}) m->menuAction()->setVisible(menu);
     gameMenu_->setShown(menu);
@@ -206,7 +201,7 @@ void TMarvaneForm::quitoptions() {
 
 void TMarvaneForm::Showrules() {
     buildRest();
-    ui_->OptionPanel->show();
+    options_->open();
 }
 
 void TMarvaneForm::RulesClick() {
@@ -226,7 +221,7 @@ void TMarvaneForm::HideMenuClick() {
     ui.OptionsMenu->menuAction()->setVisible(false);
     ui.QuitMenu->menuAction()->setVisible(false);
     gameMenu_->setShown(false);
-    ui.ShowMenu->setChecked(false);
+    options_->setMenuShown(false);
     ui.Autoplay->setVisible(false);
 }
 
@@ -235,7 +230,7 @@ void TMarvaneForm::ShowStatus1Click() {
     ui.buildStatusBar(*this);
     const bool shown = ui.ShowStatus1->isChecked();
     ui.StatusBar->setVisible(!shown);
-    ui.ShowStatus->setChecked(!shown);
+    options_->setStatusShown(!shown);
     ui.ShowStatus1->setChecked(!shown);
 }
 
@@ -262,12 +257,12 @@ void TMarvaneForm::LocateClick() { ui_->sounds->LocateClick(); }
 
 void TMarvaneForm::ContactCorvath1Click() {
     buildRest();
-    ui_->email->OpenLink();
+    options_->writeEmail();
 }
 
 void TMarvaneForm::VisitourWebsite1Click() {
     buildRest();
-    ui_->web->OpenLink();
+    options_->openWebPage();
 }
 
 // --- Options ---
@@ -276,9 +271,9 @@ Options TMarvaneForm::currentOptions() const {
     Options options;
     // Sound forced off for this run by a missing device is not the user's choice.
     options.sound = ui_->sounds->chosen();
-    options.menu = ui_->ShowMenu->isChecked();
-    options.status = ui_->ShowStatus->isChecked();
-    options.response = ui_->Response->value();
+    options.menu = options_->menuShown();
+    options.status = options_->statusShown();
+    options.response = options_->response();
     // The scheme the player chose, not the colours of a game opened from a file.
     options.c1 = colours_.c1;
     options.c2 = colours_.c2;
@@ -288,12 +283,7 @@ Options TMarvaneForm::currentOptions() const {
 }
 
 void TMarvaneForm::setLoadedOptions(Options options) {
-    QSpinBox* Response = ui_->Response;
-    ui_->Sound->setChecked(options.sound);
-    ui_->ShowMenu->setChecked(options.menu);
-    ui_->ShowStatus->setChecked(options.status);
-    // A wrapping spin box would wrap an outside value rather than clamp it.
-    Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
+    options_->load(options);
     gameMenu_->setMarks(options.lastMove, options.legalMoves);
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);

@@ -11,6 +11,7 @@
 namespace marvane {
 
 class GameMenu;
+class OptionsPanel;
 
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
+    std::unique_ptr<OptionsPanel> options_;
     GameMenu* gameMenu_ = nullptr;  // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.

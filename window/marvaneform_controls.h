@@ -10,7 +10,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QSpinBox;
 class QStatusBar;
 class QTimer;
 class QToolButton;
@@ -19,18 +18,19 @@ namespace marvane {
 
 class BoardImage;
 class SoundEffects;
-class TKURL2;
 
 struct TMarvaneForm::Controls {
     // Builds the controls of the first view into `window`, placed, captioned and coloured as the
-    // layout has it, and not yet wired to any handler: the board, the game's controls, the
-    // option controls in their still bare panel, the menus without their bar and the timer. The
+    // layout has it, and not yet wired to any handler: the board and the game's controls. The
     // window owns them all.
-    Controls(QMainWindow& window, const MakerAddresses& maker);
+    explicit Controls(QMainWindow& window);
+    // Then, after the options panel: the menus without their bar, the response timer and the
+    // sound effects, which follow the options panel's `soundBox`.
+    void buildMenusAndSounds(QMainWindow& window, QCheckBox* soundBox);
 
-    // Builds what the first view does not show: the rules panel, the rest of the options panel
-    // and the status bar. Only the first call builds.
-    void buildRest(QMainWindow& window);
+    // Builds what the first view does not show: the rules panel, below `above`, and the status
+    // bar. Only the first call builds.
+    void buildRest(QMainWindow& window, QWidget* above);
     bool restBuilt = false;
     // The menu bar with its menus and then `gameMenu`, built when it first has an item to show;
     // the status bar (hidden), for when it is needed before the rest.
@@ -49,11 +49,6 @@ struct TMarvaneForm::Controls {
     QLabel* statusPanels[3] = {};
     QFrame* RulesPanel = nullptr;
     QToolButton* QuitRules = nullptr;
-    QFrame* OptionPanel = nullptr;
-    QSpinBox* Response = nullptr;
-    QCheckBox *Sound = nullptr, *ShowMenu = nullptr, *ShowStatus = nullptr;
-    TKURL2 *web = nullptr, *email = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
     QMenu *QuitMenu = nullptr, *HelpMenu = nullptr, *OptionsMenu = nullptr;
     QAction *LeaveMarvane1 = nullptr, *Rules1 = nullptr, *ContactCorvath1 = nullptr,
             *VisitourWebsite1 = nullptr, *HideMenu = nullptr, *ShowStatus1 = nullptr,
@@ -66,11 +61,7 @@ private:
     void buildBoard(QWidget* client);
     void buildControls(QWidget* client, qreal devicePixelRatio);
     void buildRulesPanel(QWidget* client);
-    void buildOptionControls(QWidget* client);
-    void finishOptionPanel();
     void buildMenus(QMainWindow& window);
-
-    MakerAddresses maker_;
 };
 
 }  // namespace marvane

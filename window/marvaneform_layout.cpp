@@ -16,6 +16,7 @@
 #include "window/flatcontrols.h"
 #include "window/fonts.h"
 #include "window/marvaneform_controls.h"
+#include "window/optionspanel.h"
 #include "window/picturespacing.h"
 #include "window/sound/soundeffects.h"
 
@@ -130,7 +131,7 @@ private:
 
 }  // namespace
 
-TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& maker) : maker_(maker) {
+TMarvaneForm::Controls::Controls(QMainWindow& window) {
     auto* client = new QWidget(&window);
     client->setObjectName("client");
     // White on black, for the buttons and boxes on it to take rather than each holding its own
@@ -140,7 +141,9 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
 
     buildBoard(client);
     buildControls(client, window.devicePixelRatioF());
-    buildOptionControls(client);  // last, so it lies in front of the controls it covers
+}
+
+void TMarvaneForm::Controls::buildMenusAndSounds(QMainWindow& window, QCheckBox* soundBox) {
     buildMenus(window);
 
     Playerdelay = new QTimer(&window);
@@ -150,7 +153,7 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
     Playerdelay->setInterval(1000);
 
     sounds = new SoundEffects(
-        Sound, &window,
+        soundBox, &window,
         [this, &window](const QString& folder) {
             buildStatusBar(window);
             statusPanels[2]->setText(folder);
@@ -158,13 +161,12 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
         {}, &window);
 }
 
-void TMarvaneForm::Controls::buildRest(QMainWindow& window) {
+void TMarvaneForm::Controls::buildRest(QMainWindow& window, QWidget* above) {
     if (restBuilt) return;
     restBuilt = true;
     buildRulesPanel(window.centralWidget());
     // Below the options panel, where it lay when it was built first.
-    RulesPanel->stackUnder(OptionPanel);
-    finishOptionPanel();
+    RulesPanel->stackUnder(above);
     buildStatusBar(window);
 }
 
@@ -295,9 +297,9 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
     }
 }
 
-// The option controls hold the options, so they are there from the start; the panel's
-// headings, links and button follow with the rest.
-void TMarvaneForm::Controls::buildOptionControls(QWidget* client) {
+// In front of the game's controls, which it covers: it is built after them.
+OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
+    : webAddress_(std::move(web)), emailAddress_(std::move(email)) {
     OptionPanel = new CaptionPanel("OptionPanel", client);
     OptionPanel->setObjectName("OptionPanel");
     OptionPanel->setGeometry(440, 8, 297, 441);
@@ -335,7 +337,8 @@ void TMarvaneForm::Controls::buildOptionControls(QWidget* client) {
                               "      Show Windows Status Bar", false);
 }
 
-void TMarvaneForm::Controls::finishOptionPanel() {
+void OptionsPanel::finish() {
+    if (finished()) return;
     makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
               pixelFont("Mural Script", 27), kAqua);
     makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
@@ -357,13 +360,13 @@ void TMarvaneForm::Controls::finishOptionPanel() {
     web->setGeometry(32, 8, 169, 17);
     web->setChoose(TKURL2::ltURL);
     web->setToolTip("Go to our Web Site");
-    web->setURLorEMAIL(maker_.web);
+    web->setURLorEMAIL(webAddress_);
     email = new TKURL2(Panel2);
     email->setObjectName("email");
     email->setGeometry(32, 32, 157, 17);
     email->setChoose(TKURL2::ltEMAIL);
     email->setToolTip("Email Corvath-Solutions");
-    email->setURLorEMAIL(maker_.email);
+    email->setURLorEMAIL(emailAddress_);
 
     SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
                               {}, pixelFont("Mural Script", 27));
