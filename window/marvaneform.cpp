@@ -23,6 +23,7 @@
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
 #include "window/optionspanel.h"
+#include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -59,6 +60,7 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
         } building(pixelFont("MS Sans Serif", 16));
         setFont(QApplication::font());
         ui_ = std::make_unique<Controls>(*this);
+        side_ = std::make_unique<SidePanel>(centralWidget(), devicePixelRatioF());
         options_ = std::make_unique<OptionsPanel>(centralWidget(), maker.web, maker.email);
         ui_->buildMenusAndSounds(*this, options_->soundBox());
     }
@@ -90,15 +92,16 @@ void TMarvaneForm::connectGuarded(Sender* sender, Signal signal,
 void TMarvaneForm::wireControls() {
     const Controls& ui = *ui_;
     using Handler = void (TMarvaneForm::*)();
-    const std::pair<QToolButton*, Handler> buttons[] = {
-        {ui.SpeedButton1, &TMarvaneForm::QuitClick},
-        {ui.FinishButton, &TMarvaneForm::FinishButtonClick},
-        {ui.restart, &TMarvaneForm::restartClick},
-        {ui.SpeedButton3, &TMarvaneForm::RulesClick},
-        {ui.Options, &TMarvaneForm::Showrules},
-        {ui.EasyButton, &TMarvaneForm::easyclick},
-        {ui.Players, &TMarvaneForm::PlayersClick}};
-    for (auto [button, handler] : buttons) connectGuarded(button, &QToolButton::clicked, handler);
+    const auto run = [this](Handler handler) {
+        return [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
+    };
+    side_->wire({.SpeedButton1Click = run(&TMarvaneForm::QuitClick),
+                 .FinishButtonClick = run(&TMarvaneForm::FinishButtonClick),
+                 .restartClick = run(&TMarvaneForm::restartClick),
+                 .SpeedButton3Click = run(&TMarvaneForm::RulesClick),
+                 .OptionsClick = run(&TMarvaneForm::Showrules),
+                 .easyclick = run(&TMarvaneForm::easyclick),
+                 .PlayersClick = run(&TMarvaneForm::PlayersClick)});
 
     // A checkable item ticks itself before its handler runs; the handler decides instead.
     connect(ui.ShowStatus1, &QAction::triggered, ui.ShowStatus1,

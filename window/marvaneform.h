@@ -12,6 +12,7 @@ namespace marvane {
 
 class GameMenu;
 class OptionsPanel;
+class SidePanel;
 
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
@@ -95,6 +96,7 @@ private:
     std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
+    std::unique_ptr<SidePanel> side_;
     std::unique_ptr<OptionsPanel> options_;
     GameMenu* gameMenu_ = nullptr;  // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.

@@ -20,8 +20,7 @@ class BoardImage;
 class SoundEffects;
 
 struct TMarvaneForm::Controls {
-    // Builds the controls of the first view into `window`, placed, captioned and coloured as the
-    // layout has it, and not yet wired to any handler: the board and the game's controls. The
+    // Builds the client area of `window` and the board on it, not yet wired to any handler. The
     // window owns them all.
     explicit Controls(QMainWindow& window);
     // Then, after the options panel: the menus without their bar, the response timer and the
@@ -39,12 +38,6 @@ struct TMarvaneForm::Controls {
 
     // The controls the window's own code uses; the others have only their place and text.
     BoardImage* Image3 = nullptr;
-    QLabel *C1Lab = nullptr, *c2lab = nullptr;
-    QToolButton *SpeedButton1 = nullptr, *FinishButton = nullptr, *restart = nullptr,
-                *SpeedButton3 = nullptr, *Options = nullptr, *EasyButton = nullptr,
-                *Players = nullptr;
-    QLineEdit *MessageBox = nullptr, *GoBox = nullptr, *MoveBox = nullptr, *WhiteScore = nullptr,
-              *BlackScore = nullptr, *remain = nullptr, *Edit3 = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* statusPanels[3] = {};
     QFrame* RulesPanel = nullptr;
@@ -59,7 +52,6 @@ struct TMarvaneForm::Controls {
 
 private:
     void buildBoard(QWidget* client);
-    void buildControls(QWidget* client, qreal devicePixelRatio);
     void buildRulesPanel(QWidget* client);
     void buildMenus(QMainWindow& window);
 };

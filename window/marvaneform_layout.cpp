@@ -18,6 +18,7 @@
 #include "window/marvaneform_controls.h"
 #include "window/optionspanel.h"
 #include "window/picturespacing.h"
+#include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -140,7 +141,6 @@ TMarvaneForm::Controls::Controls(QMainWindow& window) {
     window.setCentralWidget(client);
 
     buildBoard(client);
-    buildControls(client, window.devicePixelRatioF());
 }
 
 void TMarvaneForm::Controls::buildMenusAndSounds(QMainWindow& window, QCheckBox* soundBox) {
@@ -181,7 +181,7 @@ void TMarvaneForm::Controls::buildBoard(QWidget* client) {
     Image3->move(4, 4);
 }
 
-void TMarvaneForm::Controls::buildControls(QWidget* client, qreal devicePixelRatio) {
+SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     const QFont sans16 = pixelFont("MS Sans Serif", 16);
     makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35), kAqua);
     makeLabel(client, "Label5", {464, 328, 64, 29}, "Score", pixelFont("MS Sans Serif", 24), kLime);
