@@ -1,10 +1,8 @@
 #include "window/marvaneform.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
@@ -19,6 +17,7 @@
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
 #include "window/gamemenu.h"
+#include "window/mainmenus.h"
 #include "window/marvaneform_controls.h"
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
@@ -62,7 +61,8 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
         ui_ = std::make_unique<Controls>(*this);
         side_ = std::make_unique<SidePanel>(centralWidget(), devicePixelRatioF());
         options_ = std::make_unique<OptionsPanel>(centralWidget(), maker.web, maker.email);
-        ui_->buildMenusAndSounds(*this, options_->soundBox());
+        menus_ = std::make_unique<MainMenus>(*this);
+        ui_->buildTimerAndSounds(*this, options_->soundBox());
     }
     setFont(pixelFont("MS Sans Serif", 11));
 
@@ -103,22 +103,16 @@ void TMarvaneForm::wireControls() {
                  .easyclick = run(&TMarvaneForm::easyclick),
                  .PlayersClick = run(&TMarvaneForm::PlayersClick)});
 
-    // A checkable item ticks itself before its handler runs; the handler decides instead.
-    connect(ui.ShowStatus1, &QAction::triggered, ui.ShowStatus1,
-            [item = ui.ShowStatus1](bool checked) { item->setChecked(!checked); });
-    const std::pair<QAction*, Handler> items[] = {
-        {ui.LeaveMarvane1, &TMarvaneForm::QuitClick},
-        {ui.Rules1, &TMarvaneForm::RulesClick},
-        {ui.ContactCorvath1, &TMarvaneForm::ContactCorvath1Click},
-        {ui.VisitourWebsite1, &TMarvaneForm::VisitourWebsite1Click},
-        {ui.HideMenu, &TMarvaneForm::HideMenuClick},
-        {ui.ShowStatus1, &TMarvaneForm::ShowStatus1Click},
-        {ui.Locate, &TMarvaneForm::LocateClick},
-        {ui.Autoplay, &TMarvaneForm::AutoplayClick}};
-    for (auto [item, handler] : items) connectGuarded(item, &QAction::triggered, handler);
-    for (QAction* scheme : {ui.Blackwhite, ui.redgreen, ui.aquayello})
-        connectGuarded(scheme, &QAction::triggered, &TMarvaneForm::ColourMenuClick,
-                       scheme->data().toInt());
+    menus_->wire(
+        {.LeaveMarvane1Click = run(&TMarvaneForm::QuitClick),
+         .Rules1Click = run(&TMarvaneForm::RulesClick),
+         .ContactCorvath1Click = run(&TMarvaneForm::ContactCorvath1Click),
+         .VisitourWebsite1Click = run(&TMarvaneForm::VisitourWebsite1Click),
+         .HideMenuClick = run(&TMarvaneForm::HideMenuClick),
+         .ShowStatus1Click = run(&TMarvaneForm::ShowStatus1Click),
+         .LocateClick = run(&TMarvaneForm::LocateClick),
+         .AutoplayClick = run(&TMarvaneForm::AutoplayClick),
+         .ColourMenuClick = [this](int tag) { guarded([this, tag] { ColourMenuClick(tag); }); }});
 
     // These work whether or not the menu bar is shown.
     const std::pair<QKeySequence, Handler> shortcuts[] = {
@@ -194,12 +188,11 @@ void TMarvaneForm::quitoptions() {
     const bool status = options_->statusShown();
     if (status) ui.buildStatusBar(*this);
     if (ui.StatusBar) ui.StatusBar->setVisible(status);
-    ui.ShowStatus1->setChecked(status);
+    menus_->setStatusTicked(status);
     const bool menu = options_->menuShown();
-    if (menu) ui.buildMenuBar(*this, gameMenu_->menu());
-    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu}) m->menuAction()->setVisible(menu);
+    if (menu) menus_->buildMenuBar(gameMenu_->menu());
+    menus_->setShown(menu);
     gameMenu_->setShown(menu);
-    ui.Autoplay->setVisible(menu);
 }
 
 void TMarvaneForm::Showrules() {
@@ -219,22 +212,18 @@ void TMarvaneForm::QuitRulesClick() {
 }
 
 void TMarvaneForm::HideMenuClick() {
-    const Controls& ui = *ui_;
-    ui.HelpMenu->menuAction()->setVisible(false);
-    ui.OptionsMenu->menuAction()->setVisible(false);
-    ui.QuitMenu->menuAction()->setVisible(false);
+    menus_->setShown(false);
     gameMenu_->setShown(false);
     options_->setMenuShown(false);
-    ui.Autoplay->setVisible(false);
 }
 
 void TMarvaneForm::ShowStatus1Click() {
     Controls& ui = *ui_;
     ui.buildStatusBar(*this);
-    const bool shown = ui.ShowStatus1->isChecked();
+    const bool shown = menus_->statusTicked();
     ui.StatusBar->setVisible(!shown);
     options_->setStatusShown(!shown);
-    ui.ShowStatus1->setChecked(!shown);
+    menus_->setStatusTicked(!shown);
 }
 
 void TMarvaneForm::ColourMenuClick(int tag) {

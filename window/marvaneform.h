@@ -11,6 +11,7 @@
 namespace marvane {
 
 class GameMenu;
+class MainMenus;
 class OptionsPanel;
 class SidePanel;
 
@@ -98,6 +99,7 @@ private:
     Game game_;
     std::unique_ptr<SidePanel> side_;
     std::unique_ptr<OptionsPanel> options_;
+    std::unique_ptr<MainMenus> menus_;
     GameMenu* gameMenu_ = nullptr;  // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.

@@ -23,17 +23,15 @@ struct TMarvaneForm::Controls {
     // Builds the client area of `window` and the board on it, not yet wired to any handler. The
     // window owns them all.
     explicit Controls(QMainWindow& window);
-    // Then, after the options panel: the menus without their bar, the response timer and the
-    // sound effects, which follow the options panel's `soundBox`.
-    void buildMenusAndSounds(QMainWindow& window, QCheckBox* soundBox);
+    // Then, after the panels and menus: the response timer and the sound effects, which follow
+    // the options panel's `soundBox`.
+    void buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox);
 
     // Builds what the first view does not show: the rules panel, below `above`, and the status
     // bar. Only the first call builds.
     void buildRest(QMainWindow& window, QWidget* above);
     bool restBuilt = false;
-    // The menu bar with its menus and then `gameMenu`, built when it first has an item to show;
-    // the status bar (hidden), for when it is needed before the rest.
-    void buildMenuBar(QMainWindow& window, QMenu* gameMenu);
+    // The status bar (hidden), for when it is needed before the rest.
     void buildStatusBar(QMainWindow& window);
 
     // The controls the window's own code uses; the others have only their place and text.
@@ -42,18 +40,12 @@ struct TMarvaneForm::Controls {
     QLabel* statusPanels[3] = {};
     QFrame* RulesPanel = nullptr;
     QToolButton* QuitRules = nullptr;
-    QMenu *QuitMenu = nullptr, *HelpMenu = nullptr, *OptionsMenu = nullptr;
-    QAction *LeaveMarvane1 = nullptr, *Rules1 = nullptr, *ContactCorvath1 = nullptr,
-            *VisitourWebsite1 = nullptr, *HideMenu = nullptr, *ShowStatus1 = nullptr,
-            *Locate = nullptr, *Autoplay = nullptr;
-    QAction *Blackwhite = nullptr, *redgreen = nullptr, *aquayello = nullptr;
     QTimer* Playerdelay = nullptr;
     SoundEffects* sounds = nullptr;
 
 private:
     void buildBoard(QWidget* client);
     void buildRulesPanel(QWidget* client);
-    void buildMenus(QMainWindow& window);
 };
 
 }  // namespace marvane

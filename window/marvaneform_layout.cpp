@@ -143,9 +143,7 @@ TMarvaneForm::Controls::Controls(QMainWindow& window) {
     buildBoard(client);
 }
 
-void TMarvaneForm::Controls::buildMenusAndSounds(QMainWindow& window, QCheckBox* soundBox) {
-    buildMenus(window);
-
+void TMarvaneForm::Controls::buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox) {
     Playerdelay = new QTimer(&window);
     Playerdelay->setObjectName("Playerdelay");
     Playerdelay->setSingleShot(true);
