@@ -22,6 +22,7 @@
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
 #include "window/optionspanel.h"
+#include "window/rulespage.h"
 #include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
 
@@ -131,10 +132,11 @@ void TMarvaneForm::wireControls() {
 }
 
 void TMarvaneForm::buildRest() {
-    if (ui_->restBuilt) return;
-    ui_->buildRest(*this, options_->panel());
+    if (rules_) return;
+    rules_ = std::make_unique<RulesPage>(centralWidget(), options_->panel());
     options_->finish();
-    connectGuarded(ui_->QuitRules, &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
+    ui_->buildStatusBar(*this);
+    connectGuarded(rules_->returnButton(), &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
     connectGuarded(options_->returnButton(), &QToolButton::clicked, &TMarvaneForm::quitoptions);
 }
 
@@ -202,12 +204,11 @@ void TMarvaneForm::Showrules() {
 
 void TMarvaneForm::RulesClick() {
     buildRest();
-    ui_->RulesPanel->raise();
-    ui_->RulesPanel->show();
+    rules_->open();
 }
 
 void TMarvaneForm::QuitRulesClick() {
-    ui_->RulesPanel->hide();
+    rules_->close();
     ui_->Image3->setFocus();
 }
 

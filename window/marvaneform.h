@@ -13,6 +13,7 @@ namespace marvane {
 class GameMenu;
 class MainMenus;
 class OptionsPanel;
+class RulesPage;
 class SidePanel;
 
 // The settings store, handed in by the program: the window does not know where options live.
@@ -100,7 +101,8 @@ private:
     std::unique_ptr<SidePanel> side_;
     std::unique_ptr<OptionsPanel> options_;
     std::unique_ptr<MainMenus> menus_;
-    GameMenu* gameMenu_ = nullptr;  // the window owns it
+    std::unique_ptr<RulesPage> rules_;  // built with the rest, after the first frame
+    GameMenu* gameMenu_ = nullptr;      // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.
     ColourScheme colours_ = ColourSchemes[0];

@@ -6,13 +6,11 @@
 
 class QAction;
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QStatusBar;
 class QTimer;
-class QToolButton;
 
 namespace marvane {
 
@@ -27,10 +25,6 @@ struct TMarvaneForm::Controls {
     // the options panel's `soundBox`.
     void buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox);
 
-    // Builds what the first view does not show: the rules panel, below `above`, and the status
-    // bar. Only the first call builds.
-    void buildRest(QMainWindow& window, QWidget* above);
-    bool restBuilt = false;
     // The status bar (hidden), for when it is needed before the rest.
     void buildStatusBar(QMainWindow& window);
 
@@ -38,14 +32,11 @@ struct TMarvaneForm::Controls {
     BoardImage* Image3 = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* statusPanels[3] = {};
-    QFrame* RulesPanel = nullptr;
-    QToolButton* QuitRules = nullptr;
     QTimer* Playerdelay = nullptr;
     SoundEffects* sounds = nullptr;
 
 private:
     void buildBoard(QWidget* client);
-    void buildRulesPanel(QWidget* client);
 };
 
 }  // namespace marvane

@@ -18,6 +18,7 @@
 #include "window/marvaneform_controls.h"
 #include "window/optionspanel.h"
 #include "window/picturespacing.h"
+#include "window/rulespage.h"
 #include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
 
@@ -159,15 +160,6 @@ void TMarvaneForm::Controls::buildTimerAndSounds(QMainWindow& window, QCheckBox*
         {}, &window);
 }
 
-void TMarvaneForm::Controls::buildRest(QMainWindow& window, QWidget* above) {
-    if (restBuilt) return;
-    restBuilt = true;
-    buildRulesPanel(window.centralWidget());
-    // Below the options panel, where it lay when it was built first.
-    RulesPanel->stackUnder(above);
-    buildStatusBar(window);
-}
-
 void TMarvaneForm::Controls::buildBoard(QWidget* client) {
     auto* Panel1 = new QFrame(client);
     Panel1->setObjectName("Panel1");
@@ -239,7 +231,7 @@ SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     for (auto [box, name] : names) box->setAccessibleName(name);
 }
 
-void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
+RulesPage::RulesPage(QWidget* client, QWidget* above) {
     RulesPanel = new RulesBackdrop(client);
     RulesPanel->setObjectName("RulesPanel");
     RulesPanel->setGeometry(440, 10, 297, 440);
@@ -293,7 +285,16 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
         label->adjustSize();
         label->setFixedHeight(13);
     }
+    // Below the options panel, where it lay when it was built first.
+    RulesPanel->stackUnder(above);
 }
+
+void RulesPage::open() {
+    RulesPanel->raise();
+    RulesPanel->show();
+}
+
+void RulesPage::close() { RulesPanel->hide(); }
 
 // In front of the game's controls, which it covers: it is built after them.
 OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
