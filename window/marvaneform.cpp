@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
@@ -25,6 +24,7 @@
 #include "window/rulespage.h"
 #include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
+#include "window/statusline.h"
 
 namespace marvane {
 
@@ -63,7 +63,10 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
         side_ = std::make_unique<SidePanel>(centralWidget(), devicePixelRatioF());
         options_ = std::make_unique<OptionsPanel>(centralWidget(), maker.web, maker.email);
         menus_ = std::make_unique<MainMenus>(*this);
-        ui_->buildTimerAndSounds(*this, options_->soundBox());
+        status_ = std::make_unique<StatusLine>(*this);
+        ui_->buildTimerAndSounds(*this, options_->soundBox(), [this](const QString& folder) {
+            status_->showSoundFolder(folder);
+        });
     }
     setFont(pixelFont("MS Sans Serif", 11));
 
@@ -135,7 +138,7 @@ void TMarvaneForm::buildRest() {
     if (rules_) return;
     rules_ = std::make_unique<RulesPage>(centralWidget(), options_->panel());
     options_->finish();
-    ui_->buildStatusBar(*this);
+    status_->build();
     connectGuarded(rules_->returnButton(), &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
     connectGuarded(options_->returnButton(), &QToolButton::clicked, &TMarvaneForm::quitoptions);
 }
@@ -188,8 +191,8 @@ void TMarvaneForm::quitoptions() {
     if (options_->close()) ui.Image3->setFocus();
     ui.Playerdelay->setInterval(options_->takeResponse());
     const bool status = options_->statusShown();
-    if (status) ui.buildStatusBar(*this);
-    if (ui.StatusBar) ui.StatusBar->setVisible(status);
+    if (status) status_->build();
+    status_->setShown(status);
     menus_->setStatusTicked(status);
     const bool menu = options_->menuShown();
     if (menu) menus_->buildMenuBar(gameMenu_->menu());
@@ -219,10 +222,9 @@ void TMarvaneForm::HideMenuClick() {
 }
 
 void TMarvaneForm::ShowStatus1Click() {
-    Controls& ui = *ui_;
-    ui.buildStatusBar(*this);
+    status_->build();
     const bool shown = menus_->statusTicked();
-    ui.StatusBar->setVisible(!shown);
+    status_->setShown(!shown);
     options_->setStatusShown(!shown);
     menus_->setStatusTicked(!shown);
 }

@@ -15,6 +15,7 @@ class MainMenus;
 class OptionsPanel;
 class RulesPage;
 class SidePanel;
+class StatusLine;
 
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<SidePanel> side_;
     std::unique_ptr<OptionsPanel> options_;
     std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<StatusLine> status_;
     std::unique_ptr<RulesPage> rules_;  // built with the rest, after the first frame
     GameMenu* gameMenu_ = nullptr;      // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.

@@ -4,12 +4,7 @@
 
 #include "window/marvaneform.h"
 
-class QAction;
 class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QStatusBar;
 class QTimer;
 
 namespace marvane {
@@ -22,16 +17,12 @@ struct TMarvaneForm::Controls {
     // window owns them all.
     explicit Controls(QMainWindow& window);
     // Then, after the panels and menus: the response timer and the sound effects, which follow
-    // the options panel's `soundBox`.
-    void buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox);
-
-    // The status bar (hidden), for when it is needed before the rest.
-    void buildStatusBar(QMainWindow& window);
+    // the options panel's `soundBox` and show the folder of the sounds with `showFolder`.
+    void buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox,
+                             std::function<void(const QString&)> showFolder);
 
     // The controls the window's own code uses; the others have only their place and text.
     BoardImage* Image3 = nullptr;
-    QStatusBar* StatusBar = nullptr;
-    QLabel* statusPanels[3] = {};
     QTimer* Playerdelay = nullptr;
     SoundEffects* sounds = nullptr;
 

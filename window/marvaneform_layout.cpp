@@ -144,20 +144,15 @@ TMarvaneForm::Controls::Controls(QMainWindow& window) {
     buildBoard(client);
 }
 
-void TMarvaneForm::Controls::buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox) {
+void TMarvaneForm::Controls::buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox,
+                                                 std::function<void(const QString&)> showFolder) {
     Playerdelay = new QTimer(&window);
     Playerdelay->setObjectName("Playerdelay");
     Playerdelay->setSingleShot(true);
     Playerdelay->setTimerType(Qt::PreciseTimer);
     Playerdelay->setInterval(1000);
 
-    sounds = new SoundEffects(
-        soundBox, &window,
-        [this, &window](const QString& folder) {
-            buildStatusBar(window);
-            statusPanels[2]->setText(folder);
-        },
-        {}, &window);
+    sounds = new SoundEffects(soundBox, &window, std::move(showFolder), {}, &window);
 }
 
 void TMarvaneForm::Controls::buildBoard(QWidget* client) {

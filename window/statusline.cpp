@@ -1,14 +1,14 @@
-// The main window's status bar.
-#include <QLabel>
-#include <QStatusBar>
+#include "window/statusline.h"
 
-#include "window/marvaneform_controls.h"
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 
 namespace marvane {
 
-void TMarvaneForm::Controls::buildStatusBar(QMainWindow& window) {
+void StatusLine::build() {
     if (StatusBar) return;
-    StatusBar = new QStatusBar(&window);
+    StatusBar = new QStatusBar(&window_);
     StatusBar->hide();
     StatusBar->setObjectName("StatusBar");
     StatusBar->setSizeGripEnabled(true);
@@ -21,7 +21,16 @@ void TMarvaneForm::Controls::buildStatusBar(QMainWindow& window) {
         StatusBar->addWidget(statusPanels[i]);
     }
     statusPanels[0]->setText("Marvane by CORVATH");
-    window.setStatusBar(StatusBar);
+    window_.setStatusBar(StatusBar);
+}
+
+void StatusLine::setShown(bool shown) {
+    if (StatusBar) StatusBar->setVisible(shown);
+}
+
+void StatusLine::showSoundFolder(const QString& folder) {
+    build();
+    statusPanels[2]->setText(folder);
 }
 
 }  // namespace marvane
