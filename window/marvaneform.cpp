@@ -17,7 +17,7 @@
 #include "window/fonts.h"
 #include "window/gamemenu.h"
 #include "window/mainmenus.h"
-#include "window/marvaneform_controls.h"
+#include "window/marvaneform_layout.h"
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
 #include "window/optionspanel.h"
@@ -59,20 +59,25 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
             ~BuildingFace() { QApplication::setFont(application); }
         } building(pixelFont("MS Sans Serif", 16));
         setFont(QApplication::font());
-        ui_ = std::make_unique<Controls>(*this);
+        Image3 = buildClientAndBoard(*this);
         side_ = std::make_unique<SidePanel>(centralWidget(), devicePixelRatioF());
         options_ = std::make_unique<OptionsPanel>(centralWidget(), maker.web, maker.email);
         menus_ = std::make_unique<MainMenus>(*this);
         status_ = std::make_unique<StatusLine>(*this);
-        ui_->buildTimerAndSounds(*this, options_->soundBox(), [this](const QString& folder) {
-            status_->showSoundFolder(folder);
-        });
+        Playerdelay = new QTimer(this);
+        Playerdelay->setObjectName("Playerdelay");
+        Playerdelay->setSingleShot(true);
+        Playerdelay->setTimerType(Qt::PreciseTimer);
+        Playerdelay->setInterval(1000);
+        sounds_ = new SoundEffects(
+            options_->soundBox(), this,
+            [this](const QString& folder) { status_->showSoundFolder(folder); }, {}, this);
     }
     setFont(pixelFont("MS Sans Serif", 11));
 
     centralWidget()->installEventFilter(this);
     wireControls();
-    ui_->Image3->setFocus();
+    Image3->setFocus();
 
     resize(kClientSize);
     // Without a window manager nobody else would centre the window.
@@ -94,7 +99,6 @@ void TMarvaneForm::connectGuarded(Sender* sender, Signal signal,
 }
 
 void TMarvaneForm::wireControls() {
-    const Controls& ui = *ui_;
     using Handler = void (TMarvaneForm::*)();
     const auto run = [this](Handler handler) {
         return [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
@@ -126,11 +130,11 @@ void TMarvaneForm::wireControls() {
     for (auto [keys, handler] : shortcuts)
         connectGuarded(new QShortcut(keys, this), &QShortcut::activated, handler);
 
-    connectGuarded(ui.Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
+    connectGuarded(Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
     // The mouse and the keys pick squares alike.
-    connect(ui.Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
-    ui.Image3->isBusy = [this] { return game_.moveInProgress(); };
-    gameMenu_ = new GameMenu(*this, game_, *ui.Image3,
+    connect(Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
+    Image3->isBusy = [this] { return game_.moveInProgress(); };
+    gameMenu_ = new GameMenu(*this, game_, *Image3,
                              [this](const std::function<void()>& handler) { guarded(handler); });
 }
 
@@ -177,7 +181,7 @@ void TMarvaneForm::AutoplayClick() {
 }
 
 void TMarvaneForm::PlayerdelayTimer() {
-    ui_->Playerdelay->stop();
+    Playerdelay->stop();
     game_.computerTurn();
 }
 
@@ -187,9 +191,8 @@ void TMarvaneForm::PlayersClick() { game_.setPlayerCount(game_.state().PlayerCou
 // --- Panels and menus ---
 
 void TMarvaneForm::quitoptions() {
-    Controls& ui = *ui_;
-    if (options_->close()) ui.Image3->setFocus();
-    ui.Playerdelay->setInterval(options_->takeResponse());
+    if (options_->close()) Image3->setFocus();
+    Playerdelay->setInterval(options_->takeResponse());
     const bool status = options_->statusShown();
     if (status) status_->build();
     status_->setShown(status);
@@ -212,7 +215,7 @@ void TMarvaneForm::RulesClick() {
 
 void TMarvaneForm::QuitRulesClick() {
     rules_->close();
-    ui_->Image3->setFocus();
+    Image3->setFocus();
 }
 
 void TMarvaneForm::HideMenuClick() {
@@ -248,7 +251,7 @@ void TMarvaneForm::ColourMenuClick(int tag) {
 
 void TMarvaneForm::QuitClick() { close(); }
 
-void TMarvaneForm::LocateClick() { ui_->sounds->LocateClick(); }
+void TMarvaneForm::LocateClick() { sounds_->LocateClick(); }
 
 void TMarvaneForm::ContactCorvath1Click() {
     buildRest();
@@ -265,7 +268,7 @@ void TMarvaneForm::VisitourWebsite1Click() {
 Options TMarvaneForm::currentOptions() const {
     Options options;
     // Sound forced off for this run by a missing device is not the user's choice.
-    options.sound = ui_->sounds->chosen();
+    options.sound = sounds_->chosen();
     options.menu = options_->menuShown();
     options.status = options_->statusShown();
     options.response = options_->response();
@@ -306,7 +309,7 @@ void TMarvaneForm::closeEvent(QCloseEvent* event) {
     }
     FormClose();
     closing_ = true;
-    ui_->Playerdelay->stop();
+    Playerdelay->stop();
     game_.discardQueued();  // a computer turn queued behind the close has no window to play in
     event->accept();
 }

@@ -8,13 +8,17 @@
 #include "engine/game.h"
 #include "settings/options.h"
 
+class QTimer;
+
 namespace marvane {
 
+class BoardImage;
 class GameMenu;
 class MainMenus;
 class OptionsPanel;
 class RulesPage;
 class SidePanel;
+class SoundEffects;
 class StatusLine;
 
 // The settings store, handed in by the program: the window does not know where options live.
@@ -49,9 +53,8 @@ public:
     const Game& game() const { return game_; }
 
 private:
-    struct Controls;  // the controls by their layout names, built by the layout
-    class View;       // what the game sees of the window
-    class StartUp;    // the start-up sequence and what waits for the first frame
+    class View;     // what the game sees of the window
+    class StartUp;  // the start-up sequence and what waits for the first frame
 
     // --- Handlers, named after their control and event ---
     void Image3MouseDown(int row, int column);
@@ -96,9 +99,13 @@ private:
     void setLoadedOptions(Options options);
 
     SettingsStore store_;
-    std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
+    // The window's rooms, which keep their own controls, and the controls the window itself
+    // uses: the board, the response delay and the sounds. The window owns them all.
+    BoardImage* Image3 = nullptr;
+    QTimer* Playerdelay = nullptr;
+    SoundEffects* sounds_ = nullptr;
     std::unique_ptr<SidePanel> side_;
     std::unique_ptr<OptionsPanel> options_;
     std::unique_ptr<MainMenus> menus_;

@@ -1,11 +1,13 @@
 // The main window's controls: where each one sits and what it says. The window wires them.
+#include "window/marvaneform_layout.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPainter>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -15,12 +17,10 @@
 #include "window/boardimage.h"
 #include "window/flatcontrols.h"
 #include "window/fonts.h"
-#include "window/marvaneform_controls.h"
 #include "window/optionspanel.h"
 #include "window/picturespacing.h"
 #include "window/rulespage.h"
 #include "window/sidepanel.h"
-#include "window/sound/soundeffects.h"
 
 namespace marvane {
 
@@ -133,7 +133,7 @@ private:
 
 }  // namespace
 
-TMarvaneForm::Controls::Controls(QMainWindow& window) {
+BoardImage* buildClientAndBoard(QMainWindow& window) {
     auto* client = new QWidget(&window);
     client->setObjectName("client");
     // White on black, for the buttons and boxes on it to take rather than each holding its own
@@ -141,29 +141,15 @@ TMarvaneForm::Controls::Controls(QMainWindow& window) {
     setTextColour(client, Qt::white, Qt::black);
     window.setCentralWidget(client);
 
-    buildBoard(client);
-}
-
-void TMarvaneForm::Controls::buildTimerAndSounds(QMainWindow& window, QCheckBox* soundBox,
-                                                 std::function<void(const QString&)> showFolder) {
-    Playerdelay = new QTimer(&window);
-    Playerdelay->setObjectName("Playerdelay");
-    Playerdelay->setSingleShot(true);
-    Playerdelay->setTimerType(Qt::PreciseTimer);
-    Playerdelay->setInterval(1000);
-
-    sounds = new SoundEffects(soundBox, &window, std::move(showFolder), {}, &window);
-}
-
-void TMarvaneForm::Controls::buildBoard(QWidget* client) {
     auto* Panel1 = new QFrame(client);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(8, 8, 425, 441);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(4);
     Panel1->setAutoFillBackground(true);
-    Image3 = new BoardImage(Panel1);
+    auto* Image3 = new BoardImage(Panel1);
     Image3->move(4, 4);
+    return Image3;
 }
 
 SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {

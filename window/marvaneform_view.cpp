@@ -16,7 +16,7 @@
 namespace marvane {
 
 void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
-    ui().Image3->drawCounter(row, column, colour);
+    form_.Image3->drawCounter(row, column, colour);
 }
 
 void TMarvaneForm::View::showText(Box box, std::string_view text) {
@@ -44,7 +44,7 @@ void TMarvaneForm::View::showPlayers(int count) {
 
 void TMarvaneForm::View::showLevel(bool easy) { form_.side_->showLevel(easy); }
 
-void TMarvaneForm::View::requestSound(Sound sound) { ui().sounds->request(sound); }
+void TMarvaneForm::View::requestSound(Sound sound) { form_.sounds_->request(sound); }
 
 void TMarvaneForm::View::processPendingEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -57,9 +57,9 @@ bool TMarvaneForm::View::waitForEvents() {
 }
 
 void TMarvaneForm::View::armResponseDelay() {
-    if (!ui().Playerdelay->isActive()) ui().Playerdelay->start();
+    if (!form_.Playerdelay->isActive()) form_.Playerdelay->start();
 }
 
-void TMarvaneForm::View::cancelResponseDelay() { ui().Playerdelay->stop(); }
+void TMarvaneForm::View::cancelResponseDelay() { form_.Playerdelay->stop(); }
 
 }  // namespace marvane
