@@ -1,31 +1,30 @@
 #include "window/marvaneform.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QSpinBox>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <algorithm>
 #include <stdexcept>
 
-#include "kurl2/KURL2.h"
 #include "window/art/appicon.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
-#include "window/marvaneform_controls.h"
+#include "window/gamemenu.h"
+#include "window/mainmenus.h"
+#include "window/marvaneform_layout.h"
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
+#include "window/optionspanel.h"
+#include "window/rulespage.h"
+#include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
+#include "window/statusline.h"
 
 namespace marvane {
 
@@ -60,13 +59,25 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
             ~BuildingFace() { QApplication::setFont(application); }
         } building(pixelFont("MS Sans Serif", 16));
         setFont(QApplication::font());
-        ui_ = std::make_unique<Controls>(*this, maker);
+        Image3 = buildClientAndBoard(*this);
+        side_ = std::make_unique<SidePanel>(centralWidget(), devicePixelRatioF());
+        options_ = std::make_unique<OptionsPanel>(centralWidget(), maker.web, maker.email);
+        menus_ = std::make_unique<MainMenus>(*this);
+        status_ = std::make_unique<StatusLine>(*this);
+        Playerdelay = new QTimer(this);
+        Playerdelay->setObjectName("Playerdelay");
+        Playerdelay->setSingleShot(true);
+        Playerdelay->setTimerType(Qt::PreciseTimer);
+        Playerdelay->setInterval(1000);
+        sounds_ = new SoundEffects(
+            options_->soundBox(), this,
+            [this](const QString& folder) { status_->showSoundFolder(folder); }, {}, this);
     }
     setFont(pixelFont("MS Sans Serif", 11));
 
     centralWidget()->installEventFilter(this);
     wireControls();
-    ui_->Image3->setFocus();
+    Image3->setFocus();
 
     resize(kClientSize);
     // Without a window manager nobody else would centre the window.
@@ -88,34 +99,28 @@ void TMarvaneForm::connectGuarded(Sender* sender, Signal signal,
 }
 
 void TMarvaneForm::wireControls() {
-    const Controls& ui = *ui_;
     using Handler = void (TMarvaneForm::*)();
-    const std::pair<QToolButton*, Handler> buttons[] = {
-        {ui.SpeedButton1, &TMarvaneForm::QuitClick},
-        {ui.FinishButton, &TMarvaneForm::FinishButtonClick},
-        {ui.restart, &TMarvaneForm::restartClick},
-        {ui.SpeedButton3, &TMarvaneForm::RulesClick},
-        {ui.Options, &TMarvaneForm::Showrules},
-        {ui.EasyButton, &TMarvaneForm::easyclick},
-        {ui.Players, &TMarvaneForm::PlayersClick}};
-    for (auto [button, handler] : buttons) connectGuarded(button, &QToolButton::clicked, handler);
+    const auto run = [this](Handler handler) {
+        return [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
+    };
+    side_->wire({.SpeedButton1Click = run(&TMarvaneForm::QuitClick),
+                 .FinishButtonClick = run(&TMarvaneForm::FinishButtonClick),
+                 .restartClick = run(&TMarvaneForm::restartClick),
+                 .SpeedButton3Click = run(&TMarvaneForm::RulesClick),
+                 .OptionsClick = run(&TMarvaneForm::Showrules),
+                 .easyclick = run(&TMarvaneForm::easyclick),
+                 .PlayersClick = run(&TMarvaneForm::PlayersClick)});
 
-    // A checkable item ticks itself before its handler runs; the handler decides instead.
-    connect(ui.ShowStatus1, &QAction::triggered, ui.ShowStatus1,
-            [item = ui.ShowStatus1](bool checked) { item->setChecked(!checked); });
-    const std::pair<QAction*, Handler> items[] = {
-        {ui.LeaveMarvane1, &TMarvaneForm::QuitClick},
-        {ui.Rules1, &TMarvaneForm::RulesClick},
-        {ui.ContactCorvath1, &TMarvaneForm::ContactCorvath1Click},
-        {ui.VisitourWebsite1, &TMarvaneForm::VisitourWebsite1Click},
-        {ui.HideMenu, &TMarvaneForm::HideMenuClick},
-        {ui.ShowStatus1, &TMarvaneForm::ShowStatus1Click},
-        {ui.Locate, &TMarvaneForm::LocateClick},
-        {ui.Autoplay, &TMarvaneForm::AutoplayClick}};
-    for (auto [item, handler] : items) connectGuarded(item, &QAction::triggered, handler);
-    for (QAction* scheme : {ui.Blackwhite, ui.redgreen, ui.aquayello})
-        connectGuarded(scheme, &QAction::triggered, &TMarvaneForm::ColourMenuClick,
-                       scheme->data().toInt());
+    menus_->wire(
+        {.LeaveMarvane1Click = run(&TMarvaneForm::QuitClick),
+         .Rules1Click = run(&TMarvaneForm::RulesClick),
+         .ContactCorvath1Click = run(&TMarvaneForm::ContactCorvath1Click),
+         .VisitourWebsite1Click = run(&TMarvaneForm::VisitourWebsite1Click),
+         .HideMenuClick = run(&TMarvaneForm::HideMenuClick),
+         .ShowStatus1Click = run(&TMarvaneForm::ShowStatus1Click),
+         .LocateClick = run(&TMarvaneForm::LocateClick),
+         .AutoplayClick = run(&TMarvaneForm::AutoplayClick),
+         .ColourMenuClick = [this](int tag) { guarded([this, tag] { ColourMenuClick(tag); }); }});
 
     // These work whether or not the menu bar is shown.
     const std::pair<QKeySequence, Handler> shortcuts[] = {
@@ -125,18 +130,21 @@ void TMarvaneForm::wireControls() {
     for (auto [keys, handler] : shortcuts)
         connectGuarded(new QShortcut(keys, this), &QShortcut::activated, handler);
 
-    connectGuarded(ui.Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
+    connectGuarded(Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
     // The mouse and the keys pick squares alike.
-    connect(ui.Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
-    ui.Image3->isBusy = [this] { return game_.moveInProgress(); };
-    wireGameMenu();
+    connect(Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
+    Image3->isBusy = [this] { return game_.moveInProgress(); };
+    gameMenu_ = new GameMenu(*this, game_, *Image3,
+                             [this](const std::function<void()>& handler) { guarded(handler); });
 }
 
 void TMarvaneForm::buildRest() {
-    if (ui_->restBuilt) return;
-    ui_->buildRest(*this);
-    connectGuarded(ui_->QuitRules, &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
-    connectGuarded(ui_->SpeedButton5, &QToolButton::clicked, &TMarvaneForm::quitoptions);
+    if (rules_) return;
+    rules_ = std::make_unique<RulesPage>(centralWidget(), options_->panel());
+    options_->finish();
+    status_->build();
+    connectGuarded(rules_->returnButton(), &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
+    connectGuarded(options_->returnButton(), &QToolButton::clicked, &TMarvaneForm::quitoptions);
 }
 
 void TMarvaneForm::guarded(const std::function<void()>& handler) {
@@ -168,11 +176,12 @@ void TMarvaneForm::easyclick() { game_.setEasyLevel(game_.state().EasyLevel != 1
 
 void TMarvaneForm::AutoplayClick() {
     game_.autoplay();
-    refreshGameMenu();  // Autoplay has ended, or not begun yet: undo may be possible again
+    // Autoplay has ended, or not begun yet: undo may be possible again.
+    gameMenu_->refreshGameMenu();
 }
 
 void TMarvaneForm::PlayerdelayTimer() {
-    ui_->Playerdelay->stop();
+    Playerdelay->stop();
     game_.computerTurn();
 }
 
@@ -182,58 +191,45 @@ void TMarvaneForm::PlayersClick() { game_.setPlayerCount(game_.state().PlayerCou
 // --- Panels and menus ---
 
 void TMarvaneForm::quitoptions() {
-    Controls& ui = *ui_;
-    const bool focusInPanel = ui.OptionPanel->isAncestorOf(QApplication::focusWidget());
-    ui.OptionPanel->hide();
-    if (focusInPanel) ui.Image3->setFocus();
-    // A whole number typed into the edit box counts; any other text falls back to the last
-    // valid position, which the box then shows again.
-    ui.Response->interpretText();
-    ui.Response->setValue(ui.Response->value());
-    ui.Playerdelay->setInterval(ui.Response->value());
-    if (ui.ShowStatus->isChecked()) ui.buildStatusBar(*this);
-    if (ui.StatusBar) ui.StatusBar->setVisible(ui.ShowStatus->isChecked());
-    ui.ShowStatus1->setChecked(ui.ShowStatus->isChecked());
-    const bool menu = ui.ShowMenu->isChecked();
-    if (menu) ui.buildMenuBar(*this);
-    for (QMenu* m : {ui.HelpMenu, ui.OptionsMenu, ui.QuitMenu, ui.GameMenu})
-        m->menuAction()->setVisible(menu);
-    ui.Autoplay->setVisible(menu);
+    if (options_->close()) Image3->setFocus();
+    Playerdelay->setInterval(options_->takeResponse());
+    const bool status = options_->statusShown();
+    if (status) status_->build();
+    status_->setShown(status);
+    menus_->setStatusTicked(status);
+    const bool menu = options_->menuShown();
+    if (menu) menus_->buildMenuBar(gameMenu_->menu());
+    menus_->setShown(menu);
+    gameMenu_->setShown(menu);
 }
 
 void TMarvaneForm::Showrules() {
     buildRest();
-    ui_->OptionPanel->show();
+    options_->open();
 }
 
 void TMarvaneForm::RulesClick() {
     buildRest();
-    ui_->RulesPanel->raise();
-    ui_->RulesPanel->show();
+    rules_->open();
 }
 
 void TMarvaneForm::QuitRulesClick() {
-    ui_->RulesPanel->hide();
-    ui_->Image3->setFocus();
+    rules_->close();
+    Image3->setFocus();
 }
 
 void TMarvaneForm::HideMenuClick() {
-    const Controls& ui = *ui_;
-    ui.HelpMenu->menuAction()->setVisible(false);
-    ui.OptionsMenu->menuAction()->setVisible(false);
-    ui.QuitMenu->menuAction()->setVisible(false);
-    ui.GameMenu->menuAction()->setVisible(false);
-    ui.ShowMenu->setChecked(false);
-    ui.Autoplay->setVisible(false);
+    menus_->setShown(false);
+    gameMenu_->setShown(false);
+    options_->setMenuShown(false);
 }
 
 void TMarvaneForm::ShowStatus1Click() {
-    Controls& ui = *ui_;
-    ui.buildStatusBar(*this);
-    const bool shown = ui.ShowStatus1->isChecked();
-    ui.StatusBar->setVisible(!shown);
-    ui.ShowStatus->setChecked(!shown);
-    ui.ShowStatus1->setChecked(!shown);
+    status_->build();
+    const bool shown = menus_->statusTicked();
+    status_->setShown(!shown);
+    options_->setStatusShown(!shown);
+    menus_->setStatusTicked(!shown);
 }
 
 void TMarvaneForm::ColourMenuClick(int tag) {
@@ -255,16 +251,16 @@ void TMarvaneForm::ColourMenuClick(int tag) {
 
 void TMarvaneForm::QuitClick() { close(); }
 
-void TMarvaneForm::LocateClick() { ui_->sounds->LocateClick(); }
+void TMarvaneForm::LocateClick() { sounds_->LocateClick(); }
 
 void TMarvaneForm::ContactCorvath1Click() {
     buildRest();
-    ui_->email->OpenLink();
+    options_->writeEmail();
 }
 
 void TMarvaneForm::VisitourWebsite1Click() {
     buildRest();
-    ui_->web->OpenLink();
+    options_->openWebPage();
 }
 
 // --- Options ---
@@ -272,28 +268,21 @@ void TMarvaneForm::VisitourWebsite1Click() {
 Options TMarvaneForm::currentOptions() const {
     Options options;
     // Sound forced off for this run by a missing device is not the user's choice.
-    options.sound = ui_->sounds->chosen();
-    options.menu = ui_->ShowMenu->isChecked();
-    options.status = ui_->ShowStatus->isChecked();
-    options.response = ui_->Response->value();
+    options.sound = sounds_->chosen();
+    options.menu = options_->menuShown();
+    options.status = options_->statusShown();
+    options.response = options_->response();
     // The scheme the player chose, not the colours of a game opened from a file.
     options.c1 = colours_.c1;
     options.c2 = colours_.c2;
-    options.lastMove = ui_->ShowLastMove->isChecked();
-    options.legalMoves = ui_->ShowLegalMoves->isChecked();
+    options.lastMove = gameMenu_->showsLastMove();
+    options.legalMoves = gameMenu_->showsLegalMoves();
     return options;
 }
 
 void TMarvaneForm::setLoadedOptions(Options options) {
-    QSpinBox* Response = ui_->Response;
-    ui_->Sound->setChecked(options.sound);
-    ui_->ShowMenu->setChecked(options.menu);
-    ui_->ShowStatus->setChecked(options.status);
-    // A wrapping spin box would wrap an outside value rather than clamp it.
-    Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
-    ui_->ShowLastMove->setChecked(options.lastMove);
-    ui_->ShowLegalMoves->setChecked(options.legalMoves);
-    ui_->marksRefresh->start();
+    options_->load(options);
+    gameMenu_->setMarks(options.lastMove, options.legalMoves);
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);
 }
@@ -320,7 +309,7 @@ void TMarvaneForm::closeEvent(QCloseEvent* event) {
     }
     FormClose();
     closing_ = true;
-    ui_->Playerdelay->stop();
+    Playerdelay->stop();
     game_.discardQueued();  // a computer turn queued behind the close has no window to play in
     event->accept();
 }

@@ -8,7 +8,18 @@
 #include "engine/game.h"
 #include "settings/options.h"
 
+class QTimer;
+
 namespace marvane {
+
+class BoardImage;
+class GameMenu;
+class MainMenus;
+class OptionsPanel;
+class RulesPage;
+class SidePanel;
+class SoundEffects;
+class StatusLine;
 
 // The settings store, handed in by the program: the window does not know where options live.
 // Both may throw std::exception; the window reports it in its error box.
@@ -42,9 +53,8 @@ public:
     const Game& game() const { return game_; }
 
 private:
-    struct Controls;  // the controls by their layout names, built by the layout
-    class View;       // what the game sees of the window
-    class StartUp;    // the start-up sequence and what waits for the first frame
+    class View;     // what the game sees of the window
+    class StartUp;  // the start-up sequence and what waits for the first frame
 
     // --- Handlers, named after their control and event ---
     void Image3MouseDown(int row, int column);
@@ -65,15 +75,6 @@ private:
     void LocateClick();
     void ContactCorvath1Click();
     void VisitourWebsite1Click();
-    // The Game menu (marvaneform_gamemenu.cpp).
-    void wireGameMenu();
-    void UndoMoveClick();
-    void RedoMoveClick();
-    // Brings the Undo and Redo items, the board's marks and the move list up to date with the
-    // game.
-    void refreshGameMenu();
-    // The game record's items (marvaneform_gamemenu.cpp).
-    void wireRecordCommands();
     // The start-up steps up to the sounds: caption, options, players mode, the options applied
     // to the controls. The StartUp object runs them once, when the window is first shown.
     void FormActivate();
@@ -98,9 +99,19 @@ private:
     void setLoadedOptions(Options options);
 
     SettingsStore store_;
-    std::unique_ptr<Controls> ui_;
     std::unique_ptr<View> view_;
     Game game_;
+    // The window's rooms, which keep their own controls, and the controls the window itself
+    // uses: the board, the response delay and the sounds. The window owns them all.
+    BoardImage* Image3 = nullptr;
+    QTimer* Playerdelay = nullptr;
+    SoundEffects* sounds_ = nullptr;
+    std::unique_ptr<SidePanel> side_;
+    std::unique_ptr<OptionsPanel> options_;
+    std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<StatusLine> status_;
+    std::unique_ptr<RulesPage> rules_;  // built with the rest, after the first frame
+    GameMenu* gameMenu_ = nullptr;      // the window owns it
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.
     ColourScheme colours_ = ColourSchemes[0];

@@ -1,11 +1,13 @@
 // The main window's controls: where each one sits and what it says. The window wires them.
+#include "window/marvaneform_layout.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPainter>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -15,9 +17,10 @@
 #include "window/boardimage.h"
 #include "window/flatcontrols.h"
 #include "window/fonts.h"
-#include "window/marvaneform_controls.h"
+#include "window/optionspanel.h"
 #include "window/picturespacing.h"
-#include "window/sound/soundeffects.h"
+#include "window/rulespage.h"
+#include "window/sidepanel.h"
 
 namespace marvane {
 
@@ -130,7 +133,7 @@ private:
 
 }  // namespace
 
-TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& maker) : maker_(maker) {
+BoardImage* buildClientAndBoard(QMainWindow& window) {
     auto* client = new QWidget(&window);
     client->setObjectName("client");
     // White on black, for the buttons and boxes on it to take rather than each holding its own
@@ -138,49 +141,18 @@ TMarvaneForm::Controls::Controls(QMainWindow& window, const MakerAddresses& make
     setTextColour(client, Qt::white, Qt::black);
     window.setCentralWidget(client);
 
-    buildBoard(client);
-    buildControls(client, window.devicePixelRatioF());
-    buildOptionControls(client);  // last, so it lies in front of the controls it covers
-    buildMenus(window);
-    buildGameMenu(window);
-
-    Playerdelay = new QTimer(&window);
-    Playerdelay->setObjectName("Playerdelay");
-    Playerdelay->setSingleShot(true);
-    Playerdelay->setTimerType(Qt::PreciseTimer);
-    Playerdelay->setInterval(1000);
-
-    sounds = new SoundEffects(
-        Sound, &window,
-        [this, &window](const QString& folder) {
-            buildStatusBar(window);
-            statusPanels[2]->setText(folder);
-        },
-        {}, &window);
-}
-
-void TMarvaneForm::Controls::buildRest(QMainWindow& window) {
-    if (restBuilt) return;
-    restBuilt = true;
-    buildRulesPanel(window.centralWidget());
-    // Below the options panel, where it lay when it was built first.
-    RulesPanel->stackUnder(OptionPanel);
-    finishOptionPanel();
-    buildStatusBar(window);
-}
-
-void TMarvaneForm::Controls::buildBoard(QWidget* client) {
     auto* Panel1 = new QFrame(client);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(8, 8, 425, 441);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(4);
     Panel1->setAutoFillBackground(true);
-    Image3 = new BoardImage(Panel1);
+    auto* Image3 = new BoardImage(Panel1);
     Image3->move(4, 4);
+    return Image3;
 }
 
-void TMarvaneForm::Controls::buildControls(QWidget* client, qreal devicePixelRatio) {
+SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     const QFont sans16 = pixelFont("MS Sans Serif", 16);
     makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35), kAqua);
     makeLabel(client, "Label5", {464, 328, 64, 29}, "Score", pixelFont("MS Sans Serif", 24), kLime);
@@ -240,7 +212,7 @@ void TMarvaneForm::Controls::buildControls(QWidget* client, qreal devicePixelRat
     for (auto [box, name] : names) box->setAccessibleName(name);
 }
 
-void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
+RulesPage::RulesPage(QWidget* client, QWidget* above) {
     RulesPanel = new RulesBackdrop(client);
     RulesPanel->setObjectName("RulesPanel");
     RulesPanel->setGeometry(440, 10, 297, 440);
@@ -294,11 +266,20 @@ void TMarvaneForm::Controls::buildRulesPanel(QWidget* client) {
         label->adjustSize();
         label->setFixedHeight(13);
     }
+    // Below the options panel, where it lay when it was built first.
+    RulesPanel->stackUnder(above);
 }
 
-// The option controls hold the options, so they are there from the start; the panel's
-// headings, links and button follow with the rest.
-void TMarvaneForm::Controls::buildOptionControls(QWidget* client) {
+void RulesPage::open() {
+    RulesPanel->raise();
+    RulesPanel->show();
+}
+
+void RulesPage::close() { RulesPanel->hide(); }
+
+// In front of the game's controls, which it covers: it is built after them.
+OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
+    : webAddress_(std::move(web)), emailAddress_(std::move(email)) {
     OptionPanel = new CaptionPanel("OptionPanel", client);
     OptionPanel->setObjectName("OptionPanel");
     OptionPanel->setGeometry(440, 8, 297, 441);
@@ -336,7 +317,8 @@ void TMarvaneForm::Controls::buildOptionControls(QWidget* client) {
                               "      Show Windows Status Bar", false);
 }
 
-void TMarvaneForm::Controls::finishOptionPanel() {
+void OptionsPanel::finish() {
+    if (finished()) return;
     makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
               pixelFont("Mural Script", 27), kAqua);
     makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
@@ -358,13 +340,13 @@ void TMarvaneForm::Controls::finishOptionPanel() {
     web->setGeometry(32, 8, 169, 17);
     web->setChoose(TKURL2::ltURL);
     web->setToolTip("Go to our Web Site");
-    web->setURLorEMAIL(maker_.web);
+    web->setURLorEMAIL(webAddress_);
     email = new TKURL2(Panel2);
     email->setObjectName("email");
     email->setGeometry(32, 32, 157, 17);
     email->setChoose(TKURL2::ltEMAIL);
     email->setToolTip("Email Corvath-Solutions");
-    email->setURLorEMAIL(maker_.email);
+    email->setURLorEMAIL(emailAddress_);
 
     SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
                               {}, pixelFont("Mural Script", 27));

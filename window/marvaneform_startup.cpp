@@ -10,7 +10,6 @@
 
 #include "getver/getver.h"
 #include "window/art/appicon.h"
-#include "window/marvaneform_controls.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -36,7 +35,7 @@ void TMarvaneForm::StartUp::windowShown() {
     form_.game_.newGame();
     // Opening the sounds shows nothing, and a missing file asks the user with a box: both wait
     // for the first frame, so the box has the starting view behind it.
-    rest_ = [this] { form_.guarded([this] { form_.ui_->sounds->startUpSounds(); }); };
+    rest_ = [this] { form_.guarded([this] { form_.sounds_->startUpSounds(); }); };
     // The menu bar and the status bar that the options hide give up their room now, not in a
     // second frame.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);

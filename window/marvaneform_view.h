@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/gameview.h"
-#include "window/marvaneform_controls.h"
+#include "window/marvaneform.h"
 
 namespace marvane {
 
@@ -22,8 +22,6 @@ public:
     void cancelResponseDelay() override;
 
 private:
-    const Controls& ui() const { return *form_.ui_; }
-
     TMarvaneForm& form_;
 };
 

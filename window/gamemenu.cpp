@@ -1,6 +1,5 @@
-// The Game menu: undo, redo and the two marks on the board. It comes after the designed menu
-// items, so each of those keeps its place, and it shows and hides with them. Both marks are off
-// unless the player turns them on: the board at rest looks as designed.
+#include "window/gamemenu.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -8,10 +7,9 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "engine/game.h"
 #include "getver/getver.h"
 #include "window/boardimage.h"
-#include "window/marvaneform_controls.h"
-#include "window/marvaneform_view.h"
 #include "window/recordcommands.h"
 
 namespace marvane {
@@ -31,54 +29,51 @@ QString withKeys(const char* caption, const QKeySequence& keys) {
 
 }  // namespace
 
-void TMarvaneForm::Controls::buildGameMenu(QMainWindow& window) {
-    // Its bar is built with the others' (marvaneform_bars.cpp), after them.
-    GameMenu = new QMenu(QStringLiteral("Game"), &window);
-    GameMenu->setObjectName("GameMenu");
-    GameMenu->menuAction()->setVisible(false);
+GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard guard)
+    : QObject(&window), game_(game), board_(board), guard_(std::move(guard)) {
+    menu_ = new QMenu(QStringLiteral("Game"), &window);
+    menu_->setObjectName("GameMenu");
+    menu_->menuAction()->setVisible(false);
     auto item = [this](const char* name, const QString& caption) {
-        QAction* action = GameMenu->addAction(caption);
+        QAction* action = menu_->addAction(caption);
         action->setObjectName(name);
         return action;
     };
     UndoMove = item("UndoMove", withKeys("Undo", kUndoKeys));
     RedoMove = item("RedoMove", withKeys("Redo", kRedoKeys[0]));
-    GameMenu->addSeparator();
+    menu_->addSeparator();
     ShowLastMove = item("ShowLastMove", QStringLiteral("Show Last Move"));
     ShowLegalMoves = item("ShowLegalMoves", QStringLiteral("Show Legal Moves"));
     for (QAction* mark : {ShowLastMove, ShowLegalMoves}) mark->setCheckable(true);
 
     // The game tells the window about a step box by box, and a move lets events run halfway
     // through: the marks are worked out once, when the events of the step have been handled.
-    marksRefresh = new QTimer(&window);
+    marksRefresh = new QTimer(this);
     marksRefresh->setSingleShot(true);
     marksRefresh->setInterval(0);
-}
 
-void TMarvaneForm::wireGameMenu() {
-    const Controls& ui = *ui_;
-    const auto run = [this](void (TMarvaneForm::*handler)()) {
-        return [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
+    const auto run = [this](void (GameMenu::*handler)()) {
+        return [this, handler] { guard_([this, handler] { (this->*handler)(); }); };
     };
-    connect(ui.UndoMove, &QAction::triggered, this, run(&TMarvaneForm::UndoMoveClick));
-    connect(ui.RedoMove, &QAction::triggered, this, run(&TMarvaneForm::RedoMoveClick));
+    connect(UndoMove, &QAction::triggered, this, run(&GameMenu::UndoMoveClick));
+    connect(RedoMove, &QAction::triggered, this, run(&GameMenu::RedoMoveClick));
     // Also from the move list's window, which steps through the same history.
-    const auto shortcut = [this](const QKeySequence& keys) {
-        auto* keysShortcut = new QShortcut(keys, this);
+    const auto shortcut = [&window](const QKeySequence& keys) {
+        auto* keysShortcut = new QShortcut(keys, &window);
         keysShortcut->setContext(Qt::ApplicationShortcut);
         return keysShortcut;
     };
-    connect(shortcut(kUndoKeys), &QShortcut::activated, this, run(&TMarvaneForm::UndoMoveClick));
+    connect(shortcut(kUndoKeys), &QShortcut::activated, this, run(&GameMenu::UndoMoveClick));
     for (const QKeySequence& keys : kRedoKeys)
-        connect(shortcut(keys), &QShortcut::activated, this, run(&TMarvaneForm::RedoMoveClick));
-    for (QAction* mark : {ui.ShowLastMove, ui.ShowLegalMoves})
-        connect(mark, &QAction::triggered, this, run(&TMarvaneForm::refreshGameMenu));
-    connect(ui.GameMenu, &QMenu::aboutToShow, this, run(&TMarvaneForm::refreshGameMenu));
-    connect(ui.marksRefresh, &QTimer::timeout, this, run(&TMarvaneForm::refreshGameMenu));
-    wireRecordCommands();
+        connect(shortcut(keys), &QShortcut::activated, this, run(&GameMenu::RedoMoveClick));
+    for (QAction* mark : {ShowLastMove, ShowLegalMoves})
+        connect(mark, &QAction::triggered, this, run(&GameMenu::refreshGameMenu));
+    connect(menu_, &QMenu::aboutToShow, this, run(&GameMenu::refreshGameMenu));
+    connect(marksRefresh, &QTimer::timeout, this, run(&GameMenu::refreshGameMenu));
+    wireRecordCommands(window);
 }
 
-void TMarvaneForm::wireRecordCommands() {
+void GameMenu::wireRecordCommands(QMainWindow& window) {
     // "Marvane 1.4.0.0" for a file's Program line; without version information the program is
     // still named.
     const auto program = [] {
@@ -86,39 +81,50 @@ void TMarvaneForm::wireRecordCommands() {
         return (title.isEmpty() ? QStringLiteral("Marvane") : title) + QLatin1Char(' ') +
                ReadVersion();
     };
-    Controls& ui = *ui_;
-    ui.record = new RecordCommands(this, game_, program);
-    ui.GameMenu->addSeparator();
-    ui.GameMenu->addActions(ui.record->actions());
+    record = new RecordCommands(&window, game_, program);
+    menu_->addSeparator();
+    menu_->addActions(record->actions());
     // On the window as well, so their keys work while the menu bar is hidden.
-    addActions(ui.record->actions());
+    window.addActions(record->actions());
 }
 
-// The game refuses both during Autoplay and queues them behind a move in progress.
-void TMarvaneForm::UndoMoveClick() {
+void GameMenu::setShown(bool shown) { menu_->menuAction()->setVisible(shown); }
+
+bool GameMenu::showsLastMove() const { return ShowLastMove->isChecked(); }
+
+bool GameMenu::showsLegalMoves() const { return ShowLegalMoves->isChecked(); }
+
+void GameMenu::setMarks(bool lastMove, bool legalMoves) {
+    ShowLastMove->setChecked(lastMove);
+    ShowLegalMoves->setChecked(legalMoves);
+    scheduleRefresh();
+}
+
+void GameMenu::scheduleRefresh() { marksRefresh->start(); }
+
+void GameMenu::UndoMoveClick() {
     game_.undo();
     refreshGameMenu();
 }
 
-void TMarvaneForm::RedoMoveClick() {
+void GameMenu::RedoMoveClick() {
     game_.redo();
     refreshGameMenu();
 }
 
-void TMarvaneForm::refreshGameMenu() {
-    const Controls& ui = *ui_;
-    ui.UndoMove->setEnabled(game_.canUndo());
-    ui.RedoMove->setEnabled(game_.canRedo());
+void GameMenu::refreshGameMenu() {
+    UndoMove->setEnabled(game_.canUndo());
+    RedoMove->setEnabled(game_.canRedo());
     // The list follows every step, Autoplay's too.
-    if (ui.record) ui.record->gameChanged();
+    record->gameChanged();
     // Halfway through a move the board is neither the old position nor the new one; the move
     // writes its boxes once more after its last event processing, which asks again.
     if (game_.moveInProgress()) return;
     BoardImage::Marks marks;
-    if (ui.ShowLastMove->isChecked()) marks.lastMove = game_.lastMove();
-    if (ui.ShowLegalMoves->isChecked() && game_.personToPlay())
+    if (ShowLastMove->isChecked()) marks.lastMove = game_.lastMove();
+    if (ShowLegalMoves->isChecked() && game_.personToPlay())
         marks.legalMoves = game_.legalSquares();
-    ui.Image3->setMarks(std::move(marks));
+    board_.setMarks(std::move(marks));
 }
 
 }  // namespace marvane

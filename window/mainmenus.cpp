@@ -1,18 +1,13 @@
-// The main window's menus, menu bar and status bar.
+#include "window/mainmenus.h"
+
 #include <QAction>
-#include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
-
-#include "window/marvaneform_controls.h"
 
 namespace marvane {
 
-// The menus and their items exist from the start; the bar that shows them is built when it
-// has something to show: its standard icons and the image plug-ins they load cost more than
-// the menus.
-void TMarvaneForm::Controls::buildMenus(QMainWindow& window) {
+MainMenus::MainMenus(QMainWindow& window) : window_(window) {
     auto menu = [&window](const char* caption, const char* name) {
         auto* menu = new QMenu(caption, &window);
         menu->setObjectName(name);
@@ -47,34 +42,46 @@ void TMarvaneForm::Controls::buildMenus(QMainWindow& window) {
     for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) m->menuAction()->setVisible(false);
 }
 
-void TMarvaneForm::Controls::buildMenuBar(QMainWindow& window) {
-    if (window.menuWidget()) return;
-    QMenuBar* bar = window.menuBar();
+void MainMenus::wire(const Handlers& handlers) {
+    // A checkable item ticks itself before its handler runs; the handler decides instead.
+    QObject::connect(ShowStatus1, &QAction::triggered, ShowStatus1,
+                     [item = ShowStatus1](bool checked) { item->setChecked(!checked); });
+    const std::pair<QAction*, const std::function<void()>&> items[] = {
+        {LeaveMarvane1, handlers.LeaveMarvane1Click},
+        {Rules1, handlers.Rules1Click},
+        {ContactCorvath1, handlers.ContactCorvath1Click},
+        {VisitourWebsite1, handlers.VisitourWebsite1Click},
+        {HideMenu, handlers.HideMenuClick},
+        {ShowStatus1, handlers.ShowStatus1Click},
+        {Locate, handlers.LocateClick},
+        {Autoplay, handlers.AutoplayClick}};
+    for (const auto& [item, handler] : items)
+        QObject::connect(item, &QAction::triggered, item, [handler = handler] { handler(); });
+    for (QAction* scheme : {Blackwhite, redgreen, aquayello})
+        QObject::connect(
+            scheme, &QAction::triggered, scheme,
+            [handler = handlers.ColourMenuClick, tag = scheme->data().toInt()] { handler(tag); });
+}
+
+void MainMenus::buildMenuBar(QMenu* gameMenu) {
+    if (window_.menuWidget()) return;
+    QMenuBar* bar = window_.menuBar();
     bar->setObjectName("Menu");
     for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) bar->addMenu(m);
     bar->addAction(Autoplay);
-    bar->addMenu(GameMenu);
+    bar->addMenu(gameMenu);
     // A window already on screen would show its new bar only one event later, in a frame of
     // its own.
     bar->show();
 }
 
-void TMarvaneForm::Controls::buildStatusBar(QMainWindow& window) {
-    if (StatusBar) return;
-    StatusBar = new QStatusBar(&window);
-    StatusBar->hide();
-    StatusBar->setObjectName("StatusBar");
-    StatusBar->setSizeGripEnabled(true);
-    StatusBar->setFixedHeight(24);
-    const int widths[3] = {250, 150, 150};
-    for (int i = 0; i < 3; ++i) {
-        statusPanels[i] = new QLabel(StatusBar);
-        statusPanels[i]->setFixedWidth(widths[i]);
-        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar->addWidget(statusPanels[i]);
-    }
-    statusPanels[0]->setText("Marvane by CORVATH");
-    window.setStatusBar(StatusBar);
+void MainMenus::setShown(bool shown) {
+    for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) m->menuAction()->setVisible(shown);
+    Autoplay->setVisible(shown);
 }
+
+bool MainMenus::statusTicked() const { return ShowStatus1->isChecked(); }
+
+void MainMenus::setStatusTicked(bool ticked) { ShowStatus1->setChecked(ticked); }
 
 }  // namespace marvane

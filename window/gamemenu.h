@@ -1,0 +1,62 @@
+// The Game menu: undo, redo, the two marks on the board and the game record's items.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QTimer;
+
+namespace marvane {
+
+class BoardImage;
+class Game;
+class RecordCommands;
+
+// The menu comes after the designed menu items, so each of those keeps its place, and it shows
+// and hides with them. Both marks are off unless the player turns them on: the board at rest
+// looks as designed. Its items and keys are commands to the game; the board's marks, the items'
+// state and the move list follow the game.
+class GameMenu : public QObject {
+public:
+    // Runs a handler, reporting any error so none reaches the event loop.
+    using Guard = std::function<void(const std::function<void()>&)>;
+
+    // Builds the menu (its bar is built elsewhere, with the others') and the window's keys for
+    // its items, wired to `game`; the marks go to `board`.
+    GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard guard);
+
+    QMenu* menu() const { return menu_; }
+    void setShown(bool shown);
+
+    bool showsLastMove() const;
+    bool showsLegalMoves() const;
+    // Ticks the marks as the options have them; the board follows.
+    void setMarks(bool lastMove, bool legalMoves);
+
+    // Brings the items, the board's marks and the move list up to date with the game, once the
+    // events of the step in progress have been handled.
+    void scheduleRefresh();
+    // The same, now.
+    void refreshGameMenu();
+
+    // The game refuses both during Autoplay and queues them behind a move in progress.
+    void UndoMoveClick();
+    void RedoMoveClick();
+
+private:
+    void wireRecordCommands(QMainWindow& window);
+
+    Game& game_;
+    BoardImage& board_;
+    Guard guard_;
+    QMenu* menu_ = nullptr;
+    QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
+            *ShowLegalMoves = nullptr;
+    QTimer* marksRefresh = nullptr;
+    RecordCommands* record = nullptr;
+};
+
+}  // namespace marvane

@@ -1,0 +1,50 @@
+#include "window/optionspanel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "kurl2/KURL2.h"
+#include "settings/options.h"
+
+namespace marvane {
+
+void OptionsPanel::open() { OptionPanel->show(); }
+
+bool OptionsPanel::close() {
+    const bool focusInPanel = OptionPanel->isAncestorOf(QApplication::focusWidget());
+    OptionPanel->hide();
+    return focusInPanel;
+}
+
+int OptionsPanel::takeResponse() {
+    Response->interpretText();
+    Response->setValue(Response->value());
+    return Response->value();
+}
+
+int OptionsPanel::response() const { return Response->value(); }
+
+bool OptionsPanel::menuShown() const { return ShowMenu->isChecked(); }
+
+bool OptionsPanel::statusShown() const { return ShowStatus->isChecked(); }
+
+void OptionsPanel::setMenuShown(bool shown) { ShowMenu->setChecked(shown); }
+
+void OptionsPanel::setStatusShown(bool shown) { ShowStatus->setChecked(shown); }
+
+void OptionsPanel::load(const Options& options) {
+    Sound->setChecked(options.sound);
+    ShowMenu->setChecked(options.menu);
+    ShowStatus->setChecked(options.status);
+    // A wrapping spin box would wrap an outside value rather than clamp it.
+    Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
+}
+
+void OptionsPanel::openWebPage() { web->OpenLink(); }
+
+void OptionsPanel::writeEmail() { email->OpenLink(); }
+
+}  // namespace marvane

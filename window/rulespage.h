@@ -1,0 +1,26 @@
+// The rules panel, laid over the game's controls when the player asks for the rules.
+#pragma once
+
+class QFrame;
+class QToolButton;
+class QWidget;
+
+namespace marvane {
+
+// Built by the layout (marvaneform_layout.cpp) onto the window's client area, hidden, below
+// `above`; the window owns every control.
+class RulesPage {
+public:
+    RulesPage(QWidget* client, QWidget* above);
+
+    void open();
+    void close();
+    // Its button back to the game.
+    QToolButton* returnButton() const { return QuitRules; }
+
+private:
+    QFrame* RulesPanel = nullptr;
+    QToolButton* QuitRules = nullptr;
+};
+
+}  // namespace marvane

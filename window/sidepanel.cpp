@@ -1,0 +1,72 @@
+#include "window/sidepanel.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "window/boardaccessible.h"
+
+namespace marvane {
+
+namespace {
+
+// The turn line and the result are spoken when they change, not only when visited.
+void announce(QLineEdit* box, const QString& text) {
+    const bool changed = box->text() != text;
+    box->setText(text);
+    if (!changed) return;
+    QAccessibleValueChangeEvent valueChanged(box, text);
+    sendAccessibleEvent(&valueChanged);
+    QAccessibleEvent alert(box, QAccessible::Alert);
+    sendAccessibleEvent(&alert);
+}
+
+// A side label names the colour whose count its score box shows.
+void showSide(QLabel* label, QLineEdit* score, const QString& name) {
+    label->setText(name);
+    label->adjustSize();
+    score->setAccessibleName(name + " score");
+}
+
+}  // namespace
+
+void SidePanel::wire(const Handlers& handlers) {
+    const std::pair<QToolButton*, const std::function<void()>&> buttons[] = {
+        {SpeedButton1, handlers.SpeedButton1Click},
+        {FinishButton, handlers.FinishButtonClick},
+        {restart, handlers.restartClick},
+        {SpeedButton3, handlers.SpeedButton3Click},
+        {Options, handlers.OptionsClick},
+        {EasyButton, handlers.easyclick},
+        {Players, handlers.PlayersClick}};
+    for (const auto& [button, handler] : buttons)
+        QObject::connect(button, &QToolButton::clicked, button, handler);
+}
+
+void SidePanel::showText(Box box, const QString& text) {
+    switch (box) {
+        case Box::MessageBox: announce(MessageBox, text); break;
+        case Box::GoBox: announce(GoBox, text); break;
+        case Box::MoveBox: MoveBox->setText(text); break;
+        case Box::WhiteScore: WhiteScore->setText(text); break;
+        case Box::BlackScore: BlackScore->setText(text); break;
+        case Box::remain: remain->setText(text); break;
+        case Box::Edit3: Edit3->setText(text); break;
+        case Box::C1Lab: showSide(C1Lab, WhiteScore, text); break;
+        case Box::c2lab: showSide(c2lab, BlackScore, text); break;
+    }
+}
+
+void SidePanel::showGoBox(bool visible) { GoBox->setVisible(visible); }
+
+void SidePanel::showPlayers(bool onePlayer) {
+    Players->setText(onePlayer ? "1 Player" : "2 Players");
+    EasyButton->setVisible(onePlayer);
+}
+
+void SidePanel::setPlayersPicture(const QIcon& picture) { Players->setIcon(picture); }
+
+void SidePanel::showLevel(bool easy) { EasyButton->setText(easy ? "Easy" : "Hard"); }
+
+}  // namespace marvane

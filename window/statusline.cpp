@@ -1,0 +1,36 @@
+#include "window/statusline.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+namespace marvane {
+
+void StatusLine::build() {
+    if (StatusBar) return;
+    StatusBar = new QStatusBar(&window_);
+    StatusBar->hide();
+    StatusBar->setObjectName("StatusBar");
+    StatusBar->setSizeGripEnabled(true);
+    StatusBar->setFixedHeight(24);
+    const int widths[3] = {250, 150, 150};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels[i] = new QLabel(StatusBar);
+        statusPanels[i]->setFixedWidth(widths[i]);
+        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar->addWidget(statusPanels[i]);
+    }
+    statusPanels[0]->setText("Marvane by CORVATH");
+    window_.setStatusBar(StatusBar);
+}
+
+void StatusLine::setShown(bool shown) {
+    if (StatusBar) StatusBar->setVisible(shown);
+}
+
+void StatusLine::showSoundFolder(const QString& folder) {
+    build();
+    statusPanels[2]->setText(folder);
+}
+
+}  // namespace marvane
