@@ -263,7 +263,7 @@ std::string writeRecord(const GameRecord& record) {
     if (!record.time.empty()) tag("Time", record.time);
     if (isColourPair(record.c1, record.c2))
         tag("Colours",
-            std::string(ColourNames[record.c1]) + " " + std::string(ColourNames[record.c2]));
+            std::string(colourName(record.c1)) + " " + std::string(colourName(record.c2)));
     if (record.players != 0) tag("Players", std::to_string(record.players));
     if (record.easyLevel) tag("Level", *record.easyLevel ? "Easy" : "Hard");
     if (record.result)
