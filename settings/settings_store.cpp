@@ -46,7 +46,6 @@ void LoadSettings(Options& into) {
     read([&] {
         into.legalMoves = store.ReadBool(QStringLiteral("LegalMoves"), defaults.legalMoves);
     });
-    into.repairColourPair();
     if (firstError) throw *firstError;
 }
 

@@ -53,7 +53,7 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard gua
     marksRefresh->setInterval(0);
 
     const auto run = [this](void (GameMenu::*handler)()) {
-        return [this, handler] { guard_([this, handler] { (this->*handler)(); }); };
+        return guardedSlot(guard_, this, handler);
     };
     connect(UndoMove, &QAction::triggered, this, run(&GameMenu::UndoMoveClick));
     connect(RedoMove, &QAction::triggered, this, run(&GameMenu::RedoMoveClick));

@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
+
+#include "window/guard.h"
 
 class QAction;
 class QMainWindow;
@@ -21,9 +22,6 @@ class RecordCommands;
 // state and the move list follow the game.
 class GameMenu : public QObject {
 public:
-    // Runs a handler, reporting any error so none reaches the event loop.
-    using Guard = std::function<void(const std::function<void()>&)>;
-
     // Builds the menu (its bar is built elsewhere, with the others') and the window's keys for
     // its items, wired to `game`; the marks go to `board`.
     GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard guard);

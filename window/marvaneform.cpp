@@ -90,19 +90,19 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
 
 TMarvaneForm::~TMarvaneForm() = default;
 
-// Runs `handler` with `args` on every `signal` of `sender`.
-template <typename Sender, typename Signal, typename... Args>
-void TMarvaneForm::connectGuarded(Sender* sender, Signal signal,
-                                  void (TMarvaneForm::*handler)(Args...), Args... args) {
-    connect(sender, signal, this,
-            [this, handler, args...] { guarded([&] { (this->*handler)(args...); }); });
+// Runs `handler` on every `signal` of `sender`.
+template <typename Sender, typename Signal>
+void TMarvaneForm::connectGuarded(Sender* sender, Signal signal, void (TMarvaneForm::*handler)()) {
+    connect(sender, signal, this, guardedSlot(guard(), this, handler));
+}
+
+Guard TMarvaneForm::guard() {
+    return [this](const std::function<void()>& handler) { guarded(handler); };
 }
 
 void TMarvaneForm::wireControls() {
     using Handler = void (TMarvaneForm::*)();
-    const auto run = [this](Handler handler) {
-        return [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
-    };
+    const auto run = [this](Handler handler) { return guardedSlot(guard(), this, handler); };
     side_->wire({.SpeedButton1Click = run(&TMarvaneForm::QuitClick),
                  .FinishButtonClick = run(&TMarvaneForm::FinishButtonClick),
                  .restartClick = run(&TMarvaneForm::restartClick),
@@ -134,8 +134,7 @@ void TMarvaneForm::wireControls() {
     // The mouse and the keys pick squares alike.
     connect(Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
     Image3->isBusy = [this] { return game_.moveInProgress(); };
-    gameMenu_ = new GameMenu(*this, game_, *Image3,
-                             [this](const std::function<void()>& handler) { guarded(handler); });
+    gameMenu_ = new GameMenu(*this, game_, *Image3, guard());
 }
 
 void TMarvaneForm::buildRest() {

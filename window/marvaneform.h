@@ -7,6 +7,7 @@
 
 #include "engine/game.h"
 #include "settings/options.h"
+#include "window/guard.h"
 
 class QTimer;
 
@@ -87,11 +88,12 @@ private:
     void wireControls();
     // Builds and wires what the first view does not show; only the first call does anything.
     void buildRest();
-    template <typename Sender, typename Signal, typename... Args>
-    void connectGuarded(Sender* sender, Signal signal, void (TMarvaneForm::*handler)(Args...),
-                        Args... args);
+    template <typename Sender, typename Signal>
+    void connectGuarded(Sender* sender, Signal signal, void (TMarvaneForm::*handler)());
     // Runs `handler`, reporting any error in the error box so none reaches the event loop.
     void guarded(const std::function<void()>& handler);
+    // guarded(), for the rooms and slots that take a guard.
+    Guard guard();
     // Shows `text` in the program's error box, with a full stop added when it has none.
     void showErrorBox(const QString& text);
     // The options as the controls show them now, and loading them into the controls.

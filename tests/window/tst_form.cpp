@@ -248,7 +248,10 @@ private slots:
             const char* firstColour;
         } cases[] = {{{true, false, false, 4464, 3, 4}, 4464, 3, 4, "Red"},
                      {{true, false, false, -5536, 3, 3}, 100, 1, 2, "White"},  // 60000, 16-bit
-                     {{true, false, false, 30000, 9, 2}, 5000, 1, 2, "White"}};
+                     {{true, false, false, 30000, 9, 2}, 5000, 1, 2, "White"},
+                     {{true, false, false, 300, 0, 2}, 300, 1, 2, "White"},
+                     {{true, false, false, 300, 5, -1}, 300, 1, 2, "White"},
+                     {{true, false, false, 300, 6, 1}, 300, 6, 1, "Yellow"}};
         for (const auto& loaded : cases) {
             MemoryStore store;
             store.stored = loaded.stored;
