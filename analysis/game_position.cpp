@@ -2,6 +2,10 @@
 
 namespace marvane::analysis {
 
+int squareIndex(const marvane::Square& square) { return (square.row - 1) * 8 + (square.column - 1); }
+
+marvane::Square gameSquare(int square) { return {square / 8 + 1, square % 8 + 1}; }
+
 GamePositionReading fromGame(const marvane::Position& shown, ColourCode c1, ColourCode c2) {
     GamePositionReading reading;
     if (!isColourPair(c1, c2)) return {{}, "The game's two colours are not a pair."};
@@ -9,7 +13,7 @@ GamePositionReading fromGame(const marvane::Position& shown, ColourCode c1, Colo
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column) {
             const ColourCode colour = shown.board.cell(row, column);
-            const Bits square = bit((row - 1) * 8 + (column - 1));
+            const Bits square = bit(squareIndex({row, column}));
             if (colour == c1)
                 position.first |= square;
             else if (colour == c2)
@@ -30,7 +34,7 @@ marvane::Position toGame(const Position& position, ColourCode c1, ColourCode c2)
     marvane::Position shown;
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column) {
-            const Bits square = bit((row - 1) * 8 + (column - 1));
+            const Bits square = bit(squareIndex({row, column}));
             shown.board.cell(row, column) = position.first & square    ? c1
                                             : position.second & square ? c2
                                                                        : 0;

@@ -20,6 +20,10 @@ struct GamePositionReading {
 // `shown` is what the game shows (Game::position()); c1 and c2 are its first and second colour.
 GamePositionReading fromGame(const marvane::Position& shown, ColourCode c1, ColourCode c2);
 
+// The analysis's number of the game's square, and back.
+int squareIndex(const marvane::Square& square);
+marvane::Square gameSquare(int square);
+
 // The board and the turn of `position` as the game stores them, for colours c1 and c2. The
 // game's move count is the number of discs placed since the start, as it has no passes.
 marvane::Position toGame(const Position& position, ColourCode c1, ColourCode c2);

@@ -6,7 +6,11 @@
 # run.sh; prints the medians of the wall and CPU time to the first paint, and of the heap
 # (anonymous PSS) and RSS 3 s after the launch.
 #
+# With `graph`, the same for the game review's graph instead: the floor showing a line graph of 60
+# points drawn with QPainter, and the same graph drawn with Qt Charts (installed for the purpose).
+#
 #   bench/linkcost.sh              # BENCH_RUNS=9 rounds; uses the build folder of run.sh
+#   bench/linkcost.sh graph
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -14,7 +18,19 @@ bench_name=linkcost
 # shellcheck source=bench/session.sh
 source "$here/session.sh"
 runs=${BENCH_RUNS:-9}
-programs=(marvane_floor marvane_floor_sound marvane_floor_soundmodule)
+if [[ ${1:-} == graph ]]; then
+    # shellcheck source=scripts/install-missing.sh
+    source "$root/scripts/install-missing.sh"
+    install_missing qt6-charts-dev libqt6opengl6-dev
+    cmake "$build" >/dev/null
+    programs=(marvane_floor marvane_floor_graph marvane_floor_charts)
+    heading="The floor; showing a graph drawn with QPainter; the same graph drawn with Qt Charts:"
+    columns=("QPainter" "Qt Charts")
+else
+    programs=(marvane_floor marvane_floor_sound marvane_floor_soundmodule)
+    heading="The floor; linked with the sound libraries; opening the sounds through the sound module:"
+    columns=("+sound libs" "+sound module")
+fi
 
 cmake --build "$build" -j2 --target "${programs[@]}" marvane_xwatch \
     >"$build/linkcost-build.log" 2>&1 || die "build failed, see $build/linkcost-build.log"
@@ -43,12 +59,13 @@ for _ in $(seq "$runs"); do
     done
 done
 
-printf 'The floor; linked with the sound libraries; opening the sounds through the sound module:\n'
+printf '%s\n' "$heading"
 printf 'medians of %s interleaved launches; shared libraries at the first paint %s, %s and %s.\n' \
-    "$runs" "$(ldd "$bin/marvane_floor" | wc -l)" "$(ldd "$bin/marvane_floor_sound" | wc -l)" \
-    "$(ldd "$bin/marvane_floor_soundmodule" | wc -l)"
+    "$runs" "$(ldd "$bin/${programs[0]}" | wc -l)" "$(ldd "$bin/${programs[1]}" | wc -l)" \
+    "$(ldd "$bin/${programs[2]}" | wc -l)"
 printf 'load average %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
-awk '
+awk -v f="${programs[0]}" -v l="${programs[1]}" -v m="${programs[2]}" \
+    -v lname="${columns[0]}" -v mname="${columns[1]}" '
     function median(list, n,   i, j, t, a) {
         n = split(list, a, " ")
         for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
@@ -56,8 +73,7 @@ awk '
     }
     { wall[$1] = wall[$1] " " $2; cpu[$1] = cpu[$1] " " $3; anon[$1] = anon[$1] " " $4; rss[$1] = rss[$1] " " $5 }
     END {
-        f = "marvane_floor"; l = "marvane_floor_sound"; m = "marvane_floor_soundmodule"
-        printf "                          floor   +sound libs  ratio   +sound module  ratio\n"
+        printf "                          floor   %-12s ratio   %-13s  ratio\n", lname, mname
         printf "first paint, wall ms     %6.1f   %6.1f      %.2fx   %6.1f        %.2fx\n",
             median(wall[f]), median(wall[l]), median(wall[l]) / median(wall[f]),
             median(wall[m]), median(wall[m]) / median(wall[f])

@@ -1,0 +1,156 @@
+// The review of the game on the board: its figures are the analysis engine's for that game, move
+// by move, and a review of a game that is no longer on the board never shows.
+#include <QtTest>
+
+#include "analysis/game_position.h"
+#include "analysis/review.h"
+#include "engine/game.h"
+#include "engine/unseenview.h"
+#include "window/analysis/analysisworker.h"
+#include "window/gamereview.h"
+#include "window/reviewgraph.h"
+
+using namespace marvane;
+
+namespace {
+
+analysis::ReviewLimits quickLimits() {
+    analysis::ReviewLimits limits;
+    limits.exactEmpties = 10;
+    limits.depth = 3;
+    return limits;
+}
+
+// A whole two-player game, each side playing its first legal square but now and then its last.
+// A side left without one finds out when it presses a square.
+void playWholeGame(Game& game) {
+    game.setPlayerCount(2);
+    game.setColours(1, 2);
+    game.newGame();
+    for (int turn = 0; !game.state().over(); ++turn) {
+        const std::vector<Square> squares = game.legalSquares();
+        if (squares.empty()) {
+            game.pressSquare(1, 1);
+            continue;
+        }
+        const Square square = turn % 3 == 0 ? squares.back() : squares.front();
+        game.pressSquare(square.row, square.column);
+    }
+}
+
+constexpr int kWait = 120'000;  // ms; only a hung review comes near it
+
+}  // namespace
+
+class TestGameReview : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Catches a move's figures landing on another move's row, squares converted wrongly on the
+    // way to the engine, and a review that depends on what the worker did before it.
+    void figuresAreTheEnginesForEachMoveOnEveryRun() {
+        UnseenView view;
+        Game game(view);
+        playWholeGame(game);
+        AnalysisWorker worker;
+        GameReview review(worker, game, quickLimits());
+
+        analysis::Analyser analyser;
+        std::vector<int> squares;
+        for (const Square& square : game.history().moves())
+            squares.push_back(analysis::squareIndex(square));
+        const auto start =
+            analysis::fromGame(game.history().position(0), game.state().C1, game.state().C2);
+        QVERIFY(start.ok());
+        const analysis::Review direct =
+            analysis::reviewGame(analyser, start.position, squares, quickLimits());
+        QVERIFY(direct.ok());
+
+        for (int run = 0; run < 2; ++run) {
+            review.start();
+            QVERIFY(review.running());
+            QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
+            QCOMPARE(int(review.state()), int(GameReview::State::Done));
+            QCOMPARE(review.reviewedCount(), review.moveCount());
+            QVERIFY(review.moves() == direct.moves);
+            QCOMPARE(review.startScore(), direct.startScore);
+        }
+        // Each side's worst move is among those picked out.
+        for (const analysis::Side side : {analysis::Side::First, analysis::Side::Second}) {
+            int worst = -1;
+            for (int i = 0; i < review.moveCount(); ++i) {
+                const auto& move = review.moves()[std::size_t(i)];
+                if (move.mover == side && move.loss > 0 &&
+                    (worst < 0 || move.loss > review.moves()[std::size_t(worst)].loss))
+                    worst = i;
+            }
+            if (worst >= 0) QVERIFY(review.worstMistakes(1).size() >= 1);
+            if (worst >= 0) QVERIFY(std::ranges::count(review.worstMistakes(1), worst) == 1);
+        }
+    }
+
+    // Catches a review's late results being shown for a game that has changed under it, and a
+    // review dropped when the player only steps through the game it reviews.
+    void aMoveDropsTheReviewAndSteppingKeepsIt() {
+        UnseenView view;
+        Game game(view);
+        playWholeGame(game);
+        AnalysisWorker worker;
+        GameReview review(worker, game, quickLimits());
+        review.start();
+        QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
+        game.goToStep(10);
+        review.gameChanged();
+        QCOMPARE(int(review.state()), int(GameReview::State::Done));
+
+        review.start();  // and, while it runs, a different move from step 10
+        const Square played = game.history().moves()[10];
+        for (const Square& square : game.legalSquares())
+            if (!(square == played)) {
+                game.pressSquare(square.row, square.column);
+                break;
+            }
+        review.gameChanged();
+        QCOMPARE(int(review.state()), int(GameReview::State::None));
+        QCOMPARE(review.moveCount(), 0);
+        QTest::qWait(200);  // whatever the worker still sends for the old game
+        QCOMPARE(review.moveCount(), 0);
+        QCOMPARE(review.reviewedCount(), 0);
+    }
+
+    // Catches a review that another request on the worker has replaced waiting for ever.
+    void anotherRequestOnTheWorkerStopsTheReview() {
+        UnseenView view;
+        Game game(view);
+        playWholeGame(game);
+        AnalysisWorker worker;
+        analysis::ReviewLimits slow;
+        slow.exactEmpties = 0;
+        slow.depth = 12;
+        GameReview review(worker, game, slow);
+        review.start();
+        analysis::Limits quick;
+        quick.depth = 2;
+        quick.exactEmpties = 0;
+        worker.analyse(analysis::startPosition(), analysis::Rules::Marvane, quick);
+        QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
+        QCOMPARE(int(review.state()), int(GameReview::State::Cancelled));
+    }
+
+    // Catches clicks at the graph's ends stepping one move short of the start or the end.
+    void aClickOnTheGraphStepsToTheNearestPosition() {
+        ReviewGraph graph;
+        graph.resize(244, 80);
+        graph.setPoints(std::vector<std::optional<ReviewGraph::Point>>(61), 0);
+        QCOMPARE(graph.movesMadeAt(0), 0);
+        QCOMPARE(graph.movesMadeAt(243), 60);
+        QCOMPARE(graph.movesMadeAt(122), 30);
+        QSignalSpy steps(&graph, &ReviewGraph::stepRequested);
+        QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(243, 40));
+        QCOMPARE(steps.size(), 1);
+        QCOMPARE(steps.at(0).at(0).toInt(), 60);
+    }
+};
+
+QTEST_MAIN(TestGameReview)
+#include "tst_gamereview.moc"

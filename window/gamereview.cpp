@@ -1,0 +1,158 @@
+#include "window/gamereview.h"
+
+#include <algorithm>
+
+#include "analysis/game_position.h"
+#include "engine/game.h"
+#include "window/analysis/analysisworker.h"
+
+namespace marvane {
+
+GameReview::GameReview(AnalysisWorker& worker, const Game& game, analysis::ReviewLimits limits,
+                       QObject* parent)
+    : QObject(parent), worker_(worker), game_(game), limits_(limits) {
+    connect(&worker_, &AnalysisWorker::reviewProgress, this,
+            [this](quint64 id, const analysis::MoveReview& move, int index, int done) {
+                if (id != request_ || index < 0 || index >= moveCount()) return;
+                moves_[static_cast<std::size_t>(index)] = move;
+                reviewed_ = done;
+                emit changed();
+            });
+    connect(&worker_, &AnalysisWorker::reviewFinished, this,
+            [this](quint64 id, const analysis::Review& review) {
+                if (id != request_) return;
+                request_ = 0;
+                if (!review.ok()) {
+                    drop();
+                    error_ = QString::fromStdString(review.error);
+                } else {
+                    moves_ = review.moves;
+                    startScore_ = review.startScore;
+                    reviewed_ = static_cast<int>(std::count_if(
+                        moves_.begin(), moves_.end(), [](const auto& m) { return m.reviewed; }));
+                    state_ = review.stopped == analysis::StopReason::Cancelled ? State::Cancelled
+                                                                                : State::Done;
+                }
+                emit changed();
+            });
+    // Another request on the worker replaces the review's: its results will never come.
+    const auto superseded = [this](quint64 id) {
+        if (request_ != 0 && id != request_) {
+            request_ = 0;
+            state_ = State::Cancelled;
+            emit changed();
+        }
+    };
+    connect(&worker_, &AnalysisWorker::progress, this,
+            [superseded](quint64 id, const analysis::Analysis&) { superseded(id); });
+    connect(&worker_, &AnalysisWorker::finished, this,
+            [superseded](quint64 id, const analysis::Analysis&) { superseded(id); });
+}
+
+bool GameReview::readGame(Reviewed& game, QString& error) const {
+    const History& history = game_.history();
+    if (!history.started()) {
+        error = QStringLiteral("There is no game to review.");
+        return false;
+    }
+    const analysis::GamePositionReading start =
+        analysis::fromGame(history.position(0), game_.state().C1, game_.state().C2);
+    if (!start.ok()) {
+        error = QString::fromStdString(start.error);
+        return false;
+    }
+    game.start = start.position;
+    game.squares.clear();
+    for (const Square& square : history.moves())
+        game.squares.push_back(analysis::squareIndex(square));
+    return true;
+}
+
+void GameReview::start() {
+    drop();
+    if (!readGame(reviewedGame_, error_)) {
+        emit changed();
+        return;
+    }
+    if (reviewedGame_.squares.empty()) {
+        error_ = QStringLiteral("There are no moves to review yet.");
+        emit changed();
+        return;
+    }
+    moves_.assign(reviewedGame_.squares.size(), {});
+    state_ = State::Running;
+    request_ = worker_.review(reviewedGame_.start, reviewedGame_.squares, limits_);
+    emit changed();
+}
+
+void GameReview::cancel() {
+    if (!running()) return;
+    if (worker_.current() == request_) worker_.cancel();
+    request_ = 0;
+    state_ = State::Cancelled;
+    emit changed();
+}
+
+void GameReview::gameChanged() {
+    if (state_ == State::None && error_.isEmpty()) return;
+    Reviewed now;
+    QString error;
+    if (readGame(now, error) && now == reviewedGame_) return;
+    drop();
+    emit changed();
+}
+
+void GameReview::drop() {
+    if (request_ != 0 && worker_.current() == request_) worker_.cancel();
+    request_ = 0;
+    state_ = State::None;
+    moves_.clear();
+    reviewed_ = 0;
+    startScore_ = 0;
+    error_.clear();
+}
+
+std::vector<int> GameReview::worstMistakes(int perSide) const {
+    std::vector<int> worst;
+    for (const analysis::Side side : {analysis::Side::First, analysis::Side::Second}) {
+        std::vector<int> mistakes;
+        for (int index = 0; index < moveCount(); ++index) {
+            const analysis::MoveReview& move = moves_[static_cast<std::size_t>(index)];
+            if (move.reviewed && move.mover == side && move.loss > 0) mistakes.push_back(index);
+        }
+        // The biggest first; of two alike, the earlier.
+        std::stable_sort(mistakes.begin(), mistakes.end(), [this](int a, int b) {
+            return moves_[static_cast<std::size_t>(a)].loss >
+                   moves_[static_cast<std::size_t>(b)].loss;
+        });
+        if (static_cast<int>(mistakes.size()) > perSide) mistakes.resize(perSide);
+        worst.insert(worst.end(), mistakes.begin(), mistakes.end());
+    }
+    std::sort(worst.begin(), worst.end());
+    return worst;
+}
+
+QString GameReview::lossText(int index) const {
+    if (index < 0 || index >= moveCount()) return {};
+    const analysis::MoveReview& move = moves_[static_cast<std::size_t>(index)];
+    if (!move.reviewed) return {};
+    if (move.loss == 0) return QStringLiteral("best");
+    return (move.exact ? QString() : QStringLiteral("\u2248")) + QStringLiteral("\u2212") +
+           QString::number(move.loss);
+}
+
+QString GameReview::summary() const {
+    switch (state_) {
+    case State::None:
+        return error_;
+    case State::Running:
+        return QStringLiteral("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+    case State::Cancelled:
+        return QStringLiteral("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+    case State::Done:
+        break;
+    }
+    return QStringLiteral("Reviewed: what each move gave away (\u2248 an estimate)");
+}
+
+}  // namespace marvane
