@@ -26,16 +26,18 @@ std::function<std::int64_t()> steadyClockSinceNow() {
 struct Game::Rule {
     bool droppedDuringMove = false;  // else it waits for the move to finish
     bool refusedDuringAutoplay = false;
+    // Does nothing before the first game has started: there are no sides yet to play.
+    bool needsGame = false;
 };
 
 Game::Rule Game::ruleFor(Command command) {
     switch (command) {
-        case Command::Press: return {true, false};
+        case Command::Press: return {true, false, true};
         case Command::ComputerTurn:
+        case Command::Finish: return {false, false, true};
         case Command::NewGame:
-        case Command::Colours:
-        case Command::Finish: return {false, false};
-        case Command::Autoplay:
+        case Command::Colours: return {false, false};
+        case Command::Autoplay: return {false, true, true};
         case Command::Undo:
         case Command::Redo:
         case Command::Step:
@@ -54,6 +56,7 @@ void Game::run(Command command, std::function<void()> action) {
     // the command waited for a move.
     whenIdle([this, rule, action = std::move(action)] {
         if (autoplaying_ && rule.refusedDuringAutoplay) return;
+        if (rule.needsGame && !history_.started()) return;
         action();
     });
 }

@@ -49,7 +49,8 @@ struct GameState {
 //   undo, redo, step to   run right after it       refused
 //   replay of a record    runs right after it      refused
 //
-// Nothing runs nested and nothing queued is lost. Only Game writes the game's state.
+// Before the first new game there are no sides: a press, a computer turn, "finish" and Autoplay
+// do nothing. Nothing runs nested and nothing queued is lost. Only Game writes the game's state.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.

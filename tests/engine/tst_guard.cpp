@@ -111,6 +111,24 @@ TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
 namespace marvane::test {
 namespace {
 
+// Before the first game there are no sides: a square pressed (or a computer turn, Autoplay,
+// "finish") scanned the empty board for counters of "no colour" and never came back.
+TEST(BeforeTheFirstGame, MovesAndAutoplayDoNothing) {
+    UnseenView view;
+    Game game(view);
+    game.pressSquare(4, 6);
+    game.computerTurn();
+    game.autoplay();
+    game.finish();
+    EXPECT_FALSE(game.history().started());
+    EXPECT_EQ(game.state().MovesMade, 0);
+    EXPECT_EQ(game.state().GameOver, 0);
+    game.setColours(1, 2);
+    game.newGame();
+    game.pressSquare(4, 6);
+    EXPECT_EQ(game.state().MovesMade, 1);
+}
+
 // Input that no caller may pass stops a build that carries the tests at the entry point, with
 // its place, instead of reading outside the board or showing colours that do not exist.
 TEST(Preconditions, AreCheckedAtTheEnginesEntryPoints) {
