@@ -2,7 +2,9 @@
 
 namespace marvane::analysis {
 
-int squareIndex(const marvane::Square& square) { return (square.row - 1) * 8 + (square.column - 1); }
+int squareIndex(const marvane::Square& square) {
+    return (square.row - 1) * 8 + (square.column - 1);
+}
 
 marvane::Square gameSquare(int square) { return {square / 8 + 1, square % 8 + 1}; }
 

@@ -28,10 +28,11 @@ GameReview::GameReview(AnalysisWorker& worker, const Game& game, analysis::Revie
                 } else {
                     moves_ = review.moves;
                     startScore_ = review.startScore;
+                    startExact_ = review.startExact;
                     reviewed_ = static_cast<int>(std::count_if(
                         moves_.begin(), moves_.end(), [](const auto& m) { return m.reviewed; }));
                     state_ = review.stopped == analysis::StopReason::Cancelled ? State::Cancelled
-                                                                                : State::Done;
+                                                                               : State::Done;
                 }
                 emit changed();
             });
@@ -109,6 +110,7 @@ void GameReview::drop() {
     moves_.clear();
     reviewed_ = 0;
     startScore_ = 0;
+    startExact_ = false;
     error_.clear();
 }
 
@@ -143,14 +145,12 @@ QString GameReview::lossText(int index) const {
 
 QString GameReview::summary() const {
     switch (state_) {
-    case State::None:
-        return error_;
-    case State::Running:
-        return QStringLiteral("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
-    case State::Cancelled:
-        return QStringLiteral("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
-    case State::Done:
-        break;
+        case State::None: return error_;
+        case State::Running:
+            return QStringLiteral("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+        case State::Cancelled:
+            return QStringLiteral("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+        case State::Done: break;
     }
     return QStringLiteral("Reviewed: what each move gave away (\u2248 an estimate)");
 }

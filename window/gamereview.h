@@ -43,6 +43,7 @@ public:
     // One entry per move of the game reviewed; those not reviewed yet have `reviewed` false.
     const std::vector<analysis::MoveReview>& moves() const { return moves_; }
     int startScore() const { return startScore_; }
+    bool startExact() const { return startExact_; }
     // The moves that gave away the most, at most `perSide` of each side (only moves that gave
     // something away), in the game's order.
     std::vector<int> worstMistakes(int perSide = 3) const;
@@ -75,6 +76,7 @@ private:
     std::vector<analysis::MoveReview> moves_;
     int reviewed_ = 0;
     int startScore_ = 0;
+    bool startExact_ = false;
     QString error_;
 };
 

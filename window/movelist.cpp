@@ -4,9 +4,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "window/reviewgraph.h"
 
 namespace marvane {
 
@@ -17,7 +20,12 @@ constexpr int kGap = 8;  // between the main window and the list, in pixels
 }  // namespace
 
 MoveList::MoveList(QWidget* owner)
-    : QWidget(owner, Qt::Window), list_(new QListWidget(this)), note_(new QLabel(this)) {
+    : QWidget(owner, Qt::Window),
+      list_(new QListWidget(this)),
+      note_(new QLabel(this)),
+      review_(new QPushButton(this)),
+      reviewState_(new QLabel(this)),
+      graph_(new ReviewGraph(this)) {
     setObjectName("MoveList");
     setWindowTitle("Move List");
     list_->setObjectName("moves");
@@ -29,21 +37,58 @@ MoveList::MoveList(QWidget* owner)
     note_->setText("Autoplay is running: the list follows it.");
     note_->setWordWrap(true);
     note_->hide();
+    review_->setObjectName("reviewGame");
+    reviewState_->setObjectName("reviewState");
+    reviewState_->setWordWrap(true);
+    reviewState_->hide();
+    graph_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(list_);
+    layout->addWidget(list_, 1);
     layout->addWidget(note_);
+    layout->addWidget(review_);
+    layout->addWidget(reviewState_);
+    layout->addWidget(graph_);
     setFocusProxy(list_);
-    resize(190, 380);
+    resize(210, 420);
 
     connect(list_, &QListWidget::currentRowChanged, this, &MoveList::rowChosen);
+    connect(review_, &QPushButton::clicked, this,
+            [this] { reviewing_ ? emit stopReviewRequested() : emit reviewRequested(); });
+    connect(graph_, &ReviewGraph::stepRequested, this, [this](int movesMade) {
+        if (stepping_ && movesMade != current_) emit stepRequested(movesMade);
+    });
+    setReviewState({}, false);
     setMoves({}, 0, {}, {});
 }
 
 void MoveList::setMoves(std::span<const Square> moves, int current, const QString& firstColour,
                         const QString& secondColour) {
+    moves_.assign(moves.begin(), moves.end());
+    firstColour_ = firstColour;
+    secondColour_ = secondColour;
+    current_ = std::clamp(current, 0, static_cast<int>(moves.size()));
+    showRows();
+}
+
+void MoveList::setNotes(std::vector<QString> notes, std::vector<int> worst) {
+    notes_ = std::move(notes);
+    worst_ = std::move(worst);
+    showRows();
+}
+
+void MoveList::setReviewState(const QString& summary, bool running) {
+    reviewing_ = running;
+    review_->setText(running ? "Stop Review" : "Review Game");
+    reviewState_->setText(summary);
+    reviewState_->setVisible(!summary.isEmpty());
+}
+
+void MoveList::showRows() {
+    const std::span<const Square> moves = moves_;
+    const QString& firstColour = firstColour_;
+    const QString& secondColour = secondColour_;
     const int rows = static_cast<int>(moves.size()) + 1;
-    current_ = std::clamp(current, 0, rows - 1);
     updating_ = true;
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
@@ -55,12 +100,21 @@ void MoveList::setMoves(std::span<const Square> moves, int current, const QStrin
                                  .arg(row)
                                  .arg(row % 2 == 1 ? firstColour : secondColour)
                                  .arg(QString::fromStdString(squareName(move)));
+        const std::size_t index = static_cast<std::size_t>(row - 1);
+        const QString note = index < notes_.size() ? notes_[index] : QString();
+        const bool worst = std::ranges::count(worst_, row - 1) > 0;
         QListWidgetItem* item = list_->item(row);
-        item->setText(text);
+        item->setText(note.isEmpty() ? text : text + "   " + note);
+        QFont font = list_->font();
+        font.setBold(worst);
+        item->setFont(font);
         // Moves after the current position can be stepped to again, but are not on the board.
         const bool ahead = row > current_;
         item->setForeground(ahead ? takenBack : QBrush());
-        item->setData(Qt::AccessibleTextRole, ahead ? text + ", taken back" : text);
+        QString spoken = text;
+        if (!note.isEmpty()) spoken += ", " + note;
+        if (worst) spoken += ", a worst mistake";
+        item->setData(Qt::AccessibleTextRole, ahead ? spoken + ", taken back" : spoken);
     }
     updating_ = false;
     showCurrent();

@@ -2,19 +2,27 @@
 
 #include <QWidget>
 #include <span>
+#include <vector>
 
 #include "engine/transcript.h"
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace marvane {
+
+class ReviewGraph;
 
 // The moves of the game in a small window of its own: a "Start" row, then one row per move
 // ("12. Black c4"), the current position selected. Moves after the current position (taken back
 // and not yet played again) stay listed, dimmed, until a move played from an earlier position
 // replaces them. Clicking a row, or Up, Down, Home and End in the list, asks to step the board
 // to the position after that move; the owner does the stepping and then shows the result here.
+//
+// Under the list, "Review Game" asks the owner for a review; the owner shows what each move gave
+// away beside it (the worst mistakes in bold), the review's progress, and the evaluation over the
+// game in a graph, where a click asks for a step as a row does.
 class MoveList : public QWidget {
     Q_OBJECT
 
@@ -27,6 +35,12 @@ public:
                   const QString& secondColour);
     // While stepping is off (Autoplay runs), the list follows the game but asks for nothing.
     void setSteppingEnabled(bool enabled);
+    // Beside move i (0 is the first move) `notes[i]`; the moves listed in `worst` stand out.
+    void setNotes(std::vector<QString> notes, std::vector<int> worst);
+    // The line under the list (none when empty), and whether a review is running (the button then
+    // stops it).
+    void setReviewState(const QString& summary, bool running);
+    ReviewGraph* graph() const { return graph_; }
 
     int rowCount() const;
     QString rowText(int row) const;  // row 0 is "Start"
@@ -41,6 +55,8 @@ public:
 signals:
     // The position after move `movesMade` (0: the start) was chosen.
     void stepRequested(int movesMade);
+    void reviewRequested();
+    void stopReviewRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,8 +65,18 @@ private:
     void rowChosen(int row);
     void showCurrent();
 
+    void showRows();
+
     QListWidget* list_;
     QLabel* note_;
+    QPushButton* review_;
+    QLabel* reviewState_;
+    ReviewGraph* graph_;
+    std::vector<Square> moves_;
+    QString firstColour_, secondColour_;
+    std::vector<QString> notes_;
+    std::vector<int> worst_;
+    bool reviewing_ = false;
     int current_ = 0;
     bool stepping_ = true;
     bool updating_ = false;

@@ -13,7 +13,9 @@
 #include <algorithm>
 
 #include "settings/whole_file.h"
+#include "window/gamereview.h"
 #include "window/movelist.h"
+#include "window/reviewgraph.h"
 
 namespace marvane {
 
@@ -68,6 +70,9 @@ RecordCommands::RecordCommands(QWidget* window, Game& game, std::function<QStrin
     });
     addAction("ShowMoveList", "Move List", QKeySequence(Qt::CTRL | Qt::Key_L),
               &RecordCommands::openMoveList);
+    review_ = addAction("ReviewGame", "Review Game", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                        &RecordCommands::reviewGame);
+    review_->setEnabled(false);
     addAction("CopyMoves", "Copy Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMoves);
     paste_ = addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
@@ -103,6 +108,7 @@ void RecordCommands::openMoveList() {
             game_.goToStep(game_.history().stepAfterMoves(movesMade));
             game_.whenIdle([this] { showList(); });
         });
+        connectReview();
     }
     showList();
     if (first || !list_->isVisible()) list_->placeBeside(window_);
@@ -111,7 +117,54 @@ void RecordCommands::openMoveList() {
     list_->activateWindow();
 }
 
+void RecordCommands::reviewGame() {
+    if (!gameReview_) return;
+    openMoveList();
+    gameReview_->start();
+}
+
+void RecordCommands::setReview(GameReview* review) {
+    gameReview_ = review;
+    review_->setEnabled(review != nullptr);
+    if (review) connect(review, &GameReview::changed, this, &RecordCommands::showReview);
+    connectReview();
+}
+
+void RecordCommands::connectReview() {
+    if (!list_ || !gameReview_) return;
+    connect(list_, &MoveList::reviewRequested, gameReview_, &GameReview::start,
+            Qt::UniqueConnection);
+    connect(list_, &MoveList::stopReviewRequested, gameReview_, &GameReview::cancel,
+            Qt::UniqueConnection);
+}
+
+// Each move's loss beside it, the worst ones in bold, and the score after each move (for the
+// side that moved first) in the graph.
+void RecordCommands::showReview() {
+    if (!list_ || !gameReview_) return;
+    const GameReview& review = *gameReview_;
+    std::vector<QString> notes;
+    std::vector<std::optional<ReviewGraph::Point>> points;
+    if (review.moveCount() > 0) {
+        points.emplace_back();
+        if (review.state() == GameReview::State::Done)
+            points[0] = {review.startScore(), review.startExact()};
+    }
+    for (int index = 0; index < review.moveCount(); ++index) {
+        notes.push_back(review.lossText(index));
+        const analysis::MoveReview& move = review.moves()[static_cast<std::size_t>(index)];
+        points.push_back(move.reviewed
+                             ? std::optional(ReviewGraph::Point{move.scoreAfter, move.exactAfter})
+                             : std::nullopt);
+    }
+    list_->setNotes(std::move(notes), review.worstMistakes());
+    list_->setReviewState(review.summary(), review.running());
+    list_->graph()->setVisible(!points.empty());
+    list_->graph()->setPoints(std::move(points), game_.history().movesAtCursor());
+}
+
 void RecordCommands::gameChanged() {
+    if (gameReview_) gameReview_->gameChanged();
     for (QAction* replaying : {paste_, open_}) replaying->setEnabled(!game_.autoplaying());
     if (list_ && list_->isVisible() && !refresh_->isActive()) refresh_->start();
 }
@@ -122,6 +175,7 @@ void RecordCommands::showList() {
     list_->setMoves(history.moves(), history.movesAtCursor(), nameOf(game_.state().C1),
                     nameOf(game_.state().C2));
     list_->setSteppingEnabled(!game_.autoplaying());
+    showReview();
 }
 
 // --- Transcripts and files ---

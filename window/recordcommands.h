@@ -16,6 +16,8 @@ class QWidget;
 
 namespace marvane {
 
+class GameReview;
+
 // Reads a game file as readRecord() reads text; a file that is not a regular file, or is over
 // kMaxRecordBytes, is refused without reading it.
 RecordReading readGameFile(const QString& path);
@@ -36,6 +38,8 @@ public:
     QList<QAction*> actions() const;
 
     void openMoveList();
+    // Opens the move list and reviews the game there.
+    void reviewGame();
     void copyMoves();
     void pasteMoves();
     void saveGame();
@@ -51,6 +55,8 @@ public:
     // and Paste and Open follow Autoplay.
     void gameChanged();
     MoveList* moveList() const { return list_; }
+    // The review the move list shows and runs; Review Game is off until there is one.
+    void setReview(GameReview* review);
 
     // The record of the game as it stands on the board.
     GameRecord currentRecord() const;
@@ -59,6 +65,8 @@ private:
     QAction* addAction(const QString& name, const QString& caption, const QKeySequence& keys,
                        void (RecordCommands::*command)());
     void showList();
+    void showReview();
+    void connectReview();
     bool replayRecord(const GameRecord& record, const QString& what);
     void refuse(const QString& what, const QString& reason);
 
@@ -68,6 +76,8 @@ private:
     QList<QAction*> actions_;
     QAction* paste_ = nullptr;
     QAction* open_ = nullptr;
+    QAction* review_ = nullptr;
+    QPointer<GameReview> gameReview_;
     QPointer<MoveList> list_;
     QTimer* refresh_;
     QString folder_;  // where the last game was saved or opened

@@ -18,8 +18,11 @@
 #include "engine/unseenview.h"
 #include "tests/settings/child_process.h"
 #include "tests/window/modal.h"
+#include "window/analysis/analysisworker.h"
+#include "window/gamereview.h"
 #include "window/movelist.h"
 #include "window/recordcommands.h"
+#include "window/reviewgraph.h"
 
 using namespace marvane;
 using namespace marvane::test;
@@ -72,9 +75,9 @@ private slots:
         QStringList items;
         for (const QAction* action : commands->actions())
             items << action->text() + " " + action->shortcut().toString();
-        QCOMPARE(items, (QStringList{"Move List Ctrl+L", "Copy Moves Ctrl+Shift+C",
-                                     "Paste Moves Ctrl+Shift+V", "Save Game... Ctrl+S",
-                                     "Open Game... Ctrl+O"}));
+        QCOMPARE(items, (QStringList{"Move List Ctrl+L", "Review Game Ctrl+Shift+R",
+                                     "Copy Moves Ctrl+Shift+C", "Paste Moves Ctrl+Shift+V",
+                                     "Save Game... Ctrl+S", "Open Game... Ctrl+O"}));
         QVERIFY(!commands->moveList());  // built when first opened, not before
     }
 
@@ -239,6 +242,38 @@ private slots:
         QCOMPARE(list->rowCount(), 5);
         QCOMPARE(list->rowText(1), "1. White " + QString::fromStdString(squareName(moves[0])));
         QCOMPARE(list->current(), 4);
+        list->close();
+    }
+
+    // Catches a review that never reaches the list's rows or graph, and notes of a game that has
+    // changed left beside the moves of the new one.
+    void aReviewShowsBesideTheMovesUntilTheGameChanges() {
+        play(50, 3);
+        AnalysisWorker worker;
+        analysis::ReviewLimits quick;
+        quick.exactEmpties = 10;
+        quick.depth = 2;
+        GameReview review(worker, game, quick);
+        commands->setReview(&review);
+        commands->reviewGame();
+        MoveList* list = commands->moveList();
+        QVERIFY(list && list->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return review.state() == GameReview::State::Done; }, 60'000));
+        QCoreApplication::processEvents();
+        const int played = static_cast<int>(game.history().moves().size());
+        for (int row = 1; row <= played; ++row)
+            QVERIFY2(list->rowText(row).endsWith(review.lossText(row - 1)),
+                     qPrintable(list->rowText(row)));
+        QCOMPARE(list->graph()->pointCount(), played + 1);
+        QVERIFY(list->graph()->isVisible());
+
+        game.newGame();
+        commands->gameChanged();
+        QCoreApplication::processEvents();
+        QCOMPARE(review.state(), GameReview::State::None);
+        QCOMPARE(list->rowCount(), 1);
+        QVERIFY(!list->graph()->isVisible());
+        commands->setReview(nullptr);
         list->close();
     }
 
