@@ -15,6 +15,8 @@ struct Options {
     // looks as designed.
     bool lastMove = false;
     bool legalMoves = false;
+    // Game ▸ Show Coordinates; off, so the window looks as designed.
+    bool coordinates = false;
 
     // The counters come in colours 1..6 and the two sides must be told apart on the board: any
     // other pair gives way to the default one.
