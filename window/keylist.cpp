@@ -28,12 +28,12 @@ constexpr ControlKey kBoardKeys[] = {
 // Keys the other controls and Qt's own widgets handle; they come after the window's keys.
 constexpr ControlKey kControlKeys[] = {
     {"Up, Down, Home, End", "move list", "step to the next, previous, first or last position"},
-    {"Escape", "move list, keys list", "close that window"},
+    {"Esc", "move list, keys list", "close that window"},
     {"Tab, Shift+Tab", "options panel open", "move between the board and the panel's controls"},
     {"Up, Down, Page Up, Page Down", "response time box",
      "change the response time (Page keys in steps of 100 ms)"},
     {"Space", "options check boxes", "tick or untick the box"},
-    {"Alt, then arrows, Enter, Escape", "menu bar shown", "open and work the menus"},
+    {"Alt, then arrows, Enter, Esc", "menu bar shown", "open and work the menus"},
 };
 
 QString keysText(const QList<QKeySequence>& sequences) {

@@ -311,6 +311,12 @@ private slots:
         QVERIFY(options->isVisible());
         QTest::keyClick(form.get(), Qt::Key_Escape);
         QVERIFY(!options->isVisible());
+
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(form.get(), Qt::Key_Escape);  // the options came in front
+        QVERIFY(!options->isVisible());
+        QVERIFY(rules->isVisible());
     }
 
     // Catches Game ▸ Keys opening nothing, a window that shows another list than the one the
