@@ -27,8 +27,8 @@ QRect labelBounds(const QFontMetrics& metrics, QString (*label)(int)) {
     return metrics.tightBoundingRect(all);
 }
 
-// The largest face of the window's captions whose labels leave a pixel of the strip free across
-// it: the letters' height in the strip above the frame, the digits' width in the one beside it.
+// The largest face of the window's captions whose labels leave a pixel of their strip free
+// across it: the letters' height in theirs, the digits' width in the one beside the frame.
 QFont fittingFont(int room, QString (*label)(int), bool acrossIsHeight) {
     for (int size = 13; size > 7; --size) {
         QFont font = pixelFont("MS Sans Serif", size);
@@ -49,7 +49,7 @@ BoardCoordinates::BoardCoordinates(const BoardImage& board)
     setObjectName("BoardCoordinates");
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
-    stackUnder(const_cast<QWidget*>(&frame_));
+    stackUnder(&frame_);
     rowFont_ = fittingFont(frame_.x(), &BoardCoordinates::rowLabel, false);
     // The menu bar and the status bar take their height from the client area, and with it
     // from the room below the board.

@@ -38,7 +38,7 @@ private:
     void fitToClient();
 
     const BoardImage& board_;
-    const QWidget& frame_;
+    QWidget& frame_;
     QFont columnFont_, rowFont_;
 };
 

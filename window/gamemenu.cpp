@@ -117,7 +117,8 @@ void GameMenu::addKeysItem(QMainWindow& window) {
     menu_->addSeparator();
     QAction* keys = menu_->addAction(QStringLiteral("Keys"));
     keys->setObjectName("ShowKeys");
-    connect(keys, &QAction::triggered, this, [&window] { showKeysWindow(window); });
+    connect(keys, &QAction::triggered, this,
+            [this, &window] { guard_([&window] { showKeysWindow(window); }); });
 }
 
 void GameMenu::setShown(bool shown) { menu_->menuAction()->setVisible(shown); }
