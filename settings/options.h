@@ -17,6 +17,8 @@ struct Options {
     // looks as designed.
     bool lastMove = false;
     bool legalMoves = false;
+    // Game ▸ Show Coordinates; off, so the window looks as designed.
+    bool coordinates = false;
 
     friend bool operator==(const Options&, const Options&) = default;
 };

@@ -46,6 +46,9 @@ void LoadSettings(Options& into) {
     read([&] {
         into.legalMoves = store.ReadBool(QStringLiteral("LegalMoves"), defaults.legalMoves);
     });
+    read([&] {
+        into.coordinates = store.ReadBool(QStringLiteral("Coordinates"), defaults.coordinates);
+    });
     if (firstError) throw *firstError;
 }
 
@@ -60,6 +63,7 @@ void SaveSettings(const Options& from) {
     // Last, so the six older values keep their lines and the error a failed save names.
     store.WriteBool(QStringLiteral("LastMove"), from.lastMove);
     store.WriteBool(QStringLiteral("LegalMoves"), from.legalMoves);
+    store.WriteBool(QStringLiteral("Coordinates"), from.coordinates);
     store.UpdateFile();
 }
 

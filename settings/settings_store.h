@@ -9,7 +9,8 @@ namespace marvane {
 // section "Corvath\Marvane" of the user's settings (see TRegIniFile for where that is). `into` is
 // first reset to the defaults; a missing value or a text that is not a number keeps its default.
 // "Response" is clamped into the signed 16-bit range of the control's position (70000 gives
-// 32767, -70000 gives -32768), which the control then clamps into its own.
+// 32767, -70000 gives -32768), which the control then clamps into its own. "Coordinates" (Game
+// ▸ Show Coordinates) is read and written like the two marks.
 //
 // A stored colour pair the board cannot paint (either colour outside 1..6, or both the same)
 // becomes the default pair 1, 2.

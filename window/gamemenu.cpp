@@ -9,7 +9,9 @@
 
 #include "engine/game.h"
 #include "getver/getver.h"
+#include "window/boardcoordinates.h"
 #include "window/boardimage.h"
+#include "window/keyswindow.h"
 #include "window/recordcommands.h"
 
 namespace marvane {
@@ -45,6 +47,7 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard gua
     ShowLastMove = item("ShowLastMove", QStringLiteral("Show Last Move"));
     ShowLegalMoves = item("ShowLegalMoves", QStringLiteral("Show Legal Moves"));
     for (QAction* mark : {ShowLastMove, ShowLegalMoves}) mark->setCheckable(true);
+    addCoordinatesItem();
 
     // The game tells the window about a step box by box, and a move lets events run halfway
     // through: the marks are worked out once, when the events of the step have been handled.
@@ -58,19 +61,23 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard gua
     connect(UndoMove, &QAction::triggered, this, run(&GameMenu::UndoMoveClick));
     connect(RedoMove, &QAction::triggered, this, run(&GameMenu::RedoMoveClick));
     // Also from the move list's window, which steps through the same history.
-    const auto shortcut = [&window](const QKeySequence& keys) {
+    const auto shortcut = [&window](const QKeySequence& keys, const char* what) {
         auto* keysShortcut = new QShortcut(keys, &window);
         keysShortcut->setContext(Qt::ApplicationShortcut);
+        keysShortcut->setWhatsThis(QString::fromUtf8(what));  // for the list of keys
         return keysShortcut;
     };
-    connect(shortcut(kUndoKeys), &QShortcut::activated, this, run(&GameMenu::UndoMoveClick));
+    connect(shortcut(kUndoKeys, "Undo (Game menu)"), &QShortcut::activated, this,
+            run(&GameMenu::UndoMoveClick));
     for (const QKeySequence& keys : kRedoKeys)
-        connect(shortcut(keys), &QShortcut::activated, this, run(&GameMenu::RedoMoveClick));
+        connect(shortcut(keys, "Redo (Game menu)"), &QShortcut::activated, this,
+                run(&GameMenu::RedoMoveClick));
     for (QAction* mark : {ShowLastMove, ShowLegalMoves})
         connect(mark, &QAction::triggered, this, run(&GameMenu::refreshGameMenu));
     connect(menu_, &QMenu::aboutToShow, this, run(&GameMenu::refreshGameMenu));
     connect(marksRefresh, &QTimer::timeout, this, run(&GameMenu::refreshGameMenu));
     wireRecordCommands(window);
+    addKeysItem(window);
 }
 
 void GameMenu::wireRecordCommands(QMainWindow& window) {
@@ -86,6 +93,32 @@ void GameMenu::wireRecordCommands(QMainWindow& window) {
     menu_->addActions(record->actions());
     // On the window as well, so their keys work while the menu bar is hidden.
     window.addActions(record->actions());
+}
+
+void GameMenu::addCoordinatesItem() {
+    ShowCoordinates = menu_->addAction(QStringLiteral("Show Coordinates"));
+    ShowCoordinates->setObjectName("ShowCoordinates");
+    ShowCoordinates->setCheckable(true);
+    connect(ShowCoordinates, &QAction::toggled, this, &GameMenu::showCoordinates);
+}
+
+bool GameMenu::showsCoordinates() const { return ShowCoordinates->isChecked(); }
+
+void GameMenu::setCoordinatesShown(bool shown) { ShowCoordinates->setChecked(shown); }
+
+void GameMenu::showCoordinates() {
+    if (!coordinates_ && !ShowCoordinates->isChecked()) return;
+    if (!coordinates_) coordinates_ = new BoardCoordinates(board_);
+    coordinates_->setVisible(ShowCoordinates->isChecked());
+}
+
+// Last in the menu: the list of every key the program answers.
+void GameMenu::addKeysItem(QMainWindow& window) {
+    menu_->addSeparator();
+    QAction* keys = menu_->addAction(QStringLiteral("Keys"));
+    keys->setObjectName("ShowKeys");
+    connect(keys, &QAction::triggered, this,
+            [this, &window] { guard_([&window] { showKeysWindow(window); }); });
 }
 
 void GameMenu::setShown(bool shown) { menu_->menuAction()->setVisible(shown); }

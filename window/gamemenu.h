@@ -12,6 +12,7 @@ class QTimer;
 
 namespace marvane {
 
+class BoardCoordinates;
 class BoardImage;
 class Game;
 class RecordCommands;
@@ -33,6 +34,9 @@ public:
     bool showsLegalMoves() const;
     // Ticks the marks as the options have them; the board follows.
     void setMarks(bool lastMove, bool legalMoves);
+    // Game ▸ Show Coordinates, kept with the options; off at first.
+    bool showsCoordinates() const;
+    void setCoordinatesShown(bool shown);
 
     // Brings the items, the board's marks and the move list up to date with the game, once the
     // events of the step in progress have been handled.
@@ -46,6 +50,9 @@ public:
 
 private:
     void wireRecordCommands(QMainWindow& window);
+    void addCoordinatesItem();
+    void showCoordinates();
+    void addKeysItem(QMainWindow& window);
 
     Game& game_;
     BoardImage& board_;
@@ -55,6 +62,8 @@ private:
             *ShowLegalMoves = nullptr;
     QTimer* marksRefresh = nullptr;
     RecordCommands* record = nullptr;
+    QAction* ShowCoordinates = nullptr;
+    BoardCoordinates* coordinates_ = nullptr;  // built when first shown
 };
 
 }  // namespace marvane

@@ -10,12 +10,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
+#include <tuple>
 
 #include "window/art/appicon.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
 #include "window/gamemenu.h"
+#include "window/keylist.h"
 #include "window/mainmenus.h"
 #include "window/marvaneform_layout.h"
 #include "window/marvaneform_startup.h"
@@ -123,12 +125,18 @@ void TMarvaneForm::wireControls() {
          .ColourMenuClick = [this](int tag) { guarded([this, tag] { ColourMenuClick(tag); }); }});
 
     // These work whether or not the menu bar is shown.
-    const std::pair<QKeySequence, Handler> shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMarvaneForm::restartClick},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick},
-        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick}};
-    for (auto [keys, handler] : shortcuts)
-        connectGuarded(new QShortcut(keys, this), &QShortcut::activated, handler);
+    const std::tuple<QKeySequence, Handler, const char*> shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMarvaneForm::restartClick,
+         "\"restart\": start a new game"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick, "\"quit\": close Marvane"},
+        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick, "\"rules\": show the rules"}};
+    for (auto [keys, handler, what] : shortcuts) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setWhatsThis(QString::fromUtf8(what));
+        connectGuarded(shortcut, &QShortcut::activated, handler);
+    }
+    side_->addKeys(*this);
+    addEscapeKey();
 
     connectGuarded(Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
     // The mouse and the keys pick squares alike.
@@ -137,9 +145,32 @@ void TMarvaneForm::wireControls() {
     gameMenu_ = new GameMenu(*this, game_, *Image3, guard());
 }
 
+void TMarvaneForm::addEscapeKey() {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName("EscapeKey");
+    escape->setWhatsThis("close the panel, as its \"Return to Marvane\" does");
+    escape->setProperty(kKeyWhereProperty, "rules or options panel open");
+    connectGuarded(escape, &QShortcut::activated, &TMarvaneForm::EscapeKey);
+}
+
+// The panel in front closes first: the later of the two among the client's children.
+void TMarvaneForm::EscapeKey() {
+    if (!rules_) return;
+    const QObjectList& stack = centralWidget()->children();
+    const QWidget* rules = rules_->panel();
+    const QWidget* options = options_->panel();
+    const bool rulesInFront = rules->isVisible() && (!options->isVisible() ||
+                                                     stack.indexOf(rules) > stack.indexOf(options));
+    if (rulesInFront)
+        QuitRulesClick();
+    else if (options->isVisible())
+        quitoptions();
+}
+
 void TMarvaneForm::buildRest() {
     if (rules_) return;
     rules_ = std::make_unique<RulesPage>(centralWidget(), options_->panel());
+    rules_->describeKeys(keysDescription(keyList(*this)));
     options_->finish();
     status_->build();
     connectGuarded(rules_->returnButton(), &QToolButton::clicked, &TMarvaneForm::QuitRulesClick);
@@ -209,6 +240,8 @@ void TMarvaneForm::Showrules() {
 
 void TMarvaneForm::RulesClick() {
     buildRest();
+    // Keys added since it was built are listed too.
+    rules_->describeKeys(keysDescription(keyList(*this)));
     rules_->open();
 }
 
@@ -276,12 +309,14 @@ Options TMarvaneForm::currentOptions() const {
     options.c2 = colours_.c2;
     options.lastMove = gameMenu_->showsLastMove();
     options.legalMoves = gameMenu_->showsLegalMoves();
+    options.coordinates = gameMenu_->showsCoordinates();
     return options;
 }
 
 void TMarvaneForm::setLoadedOptions(Options options) {
     options_->load(options);
     gameMenu_->setMarks(options.lastMove, options.legalMoves);
+    gameMenu_->setCoordinatesShown(options.coordinates);
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);
 }

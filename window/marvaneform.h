@@ -65,6 +65,7 @@ private:
     void Showrules();
     void RulesClick();
     void QuitRulesClick();
+    void EscapeKey();
     void HideMenuClick();
     void ShowStatus1Click();
     void ColourMenuClick(int tag);
@@ -86,6 +87,7 @@ private:
     void closeEvent(QCloseEvent* event) override;
 
     void wireControls();
+    void addEscapeKey();
     // Builds and wires what the first view does not show; only the first call does anything.
     void buildRest();
     template <typename Sender, typename Signal>

@@ -223,17 +223,6 @@ RulesPage::RulesPage(QWidget* client, QWidget* above) {
     makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
               pixelFont("Balthazar", 27));
     RulesPanel->setAccessibleName("The Rules of Marvane");
-    // The keys are listed nowhere on screen; this is where a screen reader user finds them.
-    RulesPanel->setAccessibleDescription(
-        "Keys: on the board, the arrow keys move the focus square, Home and End go to the first "
-        "and last square of its row, a letter a to h and a digit 1 to 8 go to that column and "
-        "row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q "
-        "quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays "
-        "it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the "
-        "moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab "
-        "and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page "
-        "Down in larger steps) change the response time and Space ticks a box. With the menu bar "
-        "shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.");
     QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
                            pixelFont("Balthazar", 27));
 
@@ -276,6 +265,8 @@ void RulesPage::open() {
 }
 
 void RulesPage::close() { RulesPanel->hide(); }
+
+void RulesPage::describeKeys(const QString& keys) { RulesPanel->setAccessibleDescription(keys); }
 
 // In front of the game's controls, which it covers: it is built after them.
 OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)

@@ -11,7 +11,11 @@
 
 namespace marvane {
 
-void OptionsPanel::open() { OptionPanel->show(); }
+// In front of the rules too, which the options key can open it over.
+void OptionsPanel::open() {
+    OptionPanel->raise();
+    OptionPanel->show();
+}
 
 bool OptionsPanel::close() {
     const bool focusInPanel = OptionPanel->isAncestorOf(QApplication::focusWidget());

@@ -2,6 +2,7 @@
 #pragma once
 
 class QFrame;
+class QString;
 class QToolButton;
 class QWidget;
 
@@ -15,6 +16,10 @@ public:
 
     void open();
     void close();
+    QFrame* panel() const { return RulesPanel; }
+    // The keys are listed nowhere on screen; the panel's description is where a screen reader
+    // user finds them.
+    void describeKeys(const QString& keys);
     // Its button back to the game.
     QToolButton* returnButton() const { return QuitRules; }
 

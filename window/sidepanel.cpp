@@ -3,9 +3,11 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "window/boardaccessible.h"
+#include "window/keylist.h"
 
 namespace marvane {
 
@@ -42,6 +44,33 @@ void SidePanel::wire(const Handlers& handlers) {
         {Players, handlers.PlayersClick}};
     for (const auto& [button, handler] : buttons)
         QObject::connect(button, &QToolButton::clicked, button, handler);
+}
+
+void SidePanel::addKeys(QWidget& window) {
+    struct ButtonKey {
+        QToolButton* button;
+        QKeySequence keys;
+        const char* what;
+        const char* where;
+    };
+    const ButtonKey keys[] = {
+        {FinishButton, QKeySequence(Qt::CTRL | Qt::Key_F), "\"finish\": end the game", nullptr},
+        {Players, QKeySequence(Qt::CTRL | Qt::Key_P),
+         "\"2 Players\", \"1 Player\": play against the computer or a person", nullptr},
+        {EasyButton, QKeySequence(Qt::CTRL | Qt::Key_E),
+         "\"Easy\", \"Hard\": switch the computer's level", "against the computer"},
+        {Options, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+         "\"options\": open the options panel", nullptr}};
+    for (const ButtonKey& key : keys) {
+        auto* shortcut = new QShortcut(key.keys, &window);
+        shortcut->setObjectName(key.button->objectName() + QStringLiteral("Key"));
+        shortcut->setWhatsThis(QString::fromUtf8(key.what));
+        if (key.where) shortcut->setProperty(kKeyWhereProperty, QString::fromUtf8(key.where));
+        QToolButton* button = key.button;
+        QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled()) button->click();
+        });
+    }
 }
 
 void SidePanel::showText(Box box, const QString& text) {

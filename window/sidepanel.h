@@ -26,6 +26,10 @@ public:
             OptionsClick, easyclick, PlayersClick;
     };
     void wire(const Handlers& handlers);
+    // Keys on `window` for the buttons that have none of the window's own. Each presses its
+    // button, so it does what a click does, and nothing while the button is hidden (the level
+    // button in a two-player game).
+    void addKeys(QWidget& window);
 
     void showText(Box box, const QString& text);
     void showGoBox(bool visible);

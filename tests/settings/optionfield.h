@@ -17,6 +17,7 @@ inline int fieldOf(const Options& o, const QString& name) {
     if (name == "C2") return o.c2;
     if (name == "LastMove") return o.lastMove;
     if (name == "LegalMoves") return o.legalMoves;
+    if (name == "Coordinates") return o.coordinates;
     qFatal("unknown option %s", qPrintable(name));
 }
 

@@ -9,7 +9,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "engine/transcript.h"
 #include "tests/window/formdriver.h"
+#include "window/boardcoordinates.h"
 #include "window/boardimage.h"
 #include "window/marvaneform.h"
 
@@ -73,7 +75,7 @@ private slots:
 
         QMenu* game = control<QMenu>(*form, "GameMenu");
         const QList<QAction*> entries = game->actions();
-        QCOMPARE(entries.size(), 12);
+        QCOMPARE(entries.size(), 15);
         QCOMPARE(entries[0]->text(), QString("Undo\tCtrl+Z"));
         QCOMPARE(entries[1]->text(), QString("Redo\tCtrl+Shift+Z"));
         QVERIFY(entries[2]->isSeparator());
@@ -81,10 +83,14 @@ private slots:
         QCOMPARE(entries[4]->text(), QString("Show Legal Moves"));
         QVERIFY(entries[3]->isCheckable() && !entries[3]->isChecked());
         QVERIFY(entries[4]->isCheckable() && !entries[4]->isChecked());
-        QVERIFY(entries[5]->isSeparator());
+        QCOMPARE(entries[5]->text(), QString("Show Coordinates"));
+        QVERIFY(entries[5]->isCheckable() && !entries[5]->isChecked());
+        QVERIFY(entries[6]->isSeparator());
         const char* const recordItems[] = {"ShowMoveList", "ReviewGame", "CopyMoves",
                                            "PasteMoves",   "SaveGame",   "OpenGame"};
-        for (int i = 0; i < 6; ++i) QCOMPARE(entries[6 + i]->objectName(), recordItems[i]);
+        for (int i = 0; i < 6; ++i) QCOMPARE(entries[7 + i]->objectName(), recordItems[i]);
+        QVERIFY(entries[13]->isSeparator());
+        QCOMPARE(entries[14]->objectName(), QString("ShowKeys"));
 
         Player player(*form);
         player.click("Options");
@@ -250,6 +256,71 @@ private slots:
         QVERIFY(saved.lastMove);
         QVERIFY(!saved.legalMoves);
         QCOMPARE(saved.c1, stored.c1);  // the other options go with them, as they were
+        QCOMPARE(saved.response, stored.response);
+    }
+
+    // Catches coordinates shown (or built) at rest, a tick that is not loaded or not saved, and
+    // labels that do not stand where the squares they name lie: the square pressed where the
+    // labels "e" and "3" meet must be the one transcripts call e3, and so on.
+    void coordinatesAreOffAtFirstKeptBetweenRunsAndNameTheSquaresBesideThem() {
+        {
+            auto form = openedForm();
+            QVERIFY(form);
+            QVERIFY(!Player(*form).action("ShowCoordinates")->isChecked());
+            QVERIFY(!form->findChild<BoardCoordinates*>());
+        }
+        Options stored;
+        stored.coordinates = true;
+        Options saved;
+        const SettingsStore store{[&](Options& into) { into = stored; },
+                                  [&](const Options& options) { saved = options; }};
+        auto form = openedForm(store);
+        QVERIFY(form);
+        Player player(*form);
+        QVERIFY(player.action("ShowCoordinates")->isChecked());
+        auto* labels = control<BoardCoordinates>(*form, "BoardCoordinates");
+        QVERIFY(labels->isVisible());
+        // Never over the board's frame, so never over a counter or a mark.
+        QVERIFY(!labels->mask().intersects(control(*form, "Panel1")->geometry()));
+
+        // Each label is drawn, whole, in its strip.
+        const QImage drawn = labels->grab().toImage();
+        for (int n = 1; n <= 8; ++n) {
+            for (const auto& [centre, strip] :
+                 {std::pair{labels->columnLabelCentre(n), labels->columnStrip()},
+                  std::pair{labels->rowLabelCentre(n), labels->rowStrip()}}) {
+                QRect ink;
+                for (int y = strip.top(); y <= strip.bottom(); ++y)
+                    for (int x = strip.left(); x <= strip.right(); ++x)
+                        if (qGray(drawn.pixel(x, y)) > 100 &&
+                            (centre - QPoint(x, y)).manhattanLength() < 12)
+                            ink |= QRect(x, y, 1, 1);
+                // Not cut by the strip's narrow side.
+                const bool fits = strip.height() < strip.width() ? ink.height() < strip.height()
+                                                                 : ink.width() < strip.width();
+                QVERIFY2(ink.height() >= 4 && fits, qPrintable(QString("label %1").arg(n)));
+            }
+        }
+        for (const char* name : {"e3", "f2", "h1"}) {
+            int column = 0, row = 0;
+            for (int n = 1; n <= 8; ++n) {
+                if (BoardCoordinates::columnLabel(n) == QLatin1Char(name[0])) column = n;
+                if (BoardCoordinates::rowLabel(n) == QLatin1Char(name[1])) row = n;
+            }
+            QVERIFY(column && row);
+            const QPoint where(labels->columnLabelCentre(column).x(),
+                               labels->rowLabelCentre(row).y());
+            QTest::mousePress(
+                &player.board, Qt::LeftButton, {},
+                player.board.mapFrom(labels->parentWidget(), labels->mapToParent(where)));
+            QCOMPARE(squareName({player.board.focusRow(), player.board.focusColumn()}),
+                     std::string(name));
+        }
+
+        player.action("ShowCoordinates")->trigger();
+        QVERIFY(!labels->isVisible());
+        form->close();
+        QVERIFY(!saved.coordinates);
         QCOMPARE(saved.response, stored.response);
     }
 };

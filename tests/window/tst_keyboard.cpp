@@ -1,7 +1,10 @@
 // Playing without a mouse, and what assistive technology sees of the window.
 #include <QAccessible>
 #include <QAction>
+#include <QDialog>
+#include <QMenu>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 
@@ -9,6 +12,7 @@
 #include "tests/window/modal.h"
 #include "window/boardaccessible.h"
 #include "window/boardimage.h"
+#include "window/keylist.h"
 #include "window/marvaneform.h"
 
 using namespace marvane;
@@ -186,23 +190,149 @@ private slots:
         QVERIFY(!form->isVisible());
     }
 
-    void theRulesPanelDescriptionListsEveryKeyTheWindowAnswers() {
+    // Catches a key added to the window but missing from the list (so from Game ▸ Keys and the
+    // rules panel's description), a key listed without saying what it does, and the panel's
+    // description drifting from the list.
+    void theKeysListHoldsEveryKeyTheWindowAnswers() {
         auto opened = startedForm();  // the rules panel follows the first frame
         QVERIFY(opened);
         const TMarvaneForm& form = *opened;
-        const QString text = QAccessible::queryAccessibleInterface(control(form, "RulesPanel"))
-                                 ->text(QAccessible::Description);
-        QStringList keys = {"arrow keys", "Home",  "End", "a to h", "1 to 8",
-                            "Space",      "Enter", "Tab", "Alt"};
-        const auto shortcuts = form.findChildren<QShortcut*>();
-        QVERIFY(shortcuts.size() >= 3);
-        for (const QShortcut* shortcut : shortcuts)
-            keys << shortcut->key().toString(QKeySequence::NativeText);
+        const QList<KeyEntry> keys = keyList(form);
+        QStringList listed;
+        for (const KeyEntry& entry : keys) {
+            QVERIFY2(!entry.what.isEmpty(), qPrintable("not described: " + entry.keys));
+            listed << entry.keys.split(QStringLiteral(", "));
+        }
+        QList<QKeySequence> windowKeys;
+        for (const QShortcut* shortcut : form.findChildren<QShortcut*>())
+            windowKeys << shortcut->key();
         for (const QAction* action : form.findChildren<QAction*>())
-            for (const QKeySequence& sequence : action->shortcuts())
-                keys << sequence.toString(QKeySequence::NativeText);
-        for (const QString& key : std::as_const(keys))
-            QVERIFY2(text.contains(key), qPrintable("not listed: " + key));
+            windowKeys << action->shortcuts();
+        QVERIFY(windowKeys.size() >= 16);
+        for (const QKeySequence& sequence : std::as_const(windowKeys))
+            QVERIFY2(listed.contains(sequence.toString(QKeySequence::NativeText)),
+                     qPrintable("not listed: " + sequence.toString()));
+        const QString description =
+            QAccessible::queryAccessibleInterface(control(form, "RulesPanel"))
+                ->text(QAccessible::Description);
+        QCOMPARE(description, keysDescription(keys));
+    }
+
+    // Qt runs neither of two commands on one key (it calls the key ambiguous), and a window key
+    // that the board uses would never reach the board: catches a key taken twice.
+    void noTwoCommandsShareAKeyAndNoneTakesABoardKey() {
+        TMarvaneForm form;
+        QMap<QString, QString> owners;
+        const auto claim = [&](const QKeySequence& keys, const QString& owner) {
+            const QString text = keys.toString();
+            QVERIFY2(!owners.contains(text),
+                     qPrintable(text + " is " + owners.value(text) + " and " + owner));
+            owners.insert(text, owner);
+            const QKeyCombination first = keys[0];
+            if ((first.keyboardModifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) return;
+            const Qt::Key key = first.key();
+            const bool boardKey =
+                (key >= Qt::Key_A && key <= Qt::Key_H) || (key >= Qt::Key_1 && key <= Qt::Key_8) ||
+                (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Home ||
+                key == Qt::Key_End || key == Qt::Key_Space || key == Qt::Key_Return ||
+                key == Qt::Key_Enter;
+            QVERIFY2(!boardKey, qPrintable(text + " is the board's"));
+        };
+        for (const QShortcut* shortcut : form.findChildren<QShortcut*>())
+            claim(shortcut->key(), shortcut->whatsThis());
+        for (const QAction* action : form.findChildren<QAction*>())
+            for (const QKeySequence& keys : action->shortcuts()) claim(keys, action->text());
+    }
+
+    // The side panel's buttons by keyboard. Catches a key wired to the wrong button, one that
+    // works while its button is hidden, and one that takes the keyboard from the board.
+    void eachSidePanelButtonHasAKeyThatClicksIt() {
+        auto form = openedForm();
+        QVERIFY(form);
+        BoardImage* board = boardOf(*form);
+        const GameState& state = form->game().state();
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers with = Qt::ControlModifier) {
+            QTest::keyClick(form.get(), key, with);
+        };
+        const int easy = state.EasyLevel;
+        press(Qt::Key_E);  // the level button is hidden in a two-player game
+        QCOMPARE(state.EasyLevel, easy);
+        press(Qt::Key_P);
+        QCOMPARE(state.PlayerCount, 1);
+        QCOMPARE(control<QToolButton>(*form, "Players")->text(), QString("1 Player"));
+        press(Qt::Key_E);
+        QCOMPARE(control<QToolButton>(*form, "EasyButton")->text(), QString("Hard"));
+        QVERIFY(state.EasyLevel != easy);
+        press(Qt::Key_P);
+        QCOMPARE(state.PlayerCount, 2);
+        QTest::keyClicks(board, "e3");
+        QTest::keyClick(board, Qt::Key_Return);
+        press(Qt::Key_F);
+        QVERIFY(state.over());
+        QCOMPARE(QApplication::focusWidget(), board);
+        press(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(control(*form, "OptionPanel")->isVisible());
+    }
+
+    // Catches Escape doing nothing, closing the panel behind instead of the one in front,
+    // leaving the keyboard in a closed panel, and closing the options without taking the
+    // response time typed into them.
+    void escapeClosesTheRulesAndOptionsPanelsFrontOneFirst() {
+        auto form = openedForm();
+        QVERIFY(form);
+        BoardImage* board = boardOf(*form);
+        QWidget* rules = control(*form, "RulesPanel");
+        QWidget* options = control(*form, "OptionPanel");
+        QTest::keyClick(form.get(), Qt::Key_Escape);  // nothing open: nothing happens
+        QVERIFY(!rules->isVisible() && !options->isVisible());
+
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QVERIFY(rules->isVisible());
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!rules->isVisible());
+        QCOMPARE(QApplication::focusWidget(), board);
+
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* response = control<QLineEdit>(*form, "responseedit");
+        response->setFocus();
+        response->selectAll();
+        QTest::keyClicks(response, "250");
+        QTest::keyClick(response, Qt::Key_Escape);
+        QVERIFY(!options->isVisible());
+        QCOMPARE(QApplication::focusWidget(), board);
+        QCOMPARE(control<QTimer>(*form, "Playerdelay")->interval(), 250);
+
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(form.get(), Qt::Key_F1);  // the rules come in front of the options
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!rules->isVisible());
+        QVERIFY(options->isVisible());
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!options->isVisible());
+
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(form.get(), Qt::Key_Escape);  // the options came in front
+        QVERIFY(!options->isVisible());
+        QVERIFY(rules->isVisible());
+    }
+
+    // Catches Game ▸ Keys opening nothing or a part of the list, and a window that Escape
+    // leaves open.
+    void gameKeysShowsTheListInAWindowOfItsOwn() {
+        auto form = openedForm();
+        QVERIFY(form);
+        QMenu* game = control<QMenu>(*form, "GameMenu");
+        QCOMPARE(game->actions().last(), control<QAction>(*form, "ShowKeys"));
+        game->actions().last()->trigger();
+        auto* window = control<QDialog>(*form, "KeysWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto* table = control<QTableWidget>(*form, "KeysTable");
+        const QList<KeyEntry> keys = keyList(*form);
+        QCOMPARE(table->rowCount(), keys.size());
+        QCOMPARE(table->item(keys.size() - 1, 2)->text(), keys.last().what);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 
     void controlsHaveAccessibleNamesAndDescriptions() {
