@@ -37,24 +37,29 @@ MoveList::MoveList(QWidget* owner)
     resize(190, 380);
 
     connect(list_, &QListWidget::currentRowChanged, this, &MoveList::rowChosen);
-    setMoves({}, 0, {}, {});
+    setContent({});
 }
 
-void MoveList::setMoves(std::span<const Square> moves, int current, const QString& firstColour,
-                        const QString& secondColour) {
-    const int rows = static_cast<int>(moves.size()) + 1;
-    current_ = std::clamp(current, 0, rows - 1);
+void MoveList::setContent(const MoveListContent& content) {
+    moveRows_ = static_cast<int>(content.moves.size()) + 1;
+    const int rows = moveRows_ + (content.end.isEmpty() ? 0 : 1);
+    current_ = content.atEnd && !content.end.isEmpty()
+                   ? rows - 1
+                   : std::clamp(content.current, 0, moveRows_ - 1);
     updating_ = true;
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
-    list_->item(0)->setText("Start");
+    list_->item(0)->setText(content.start);
     const QBrush takenBack = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int row = 1; row < rows; ++row) {
-        const Square move = moves[row - 1];
-        const QString text = QString("%1. %2 %3")
-                                 .arg(row)
-                                 .arg(row % 2 == 1 ? firstColour : secondColour)
-                                 .arg(QString::fromStdString(squareName(move)));
+        QString text = content.end;
+        if (row < moveRows_) {
+            const Square move = content.moves[row - 1];
+            text = QString("%1. %2 %3")
+                       .arg(content.firstNumber + row - 1)
+                       .arg(row % 2 == 1 ? content.firstMover : content.secondMover)
+                       .arg(QString::fromStdString(squareName(move)));
+        }
         QListWidgetItem* item = list_->item(row);
         item->setText(text);
         // Moves after the current position can be stepped to again, but are not on the board.
@@ -104,7 +109,8 @@ void MoveList::rowChosen(int row) {
         showCurrent();
         return;
     }
-    emit stepRequested(row);
+    // The result row shows the position after the last move, where the game ended.
+    emit stepRequested(std::min(row, moveRows_ - 1));
     // The owner may step later (after a move in progress): until then the old position stays.
     showCurrent();
 }

@@ -15,16 +15,39 @@ namespace marvane {
 // and not yet played again) stay listed, dimmed, until a move played from an earlier position
 // replaces them. Clicking a row, or Up, Down, Home and End in the list, asks to step the board
 // to the position after that move; the owner does the stepping and then shows the result here.
+// What the list shows of a game: its start, its moves, and its end when it has ended.
+struct MoveListContent {
+    std::span<const Square> moves;
+    int current = 0;     // how many of the moves make the position on the board
+    QString firstMover;  // the colour that plays the first move listed, and the other one
+    QString secondMover;
+    int firstNumber = 1;  // the number of the first move listed (a game from a position)
+    QString start = QStringLiteral("Start");
+    QString end;         // the result row ("finish" or the result), empty while the game goes on
+    bool atEnd = false;  // the board shows the end, not just the last move
+};
+
 class MoveList : public QWidget {
     Q_OBJECT
 
 public:
     explicit MoveList(QWidget* owner);
 
+    // Shows the content; the result row, when there is one, follows the last move and steps to
+    // the same position as it.
+    void setContent(const MoveListContent& content);
+
     // Shows `moves`, of which the first `current` make the position on the board. The first
     // move is the first colour's; the sides alternate, as the game has no passing.
     void setMoves(std::span<const Square> moves, int current, const QString& firstColour,
-                  const QString& secondColour);
+                  const QString& secondColour) {
+        MoveListContent content;
+        content.moves = moves;
+        content.current = current;
+        content.firstMover = firstColour;
+        content.secondMover = secondColour;
+        setContent(content);
+    }
     // While stepping is off (Autoplay runs), the list follows the game but asks for nothing.
     void setSteppingEnabled(bool enabled);
 
@@ -51,7 +74,8 @@ private:
 
     QListWidget* list_;
     QLabel* note_;
-    int current_ = 0;
+    int current_ = 0;   // the row selected
+    int moveRows_ = 0;  // the start row and the moves' rows, without the result row
     bool stepping_ = true;
     bool updating_ = false;
 };

@@ -20,10 +20,11 @@ namespace marvane {
 // kMaxRecordBytes, is refused without reading it.
 RecordReading readGameFile(const QString& path);
 
-// The Game menu's record commands: Move List, Copy Moves, Paste Moves, Save Game..., Open
-// Game.... Each runs when no move is being worked out, so no dialog opens inside a move; Paste
-// and Open are off while Autoplay runs, as the game refuses a replay then. They read the game and
-// its history directly. The move list window is built the first time it is opened.
+// The Game menu's record commands: Move List, Copy Moves, Copy Moves for Other Programs, Paste
+// Moves, Copy Position, Paste Position, Save Game..., Open Game.... Each runs when no move is being
+// worked out, so no dialog opens inside a move; Paste and Open are off while Autoplay runs, as the
+// game refuses a replay then. They read the game and its history directly. The move list window is
+// built the first time it is opened.
 class RecordCommands : public QObject {
     Q_OBJECT
 
@@ -37,7 +38,13 @@ public:
 
     void openMoveList();
     void copyMoves();
+    // The moves in the usual orientation, the one other Reversi programs read.
+    void copyMovesForOthers();
     void pasteMoves();
+    // The position on the board in the one-line form (position_form.h), and a new two-player
+    // game from the clipboard's.
+    void copyPosition();
+    void pastePosition();
     void saveGame();
     void openGame();
     // Saves to, or opens, the named file without asking for one; false when it failed (and
@@ -46,6 +53,12 @@ public:
     bool openGameFrom(const QString& path);
     // Replays a transcript given as text (what Paste Moves does with the clipboard's).
     bool pasteText(const QString& text);
+    // Starts a game from a position given as text (what Paste Position does with the
+    // clipboard's).
+    bool pastePositionText(const QString& text);
+    // The folder the save dialog opens in: the last one used while it exists, else Documents
+    // when it exists, else the home folder.
+    QString saveFolder() const;
 
     // The game has changed: the list, when it is open, shows it once events are next processed,
     // and Paste and Open follow Autoplay.
@@ -59,7 +72,7 @@ private:
     QAction* addAction(const QString& name, const QString& caption, const QKeySequence& keys,
                        void (RecordCommands::*command)());
     void showList();
-    bool replayRecord(const GameRecord& record, const QString& what);
+    bool replayRecord(const GameRecord& record, const QString& what, const QString& message = {});
     void refuse(const QString& what, const QString& reason);
 
     QWidget* window_;
@@ -68,7 +81,11 @@ private:
     QList<QAction*> actions_;
     QAction* paste_ = nullptr;
     QAction* open_ = nullptr;
+    QAction* pastePosition_ = nullptr;
     QPointer<MoveList> list_;
+    // The players' names from the record last opened, kept for the game it started.
+    std::string firstPlayer_, secondPlayer_;
+    std::uint64_t namedGame_ = 0;
     QTimer* refresh_;
     QString folder_;  // where the last game was saved or opened
 };

@@ -121,8 +121,12 @@ QString listDisagrees(const TMarvaneForm& form) {
     const auto* list = form.findChild<MoveList*>("MoveList");
     if (!list || !list->isVisible()) return {};
     const History& history = form.game().history();
-    if (list->rowCount() != static_cast<int>(history.moves().size()) + 1 ||
-        list->current() != history.movesAtCursor())
+    // An ended game has a result row after its moves, selected while the board shows the end.
+    const StepKind last = history.steps().back().kind;
+    const bool ended = last == StepKind::GameEnd || last == StepKind::Finish;
+    const bool atEnd = ended && history.current() + 1 == history.steps().size();
+    const int rows = static_cast<int>(history.moves().size()) + 1 + (ended ? 1 : 0);
+    if (list->rowCount() != rows || list->current() != (atEnd ? rows - 1 : history.movesAtCursor()))
         return QString("the list has %1 rows at %2, the history %3 moves at %4")
             .arg(list->rowCount())
             .arg(list->current())

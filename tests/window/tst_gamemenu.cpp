@@ -73,7 +73,7 @@ private slots:
 
         QMenu* game = control<QMenu>(*form, "GameMenu");
         const QList<QAction*> entries = game->actions();
-        QCOMPARE(entries.size(), 11);
+        QCOMPARE(entries.size(), 14);
         QCOMPARE(entries[0]->text(), QString("Undo\tCtrl+Z"));
         QCOMPARE(entries[1]->text(), QString("Redo\tCtrl+Shift+Z"));
         QVERIFY(entries[2]->isSeparator());
@@ -82,9 +82,10 @@ private slots:
         QVERIFY(entries[3]->isCheckable() && !entries[3]->isChecked());
         QVERIFY(entries[4]->isCheckable() && !entries[4]->isChecked());
         QVERIFY(entries[5]->isSeparator());
-        const char* const recordItems[] = {"ShowMoveList", "CopyMoves", "PasteMoves", "SaveGame",
-                                           "OpenGame"};
-        for (int i = 0; i < 5; ++i) QCOMPARE(entries[6 + i]->objectName(), recordItems[i]);
+        const char* const recordItems[] = {"ShowMoveList", "CopyMoves",    "CopyMovesForOthers",
+                                           "PasteMoves",   "CopyPosition", "PastePosition",
+                                           "SaveGame",     "OpenGame"};
+        for (int i = 0; i < 8; ++i) QCOMPARE(entries[6 + i]->objectName(), recordItems[i]);
 
         Player player(*form);
         player.click("Options");
