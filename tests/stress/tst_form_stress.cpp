@@ -177,6 +177,12 @@ public:
     }
     void stop() { remaining_ = 0; }
     bool done() const { return remaining_ <= 0; }
+    // Stops firing for a while (the window catches up), and starts again with what was left.
+    void hold() {
+        held_ = remaining_;
+        remaining_ = 0;
+    }
+    void resume() { start(held_); }
 
     // Called before each action; return true to take it over (the action is then not fired).
     std::function<bool()> beforeAction;
@@ -282,6 +288,7 @@ private:
     QRandomGenerator random_;
     QObject context_;
     int remaining_ = 0;
+    int held_ = 0;
     std::size_t duringMoves_ = 0;
 };
 
@@ -320,9 +327,13 @@ private slots:
             control<QTimer>(*form, "Playerdelay")->setInterval(games % 2);
             autoplay(*form);
             storm.check("after Autoplay");
+            // The list follows an action through two zero-time timers: an action fired while
+            // the window settles would always be one step ahead of it.
+            storm.hold();
             settle(*form);
             const QString list = listDisagrees(*form);
             QVERIFY2(list.isEmpty(), qPrintable(list));
+            storm.resume();
             ++games;
         }
 
