@@ -178,17 +178,18 @@ struct PlayersRecord {
 };
 
 // Faults caught: move numbers taken for squares, other programs' header lines refused, the
-// players' names lost between reading and writing.
+// players' names lost between reading and writing, and a mirror that swaps rows instead of
+// columns (it too turns one start into the other, so only squares written out pin it).
 TEST(Transcript, RecordsAsPlayersWriteThemAreReadAndTheirNamesWrittenBack) {
-    const auto c5d6e3 = squares({{5, 3}, {6, 5}, {3, 6}});  // f5 d6 c3 in the usual orientation
+    const auto c5e6f3 = squares({{5, 3}, {6, 5}, {3, 6}});  // f5 d6 c3 in the usual orientation
     const std::vector<PlayersRecord> table = {
-        {"numbered moves", "1. f5 d6 2. c3", c5d6e3, "", ""},
-        {"numbers run together", "1.f5 d6 2.c3\n", c5d6e3, "", ""},
-        {"numbers for the second side", "1. f5 1... d6 2. c3", c5d6e3, "", ""},
+        {"numbered moves", "1. f5 d6 2. c3", c5e6f3, "", ""},
+        {"numbers run together", "1.f5 d6 2.c3\n", c5e6f3, "", ""},
+        {"numbers for the second side", "1. f5 1... d6 2. c3", c5e6f3, "", ""},
         {"another program's headers",
          "[Event \"Club night\"]\n[Site \"?\"]\n[Black \"Ann Lee\"]\n[White \"Bo\"]\n"
          "[Round \"3\"]\n\n1. f5 d6 2. c3",
-         c5d6e3, "Ann Lee", "Bo"},
+         c5e6f3, "Ann Lee", "Bo"},
         {"ours with names", "[Black \"A\"]\n\ne3 f3", squares({{3, 5}, {3, 6}}), "A", ""},
     };
     for (const auto& row : table) {
