@@ -154,6 +154,35 @@ void Game::startGame() {
     history_.start(position());
 }
 
+void Game::startFrom(const StartPosition& start) {
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+            const Counter counter = start.cells.cell(row, column);
+            marks_.cell(row, column) = 0;
+            values_.cell(row, column) = 0;
+            drawCounter(row, column,
+                        counter == Counter::First    ? state_.C1
+                        : counter == Counter::Second ? state_.C2
+                                                     : 0);
+        }
+    }
+    state_.ToPlay = start.firstToPlay ? state_.C1 : state_.C2;
+    state_.Opponent = start.firstToPlay ? state_.C2 : state_.C1;
+    const auto [count1, count2] = counters();
+    // Counters are never taken off, so the moves made are the counters beyond the first four.
+    state_.MovesMade = count1 + count2 - 4;
+    state_.GameOver = 0;
+    show(Box::MessageBox, "Position Your Piece");
+    showGoBox(true);
+    show(Box::GoBox, colourName(state_.ToPlay));
+    show(Box::C1Lab, colourName(state_.C1));
+    show(Box::c2lab, colourName(state_.C2));
+    show(Box::MoveBox, "");
+    show(Box::Edit3, "");
+    showScores();
+    history_.start(position());
+}
+
 int Game::scanLine(int row, int column, int rowStep, int colStep) {
     row += rowStep;
     column += colStep;

@@ -48,6 +48,7 @@ struct GameState {
 //   Autoplay              runs right after it      refused: it is running already
 //   undo, redo, step to   run right after it       refused
 //   replay of a record    runs right after it      refused
+//     (a start position, pasted or from a file, is a record without moves)
 //
 // Before the first new game there are no sides: a press, a computer turn, "finish" and Autoplay
 // do nothing. Nothing runs nested and nothing queued is lost. Only Game writes the game's state.
@@ -118,8 +119,10 @@ public:
     // its players and level where it names them, played through without a sound and without
     // letting events run, and ended the way the rules end a game when the record says it had
     // ended. A computer reply owed to the game on the board is called off; one is asked for only
-    // when the record's own game owes it. Refused while Autoplay runs.
-    ReplayOutcome replay(const GameRecord& record);
+    // when the record's own game owes it. Refused while Autoplay runs. A record with a start
+    // position starts there: the history begins with it, so undo stops there. `message`, when
+    // given, is shown in the message box in place of the start's prompt.
+    ReplayOutcome replay(const GameRecord& record, std::string_view message = {});
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
     // must not happen inside a move although it is no game command (closing the window).
@@ -145,6 +148,9 @@ private:
     struct Rule;
     // Tests and benchmarks reach the single rules and odd positions (59 moves made, say).
     friend struct GameTesting;
+    // Checks a record's moves on a game of its own, which may start from a position.
+    friend ReplayOutcome checkMoves(ColourCode, ColourCode, std::span<const Square>,
+                                    const StartPosition*);
 
     static Rule ruleFor(Command command);
     // Runs `action` as `command`, as the table above says.
@@ -175,9 +181,11 @@ private:
     // Against the computer, the position shown is a person's move the computer has not answered.
     bool replyOwed() const;
     void startGame();
+    // A new game from `start` in the current colours, its history beginning there.
+    void startFrom(const StartPosition& start);
     void endGame();
     void showPosition(std::size_t index);
-    void replayChecked(const GameRecord& record, ColourScheme colours);
+    void replayChecked(const GameRecord& record, ColourScheme colours, std::string_view message);
     void runQueued();
 
     GameView& view_;

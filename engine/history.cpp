@@ -18,6 +18,7 @@ bool isPersonMove(const Step& step) {
 }  // namespace
 
 void History::start(Position initial) {
+    ++games_;
     steps_.clear();
     steps_.reserve(kMostSteps);
     steps_.push_back({StepKind::Start, Actor::Person, {}, 0, std::move(initial)});

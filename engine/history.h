@@ -52,6 +52,8 @@ class History {
 public:
     void start(Position initial);
     bool started() const { return !steps_.empty(); }
+    // Tells one game from the next: it changes with every start().
+    std::uint64_t gameNumber() const { return games_; }
 
     // Records what an action did, if it was a step: a move when the action played `played`, or
     // the game coming to an end. `before` is what was on the screen right before the action,
@@ -95,6 +97,7 @@ public:
 private:
     std::vector<Step> steps_;
     std::size_t current_ = 0;
+    std::uint64_t games_ = 0;
 };
 
 }  // namespace marvane

@@ -20,13 +20,17 @@ std::string countsText(RecordResult counts) {
 
 }  // namespace
 
-ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves) {
+ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves,
+                         const StartPosition* start) {
     ReplayOutcome outcome;
     UnseenView view;
     Game game(view, [] { return std::int64_t{0}; });
     game.setColours(c1, c2);
     game.setPlayerCount(2);
-    game.newGame();
+    if (start)
+        game.startFrom(*start);
+    else
+        game.newGame();
     int number = 0;
     for (const Square& move : moves) {
         ++number;
@@ -44,6 +48,9 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
         } else if (std::find(legal.begin(), legal.end(), move) == legal.end()) {
             outcome.error = which + "is not legal: it closes off no line of " +
                             name(game.state().Opponent) + " counters.";
+            if (std::find(legal.begin(), legal.end(), mirrored(move)) != legal.end())
+                outcome.error += " Its mirror image, " + squareName(mirrored(move)) +
+                                 ", would be: the transcript seems to mix the two orientations.";
         }
         if (!outcome.ok()) {
             outcome.moveNumber = number;
@@ -56,7 +63,12 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
 }
 
 ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
-    ReplayOutcome outcome = checkMoves(colours.c1, colours.c2, record.moves);
+    if (record.start) {
+        if (std::string problem = startPositionProblem(*record.start); !problem.empty())
+            return {"The start position cannot occur in a game. " + problem, 0, {}};
+    }
+    ReplayOutcome outcome =
+        checkMoves(colours.c1, colours.c2, record.moves, record.start ? &*record.start : nullptr);
     if (outcome.ok() && record.result && *record.result != outcome.counts) {
         outcome.error = "The result " + countsText(*record.result) +
                         " does not match the moves, which end " + countsText(outcome.counts) + ".";
@@ -64,18 +76,20 @@ ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
     return outcome;
 }
 
-ReplayOutcome Game::replay(const GameRecord& record) {
+ReplayOutcome Game::replay(const GameRecord& record, std::string_view message) {
     if (autoplaying_) return {"A game cannot be replayed while Autoplay runs.", 0, {}};
     const ColourScheme colours = isColourPair(record.c1, record.c2)
                                      ? ColourScheme{record.c1, record.c2}
                                      : usableColours(state_.C1, state_.C2);
     ReplayOutcome outcome = checkRecord(colours, record);
     if (outcome.ok())
-        run(Command::Replay, [this, record, colours] { replayChecked(record, colours); });
+        run(Command::Replay, [this, record, colours, message = std::string(message)] {
+            replayChecked(record, colours, message);
+        });
     return outcome;
 }
 
-void Game::replayChecked(const GameRecord& record, ColourScheme colours) {
+void Game::replayChecked(const GameRecord& record, ColourScheme colours, std::string_view message) {
     MoveScope scope(*this);
     // The reply owed to the game being replaced is for a position that is gone.
     cancelReply();
@@ -85,7 +99,14 @@ void Game::replayChecked(const GameRecord& record, ColourScheme colours) {
     if (record.easyLevel) setEasyLevel(*record.easyLevel);
     state_.C1 = colours.c1;
     state_.C2 = colours.c2;
-    startGame();
+    if (record.start)
+        startFrom(*record.start);
+    else
+        startGame();
+    if (!message.empty()) {
+        show(Box::MessageBox, message);
+        history_.start(position());
+    }
     // Against the computer the person plays the first colour: the second colour's moves were the
     // computer's replies, and undo takes them back with the move they answered.
     const bool onePlayer = state_.PlayerCount == 1;

@@ -17,12 +17,16 @@ struct ReplayOutcome {
     bool ok() const { return error.empty(); }
 };
 
-// Plays the moves on a game of its own with the colours c1 (moving first) and c2, by the game's
-// own move rule, and stops at the first move it refuses. Nothing is shown and nothing else runs.
-ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves);
+// Plays the moves on a game of its own with the colours c1 (moving first) and c2, from `start`
+// or else the standard start, by the game's own move rule, and stops at the first move it
+// refuses. Nothing is shown and nothing else runs. A refused move whose mirror image would have
+// been legal is said to mix the two orientations.
+ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves,
+                         const StartPosition* start = nullptr);
 
-// checkMoves, and then the record's result, when it has one, against the counters the moves end
-// with. Game::replay plays a record only when this accepts it.
+// The record's start position, when it has one, as a position the game can show; checkMoves;
+// and then the record's result, when it has one, against the counters the moves end with.
+// Game::replay plays a record only when this accepts it.
 ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record);
 
 }  // namespace marvane

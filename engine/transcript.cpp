@@ -176,9 +176,27 @@ std::string counterColours() {
 }
 
 // The header keys the program writes and reads, in the order it writes them.
-enum Key { kProgram, kDate, kTime, kColours, kPlayers, kLevel, kResult, kKeyCount };
-constexpr std::array<std::string_view, kKeyCount> kKeys = {"Program", "Date",  "Time",  "Colours",
-                                                           "Players", "Level", "Result"};
+enum Key {
+    kProgram,
+    kDate,
+    kTime,
+    kBlack,
+    kWhite,
+    kColours,
+    kPlayers,
+    kLevel,
+    kOrientation,
+    kPosition,
+    kResult,
+    kKeyCount
+};
+constexpr std::array<std::string_view, kKeyCount> kKeys = {
+    "Program", "Date",  "Time",        "Black",    "White", "Colours",
+    "Players", "Level", "Orientation", "Position", "Result"};
+
+// The Orientation header's values.
+constexpr std::string_view kOursName = "Marvane";
+constexpr std::string_view kUsualName = "Usual";
 
 int keyIndex(std::string_view key) {
     for (int k = 0; k < kKeyCount; ++k)
@@ -218,6 +236,18 @@ std::string applyTag(int key, const TagLine& tag, const std::string& where, Game
         if (!sameText(level, "Easy") && !sameText(level, "Hard"))
             return where + ": the level " + quoted + " is neither Easy nor Hard.";
         record.easyLevel = sameText(level, "Easy");
+    } else if (key == kBlack || key == kWhite) {
+        (key == kBlack ? record.firstPlayer : record.secondPlayer) = trim(value);
+    } else if (key == kOrientation) {
+        const auto name = trim(value);
+        if (!sameText(name, kOursName) && !sameText(name, kUsualName))
+            return where + ": the orientation " + quoted + " is neither " + std::string(kOursName) +
+                   " nor " + std::string(kUsualName) + ".";
+        record.orientation = sameText(name, kUsualName) ? Orientation::Usual : Orientation::Ours;
+    } else if (key == kPosition) {
+        PositionFormReading position = readPositionForm(value);
+        if (!position.ok()) return where + ": the start position is refused. " + position.error;
+        record.start = position.position;
     } else if (key == kResult) {
         if (!parseResult(value, record))
             return where + ": the result " + quoted +
@@ -231,10 +261,41 @@ std::string applyTag(int key, const TagLine& tag, const std::string& where, Game
 bool isColumnLetter(char c) { return lower(c) >= 'a' && lower(c) <= 'h'; }
 bool isRowDigit(char c) { return c >= '1' && c <= '8'; }
 
+// The length of a move number ("12." or "12..."), or 0 when none starts at `i`.
+std::size_t moveNumberAt(std::string_view line, std::size_t i) {
+    std::size_t end = i;
+    while (end < line.size() && end - i < 3 && isDigit(line[end])) ++end;
+    if (end == i || end == line.size() || line[end] != '.') return 0;
+    while (end < line.size() && line[end] == '.') ++end;
+    return end - i;
+}
+
+// The orientation the first move of a game from the standard start is written in, when it is
+// one of the four legal first moves of either.
+std::optional<Orientation> orientationOf(Square first) {
+    constexpr std::array<Square, 4> ours = {{{3, 5}, {4, 6}, {5, 3}, {6, 4}}};  // e3 f4 c5 d6
+    for (const Square& square : ours) {
+        if (first == square) return Orientation::Ours;
+        if (first == mirrored(square)) return Orientation::Usual;
+    }
+    return std::nullopt;
+}
+
+std::string_view orientationName(Orientation orientation) {
+    return orientation == Orientation::Usual ? kUsualName : kOursName;
+}
+
 }  // namespace
 
 std::string squareName(Square square) {
     return {static_cast<char>('a' + square.column - 1), static_cast<char>('0' + square.row)};
+}
+
+std::vector<Square> mirroredMoves(std::span<const Square> moves) {
+    std::vector<Square> out;
+    out.reserve(moves.size());
+    for (const Square& move : moves) out.push_back(mirrored(move));
+    return out;
 }
 
 std::string writeTranscript(std::span<const Square> moves) {
@@ -261,16 +322,21 @@ std::string writeRecord(const GameRecord& record) {
         tag("Program", std::string(program));
     if (!record.date.empty()) tag("Date", record.date);
     if (!record.time.empty()) tag("Time", record.time);
+    if (const auto name = trim(record.firstPlayer); !name.empty()) tag("Black", name);
+    if (const auto name = trim(record.secondPlayer); !name.empty()) tag("White", name);
     if (isColourPair(record.c1, record.c2))
         tag("Colours",
             std::string(colourName(record.c1)) + " " + std::string(colourName(record.c2)));
     if (record.players != 0) tag("Players", std::to_string(record.players));
     if (record.easyLevel) tag("Level", *record.easyLevel ? "Easy" : "Hard");
+    tag("Orientation", orientationName(record.orientation));
+    if (record.start) tag("Position", writePositionForm(*record.start));
     if (record.result)
         tag("Result",
             std::to_string(record.result->first) + "-" + std::to_string(record.result->second));
-    if (!text.empty()) text += '\n';
-    text += writeTranscript(record.moves);
+    text += '\n';
+    text += writeTranscript(record.orientation == Orientation::Usual ? mirroredMoves(record.moves)
+                                                                     : record.moves);
     text += '\n';
     return text;
 }
@@ -310,15 +376,14 @@ RecordReading readRecord(std::string_view text) {
                 return fail(where + " is not a header line of the form [Key \"value\"]: " +
                             excerpt(line, 60) + ".");
             const int key = keyIndex(tag.key);
-            if (key < 0)
-                return fail("Unknown header line " + std::to_string(lineNumber) + ": " +
-                            excerpt(line, 60) + ".");
+            header = true;
+            // Other programs' headers (Event, Site, Round, ...) are theirs to read.
+            if (key < 0) continue;
             if (seen[key])
                 return fail(where + " repeats the header \"" + std::string(kKeys[key]) + "\".");
             seen[key] = true;
             if (auto problem = applyTag(key, tag, where, record); !problem.empty())
                 return fail(std::move(problem));
-            header = true;
             continue;
         }
         // Moves never hold a colon; a line with one was meant as a header of some other form.
@@ -329,6 +394,10 @@ RecordReading readRecord(std::string_view text) {
         for (std::size_t i = 0; i < line.size();) {
             if (kWhitespace.find(line[i]) != std::string_view::npos) {
                 ++i;
+                continue;
+            }
+            if (const std::size_t skip = moveNumberAt(line, i)) {
+                i += skip;
                 continue;
             }
             const int moveNumber = static_cast<int>(record.moves.size()) + 1;
@@ -356,6 +425,23 @@ RecordReading readRecord(std::string_view text) {
         }
     }
     if (!header && record.moves.empty()) return fail("There are no moves in it.");
+
+    // From the standard start the first move shows the orientation; from a start position, which
+    // is written in the usual one, the header alone can say otherwise.
+    const std::optional<Orientation> firstMove =
+        record.start || record.moves.empty() ? std::nullopt : orientationOf(record.moves.front());
+    if (seen[kOrientation] && firstMove && *firstMove != record.orientation)
+        return fail("The header says the moves are in the " +
+                        std::string(orientationName(record.orientation)) +
+                        " orientation, but the first move, " + squareName(record.moves.front()) +
+                        ", starts a game in the " + std::string(orientationName(*firstMove)) +
+                        " one: the two orientations are mixed.",
+                    1);
+    if (!seen[kOrientation])
+        record.orientation = firstMove      ? *firstMove
+                             : record.start ? Orientation::Usual
+                                            : Orientation::Ours;
+    if (record.orientation == Orientation::Usual) record.moves = mirroredMoves(record.moves);
     return reading;
 }
 

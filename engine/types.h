@@ -24,6 +24,10 @@ struct Square {
     bool operator==(const Square&) const = default;
 };
 
+// The square seen in the mirror that swaps columns a and h (b and g, ...): our start, the first
+// colour on d4 and e5, becomes the usual one elsewhere, the first colour on d5 and e4.
+constexpr Square mirrored(Square square) { return {square.row, kBoardSize + 1 - square.column}; }
+
 // An 8 x 8 grid addressed by row and column, each 1..8.
 template <typename T>
 class Grid {

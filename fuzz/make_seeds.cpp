@@ -106,6 +106,15 @@ void transcriptSeeds(const fs::path& folder) {
         "[Program \"a\\\"b\\\\c\"]\n",
         "\xEF\xBB\xBF"
         "e3",
+        "[Event \"Club\"]\n[Black \"Ann\"]\n[White \"Bo\"]\n\n1. f5 d6 2. c3 d3 3. c4\n",
+        "[Orientation \"Usual\"]\n\nf5d6c3",
+        "[Orientation \"Marvane\"]\n\nf5d6",
+        "[Orientation \"Usual\"]\n[Position \"---------------------------OX------XXX-------------"
+        "-------------- O\"]\n\nf6",
+        "---------------------------OX------XO--------------------------- X",
+        "---------------------------OX------XO--------------------------- X ",
+        "---------------------------OX------XO---------------------------- X",
+        "O-------------------------OX------XO--------------------------- X",
     };
     for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
 }

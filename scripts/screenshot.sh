@@ -8,6 +8,8 @@
 #                          window below its menu bar (the coordinates of the window layout)
 #   --keys "KEY ..."       press these keys, by their X names (Right, Return, e, 3, ctrl+n)
 #   --setting KEY=VALUE    start with this stored option, e.g. Menu=1 or Response=300
+#   --clipboard TEXT       put TEXT on the clipboard before the program starts (for the paste
+#                          keys; needs python3 with tkinter)
 #   --pause SECONDS        wait after each press (default 0.5; longer to let the computer answer)
 #   --screen               keep the whole screen instead of cropping to the window
 #   --size WxH             screen size (default 1024x768)
@@ -21,12 +23,13 @@
 set -euo pipefail
 
 usage() {
-    sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
 presses=()
 settings=()
+clipboard=""
 pause=0.5
 whole_screen=0
 screen_size=1024x768
@@ -41,6 +44,7 @@ while (($#)); do
             shift 2
             ;;
         --setting) settings+=("${2:?}"); shift 2 ;;
+        --clipboard) clipboard=${2:?}; shift 2 ;;
         --pause) pause=${2:?}; shift 2 ;;
         --screen) whole_screen=1; shift ;;
         --size) screen_size=${2:?}; shift 2 ;;
@@ -60,10 +64,12 @@ done
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
+clipboard_pid=""
 audio_home=""
 cleanup() {
     set +e
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$clipboard_pid" ] && kill "$clipboard_pid" 2>/dev/null && wait "$clipboard_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     [ -n "$audio_home" ] && HOME=$audio_home pulseaudio --kill >/dev/null 2>&1
     rm -rf "$work"
@@ -109,6 +115,24 @@ if ! pactl info >/dev/null 2>&1; then
         --load="module-null-sink sink_name=screenshot" \
         --load="module-native-protocol-unix auth-anonymous=1" >/dev/null 2>&1 || true
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+
+# The X clipboard is served by the program that owns it: a hidden Tk window keeps it until the
+# end of the run.
+if [ -n "$clipboard" ]; then
+    python3 -c '
+import sys, tkinter
+root = tkinter.Tk()
+root.withdraw()
+root.clipboard_clear()
+root.clipboard_append(sys.argv[1])
+root.update()
+print("owned", flush=True)
+root.mainloop()
+' "$clipboard" >"$work/clipboard.log" 2>&1 &
+    clipboard_pid=$!
+    for _ in $(seq 50); do grep -q owned "$work/clipboard.log" && break; sleep 0.1; done
+    grep -q owned "$work/clipboard.log" || { cat "$work/clipboard.log" >&2; exit 1; }
 fi
 
 mkdir -p "$work/config/Corvath"

@@ -46,6 +46,25 @@ const QString kTemporaryMark = QStringLiteral(".saving-");
 
 QString systemError(int number) { return QString::fromLocal8Bit(std::strerror(number)); }
 
+// Why a file could not be written in `folder`, in the terms a player can act on.
+QString saveError(int number, const QByteArray& target) {
+    const QString folder = QFileInfo(QFile::decodeName(target)).absolutePath();
+    switch (number) {
+        case ENOENT:
+        case ENOTDIR: return QStringLiteral("The folder \"%1\" does not exist").arg(folder);
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("There is no permission to write in the folder \"%1\"")
+                .arg(folder);
+        case EROFS:
+            return QStringLiteral("The folder \"%1\" is on a disk that cannot be written to")
+                .arg(folder);
+        case ENOSPC:
+        case EDQUOT: return QStringLiteral("The disk is full (%1)").arg(systemError(number));
+        default: return systemError(number);
+    }
+}
+
 FileKind kindOf(mode_t mode) {
     if (S_ISREG(mode)) return FileKind::Regular;
     if (S_ISDIR(mode)) return FileKind::Folder;
@@ -196,10 +215,10 @@ QString replaceFile(const QString& path, const QByteArray& bytes, const QString&
 
     QByteArray temporary;
     const int fd = createTemporary(target, temporary);
-    if (fd < 0) return systemError(errno);
-    const auto fail = [&temporary](int number) {
+    if (fd < 0) return saveError(errno, target);
+    const auto fail = [&temporary, &target](int number) {
         ::unlink(temporary.constData());
-        return systemError(number);
+        return saveError(number, target);
     };
     if (exists) ::fchmod(fd, old.st_mode & 07777);
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;

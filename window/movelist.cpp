@@ -59,15 +59,13 @@ MoveList::MoveList(QWidget* owner)
         if (stepping_ && movesMade != current_) emit stepRequested(movesMade);
     });
     setReviewState({}, false);
-    setMoves({}, 0, {}, {});
+    setContent({});
 }
 
-void MoveList::setMoves(std::span<const Square> moves, int current, const QString& firstColour,
-                        const QString& secondColour) {
-    moves_.assign(moves.begin(), moves.end());
-    firstColour_ = firstColour;
-    secondColour_ = secondColour;
-    current_ = std::clamp(current, 0, static_cast<int>(moves.size()));
+void MoveList::setContent(const MoveListContent& content) {
+    content_ = content;
+    moves_.assign(content.moves.begin(), content.moves.end());
+    content_.moves = moves_;
     showRows();
 }
 
@@ -85,24 +83,29 @@ void MoveList::setReviewState(const QString& summary, bool running) {
 }
 
 void MoveList::showRows() {
-    const std::span<const Square> moves = moves_;
-    const QString& firstColour = firstColour_;
-    const QString& secondColour = secondColour_;
-    const int rows = static_cast<int>(moves.size()) + 1;
+    const MoveListContent& content = content_;
+    moveRows_ = static_cast<int>(content.moves.size()) + 1;
+    const int rows = moveRows_ + (content.end.isEmpty() ? 0 : 1);
+    current_ = content.atEnd && !content.end.isEmpty()
+                   ? rows - 1
+                   : std::clamp(content.current, 0, moveRows_ - 1);
     updating_ = true;
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
-    list_->item(0)->setText("Start");
+    list_->item(0)->setText(content.start);
     const QBrush takenBack = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int row = 1; row < rows; ++row) {
-        const Square move = moves[row - 1];
-        const QString text = QString("%1. %2 %3")
-                                 .arg(row)
-                                 .arg(row % 2 == 1 ? firstColour : secondColour)
-                                 .arg(QString::fromStdString(squareName(move)));
+        QString text = content.end;
+        if (row < moveRows_) {
+            const Square move = content.moves[row - 1];
+            text = QString("%1. %2 %3")
+                       .arg(content.firstNumber + row - 1)
+                       .arg(row % 2 == 1 ? content.firstMover : content.secondMover)
+                       .arg(QString::fromStdString(squareName(move)));
+        }
         const std::size_t index = static_cast<std::size_t>(row - 1);
-        const QString note = index < notes_.size() ? notes_[index] : QString();
-        const bool worst = std::ranges::count(worst_, row - 1) > 0;
+        const QString note = row < moveRows_ && index < notes_.size() ? notes_[index] : QString();
+        const bool worst = row < moveRows_ && std::ranges::count(worst_, row - 1) > 0;
         QListWidgetItem* item = list_->item(row);
         item->setText(note.isEmpty() ? text : text + "   " + note);
         QFont font = list_->font();
@@ -158,7 +161,8 @@ void MoveList::rowChosen(int row) {
         showCurrent();
         return;
     }
-    emit stepRequested(row);
+    // The result row shows the position after the last move, where the game ended.
+    emit stepRequested(std::min(row, moveRows_ - 1));
     // The owner may step later (after a move in progress): until then the old position stays.
     showCurrent();
 }

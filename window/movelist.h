@@ -23,19 +23,43 @@ class ReviewGraph;
 // Under the list, "Review Game" asks the owner for a review; the owner shows what each move gave
 // away beside it (the worst mistakes in bold), the review's progress, and the evaluation over the
 // game in a graph, where a click asks for a step as a row does.
+// What the list shows of a game: its start, its moves, and its end when it has ended.
+struct MoveListContent {
+    std::span<const Square> moves;
+    int current = 0;     // how many of the moves make the position on the board
+    QString firstMover;  // the colour that plays the first move listed, and the other one
+    QString secondMover;
+    int firstNumber = 1;  // the number of the first move listed (a game from a position)
+    QString start = QStringLiteral("Start");
+    QString end;         // the result row ("finish" or the result), empty while the game goes on
+    bool atEnd = false;  // the board shows the end, not just the last move
+};
+
 class MoveList : public QWidget {
     Q_OBJECT
 
 public:
     explicit MoveList(QWidget* owner);
 
+    // Shows the content; the result row, when there is one, follows the last move and steps to
+    // the same position as it.
+    void setContent(const MoveListContent& content);
+
     // Shows `moves`, of which the first `current` make the position on the board. The first
     // move is the first colour's; the sides alternate, as the game has no passing.
     void setMoves(std::span<const Square> moves, int current, const QString& firstColour,
-                  const QString& secondColour);
+                  const QString& secondColour) {
+        MoveListContent content;
+        content.moves = moves;
+        content.current = current;
+        content.firstMover = firstColour;
+        content.secondMover = secondColour;
+        setContent(content);
+    }
     // While stepping is off (Autoplay runs), the list follows the game but asks for nothing.
     void setSteppingEnabled(bool enabled);
-    // Beside move i (0 is the first move) `notes[i]`; the moves listed in `worst` stand out.
+    // Beside move i (0 is the first move listed) `notes[i]`; the moves listed in `worst` stand
+    // out.
     void setNotes(std::vector<QString> notes, std::vector<int> worst);
     // The line under the list (none when empty), and whether a review is running (the button then
     // stops it).
@@ -64,7 +88,6 @@ protected:
 private:
     void rowChosen(int row);
     void showCurrent();
-
     void showRows();
 
     QListWidget* list_;
@@ -72,12 +95,13 @@ private:
     QPushButton* review_;
     QLabel* reviewState_;
     ReviewGraph* graph_;
+    MoveListContent content_;  // what is shown; its moves are moves_
     std::vector<Square> moves_;
-    QString firstColour_, secondColour_;
     std::vector<QString> notes_;
     std::vector<int> worst_;
     bool reviewing_ = false;
-    int current_ = 0;
+    int current_ = 0;   // the row selected
+    int moveRows_ = 0;  // the start row and the moves' rows, without the result row
     bool stepping_ = true;
     bool updating_ = false;
 };

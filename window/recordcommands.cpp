@@ -28,6 +28,27 @@ QString nameOf(ColourCode colour) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// Shown in the message box after moves written the other way round were read.
+const char* const kMirroredNote = "Moves mirrored";
+
+// The last row of the move list for a game that has ended: how it ended, and the result.
+QString endRow(const Step& step, ColourCode c1, ColourCode c2) {
+    if (step.kind != StepKind::GameEnd && step.kind != StepKind::Finish) return {};
+    int first = 0, second = 0;
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column) {
+            first += step.after.board.cell(row, column) == c1;
+            second += step.after.board.cell(row, column) == c2;
+        }
+    const QString result =
+        QString::fromStdString(step.after.texts[static_cast<std::size_t>(Box::MessageBox)]);
+    return QString("%1 %2-%3, %4")
+        .arg(step.kind == StepKind::Finish ? "finish" : "End")
+        .arg(first)
+        .arg(second)
+        .arg(result);
+}
+
 }  // namespace
 
 RecordReading readGameFile(const QString& path) {
@@ -75,8 +96,16 @@ RecordCommands::RecordCommands(QWidget* window, Game& game, std::function<QStrin
     review_->setEnabled(false);
     addAction("CopyMoves", "Copy Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMoves);
+    addAction("CopyMovesForOthers", "Copy Moves for Other Programs",
+              QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_C),
+              &RecordCommands::copyMovesForOthers);
     paste_ = addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
                        &RecordCommands::pasteMoves);
+    addAction("CopyPosition", "Copy Position", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+              &RecordCommands::copyPosition);
+    pastePosition_ =
+        addAction("PastePosition", "Paste Position", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V),
+                  &RecordCommands::pastePosition);
     addAction("SaveGame", "Save Game...", QKeySequence(Qt::CTRL | Qt::Key_S),
               &RecordCommands::saveGame);
     open_ = addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -165,15 +194,30 @@ void RecordCommands::showReview() {
 
 void RecordCommands::gameChanged() {
     if (gameReview_) gameReview_->gameChanged();
-    for (QAction* replaying : {paste_, open_}) replaying->setEnabled(!game_.autoplaying());
+    for (QAction* replaying : {paste_, pastePosition_, open_})
+        replaying->setEnabled(!game_.autoplaying());
     if (list_ && list_->isVisible() && !refresh_->isActive()) refresh_->start();
 }
 
 void RecordCommands::showList() {
-    if (!list_) return;
+    if (!list_ || !game_.history().started()) return;
     const History& history = game_.history();
-    list_->setMoves(history.moves(), history.movesAtCursor(), nameOf(game_.state().C1),
-                    nameOf(game_.state().C2));
+    const GameState& state = game_.state();
+    const Position& start = history.position(0);
+    const auto moves = history.moves();
+    MoveListContent content;
+    content.moves = moves;
+    content.current = history.movesAtCursor();
+    // From a position the second colour may play first.
+    const bool firstMoves = start.ToPlay != state.C2;
+    content.firstMover = nameOf(firstMoves ? state.C1 : state.C2);
+    content.secondMover = nameOf(firstMoves ? state.C2 : state.C1);
+    content.firstNumber = start.MovesMade + 1;
+    if (startPositionOf(start.board, start.ToPlay, state.C1, state.C2) != standardStart())
+        content.start = "Start: the position";
+    content.end = endRow(history.steps().back(), state.C1, state.C2);
+    content.atEnd = history.current() + 1 == history.steps().size() && !content.end.isEmpty();
+    list_->setContent(content);
     list_->setSteppingEnabled(!game_.autoplaying());
     showReview();
 }
@@ -191,10 +235,21 @@ GameRecord RecordCommands::currentRecord() const {
     record.c2 = state.C2;
     record.players = state.PlayerCount == 1 ? 1 : 2;
     record.easyLevel = state.EasyLevel == 1;
-    auto moves = game_.history().moves();
-    moves.resize(static_cast<std::size_t>(game_.history().movesAtCursor()));
+    const History& history = game_.history();
+    auto moves = history.moves();
+    moves.resize(static_cast<std::size_t>(history.movesAtCursor()));
     record.moves = std::move(moves);
     if (state.over()) record.result = game_.counters();
+    if (history.started()) {
+        const Position& start = history.position(0);
+        if (auto position = startPositionOf(start.board, start.ToPlay, state.C1, state.C2);
+            position != standardStart())
+            record.start = position;
+    }
+    if (namedGame_ == history.gameNumber()) {
+        record.firstPlayer = firstPlayer_;
+        record.secondPlayer = secondPlayer_;
+    }
     return record;
 }
 
@@ -203,29 +258,75 @@ void RecordCommands::copyMoves() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeTranscript(moves)));
 }
 
+void RecordCommands::copyMovesForOthers() {
+    const auto moves = mirroredMoves(currentRecord().moves);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writeTranscript(moves)));
+}
+
+void RecordCommands::copyPosition() {
+    const GameState& state = game_.state();
+    const StartPosition position =
+        startPositionOf(game_.position().board, state.ToPlay, state.C1, state.C2);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writePositionForm(position)));
+}
+
+void RecordCommands::pastePosition() {
+    if (!game_.autoplaying()) pastePositionText(QGuiApplication::clipboard()->text());
+}
+
+bool RecordCommands::pastePositionText(const QString& text) {
+    const QString what = "The clipboard holds no position to start from.";
+    // A clipboard of any size is looked at only as far as a position could reach.
+    const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxPositionChars) + 1).toUtf8();
+    const PositionFormReading reading =
+        readPositionForm(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (!reading.ok()) {
+        refuse(what, QString::fromStdString(reading.error));
+        return false;
+    }
+    GameRecord record;
+    record.start = reading.position;
+    record.players = 2;  // like pasted moves, a new two-player game
+    return replayRecord(record, "The position on the clipboard cannot be played.");
+}
+
 // Refused while Autoplay runs, like the actions themselves, which may not have caught up yet.
 void RecordCommands::pasteMoves() {
     if (!game_.autoplaying()) pasteText(QGuiApplication::clipboard()->text());
 }
 
 bool RecordCommands::pasteText(const QString& text) {
-    const QString what = "The clipboard holds no moves to replay.";
-    const QByteArray utf8 = text.toUtf8();
+    const QString unreadable = "The moves on the clipboard cannot be replayed.";
+    // Each UTF-16 unit is at least one byte of UTF-8, so what is cut off could never fit in a
+    // record, and the reader still finds the text too long. A huge clipboard is not copied.
+    const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxRecordBytes) + 1).toUtf8();
     RecordReading reading = readRecord(std::string_view(utf8.constData(), utf8.size()));
     if (!reading.ok()) {
-        refuse(what, QString::fromStdString(reading.error));
+        // Once good moves came before the problem, there are moves, but not all of them can be
+        // replayed.
+        refuse(reading.moveNumber > 1 ? unreadable : "The clipboard holds no moves to replay.",
+               QString::fromStdString(reading.error));
         return false;
     }
     reading.record.players = 2;  // pasted moves are a new two-player game
     reading.record.easyLevel.reset();
-    return replayRecord(reading.record, "The moves on the clipboard cannot be replayed.");
+    return replayRecord(reading.record, unreadable,
+                        reading.record.orientation == Orientation::Usual ? kMirroredNote : "");
+}
+
+QString RecordCommands::saveFolder() const {
+    if (!folder_.isEmpty() && QFileInfo(folder_).isDir()) return folder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
 }
 
 void RecordCommands::saveGame() {
-    QFileDialog dialog(window_, "Save Game", folder_, kFileFilter);
+    const QString folder = saveFolder();
+    QFileDialog dialog(window_, "Save Game", folder, kFileFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
-    dialog.selectFile(QDir(folder_).filePath("game.txt"));
+    dialog.selectFile(QDir(folder).filePath("game.txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     saveGameTo(dialog.selectedFiles().constFirst());
 }
@@ -246,7 +347,8 @@ bool RecordCommands::saveGameTo(const QString& path) {
 
 void RecordCommands::openGame() {
     if (game_.autoplaying()) return;
-    const QString path = QFileDialog::getOpenFileName(window_, "Open Game", folder_, kFileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(window_, "Open Game", saveFolder(), kFileFilter);
     if (!path.isEmpty()) openGameFrom(path);
 }
 
@@ -258,15 +360,23 @@ bool RecordCommands::openGameFrom(const QString& path) {
         return false;
     }
     folder_ = QFileInfo(path).absolutePath();
-    return replayRecord(reading.record, what);
+    return replayRecord(reading.record, what,
+                        reading.record.orientation == Orientation::Usual ? kMirroredNote : "");
 }
 
-bool RecordCommands::replayRecord(const GameRecord& record, const QString& what) {
-    const ReplayOutcome outcome = game_.replay(record);
+bool RecordCommands::replayRecord(const GameRecord& record, const QString& what,
+                                  const QString& message) {
+    const ReplayOutcome outcome = game_.replay(record, message.toStdString());
     if (!outcome.ok()) {
         refuse(what, QString::fromStdString(outcome.error));
         return false;
     }
+    // The replay may wait for a move in progress; the names go with the game it starts.
+    game_.whenIdle([this, first = record.firstPlayer, second = record.secondPlayer] {
+        firstPlayer_ = first;
+        secondPlayer_ = second;
+        namedGame_ = game_.history().gameNumber();
+    });
     gameChanged();
     return true;
 }

@@ -22,10 +22,11 @@ class GameReview;
 // kMaxRecordBytes, is refused without reading it.
 RecordReading readGameFile(const QString& path);
 
-// The Game menu's record commands: Move List, Copy Moves, Paste Moves, Save Game..., Open
-// Game.... Each runs when no move is being worked out, so no dialog opens inside a move; Paste
-// and Open are off while Autoplay runs, as the game refuses a replay then. They read the game and
-// its history directly. The move list window is built the first time it is opened.
+// The Game menu's record commands: Move List, Copy Moves, Copy Moves for Other Programs, Paste
+// Moves, Copy Position, Paste Position, Save Game..., Open Game.... Each runs when no move is being
+// worked out, so no dialog opens inside a move; Paste and Open are off while Autoplay runs, as the
+// game refuses a replay then. They read the game and its history directly. The move list window is
+// built the first time it is opened.
 class RecordCommands : public QObject {
     Q_OBJECT
 
@@ -41,7 +42,13 @@ public:
     // Opens the move list and reviews the game there.
     void reviewGame();
     void copyMoves();
+    // The moves in the usual orientation, the one other Reversi programs read.
+    void copyMovesForOthers();
     void pasteMoves();
+    // The position on the board in the one-line form (position_form.h), and a new two-player
+    // game from the clipboard's.
+    void copyPosition();
+    void pastePosition();
     void saveGame();
     void openGame();
     // Saves to, or opens, the named file without asking for one; false when it failed (and
@@ -50,6 +57,12 @@ public:
     bool openGameFrom(const QString& path);
     // Replays a transcript given as text (what Paste Moves does with the clipboard's).
     bool pasteText(const QString& text);
+    // Starts a game from a position given as text (what Paste Position does with the
+    // clipboard's).
+    bool pastePositionText(const QString& text);
+    // The folder the save dialog opens in: the last one used while it exists, else Documents
+    // when it exists, else the home folder.
+    QString saveFolder() const;
 
     // The game has changed: the list, when it is open, shows it once events are next processed,
     // and Paste and Open follow Autoplay.
@@ -67,7 +80,7 @@ private:
     void showList();
     void showReview();
     void connectReview();
-    bool replayRecord(const GameRecord& record, const QString& what);
+    bool replayRecord(const GameRecord& record, const QString& what, const QString& message = {});
     void refuse(const QString& what, const QString& reason);
 
     QWidget* window_;
@@ -78,7 +91,11 @@ private:
     QAction* open_ = nullptr;
     QAction* review_ = nullptr;
     QPointer<GameReview> gameReview_;
+    QAction* pastePosition_ = nullptr;
     QPointer<MoveList> list_;
+    // The players' names from the record last opened, kept for the game it started.
+    std::string firstPlayer_, secondPlayer_;
+    std::uint64_t namedGame_ = 0;
     QTimer* refresh_;
     QString folder_;  // where the last game was saved or opened
 };

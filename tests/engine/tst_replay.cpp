@@ -282,5 +282,77 @@ TEST_F(Replay, AnEndedRecordEndsTheWayTheRulesEndAGame) {
     }
 }
 
+// Faults caught: the mirror swaps rows instead of columns, a usual-orientation file or bare
+// transcript is replayed without mirroring, or the file does not say which way it is written.
+TEST_F(Replay, GamesWrittenInTheUsualOrientationReplayAsTheSameGame) {
+    std::mt19937 random(44);
+    for (int round = 0; round < 40; ++round) {
+        game.newGame();
+        const auto moves = playRandomly(game, random, 1 + random() % 60);
+        GameRecord record = recordOf(game, moves);
+        record.orientation = Orientation::Usual;
+        const std::string file = writeRecord(record);
+        ASSERT_NE(file.find("[Orientation \"Usual\"]"), std::string::npos) << file;
+        const std::string context = "round " + std::to_string(round);
+        for (const std::string& text : {file, writeTranscript(mirroredMoves(moves))}) {
+            const auto read = readRecord(text);
+            ASSERT_TRUE(read.ok()) << context << ": " << read.error;
+            EXPECT_EQ(read.record.orientation, Orientation::Usual) << context;
+            EXPECT_EQ(read.record.moves, moves) << context;
+            ASSERT_TRUE(target.replay(read.record).ok()) << context;
+            expectSameView(game, view, target, targetView, context);
+        }
+    }
+}
+
+// Fault caught: a transcript that changes orientation part-way, or whose header contradicts its
+// first move, is replayed as something else or refused without saying why.
+TEST_F(Replay, ATranscriptMixingBothOrientationsIsRefusedSayingSo) {
+    std::mt19937 random(3);
+    const auto moves = playRandomly(game, random, 30);
+    const auto usualStart = mirroredMoves(std::span(moves).first(4));
+    const std::string mixed =
+        writeTranscript(usualStart) + " " + writeTranscript(std::span(moves).subspan(4));
+    const std::string header = "[Orientation \"Marvane\"]\n\n" + writeTranscript(usualStart);
+    for (const std::string& text : {mixed, header}) {
+        const auto read = readRecord(text);
+        const std::string error = read.ok() ? replayRefused(read.record).error : read.error;
+        EXPECT_NE(error.find("mix"), std::string::npos) << text << ": " << error;
+    }
+}
+
+// Faults caught: the game starts from the standard start instead, counts the moves from 0 (so a
+// full board is missed), ignores the second colour to play, or lets undo go before the position.
+TEST_F(Replay, AGameFromAPositionPlaysOnLikeTheGameItWasTakenFromAndUndoStopsThere) {
+    std::mt19937 random(17);
+    for (int round = 0; round < 20; ++round) {
+        game.newGame();
+        playRandomly(game, random, 5 + round * 2);
+        // A position whose side to play is stuck has no move to play on with.
+        if (ended(game) || legalSquares(game).empty()) continue;
+        const StartPosition start = startPositionOf(game.position().board, game.state().ToPlay,
+                                                    game.state().C1, game.state().C2);
+        GameRecord record;
+        record.start = start;
+        const std::string context = "round " + std::to_string(round);
+        ASSERT_TRUE(target.replay(record).ok()) << context;
+        EXPECT_EQ(target.state().MovesMade, game.state().MovesMade) << context;
+        EXPECT_EQ(target.state().ToPlay, game.state().ToPlay) << context;
+        EXPECT_FALSE(target.canUndo()) << context;
+        // The rest of the game, pressed on both boards.
+        std::mt19937 rest(round);
+        while (!ended(game)) {
+            const auto legal = legalSquares(game);
+            const Square square = legal.empty() ? Square{1, 1} : legal[rest() % legal.size()];
+            game.pressSquare(square.row, square.column);
+            target.pressSquare(square.row, square.column);
+        }
+        expectSameView(game, view, target, targetView, context);
+        while (target.canUndo()) target.undo();
+        EXPECT_EQ(startPositionOf(target.position().board, target.state().ToPlay, 1, 2), start)
+            << context;
+    }
+}
+
 }  // namespace
 }  // namespace marvane::test

@@ -135,12 +135,13 @@ TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
         {"a row of two digits", "e3 f3 a10", "Move 3, \"a10\"", 3},
         {"a letter alone mid-way", "e3 f f3", "Move 2, \"f\"", 2},
         {"a move split over two lines", "e3 f\n3", "Move 2, \"f\"", 2},
-        {"numbered moves", "1. e3 2. f3", "Move 1, \"1.\"", 1},
+        {"a number without its full stop", "1 e3 2 f3", "Move 1, \"1\"", 1},
         {"punctuation", "e3,f3", "Move 2, \",f3\"", 2},
         {"a truncated last move", "e3f3f4\ne\n\n", "The last move, move 4, is cut short", 4},
         {"sixty-one moves", sixtyOne, "Move 61 is one too many", 61},
-        {"unknown tag", "[Program \"Marvane\"]\n[Event \"Club night\"]\n\ne3",
-         "Unknown header line 2: [Event \"Club night\"]", 0},
+        {"an orientation that is none", "[Orientation \"Sideways\"]", "neither Marvane nor Usual",
+         0},
+        {"a start position that is none", "[Position \"X\"]", "Line 1: the start position", 0},
         {"a key: value line", "Program: Marvane\n\ne3", "Unknown header line 1: Program:", 0},
         {"a colon among the moves", "e3 f3\nResult: 34-30", "Unknown header line 2", 0},
         {"a header after the moves", "e3f3\n[Players \"2\"]", "Line 2 is a header line after", 0},
@@ -166,6 +167,43 @@ TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
         EXPECT_EQ(read.moveNumber, row.moveNumber) << row.what;
         EXPECT_TRUE(read.error.ends_with(".")) << row.what << ": " << read.error;
         EXPECT_TRUE(read.record.moves.empty()) << row.what << ": a refusal carries no moves";
+    }
+}
+
+struct PlayersRecord {
+    const char* what;
+    std::string text;
+    std::vector<Square> moves;  // in our orientation
+    std::string first, second;  // the players' names
+};
+
+// Faults caught: move numbers taken for squares, other programs' header lines refused, the
+// players' names lost between reading and writing, and a mirror that swaps rows instead of
+// columns (it too turns one start into the other, so only squares written out pin it).
+TEST(Transcript, RecordsAsPlayersWriteThemAreReadAndTheirNamesWrittenBack) {
+    const auto c5e6f3 = squares({{5, 3}, {6, 5}, {3, 6}});  // f5 d6 c3 in the usual orientation
+    const std::vector<PlayersRecord> table = {
+        {"numbered moves", "1. f5 d6 2. c3", c5e6f3, "", ""},
+        {"numbers run together", "1.f5 d6 2.c3\n", c5e6f3, "", ""},
+        {"numbers for the second side", "1. f5 1... d6 2. c3", c5e6f3, "", ""},
+        {"another program's headers",
+         "[Event \"Club night\"]\n[Site \"?\"]\n[Black \"Ann Lee\"]\n[White \"Bo\"]\n"
+         "[Round \"3\"]\n\n1. f5 d6 2. c3",
+         c5e6f3, "Ann Lee", "Bo"},
+        {"ours with names", "[Black \"A\"]\n\ne3 f3", squares({{3, 5}, {3, 6}}), "A", ""},
+    };
+    for (const auto& row : table) {
+        const auto read = readRecord(row.text);
+        ASSERT_TRUE(read.ok()) << row.what << ": " << read.error;
+        EXPECT_EQ(read.record.moves, row.moves) << row.what;
+        EXPECT_EQ(read.record.firstPlayer, row.first) << row.what;
+        EXPECT_EQ(read.record.secondPlayer, row.second) << row.what;
+        const auto again = readRecord(writeRecord(read.record));
+        ASSERT_TRUE(again.ok()) << row.what << ": " << again.error;
+        EXPECT_EQ(again.record.moves, row.moves) << row.what;
+        EXPECT_EQ(again.record.firstPlayer, row.first) << row.what;
+        EXPECT_EQ(again.record.secondPlayer, row.second) << row.what;
+        EXPECT_EQ(again.record.orientation, read.record.orientation) << row.what;
     }
 }
 

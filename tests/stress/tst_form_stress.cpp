@@ -121,8 +121,12 @@ QString listDisagrees(const TMarvaneForm& form) {
     const auto* list = form.findChild<MoveList*>("MoveList");
     if (!list || !list->isVisible()) return {};
     const History& history = form.game().history();
-    if (list->rowCount() != static_cast<int>(history.moves().size()) + 1 ||
-        list->current() != history.movesAtCursor())
+    // An ended game has a result row after its moves, selected while the board shows the end.
+    const StepKind last = history.steps().back().kind;
+    const bool ended = last == StepKind::GameEnd || last == StepKind::Finish;
+    const bool atEnd = ended && history.current() + 1 == history.steps().size();
+    const int rows = static_cast<int>(history.moves().size()) + 1 + (ended ? 1 : 0);
+    if (list->rowCount() != rows || list->current() != (atEnd ? rows - 1 : history.movesAtCursor()))
         return QString("the list has %1 rows at %2, the history %3 moves at %4")
             .arg(list->rowCount())
             .arg(list->current())
@@ -173,6 +177,12 @@ public:
     }
     void stop() { remaining_ = 0; }
     bool done() const { return remaining_ <= 0; }
+    // Stops firing for a while (the window catches up), and starts again with what was left.
+    void hold() {
+        held_ = remaining_;
+        remaining_ = 0;
+    }
+    void resume() { start(held_); }
 
     // Called before each action; return true to take it over (the action is then not fired).
     std::function<bool()> beforeAction;
@@ -278,6 +288,7 @@ private:
     QRandomGenerator random_;
     QObject context_;
     int remaining_ = 0;
+    int held_ = 0;
     std::size_t duringMoves_ = 0;
 };
 
@@ -316,9 +327,13 @@ private slots:
             control<QTimer>(*form, "Playerdelay")->setInterval(games % 2);
             autoplay(*form);
             storm.check("after Autoplay");
+            // The list follows an action through two zero-time timers: an action fired while
+            // the window settles would always be one step ahead of it.
+            storm.hold();
             settle(*form);
             const QString list = listDisagrees(*form);
             QVERIFY2(list.isEmpty(), qPrintable(list));
+            storm.resume();
             ++games;
         }
 

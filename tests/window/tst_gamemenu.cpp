@@ -75,7 +75,7 @@ private slots:
 
         QMenu* game = control<QMenu>(*form, "GameMenu");
         const QList<QAction*> entries = game->actions();
-        QCOMPARE(entries.size(), 15);
+        QCOMPARE(entries.size(), 18);
         QCOMPARE(entries[0]->text(), QString("Undo\tCtrl+Z"));
         QCOMPARE(entries[1]->text(), QString("Redo\tCtrl+Shift+Z"));
         QVERIFY(entries[2]->isSeparator());
@@ -86,11 +86,12 @@ private slots:
         QCOMPARE(entries[5]->text(), QString("Show Coordinates"));
         QVERIFY(entries[5]->isCheckable() && !entries[5]->isChecked());
         QVERIFY(entries[6]->isSeparator());
-        const char* const recordItems[] = {"ShowMoveList", "ReviewGame", "CopyMoves",
-                                           "PasteMoves",   "SaveGame",   "OpenGame"};
-        for (int i = 0; i < 6; ++i) QCOMPARE(entries[7 + i]->objectName(), recordItems[i]);
-        QVERIFY(entries[13]->isSeparator());
-        QCOMPARE(entries[14]->objectName(), QString("ShowKeys"));
+        const char* const recordItems[] = {"ShowMoveList",       "ReviewGame", "CopyMoves",
+                                           "CopyMovesForOthers", "PasteMoves", "CopyPosition",
+                                           "PastePosition",      "SaveGame",   "OpenGame"};
+        for (int i = 0; i < 9; ++i) QCOMPARE(entries[7 + i]->objectName(), recordItems[i]);
+        QVERIFY(entries[16]->isSeparator());
+        QCOMPARE(entries[17]->objectName(), QString("ShowKeys"));
 
         Player player(*form);
         player.click("Options");

@@ -75,9 +75,12 @@ private slots:
         QStringList items;
         for (const QAction* action : commands->actions())
             items << action->text() + " " + action->shortcut().toString();
-        QCOMPARE(items, (QStringList{"Move List Ctrl+L", "Review Game Ctrl+Shift+R",
-                                     "Copy Moves Ctrl+Shift+C", "Paste Moves Ctrl+Shift+V",
-                                     "Save Game... Ctrl+S", "Open Game... Ctrl+O"}));
+        QCOMPARE(items,
+                 (QStringList{
+                     "Move List Ctrl+L", "Review Game Ctrl+Shift+R", "Copy Moves Ctrl+Shift+C",
+                     "Copy Moves for Other Programs Ctrl+Alt+Shift+C", "Paste Moves Ctrl+Shift+V",
+                     "Copy Position Ctrl+Alt+C", "Paste Position Ctrl+Alt+V", "Save Game... Ctrl+S",
+                     "Open Game... Ctrl+O"}));
         QVERIFY(!commands->moveList());  // built when first opened, not before
     }
 
@@ -165,21 +168,141 @@ private slots:
             QCOMPARE(game.history().moves().size(), 12u);
         }
 
-        SeenBox seen;
-        recordNextMessageBox(&seen);
-        QVERIFY(!commands->pasteText("[Event \"Club\"]\n\ne3"));
-        QCOMPARE(seen.text,
-                 "The clipboard holds no moves to replay. Unknown header line 1: "
-                 "[Event \"Club\"].");
+        // Faults caught: a paste that is refused changes the game, a huge clipboard is read in
+        // full, or a message about a bad move says there are no moves when good ones came first.
+        const QString usualStart =
+            "---------------------------OX------XO--------------------------- X";
+        const struct {
+            const char* what;
+            bool position;
+            QString text;
+            QString message;
+        } pastes[] = {
+            {"a 50 MB clipboard of moves", false, QString(50 << 20, 'e'),
+             "The clipboard holds no moves to replay. This is too long for a game record: more "
+             "than 1 MB."},
+            {"a bad move after good ones", false, "e3f4c",
+             "The moves on the clipboard cannot be replayed. The last move, move 3, is cut "
+             "short: \"c\" has no row digit."},
+            {"both orientations", false, "[Orientation \"Marvane\"]\n\nf5",
+             "The clipboard holds no moves to replay. The header says the moves are in the "
+             "Marvane orientation, but the first move, f5, starts a game in the Usual one: the "
+             "two orientations are mixed."},
+            {"a 50 MB clipboard as a position", true, QString(50 << 20, 'X'),
+             "The clipboard holds no position to start from. This is too long for a position, "
+             "which is 64 squares, a space and the side to play."},
+            {"a position of 65 squares", true, "-" + usualStart,
+             "The clipboard holds no position to start from. A position has 64 squares, a1 to "
+             "h8, before the side to play; this one has 65."},
+        };
+        for (const auto& paste : pastes) {
+            SeenBox seen;
+            recordNextMessageBox(&seen);
+            QVERIFY2(!(paste.position ? commands->pastePositionText(paste.text)
+                                      : commands->pasteText(paste.text)),
+                     paste.what);
+            QCOMPARE(seen.text, paste.message);
+            QCOMPARE(boardText(game), board);
+            QCOMPARE(game.history().moves().size(), 12u);
+        }
+    }
+
+    // Faults caught: the mirror is not applied one way or the other, so the game pasted back is
+    // another one; the copy is not in the orientation other programs read.
+    void movesCopiedForOtherProgramsPasteBackAsTheSameGame() {
+        play(40, 12);
+        commands->copyMovesForOthers();
+        const QString transcript = QGuiApplication::clipboard()->text();
+        QVERIFY2(QStringList({"d3", "c4", "f5", "e6"}).contains(transcript.left(2)),
+                 qPrintable(transcript));
+        const QString board = boardText(game);
+        game.newGame();
+        QVERIFY(commands->pasteText(transcript));
         QCOMPARE(boardText(game), board);
+        QVERIFY(game.history().moves() == moves);
+    }
+
+    // Faults caught: a copied position pastes as another one; a game from a position saves
+    // without it, opens from the standard start, or lists its moves from the wrong side and number.
+    void aPastedPositionCopiesSavesAndOpensAsTheSameGame() {
+        play(21, 4);  // the second colour is to play
+        commands->copyPosition();
+        const QString position = QGuiApplication::clipboard()->text();
+        const QString board = boardText(game);
+        game.newGame();
+        QVERIFY(commands->pastePositionText(position + "\n"));
+        QCOMPARE(boardText(game), board);
+        QVERIFY(!game.canUndo());
+        commands->copyPosition();
+        QCOMPARE(QGuiApplication::clipboard()->text(), position);
+
+        const auto legal = game.legalSquares();
+        QVERIFY(!legal.empty());
+        game.pressSquare(legal.front().row, legal.front().column);
+        game.finish();
+        commands->openMoveList();
+        const auto rows = [this] {
+            QStringList texts;
+            for (int row = 0; row < commands->moveList()->rowCount(); ++row)
+                texts << commands->moveList()->rowText(row);
+            return texts;
+        };
+        const QStringList listed = rows();
+        QCOMPARE(listed.size(), 3);
+        QCOMPARE(listed[0], "Start: the position");
+        QCOMPARE(listed[1], "22. Black " + QString::fromStdString(squareName(legal.front())));
+        QVERIFY2(listed[2].startsWith("finish "), qPrintable(listed[2]));
+        const QString path = folder.filePath("from-position.txt");
+        QVERIFY(commands->saveGameTo(path));
+        const QString played = boardText(game);
+
+        game.newGame();
+        QVERIFY(commands->openGameFrom(path));
+        QCOMPARE(boardText(game), played);
+        QCOMPARE(rows(), listed);
+        game.undo();
+        game.undo();
+        QCOMPARE(boardText(game), board);
+        QVERIFY(!game.canUndo());
+        commands->moveList()->close();
+    }
+
+    // Fault caught: the names a file gives the players are lost when the game is saved again, or
+    // stick to a later game.
+    void thePlayersNamesAreWrittenBackForTheirGameOnly() {
+        const QString path = folder.filePath("named.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Event \"Club\"]\n[Black \"Ann\"]\n[White \"Bo\"]\n\n1. f5 d6 2. c3\n");
+        file.close();
+        QVERIFY(commands->openGameFrom(path));
+        const auto names = [this] {
+            const GameRecord record = commands->currentRecord();
+            return QString::fromStdString(record.firstPlayer + "/" + record.secondPlayer);
+        };
+        QCOMPARE(names(), "Ann/Bo");
+        game.newGame();
+        QCOMPARE(names(), "/");
+    }
+
+    // Fault caught: the save dialog opens in a folder that is gone (a fresh account has no
+    // Documents folder).
+    void theSaveDialogProposesAFolderThatExists() {
+        QTemporaryDir gone;
+        play(3, 1);
+        QVERIFY(commands->saveGameTo(gone.filePath("game.txt")));
+        QCOMPARE(commands->saveFolder(), gone.path());
+        gone.remove();
+        QVERIFY(QFileInfo(commands->saveFolder()).isDir());
     }
 
     // A save that cannot be made whole says why and leaves the file as it was.
     void aFailedSaveSaysSoAndKeepsTheOldFile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no such folder") << "none/game.txt"
-                                        << "No such file or directory";
+        QTest::newRow("no such folder")
+            << "none/game.txt"
+            << "The folder \"" + folder.filePath("none") + "\" does not exist";
         QTest::newRow("the disk is full") << "kept.txt"
                                           << "File too large";
         QTest::newRow("a pipe") << "fifo.txt"

@@ -1,0 +1,157 @@
+#include "engine/position_form.h"
+
+#include <array>
+
+#include "engine/transcript.h"
+
+namespace marvane {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n";
+
+// Square `index` of the form (0 is a1, 63 is h8, usual orientation) on our board.
+Square formSquare(int index) {
+    return mirrored(Square{index / kBoardSize + 1, index % kBoardSize + 1});
+}
+
+// The name the form's reader knows a square of ours by: the usual orientation's.
+std::string usualName(Square square) { return squareName(mirrored(square)); }
+
+// The counters reached from the centre, stepping between neighbours in the eight directions.
+Grid<std::uint8_t> joinedToCentre(const StartPosition& position) {
+    Grid<std::uint8_t> reached;
+    std::array<Square, kBoardSize * kBoardSize> stack{};
+    std::size_t top = 0;
+    const auto visit = [&](Square square) {
+        if (!onBoard(square.row, square.column) || reached.cell(square.row, square.column) ||
+            position.cells.cell(square.row, square.column) == Counter::None)
+            return;
+        reached.cell(square.row, square.column) = 1;
+        stack[top++] = square;
+    };
+    visit({4, 4});
+    while (top > 0) {
+        const Square square = stack[--top];
+        for (int rowStep = -1; rowStep <= 1; ++rowStep)
+            for (int colStep = -1; colStep <= 1; ++colStep)
+                visit({square.row + rowStep, square.column + colStep});
+    }
+    return reached;
+}
+
+}  // namespace
+
+StartPosition standardStart() {
+    StartPosition position;
+    position.cells.cell(4, 4) = position.cells.cell(5, 5) = Counter::First;
+    position.cells.cell(4, 5) = position.cells.cell(5, 4) = Counter::Second;
+    return position;
+}
+
+StartPosition startPositionOf(const Grid<ColourCode>& board, ColourCode toPlay, ColourCode c1,
+                              ColourCode c2) {
+    StartPosition position;
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column) {
+            const ColourCode colour = board.cell(row, column);
+            position.cells.cell(row, column) = colour == c1   ? Counter::First
+                                               : colour == c2 ? Counter::Second
+                                                              : Counter::None;
+        }
+    position.firstToPlay = toPlay != c2;
+    return position;
+}
+
+std::string startPositionProblem(const StartPosition& position) {
+    int counters = 0;
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column)
+            counters += position.cells.cell(row, column) != Counter::None;
+    if (counters < 4)
+        return "A game never has fewer than the 4 counters it starts with; this position has " +
+               std::to_string(counters) + ".";
+    for (const Square centre : {Square{4, 4}, Square{4, 5}, Square{5, 4}, Square{5, 5}})
+        if (position.cells.cell(centre.row, centre.column) == Counter::None)
+            return "The centre square " + usualName(centre) +
+                   " is empty, and the four centre squares are never empty in a game.";
+    if (counters == kBoardSize * kBoardSize)
+        return "The board is full: there is no move left to play.";
+    const Grid<std::uint8_t> joined = joinedToCentre(position);
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int column = 1; column <= kBoardSize; ++column)
+            if (position.cells.cell(row, column) != Counter::None && !joined.cell(row, column))
+                return "The counter on " + usualName({row, column}) +
+                       " is cut off from the centre, and every counter is placed beside one "
+                       "already on the board.";
+    return {};
+}
+
+PositionFormReading readPositionForm(std::string_view text) {
+    PositionFormReading reading;
+    const auto fail = [&reading](std::string message) {
+        reading.position = {};
+        reading.error = std::move(message);
+        return reading;
+    };
+    if (text.size() > kMaxPositionChars)
+        return fail(
+            "This is too long for a position, which is 64 squares, a space and the side "
+            "to play.");
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return fail("There is no position in it.");
+    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    const std::string_view board = text.substr(0, text.find_first_of(kBlanks));
+    if (board.size() != kBoardSize * kBoardSize)
+        return fail("A position has 64 squares, a1 to h8, before the side to play; this one has " +
+                    std::to_string(board.size()) + ".");
+    StartPosition& position = reading.position;
+    for (int index = 0; index < kBoardSize * kBoardSize; ++index) {
+        const Square square = formSquare(index);
+        Counter& cell = position.cells.cell(square.row, square.column);
+        switch (board[static_cast<std::size_t>(index)]) {
+            case 'X':
+            case 'x': cell = Counter::First; break;
+            case 'O':
+            case 'o': cell = Counter::Second; break;
+            case '-':
+            case '.': cell = Counter::None; break;
+            default: {
+                const unsigned char c =
+                    static_cast<unsigned char>(board[static_cast<std::size_t>(index)]);
+                const std::string shown = c > 0x20 && c < 0x7F
+                                              ? "\"" + std::string(1, static_cast<char>(c)) + "\""
+                                              : "a character";
+                return fail("Square " + usualName(square) + " holds " + shown +
+                            ", which is neither X (black), O (white) nor - (empty).");
+            }
+        }
+    }
+    std::string_view rest = text.substr(board.size());
+    const auto sideAt = rest.find_first_not_of(kBlanks);
+    if (sideAt == std::string_view::npos)
+        return fail("The side to play, X or O, is missing after the 64 squares.");
+    rest = rest.substr(sideAt);
+    const std::string_view side = rest.substr(0, rest.find_first_of(kBlanks));
+    if (side.size() != 1 || (side != "X" && side != "x" && side != "O" && side != "o"))
+        return fail("The side to play must be X (black) or O (white), not \"" +
+                    std::string(side.substr(0, 8)) + (side.size() > 8 ? "...\"." : "\"."));
+    if (side.size() != rest.size()) return fail("There is more text after the side to play.");
+    position.firstToPlay = side == "X" || side == "x";
+    if (std::string problem = startPositionProblem(position); !problem.empty())
+        return fail(std::move(problem));
+    return reading;
+}
+
+std::string writePositionForm(const StartPosition& position) {
+    std::string text(kBoardSize * kBoardSize, '-');
+    for (int index = 0; index < kBoardSize * kBoardSize; ++index) {
+        const Square square = formSquare(index);
+        const Counter cell = position.cells.cell(square.row, square.column);
+        if (cell != Counter::None)
+            text[static_cast<std::size_t>(index)] = cell == Counter::First ? 'X' : 'O';
+    }
+    return text + (position.firstToPlay ? " X" : " O");
+}
+
+}  // namespace marvane

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/position_form.h"
+
+namespace marvane::test {
+namespace {
+
+const std::string kUsualStart =
+    "---------------------------OX------XO--------------------------- X";
+
+// Fault caught: squares taken column by column, or in our orientation instead of the usual one.
+TEST(PositionForm, TheStartIsWrittenAsOtherProgramsWriteIt) {
+    EXPECT_EQ(writePositionForm(standardStart()), kUsualStart);
+    const auto read = readPositionForm(kUsualStart);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.position, standardStart());
+}
+
+struct BadPosition {
+    const char* what;
+    std::string text;
+    std::string message;  // a part of the message that must be there
+};
+
+// Fault caught: a text that is no position starts a game, or is refused without saying why.
+TEST(PositionForm, TextsThatAreNoPositionOfTheGameAreRefusedSayingWhy) {
+    const auto with = [](std::string text, std::size_t at, char c) {
+        text.replace(at, 1, 1, c);
+        return text;
+    };
+    std::string full(64, 'X');
+    full += " O";
+    std::string wall = kUsualStart;  // a counter on a1, far from the others
+    wall[0] = 'O';
+    const std::vector<BadPosition> table = {
+        {"65 squares", "-" + kUsualStart, "this one has 65"},
+        {"63 squares", kUsualStart.substr(1), "this one has 63"},
+        {"nothing", " \n", "no position"},
+        {"longer than any position", std::string(kMaxPositionChars + 1, 'X'), "too long"},
+        {"an unknown character", with(kUsualStart, 9, 'Z'), "Square b2 holds \"Z\""},
+        {"a control character", with(kUsualStart, 9, '\x01'), "Square b2 holds a character"},
+        {"no side to play", kUsualStart.substr(0, 64), "side to play, X or O, is missing"},
+        {"a side that is no side", kUsualStart.substr(0, 65) + "B", "not \"B\""},
+        {"text after the side", kUsualStart + " 12", "more text after"},
+        {"three counters", with(kUsualStart, 27, '-'), "this position has 3"},
+        {"an empty centre square", with(with(kUsualStart, 27, '-'), 26, 'O'),
+         "centre square d4 is empty"},
+        {"a counter cut off", wall, "counter on a1 is cut off"},
+        {"a full board", full, "board is full"},
+    };
+    for (const auto& row : table) {
+        const auto read = readPositionForm(row.text);
+        EXPECT_FALSE(read.ok()) << row.what;
+        EXPECT_NE(read.error.find(row.message), std::string::npos)
+            << row.what << ": the message was \"" << read.error << "\"";
+        EXPECT_TRUE(read.error.ends_with(".")) << row.what << ": " << read.error;
+    }
+}
+
+}  // namespace
+}  // namespace marvane::test
