@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+#include "window/sound/remix.h"
+
 namespace marvane {
 
 namespace {
@@ -44,19 +46,6 @@ bool wavDataIsCut(const QString& fileName) {
         pos += 8 + qint64(size) + (size & 1);
     }
     return true;  // no data chunk inside the file
-}
-
-// The frame at `index` of `clip`, mapped onto `channel` of an output with `outChannels`.
-float sampleFor(const SoundClip& clip, qint64 index, int channel, int outChannels) {
-    const float* frame = clip.samples.data() + index * clip.channels;
-    if (clip.channels == outChannels) return frame[channel];
-    if (clip.channels == 1) return frame[0];
-    if (outChannels == 1) {
-        float sum = 0;
-        for (int c = 0; c < clip.channels; ++c) sum += frame[c];
-        return sum / float(clip.channels);
-    }
-    return channel < clip.channels ? frame[channel] : 0.0f;
 }
 
 void writeSample(char* out, QAudioFormat::SampleFormat format, float value) {
@@ -153,9 +142,11 @@ QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, qint64 f
         const qint64 left = std::min(qint64(source), inFrames - 1);
         const qint64 right = std::min(left + 1, inFrames - 1);
         const float weight = float(source - double(left));
+        const float* leftFrame = clip.samples.data() + left * clip.channels;
+        const float* rightFrame = clip.samples.data() + right * clip.channels;
         for (int c = 0; c < outChannels; ++c) {
-            const float a = sampleFor(clip, left, c, outChannels);
-            const float b = sampleFor(clip, right, c, outChannels);
+            const float a = remixSample(leftFrame, clip.channels, c, outChannels);
+            const float b = remixSample(rightFrame, clip.channels, c, outChannels);
             writeSample(out, format.sampleFormat(), a + (b - a) * weight);
             out += sampleBytes;
         }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "window/sound/remix.h"
+
 namespace marvane::wav {
 
 namespace {
@@ -73,18 +75,6 @@ float sampleAt(const std::uint8_t* p, const Format& f) {
         }
         default: return float(double(std::int32_t(le32(p))) / 2147483648.0);
     }
-}
-
-float sampleFor(const Clip& clip, std::int64_t frame, int channel, int outChannels) {
-    const float* in = clip.samples.data() + frame * clip.channels;
-    if (clip.channels == outChannels) return in[channel];
-    if (clip.channels == 1) return in[0];
-    if (outChannels == 1) {
-        float sum = 0;
-        for (int c = 0; c < clip.channels; ++c) sum += in[c];
-        return sum / float(clip.channels);
-    }
-    return channel < clip.channels ? in[channel] : 0.0f;
 }
 
 }  // namespace
@@ -156,9 +146,11 @@ std::vector<std::int16_t> renderInt16(const Clip& clip, int rate, int channels, 
         const std::int64_t left = std::min(std::int64_t(source), inFrames - 1);
         const std::int64_t right = std::min(left + 1, inFrames - 1);
         const float weight = float(source - double(left));
+        const float* leftFrame = clip.samples.data() + left * clip.channels;
+        const float* rightFrame = clip.samples.data() + right * clip.channels;
         for (int c = 0; c < channels; ++c) {
-            const float a = sampleFor(clip, left, c, channels);
-            const float b = sampleFor(clip, right, c, channels);
+            const float a = remixSample(leftFrame, clip.channels, c, channels);
+            const float b = remixSample(rightFrame, clip.channels, c, channels);
             const float v = std::clamp(a + (b - a) * weight, -1.0f, 1.0f);
             *sample++ = std::int16_t(std::lround(v * 32767.0f));
         }
