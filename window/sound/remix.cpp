@@ -1,5 +1,7 @@
 #include "window/sound/remix.h"
 
+#include <cmath>
+
 namespace marvane {
 
 float remixSample(const float* frame, int inChannels, int channel, int outChannels) {
@@ -11,6 +13,11 @@ float remixSample(const float* frame, int inChannels, int channel, int outChanne
         return sum / float(inChannels);
     }
     return channel < inChannels ? frame[channel] : 0.0f;
+}
+
+std::int64_t resampledFrames(std::int64_t inFrames, int inRate, int outRate) {
+    const double step = double(inRate) / double(outRate);
+    return std::int64_t(std::floor(double(inFrames - 1) / step)) + 1;
 }
 
 }  // namespace marvane

@@ -127,30 +127,18 @@ QAudioFormat chooseOutputFormat(const SoundClip& clip, const QAudioDevice& devic
 }
 
 QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, qint64 frames) {
-    const int outChannels = format.channelCount();
-    const int sampleBytes = format.bytesPerSample();
     const qint64 inFrames = std::min(clip.frames(), frames);
     if (!format.isValid() || inFrames <= 0) return {};
-
-    const double step = double(clip.sampleRate) / double(format.sampleRate());
-    const qint64 outFrames = qint64(std::floor(double(inFrames - 1) / step)) + 1;
-    QByteArray pcm(format.bytesForFrames(outFrames), Qt::Uninitialized);
+    QByteArray pcm(format.bytesForFrames(
+                       resampledFrames(inFrames, clip.sampleRate, format.sampleRate())),
+                   Qt::Uninitialized);
     char* out = pcm.data();
-    for (qint64 i = 0; i < outFrames; ++i) {
-        // Linear interpolation is plenty for short effects that rarely need resampling at all.
-        const double source = double(i) * step;
-        const qint64 left = std::min(qint64(source), inFrames - 1);
-        const qint64 right = std::min(left + 1, inFrames - 1);
-        const float weight = float(source - double(left));
-        const float* leftFrame = clip.samples.data() + left * clip.channels;
-        const float* rightFrame = clip.samples.data() + right * clip.channels;
-        for (int c = 0; c < outChannels; ++c) {
-            const float a = remixSample(leftFrame, clip.channels, c, outChannels);
-            const float b = remixSample(rightFrame, clip.channels, c, outChannels);
-            writeSample(out, format.sampleFormat(), a + (b - a) * weight);
-            out += sampleBytes;
-        }
-    }
+    const int sampleBytes = format.bytesPerSample();
+    remix(clip.samples.data(), clip.channels, clip.sampleRate, inFrames, format.sampleRate(),
+          format.channelCount(), [&](float v) {
+              writeSample(out, format.sampleFormat(), v);
+              out += sampleBytes;
+          });
     return pcm;
 }
 
