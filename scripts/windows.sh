@@ -9,7 +9,8 @@
 # MARVANE_WINDOWS_CACHE  where Qt's source, its build and its install are kept between runs
 #                        (default: ~/.cache/marvane-windows)
 # MARVANE_WINDOWS_BUILD  Marvane's build folders and the outputs (default: build-windows)
-# MARVANE_WINDOWS_SHOTS  where the test's screenshots go (default: a new folder under /tmp)
+# MARVANE_WINDOWS_SHOTS  where the test's screenshots and its recording of the sound go
+#                        (default: a new folder under /tmp)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=scripts/install-missing.sh
@@ -230,9 +231,11 @@ work=""
 xvfb_pid=""
 audio_home=""
 record_pid=""
+keeper_pid=""
 stop_everything() {
     set +e
     [ -n "$record_pid" ] && kill "$record_pid" 2>/dev/null && wait "$record_pid" 2>/dev/null
+    [ -n "$keeper_pid" ] && kill "$keeper_pid" 2>/dev/null && wait "$keeper_pid" 2>/dev/null
     [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     [ -n "$audio_home" ] && HOME=$audio_home pulseaudio --kill >/dev/null 2>&1
@@ -253,7 +256,23 @@ start_x_server() {
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
-# A private PulseAudio whose null sink "wine" takes whatever Wine plays; its monitor is recorded.
+# Records the monitor of the sink "wine" into `file`, 16-bit mono at 8 kHz, from when samples
+# arrive; the recorder's process id goes into the variable named `var`.
+#
+# A null sink mixes as far ahead as its streams allow: 2 s while none asks for less (parec's
+# default buffer asks nothing). A stream Wine opens then waits up to 2 s for the next mix while
+# Wine's clock runs on as if it played, so a short sound's output is done and closed unread; and
+# a recorder that connects meanwhile gets nothing until the 2 s already mixed have passed. So
+# the recorder asks for 20 ms, and one such recorder runs from the server's start.
+start_recorder() {  # start_recorder var file
+    parec --latency-msec=20 -d wine.monitor --raw --format=s16le --channels=1 --rate=8000 >"$2" &
+    printf -v "$1" %s "$!"
+    local i
+    for i in $(seq 100); do [ -s "$2" ] && return 0; sleep 0.1; done
+    die "no samples from the audio sink's monitor"
+}
+
+# A private PulseAudio whose null sink "wine" takes whatever Wine plays, kept at a short latency.
 start_audio_server() {
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -262,8 +281,9 @@ start_audio_server() {
         --load="module-null-sink sink_name=wine" \
         --load="module-native-protocol-unix auth-anonymous=1" >/dev/null 2>&1
     local i
-    for i in $(seq 50); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
-    die "PulseAudio did not start"
+    for i in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null 2>&1 || die "PulseAudio did not start"
+    start_recorder keeper_pid "$work/keeper.raw"
 }
 
 new_wine_prefix() {
@@ -340,6 +360,29 @@ answer_file_dialog() {
     sleep 1
 }
 
+# Closes a message box with its default button. With no window manager nothing gives the box
+# the keyboard: a key pressed as it appears goes to whatever Wine still has focused, so a click
+# on the box's text comes first. Waits up to 10 s for the box to go.
+close_box() {
+    local i
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --window "$1" $((WIDTH / 2)) 12 click 1
+    sleep 0.5
+    xdotool key Return
+    for i in $(seq 50); do xdotool getwindowname "$1" >/dev/null 2>&1 || { sleep 1; return 0; }; sleep 0.2; done
+    return 1
+}
+
+# How many separate sounds a recording of 16-bit mono samples at 8 kHz holds: stretches louder
+# than 1000 (the monitor of a null sink is all zeros in silence), apart by 200 ms of quiet at
+# least, as the moves' sounds are. Prints the count and the loudest sample.
+count_sounds() {
+    od -An -v -td2 -w2 "$1" | awk '
+        { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
+          if (v > 1000) { if (n == 0 || NR - last > 1600) n++; last = NR } }
+        END { print n + 0, peak + 0 }'
+}
+
 same() { [ "$1" = "$2" ]; }
 board_has() { [ "$(board_of "$1" | tr -cd "$2" | wc -c)" -eq "$3" ]; }
 
@@ -355,8 +398,7 @@ run_program_checks() {
     check "a Start menu entry is made" \
         test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Marvane.lnk"
 
-    parec -d wine.monitor --raw --format=s16le --channels=1 --rate=8000 >"$work/sound.raw" &
-    record_pid=$!
+    start_recorder record_pid "$work/sound.raw"
     # The program's own warnings (qWarning) reach Wine's debug channel "debugstr".
     (cd "$program" && WINEDEBUG=-all,+debugstr wine marvane.exe >"$SHOTS/program.log" 2>&1) &
     local program_job=$!
@@ -396,7 +438,8 @@ run_program_checks() {
     answer_file_dialog '^Open Game' 'C:\notes.txt' || true
     box=$(find_other_window '^Marvane$') || box=""
     check "a file that is not a game is refused in a message box" test -n "$box"
-    [ -n "$box" ] && import -window root "$SHOTS/5-message-box.png" && xdotool key Return && sleep 2
+    [ -n "$box" ] && import -window root "$SHOTS/5-message-box.png"
+    check "the message box closes with Return" close_box "$box"
     check "the refused file leaves the game as it was" \
         same "$(board_of "$(shot 6-after-refusal)")" "$(board_of "$played")"
 
@@ -422,11 +465,11 @@ run_program_checks() {
             grep -qE "^\s+${name%%=*}\s+REG_SZ\s+${name#*=}\s*$" "$work/options.txt"
     done
 
-    # Loudest sample of the recording, 16-bit: the null sink's monitor is all zeros in silence.
-    local peak
-    peak=$(od -An -v -td2 -w2 "$work/sound.raw" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }')
-    echo "      loudest sample recorded: $peak of 32767 ($(stat -c %s "$work/sound.raw") bytes)"
-    check "the moves' sounds reached the audio sink" test "$peak" -gt 1000
+    cp "$work/sound.raw" "$SHOTS/sound.raw"  # kept beside the screenshots, for a listen
+    local heard peak
+    read -r heard peak < <(count_sounds "$work/sound.raw")
+    echo "      sounds recorded: $heard, loudest sample $peak of 32767 ($(stat -c %s "$work/sound.raw") bytes)"
+    check "the sound of each of the ten moves reached the audio sink" test "$heard" -eq 10
 
     check "the uninstaller runs silently" wine "$program/Uninstall.exe" /S
     wineserver -w
@@ -465,7 +508,7 @@ case "${1:-}" in
         ((failures == 0)) || die "$failures check(s) failed"
         ;;
     *)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//' >&2
+        sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2
         exit 2
         ;;
 esac

@@ -52,6 +52,21 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     return label;
 }
 
+// The labels' widths fit their captions in the window's faces as Linux draws them, with
+// fractional advances. Qt's GDI font engine on Windows rounds each character's advance to whole
+// pixels, which makes "Remaining" 78 pixels wide rather than 76 and would cut off its last
+// letter: there a label grows to fit its caption.
+void fitCaption(QLabel* label) {
+#ifdef Q_OS_WIN
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = std::max(metrics.horizontalAdvance(label->text()),
+                               metrics.boundingRect(label->text()).right() + 1);
+    if (width > label->width()) label->resize(width, label->height());
+#else
+    Q_UNUSED(label);
+#endif
+}
+
 // A flat speed button: no focus, a border only while the mouse is over it, a hint on hover. Its
 // caption takes its parent's text colour unless given one of its own.
 QToolButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
@@ -154,14 +169,18 @@ BoardImage* buildClientAndBoard(QMainWindow& window) {
 
 SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     const QFont sans16 = pixelFont("MS Sans Serif", 16);
-    makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35), kAqua);
-    makeLabel(client, "Label5", {464, 328, 64, 29}, "Score", pixelFont("MS Sans Serif", 24), kLime);
-    makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16);
-    C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20}, "White", sans16);
-    c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20}, "Black", sans16);
-    makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16);
-    QLabel* Label7 = makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16);
-    Label7->setAutoFillBackground(true);
+    QLabel* const captions[] = {
+        makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35),
+                  kAqua),
+        makeLabel(client, "Label5", {464, 328, 64, 29}, "Score", pixelFont("MS Sans Serif", 24),
+                  kLime),
+        makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16),
+        C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20}, "White", sans16),
+        c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20}, "Black", sans16),
+        makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16),
+        makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16)};
+    captions[6]->setAutoFillBackground(true);  // "Won"
+    for (QLabel* label : captions) fitCaption(label);
 
     const QFont optimum = pixelFont("Optimum", 16);
     auto button = [&](const char* name, QRect geometry, const char* caption, const char* hint,

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+#include "window/sound/remix.h"
+
 namespace marvane {
 
 namespace {
@@ -44,19 +46,6 @@ bool wavDataIsCut(const QString& fileName) {
         pos += 8 + qint64(size) + (size & 1);
     }
     return true;  // no data chunk inside the file
-}
-
-// The frame at `index` of `clip`, mapped onto `channel` of an output with `outChannels`.
-float sampleFor(const SoundClip& clip, qint64 index, int channel, int outChannels) {
-    const float* frame = clip.samples.data() + index * clip.channels;
-    if (clip.channels == outChannels) return frame[channel];
-    if (clip.channels == 1) return frame[0];
-    if (outChannels == 1) {
-        float sum = 0;
-        for (int c = 0; c < clip.channels; ++c) sum += frame[c];
-        return sum / float(clip.channels);
-    }
-    return channel < clip.channels ? frame[channel] : 0.0f;
 }
 
 void writeSample(char* out, QAudioFormat::SampleFormat format, float value) {
@@ -138,28 +127,18 @@ QAudioFormat chooseOutputFormat(const SoundClip& clip, const QAudioDevice& devic
 }
 
 QByteArray renderPcm(const SoundClip& clip, const QAudioFormat& format, qint64 frames) {
-    const int outChannels = format.channelCount();
-    const int sampleBytes = format.bytesPerSample();
     const qint64 inFrames = std::min(clip.frames(), frames);
     if (!format.isValid() || inFrames <= 0) return {};
-
-    const double step = double(clip.sampleRate) / double(format.sampleRate());
-    const qint64 outFrames = qint64(std::floor(double(inFrames - 1) / step)) + 1;
-    QByteArray pcm(format.bytesForFrames(outFrames), Qt::Uninitialized);
+    QByteArray pcm(format.bytesForFrames(
+                       resampledFrames(inFrames, clip.sampleRate, format.sampleRate())),
+                   Qt::Uninitialized);
     char* out = pcm.data();
-    for (qint64 i = 0; i < outFrames; ++i) {
-        // Linear interpolation is plenty for short effects that rarely need resampling at all.
-        const double source = double(i) * step;
-        const qint64 left = std::min(qint64(source), inFrames - 1);
-        const qint64 right = std::min(left + 1, inFrames - 1);
-        const float weight = float(source - double(left));
-        for (int c = 0; c < outChannels; ++c) {
-            const float a = sampleFor(clip, left, c, outChannels);
-            const float b = sampleFor(clip, right, c, outChannels);
-            writeSample(out, format.sampleFormat(), a + (b - a) * weight);
-            out += sampleBytes;
-        }
-    }
+    const int sampleBytes = format.bytesPerSample();
+    remix(clip.samples.data(), clip.channels, clip.sampleRate, inFrames, format.sampleRate(),
+          format.channelCount(), [&](float v) {
+              writeSample(out, format.sampleFormat(), v);
+              out += sampleBytes;
+          });
     return pcm;
 }
 

@@ -1,6 +1,6 @@
 # The Windows sound module: the WAV reader and the waveOut engine (no Qt Multimedia, no
 # libsndfile). Included by this folder's CMakeLists.txt on Windows in place of the module there.
-add_library(marvane_wavfile STATIC wavfile.cpp wavfile.h)
+add_library(marvane_wavfile STATIC wavfile.cpp wavfile.h remix.cpp remix.h)
 set_target_properties(marvane_wavfile PROPERTIES AUTOMOC OFF)
 
 add_library(marvane_soundengine_code STATIC waveoutengine.cpp waveoutengine.h)

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "window/sound/remix.h"
+
 namespace marvane::wav {
 
 namespace {
@@ -75,18 +77,6 @@ float sampleAt(const std::uint8_t* p, const Format& f) {
     }
 }
 
-float sampleFor(const Clip& clip, std::int64_t frame, int channel, int outChannels) {
-    const float* in = clip.samples.data() + frame * clip.channels;
-    if (clip.channels == outChannels) return in[channel];
-    if (clip.channels == 1) return in[0];
-    if (outChannels == 1) {
-        float sum = 0;
-        for (int c = 0; c < clip.channels; ++c) sum += in[c];
-        return sum / float(clip.channels);
-    }
-    return channel < clip.channels ? in[channel] : 0.0f;
-}
-
 }  // namespace
 
 std::int64_t Clip::audibleFrames() const {
@@ -147,22 +137,12 @@ Clip decode(std::span<const std::uint8_t> file) {
 std::vector<std::int16_t> renderInt16(const Clip& clip, int rate, int channels, std::int64_t frames) {
     const std::int64_t inFrames = std::min(clip.frames(), frames);
     if (inFrames <= 0 || rate <= 0 || channels <= 0) return {};
-    const double step = double(clip.sampleRate) / double(rate);
-    const std::int64_t outFrames = std::int64_t(std::floor(double(inFrames - 1) / step)) + 1;
-    std::vector<std::int16_t> out(std::size_t(outFrames * channels));
-    auto sample = out.begin();
-    for (std::int64_t i = 0; i < outFrames; ++i) {
-        const double source = double(i) * step;
-        const std::int64_t left = std::min(std::int64_t(source), inFrames - 1);
-        const std::int64_t right = std::min(left + 1, inFrames - 1);
-        const float weight = float(source - double(left));
-        for (int c = 0; c < channels; ++c) {
-            const float a = sampleFor(clip, left, c, channels);
-            const float b = sampleFor(clip, right, c, channels);
-            const float v = std::clamp(a + (b - a) * weight, -1.0f, 1.0f);
-            *sample++ = std::int16_t(std::lround(v * 32767.0f));
-        }
-    }
+    std::vector<std::int16_t> out;
+    out.reserve(std::size_t(resampledFrames(inFrames, clip.sampleRate, rate) * channels));
+    remix(clip.samples.data(), clip.channels, clip.sampleRate, inFrames, rate, channels,
+          [&out](float v) {
+              out.push_back(std::int16_t(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f)));
+          });
     return out;
 }
 
