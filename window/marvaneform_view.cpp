@@ -10,6 +10,7 @@
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/gamemenu.h"
+#include "window/gametexts.h"
 #include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
 
@@ -20,7 +21,7 @@ void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
 }
 
 void TMarvaneForm::View::showText(Box box, std::string_view text) {
-    form_.side_->showText(box, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    form_.side_->showText(box, translatedGameText(box, text));
     // Every step of the game ends by writing its boxes: the marks follow once it is over.
     form_.gameMenu_->scheduleRefresh();
 }
