@@ -70,10 +70,10 @@ QString describe(const QWidget* w, const QString& text) {
 }
 
 // Where a label may run to: the nearest control to its right on its line, or the edge of the
-// panel it lies on less the panel's margin.
+// panel it lies on less the panel's margin (on the rules panel, the parchment's rolled edge).
 int rightLimit(const QWidget* label) {
     const QWidget* parent = label->parentWidget();
-    int limit = parent->width() - 8;
+    int limit = parent->width() - (parent->objectName() == "RulesPanel" ? 16 : 8);
     const QRect g = label->geometry();
     for (const QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect s = sibling->geometry();
