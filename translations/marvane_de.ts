@@ -424,5 +424,13 @@ Die bisherigen Töne bleiben.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane von CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 Version %2 von Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Das Bild ist keine gültige Bitmap</translation>
+    </message>
 </context>
 </TS>

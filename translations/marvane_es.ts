@@ -424,5 +424,13 @@ Se mantienen los sonidos actuales.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, de CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versión %2, de Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
 </context>
 </TS>

@@ -424,5 +424,13 @@ Les sons actuels sont conservés.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane par CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 version %2 par Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
+    </message>
 </context>
 </TS>

@@ -424,5 +424,13 @@ Si mantengono i suoni attuali.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane di CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versione %2 di Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;immagine bitmap non è valida</translation>
+    </message>
 </context>
 </TS>

@@ -424,5 +424,13 @@ De huidige geluiden blijven.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane van CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versie %2 van Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>De bitmapafbeelding is ongeldig</translation>
+    </message>
 </context>
 </TS>

@@ -424,5 +424,13 @@ Obecne dźwięki pozostają.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane – CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 wersja %2 – Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Obraz bitmapy jest nieprawidłowy</translation>
+    </message>
 </context>
 </TS>

@@ -424,5 +424,13 @@ Os sons atuais são mantidos.</translation>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, da CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versão %2, da Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>A imagem bitmap não é válida</translation>
+    </message>
 </context>
 </TS>

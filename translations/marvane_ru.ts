@@ -424,5 +424,13 @@ The sounds in use are kept.</source>
         <source>Marvane by CORVATH</source>
         <translation>Marvane от CORVATH</translation>
     </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1, версия %2, Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Недопустимое растровое изображение</translation>
+    </message>
 </context>
 </TS>

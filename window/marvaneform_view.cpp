@@ -38,7 +38,8 @@ void TMarvaneForm::View::showPlayers(int count) {
     if (picture.isEmpty()) return;  // the picture the button has stays
     form_.guarded([&] {
         QImage strip;
-        if (!strip.load(picture, "BMP")) throw std::runtime_error("Bitmap image is not valid");
+        if (!strip.load(picture, "BMP"))
+            throw std::runtime_error(tr("Bitmap image is not valid").toStdString());
         form_.side_->setPlayersPicture(iconFromStrip(strip, 2));
     });
 }
