@@ -46,12 +46,12 @@
     <message>
         <source>White</source>
         <comment>short: turn box and score labels</comment>
-        <translation>Branco</translation>
+        <translation>Branca</translation>
     </message>
     <message>
         <source>Black</source>
         <comment>short: turn box and score labels</comment>
-        <translation>Preto</translation>
+        <translation>Preta</translation>
     </message>
     <message>
         <source>Red</source>
