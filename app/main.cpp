@@ -5,6 +5,7 @@
 #include "app/settingswiring.h"
 #include "window/marvaneform.h"
 #include "window/sound/exitnow.h"
+#include "window/translations.h"
 
 int main(int argc, char* argv[]) {
     int rc = 0;
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
         // window is drawn with elsewhere, keeps them.
         QApplication::setStyle(QStringLiteral("Fusion"));
 #endif
+        // The player's language, from the system's locale; before any text is made.
+        marvane::installTranslations();
         // Before the window, so that a request while it is being built is not lost.
         marvane::QuitRequests quitRequests;
         marvane::TMarvaneForm form(

@@ -20,7 +20,8 @@ memory_after_s=3
 source "$root/scripts/install-missing.sh"
 install_missing cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev \
     libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool pulseaudio pulseaudio-utils \
-    fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript
+    fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript \
+    qt6-l10n-tools qt6-tools-dev
 
 # --- Build -------------------------------------------------------------------------------------
 say "Building in Release in $build ..."

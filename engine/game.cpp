@@ -139,7 +139,7 @@ void Game::startGame() {
     drawCounter(5, 5, state_.C1);
     state_.ToPlay = state_.C1;
     state_.Opponent = state_.C2;
-    show(Box::MessageBox, "Position Your Piece");
+    show(Box::MessageBox, kPositionYourPieceText);
     showGoBox(true);
     show(Box::GoBox, colourName(state_.ToPlay));
     state_.MovesMade = 0;
@@ -300,11 +300,11 @@ void Game::showScores() {
     showGoBox(false);
     sound(Sound::WonSound);
     if (count1 > count2)
-        show(Box::MessageBox, std::string(colourName(state_.C1)) + " Wins");
+        show(Box::MessageBox, std::string(colourName(state_.C1)).append(kWinsSuffix));
     else if (count1 == count2)
-        show(Box::MessageBox, "It's a Draw");
+        show(Box::MessageBox, kDrawText);
     else
-        show(Box::MessageBox, std::string(colourName(state_.C2)) + " Wins");
+        show(Box::MessageBox, std::string(colourName(state_.C2)).append(kWinsSuffix));
 }
 
 void Game::pressSquare(int row, int column) {

@@ -123,7 +123,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation, fonts-cabin, fonts-league-spartan, fonts-lobstertwo, fonts-dancingscript")
+    "fonts-liberation, fonts-cabin, fonts-league-spartan, fonts-lobstertwo, fonts-dancingscript, qt6-translations-l10n")
 # Sound needs a PulseAudio-compatible server; links open through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)

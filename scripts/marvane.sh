@@ -9,7 +9,8 @@ source scripts/install-missing.sh
 
 BUILD_DIR=${MARVANE_BUILD_DIR:-build}
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
-          fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript)
+          fonts-liberation fonts-cabin fonts-league-spartan fonts-lobstertwo fonts-dancingscript
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 TEST_PACKAGES=(libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream xvfb xauth
                xdotool)
 

@@ -4,6 +4,12 @@
 
 namespace marvane {
 
+namespace {
+bool fallbackFaces = false;
+}
+
+void allowFallbackFaces(bool allow) { fallbackFaces = allow; }
+
 void installFontSubstitutes() {
     // The metric-compatible Liberation faces stand in for the classic system faces; for the
     // display faces, a humanist sans for the buttons, a bold geometric display face for the
@@ -24,10 +30,11 @@ QFont pixelFont(const QString& family, int pixels, bool bold) {
     font.setFamilies(QFont::substitutes(family) << family);
     font.setPixelSize(pixels);
     font.setBold(bold);
-    // Every text of the window is plain ASCII in a face that has all of it. Without this, Qt
-    // asks fontconfig for a sorted list of fallback faces for every font it loads, a tenth of
-    // the start-up's instructions, for glyphs it will never need.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    // Every English text of the window is plain ASCII in a face that has all of it. Without
+    // this, Qt asks fontconfig for a sorted list of fallback faces for every font it loads, a
+    // tenth of the start-up's instructions, for glyphs it will never need. A translation may need
+    // them: a Polish or Russian letter then comes from the next face of the list.
+    if (!fallbackFaces) font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

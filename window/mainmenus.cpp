@@ -9,35 +9,35 @@ namespace marvane {
 
 MainMenus::MainMenus(QMainWindow& window) : window_(window) {
     auto menu = [&window](const char* caption, const char* name) {
-        auto* menu = new QMenu(caption, &window);
+        auto* menu = new QMenu(tr(caption), &window);
         menu->setObjectName(name);
         return menu;
     };
     auto item = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(caption);
+        QAction* action = menu->addAction(tr(caption));
         action->setObjectName(name);
         return action;
     };
-    QuitMenu = menu("Quit", "QuitMenu");
-    LeaveMarvane1 = item(QuitMenu, "LeaveMarvane1", "Leave Marvane");
-    HelpMenu = menu("Help", "HelpMenu");
-    Rules1 = item(HelpMenu, "Rules1", "Rules");
-    ContactCorvath1 = item(HelpMenu, "ContactCorvath1", "Contact Corvath");
-    VisitourWebsite1 = item(HelpMenu, "VisitourWebsite1", "Visit our Website");
-    OptionsMenu = menu("Options", "OptionsMenu");
-    HideMenu = item(OptionsMenu, "HideMenu", "Hide Menu");
-    QMenu* ColourMenu = OptionsMenu->addMenu("Colours");
+    QuitMenu = menu(QT_TR_NOOP("Quit"), "QuitMenu");
+    LeaveMarvane1 = item(QuitMenu, "LeaveMarvane1", QT_TR_NOOP("Leave Marvane"));
+    HelpMenu = menu(QT_TR_NOOP("Help"), "HelpMenu");
+    Rules1 = item(HelpMenu, "Rules1", QT_TR_NOOP("Rules"));
+    ContactCorvath1 = item(HelpMenu, "ContactCorvath1", QT_TR_NOOP("Contact Corvath"));
+    VisitourWebsite1 = item(HelpMenu, "VisitourWebsite1", QT_TR_NOOP("Visit our Website"));
+    OptionsMenu = menu(QT_TR_NOOP("Options"), "OptionsMenu");
+    HideMenu = item(OptionsMenu, "HideMenu", QT_TR_NOOP("Hide Menu"));
+    QMenu* ColourMenu = OptionsMenu->addMenu(tr("Colours"));
     ColourMenu->setObjectName("ColourMenu");
-    Blackwhite = item(ColourMenu, "Blackwhite", "Black..White");
-    redgreen = item(ColourMenu, "redgreen", "Red..Green");
-    aquayello = item(ColourMenu, "aquayello", "Aqua..Yellow");
+    Blackwhite = item(ColourMenu, "Blackwhite", QT_TR_NOOP("Black..White"));
+    redgreen = item(ColourMenu, "redgreen", QT_TR_NOOP("Red..Green"));
+    aquayello = item(ColourMenu, "aquayello", QT_TR_NOOP("Aqua..Yellow"));
     int tag = 0;
     for (QAction* scheme : {Blackwhite, redgreen, aquayello}) scheme->setData(tag++);
-    ShowStatus1 = item(OptionsMenu, "ShowStatus1", "Show Status");
+    ShowStatus1 = item(OptionsMenu, "ShowStatus1", QT_TR_NOOP("Show Status"));
     ShowStatus1->setCheckable(true);
     ShowStatus1->setChecked(true);
-    Locate = item(OptionsMenu, "Locate", "Locate");
-    Autoplay = new QAction("Autoplay", &window);
+    Locate = item(OptionsMenu, "Locate", QT_TR_NOOP("Locate"));
+    Autoplay = new QAction(tr("Autoplay"), &window);
     Autoplay->setObjectName("Autoplay");
     for (QMenu* m : {QuitMenu, HelpMenu, OptionsMenu}) m->menuAction()->setVisible(false);
 }

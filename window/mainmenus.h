@@ -1,6 +1,7 @@
 // The designed menus: Quit, Help, Options with its Colours, and the Autoplay item on the bar.
 #pragma once
 
+#include <QCoreApplication>
 #include <functional>
 
 class QAction;
@@ -13,6 +14,8 @@ namespace marvane {
 // it has something to show: its standard icons and the image plug-ins they load cost more than
 // the menus. The window owns them all.
 class MainMenus {
+    Q_DECLARE_TR_FUNCTIONS(MainMenus)
+
 public:
     explicit MainMenus(QMainWindow& window);
 

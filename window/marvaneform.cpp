@@ -46,7 +46,7 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
       startUp_(std::make_unique<StartUp>(*this)) {
     installFontSubstitutes();
     setObjectName("MarvaneForm");
-    setWindowTitle("Marvane by CORVATH");
+    setWindowTitle(tr("Marvane by CORVATH"));
     // The smallest size now; the others follow the first frame.
     setWindowIcon(appIcon(kAppIconSizes.front()));
 

@@ -17,10 +17,12 @@
 #include "window/boardimage.h"
 #include "window/flatcontrols.h"
 #include "window/fonts.h"
+#include "window/gametexts.h"
 #include "window/optionspanel.h"
 #include "window/picturespacing.h"
 #include "window/rulespage.h"
 #include "window/sidepanel.h"
+#include "window/translations.h"
 
 namespace marvane {
 
@@ -48,6 +50,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A translated caption may run past the width designed for the English one, into the free
+    // room beside it; the fitting test checks that room. The English captions keep their widths.
+    if (translationInstalled() && label->sizeHint().width() > geometry.width())
+        label->resize(label->sizeHint().width(), geometry.height());
     if (colour.isValid()) setTextColour(label, colour);
     return label;
 }
@@ -172,48 +178,51 @@ SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     QLabel* const captions[] = {
         makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35),
                   kAqua),
-        makeLabel(client, "Label5", {464, 328, 64, 29}, "Score", pixelFont("MS Sans Serif", 24),
-                  kLime),
-        makeLabel(client, "Label1", {616, 344, 46, 20}, "Moves", sans16),
-        C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20}, "White", sans16),
-        c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20}, "Black", sans16),
-        makeLabel(client, "Label6", {584, 378, 76, 20}, "Remaining", sans16),
-        makeLabel(client, "Label7", {624, 412, 33, 20}, "Won", sans16)};
+        makeLabel(client, "Label5", {464, 328, 64, 29}, tr("Score"),
+                  pixelFont("MS Sans Serif", 24), kLime),
+        makeLabel(client, "Label1", {616, 344, 46, 20}, tr("Moves"), sans16),
+        C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20},
+                          translatedGameText(Box::C1Lab, "White"), sans16),
+        c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20},
+                          translatedGameText(Box::c2lab, "Black"), sans16),
+        makeLabel(client, "Label6", {584, 378, 76, 20}, tr("Remaining"), sans16),
+        makeLabel(client, "Label7", {624, 412, 33, 20}, tr("Won"), sans16)};
     captions[6]->setAutoFillBackground(true);  // "Won"
     for (QLabel* label : captions) fitCaption(label);
 
     const QFont optimum = pixelFont("Optimum", 16);
     auto button = [&](const char* name, QRect geometry, const char* caption, const char* hint,
                       ButtonPicture picture) {
-        QToolButton* b = makeButton(client, name, geometry, caption, hint, optimum);
+        QToolButton* b = makeButton(client, name, geometry, tr(caption), tr(hint), optimum);
         b->setIcon(buttonIcon(picture, devicePixelRatio));
         b->setIconSize(picture == ButtonPicture::Restart
                            ? QSize(kRestartPictureSize, kRestartPictureSize)
                            : QSize(kGlyphSize, kGlyphSize));
         return b;
     };
-    SpeedButton1 =
-        button("SpeedButton1", {480, 80, 100, 33}, "quit", "Leave  Marvane", ButtonPicture::Quit);
-    FinishButton =
-        button("FinishButton", {600, 80, 100, 33}, "finish", "Who won ?", ButtonPicture::Finish);
-    restart = button("restart", {480, 120, 100, 33}, "restart", "Start a new game",
-                     ButtonPicture::Restart);
-    SpeedButton3 = button("SpeedButton3", {600, 120, 100, 33}, "rules", "The rules of Marvane",
-                          ButtonPicture::Rules);
-    Options = button("Options", {600, 160, 100, 33}, "options", "Show Marvane Options",
-                     ButtonPicture::Options);
-    EasyButton = button("EasyButton", {480, 200, 100, 33}, "Easy", "Select computer skill level",
-                        ButtonPicture::Level);
-    Players = button("Players", {600, 200, 100, 33}, "2 players", "Select number of players",
-                     ButtonPicture::Players);
+    SpeedButton1 = button("SpeedButton1", {480, 80, 100, 33}, QT_TR_NOOP("quit"),
+                          QT_TR_NOOP("Leave  Marvane"), ButtonPicture::Quit);
+    FinishButton = button("FinishButton", {600, 80, 100, 33}, QT_TR_NOOP("finish"),
+                          QT_TR_NOOP("Who won ?"), ButtonPicture::Finish);
+    restart = button("restart", {480, 120, 100, 33}, QT_TR_NOOP("restart"),
+                     QT_TR_NOOP("Start a new game"), ButtonPicture::Restart);
+    SpeedButton3 = button("SpeedButton3", {600, 120, 100, 33}, QT_TR_NOOP("rules"),
+                          QT_TR_NOOP("The rules of Marvane"), ButtonPicture::Rules);
+    Options = button("Options", {600, 160, 100, 33}, QT_TR_NOOP("options"),
+                     QT_TR_NOOP("Show Marvane Options"), ButtonPicture::Options);
+    EasyButton = button("EasyButton", {480, 200, 100, 33}, QT_TR_NOOP("Easy"),
+                        QT_TR_NOOP("Select computer skill level"), ButtonPicture::Level);
+    Players = button("Players", {600, 200, 100, 33}, QT_TR_NOOP("2 players"),
+                     QT_TR_NOOP("Select number of players"), ButtonPicture::Players);
     auto* spacing = new PictureSpacingStyle(1, 5);
     spacing->setParent(Players);
     Players->setStyle(spacing);
 
     const QFont times24 = pixelFont("Times New Roman", 24);
-    MessageBox =
-        makeBox(client, "MessageBox", {464, 288, 209, 30}, "Position your  piece", times24, false);
-    GoBox = makeBox(client, "GoBox", {672, 288, 81, 30}, "Red", times24, false);
+    MessageBox = makeBox(client, "MessageBox", {464, 288, 209, 30}, tr("Position your  piece"),
+                         times24, false);
+    GoBox = makeBox(client, "GoBox", {672, 288, 81, 30}, translatedGameText(Box::GoBox, "Red"),
+                    times24, false);
     MoveBox = makeBox(client, "MoveBox", {688, 344, 33, 28}, "", sans16, true);
     WhiteScore = makeBox(client, "WhiteScore", {520, 376, 33, 28}, "", sans16, true);
     BlackScore = makeBox(client, "BlackScore", {520, 408, 33, 28}, "", sans16, true);
@@ -221,14 +230,14 @@ SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     Edit3 = makeBox(client, "Edit3", {688, 408, 33, 28}, "", sans16, true);
     Edit3->setReadOnly(false);  // it takes typing, which changes nothing
 
-    const std::pair<QLineEdit*, const char*> names[] = {{MessageBox, "Message"},
-                                                        {GoBox, "To play"},
-                                                        {MoveBox, "Moves"},
-                                                        {WhiteScore, "White score"},
-                                                        {BlackScore, "Black score"},
-                                                        {remain, "Remaining"},
-                                                        {Edit3, "Won"}};
-    for (auto [box, name] : names) box->setAccessibleName(name);
+    const std::pair<QLineEdit*, const char*> names[] = {{MessageBox, QT_TR_NOOP("Message")},
+                                                        {GoBox, QT_TR_NOOP("To play")},
+                                                        {MoveBox, QT_TR_NOOP("Moves")},
+                                                        {WhiteScore, QT_TR_NOOP("White score")},
+                                                        {BlackScore, QT_TR_NOOP("Black score")},
+                                                        {remain, QT_TR_NOOP("Remaining")},
+                                                        {Edit3, QT_TR_NOOP("Won")}};
+    for (auto [box, name] : names) box->setAccessibleName(tr(name));
 }
 
 RulesPage::RulesPage(QWidget* client, QWidget* above) {
@@ -239,10 +248,10 @@ RulesPage::RulesPage(QWidget* client, QWidget* above) {
     // Its texts are all in the usual text colour on the parchment; they take it from the panel.
     setTextColour(RulesPanel, QPalette().color(QPalette::WindowText));
     // Sized by hand: measuring it would load its face at start-up, long before anyone reads it.
-    makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, "The Rules of Marvane",
+    makeLabel(RulesPanel, "Label8", {48, 56, 240, 32}, tr("The Rules of Marvane"),
               pixelFont("Balthazar", 27));
-    RulesPanel->setAccessibleName("The Rules of Marvane");
-    QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, "Return to Marvane", {},
+    RulesPanel->setAccessibleName(tr("The Rules of Marvane"));
+    QuitRules = makeButton(RulesPanel, "QuitRules", {40, 344, 209, 41}, tr("Return to Marvane"), {},
                            pixelFont("Balthazar", 27));
 
     struct Line {
@@ -251,26 +260,35 @@ RulesPage::RulesPage(QWidget* client, QWidget* above) {
         const char* caption;
     };
     static constexpr Line kLines[] = {
-        {"Label9", 88, "Two player game"},
-        {"Label10", 105, "Each player must chose their colour Black or White"},
-        {"Label11", 121, "White goes first, use the mouse to select a square "},
-        {"Label12", 138, "and click the left button"},
-        {"Label13", 154, "The object of Marvane is to get as many of your"},
-        {"Label14", 171, "coloured counters on the game grid as possible"},
-        {"Label15", 187, "the game starts with 4 counters, in the centre"},
-        {"Label16", 204, "squares, 2 White and 2 Black, You can place"},
-        {"Label17", 221, "another counter of your colour following these rules"},
-        {"Label19", 237, "1. The square must be empty"},
-        {"Label20", 254, "2. There must be at least 1 counter of the other"},
-        {"Label21", 270, "colour in an adjacent square to the one"},
-        {"Label22", 287, "that you are placing,"},
-        {"Label23", 303, "3. A counter of your own colour must be immediately"},
-        {"Label18", 320, "beyond the opposing counter/s"},
+        {"Label9", 88, QT_TRANSLATE_NOOP("RulesPage", "Two player game")},
+        {"Label10", 105,
+         QT_TRANSLATE_NOOP("RulesPage", "Each player must chose their colour Black or White")},
+        {"Label11", 121,
+         QT_TRANSLATE_NOOP("RulesPage", "White goes first, use the mouse to select a square ")},
+        {"Label12", 138, QT_TRANSLATE_NOOP("RulesPage", "and click the left button")},
+        {"Label13", 154,
+         QT_TRANSLATE_NOOP("RulesPage", "The object of Marvane is to get as many of your")},
+        {"Label14", 171,
+         QT_TRANSLATE_NOOP("RulesPage", "coloured counters on the game grid as possible")},
+        {"Label15", 187,
+         QT_TRANSLATE_NOOP("RulesPage", "the game starts with 4 counters, in the centre")},
+        {"Label16", 204,
+         QT_TRANSLATE_NOOP("RulesPage", "squares, 2 White and 2 Black, You can place")},
+        {"Label17", 221,
+         QT_TRANSLATE_NOOP("RulesPage", "another counter of your colour following these rules")},
+        {"Label19", 237, QT_TRANSLATE_NOOP("RulesPage", "1. The square must be empty")},
+        {"Label20", 254,
+         QT_TRANSLATE_NOOP("RulesPage", "2. There must be at least 1 counter of the other")},
+        {"Label21", 270, QT_TRANSLATE_NOOP("RulesPage", "colour in an adjacent square to the one")},
+        {"Label22", 287, QT_TRANSLATE_NOOP("RulesPage", "that you are placing,")},
+        {"Label23", 303,
+         QT_TRANSLATE_NOOP("RulesPage", "3. A counter of your own colour must be immediately")},
+        {"Label18", 320, QT_TRANSLATE_NOOP("RulesPage", "beyond the opposing counter/s")},
     };
     const QFont sans11 = pixelFont("MS Sans Serif", 11);
     for (const Line& line : kLines) {
         QLabel* label =
-            makeLabel(RulesPanel, line.name, {24, line.top, 260, 13}, line.caption, sans11);
+            makeLabel(RulesPanel, line.name, {24, line.top, 260, 13}, tr(line.caption), sans11);
         label->adjustSize();
         label->setFixedHeight(13);
     }
@@ -295,7 +313,7 @@ OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
     OptionPanel->setGeometry(440, 8, 297, 441);
     OptionPanel->setAutoFillBackground(true);
     OptionPanel->hide();
-    OptionPanel->setAccessibleName("Marvane Options");
+    OptionPanel->setAccessibleName(tr("Marvane Options"));
 
     // The up-down control and its buddy edit box are one spin box here; the edit box is its
     // line edit, and together they cover both original places.
@@ -316,22 +334,23 @@ OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
     Response->setPalette(spin);
     if (auto* responseedit = Response->findChild<QLineEdit*>())
         responseedit->setObjectName("responseedit");
-    Response->setAccessibleName("Response time");
-    Response->setAccessibleDescription("Milliseconds before the computer moves");
+    Response->setAccessibleName(tr("Response time"));
+    Response->setAccessibleDescription(tr("Milliseconds before the computer moves"));
 
-    Sound = makeCheckBox(OptionPanel, "Sound", {24, 104, 145, 41}, "      Sound effects", true);
-    Sound->setToolTip("Turn sound effects On or Off");
-    ShowMenu =
-        makeCheckBox(OptionPanel, "ShowMenu", {24, 144, 233, 25}, "      Show Windows Menu", true);
+    Sound = makeCheckBox(OptionPanel, "Sound", {24, 104, 145, 41}, "      " + tr("Sound effects"),
+                         true);
+    Sound->setToolTip(tr("Turn sound effects On or Off"));
+    ShowMenu = makeCheckBox(OptionPanel, "ShowMenu", {24, 144, 233, 25},
+                            "      " + tr("Show Windows Menu"), true);
     ShowStatus = makeCheckBox(OptionPanel, "ShowStatus", {24, 176, 233, 25},
-                              "      Show Windows Status Bar", false);
+                              "      " + tr("Show Windows Status Bar"), false);
 }
 
 void OptionsPanel::finish() {
     if (finished()) return;
-    makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, "Marvane Options",
+    makeLabel(OptionPanel, "Label25", {72, 8, 190, 32}, tr("Marvane Options"),
               pixelFont("Mural Script", 27), kAqua);
-    makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, "Response time",
+    makeLabel(OptionPanel, "Label24", {112, 64, 107, 20}, tr("Response time"),
               pixelFont("MS Sans Serif", 16))
         ->adjustSize();
     // The stand-in face runs a little wider than the original; never cut a caption short.
@@ -349,17 +368,17 @@ void OptionsPanel::finish() {
     web->setObjectName("web");
     web->setGeometry(32, 8, 169, 17);
     web->setChoose(TKURL2::ltURL);
-    web->setToolTip("Go to our Web Site");
+    web->setToolTip(tr("Go to our Web Site"));
     web->setURLorEMAIL(webAddress_);
     email = new TKURL2(Panel2);
     email->setObjectName("email");
     email->setGeometry(32, 32, 157, 17);
     email->setChoose(TKURL2::ltEMAIL);
-    email->setToolTip("Email Corvath-Solutions");
+    email->setToolTip(tr("Email Corvath-Solutions"));
     email->setURLorEMAIL(emailAddress_);
 
-    SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41}, "Return to Marvane",
-                              {}, pixelFont("Mural Script", 27));
+    SpeedButton5 = makeButton(OptionPanel, "SpeedButton5", {48, 376, 209, 41},
+                              tr("Return to Marvane"), {}, pixelFont("Mural Script", 27));
 }
 
 }  // namespace marvane

@@ -16,7 +16,9 @@ namespace marvane {
 
 void TMarvaneForm::FormActivate() {
     // A step that fails is reported and the rest still run, so the first game always starts.
-    guarded([this] { setWindowTitle(ReadTitle() + " Version " + ReadVersion() + "  by Corvath"); });
+    guarded([this] {
+        setWindowTitle(tr("%1 Version %2  by Corvath").arg(ReadTitle(), ReadVersion()));
+    });
     Options loaded;
     guarded([this, &loaded] {
         if (store_.load) store_.load(loaded);

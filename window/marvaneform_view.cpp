@@ -10,6 +10,7 @@
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/gamemenu.h"
+#include "window/gametexts.h"
 #include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
 
@@ -20,7 +21,7 @@ void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
 }
 
 void TMarvaneForm::View::showText(Box box, std::string_view text) {
-    form_.side_->showText(box, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    form_.side_->showText(box, translatedGameText(box, text));
     // Every step of the game ends by writing its boxes: the marks follow once it is over.
     form_.gameMenu_->scheduleRefresh();
 }
@@ -37,7 +38,8 @@ void TMarvaneForm::View::showPlayers(int count) {
     if (picture.isEmpty()) return;  // the picture the button has stays
     form_.guarded([&] {
         QImage strip;
-        if (!strip.load(picture, "BMP")) throw std::runtime_error("Bitmap image is not valid");
+        if (!strip.load(picture, "BMP"))
+            throw std::runtime_error(tr("Bitmap image is not valid").toStdString());
         form_.side_->setPlayersPicture(iconFromStrip(strip, 2));
     });
 }

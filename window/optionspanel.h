@@ -2,6 +2,7 @@
 // way back to the game.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QCheckBox;
@@ -19,6 +20,8 @@ struct Options;
 // stays hidden until it is opened; the panel's headings, links and button follow with the rest
 // (finish). The window owns every control; the layout places them (marvaneform_layout.cpp).
 class OptionsPanel {
+    Q_DECLARE_TR_FUNCTIONS(OptionsPanel)
+
 public:
     OptionsPanel(QWidget* client, QString web, QString email);
 

@@ -1,6 +1,8 @@
 // The rules panel, laid over the game's controls when the player asks for the rules.
 #pragma once
 
+#include <QCoreApplication>
+
 class QFrame;
 class QString;
 class QToolButton;
@@ -11,6 +13,8 @@ namespace marvane {
 // Built by the layout (marvaneform_layout.cpp) onto the window's client area, hidden, below
 // `above`; the window owns every control.
 class RulesPage {
+    Q_DECLARE_TR_FUNCTIONS(RulesPage)
+
 public:
     RulesPage(QWidget* client, QWidget* above);
 

@@ -28,7 +28,7 @@ void announce(QLineEdit* box, const QString& text) {
 void showSide(QLabel* label, QLineEdit* score, const QString& name) {
     label->setText(name);
     label->adjustSize();
-    score->setAccessibleName(name + " score");
+    score->setAccessibleName(SidePanel::tr("%1 score").arg(name));
 }
 
 }  // namespace
@@ -90,12 +90,12 @@ void SidePanel::showText(Box box, const QString& text) {
 void SidePanel::showGoBox(bool visible) { GoBox->setVisible(visible); }
 
 void SidePanel::showPlayers(bool onePlayer) {
-    Players->setText(onePlayer ? "1 Player" : "2 Players");
+    Players->setText(onePlayer ? tr("1 Player") : tr("2 Players"));
     EasyButton->setVisible(onePlayer);
 }
 
 void SidePanel::setPlayersPicture(const QIcon& picture) { Players->setIcon(picture); }
 
-void SidePanel::showLevel(bool easy) { EasyButton->setText(easy ? "Easy" : "Hard"); }
+void SidePanel::showLevel(bool easy) { EasyButton->setText(easy ? tr("Easy") : tr("Hard")); }
 
 }  // namespace marvane

@@ -1,6 +1,7 @@
 // The game's controls beside the board: the title, the buttons, the turn line and the scores.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -18,6 +19,8 @@ namespace marvane {
 // control. The game's reports come in as texts for its boxes; its buttons run the handlers the
 // window gives them.
 class SidePanel {
+    Q_DECLARE_TR_FUNCTIONS(SidePanel)
+
 public:
     SidePanel(QWidget* client, qreal devicePixelRatio);
 

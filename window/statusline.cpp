@@ -20,7 +20,7 @@ void StatusLine::build() {
         statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusBar->addWidget(statusPanels[i]);
     }
-    statusPanels[0]->setText("Marvane by CORVATH");
+    statusPanels[0]->setText(tr("Marvane by CORVATH"));
     window_.setStatusBar(StatusBar);
 }
 

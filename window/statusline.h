@@ -1,6 +1,8 @@
 // The main window's status bar: the program's name and the folder the sounds came from.
 #pragma once
 
+#include <QCoreApplication>
+
 class QLabel;
 class QMainWindow;
 class QStatusBar;
@@ -10,6 +12,8 @@ namespace marvane {
 
 // Built, hidden, when it is first needed; the window owns it.
 class StatusLine {
+    Q_DECLARE_TR_FUNCTIONS(StatusLine)
+
 public:
     explicit StatusLine(QMainWindow& window) : window_(window) {}
 

@@ -20,10 +20,11 @@ namespace {
 constexpr std::array<const char*, 4> kFileNames = {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"};
 
 const char* const kApplicationTitle = "Marvane";
-const char* const kDeviceErrorText =
-    "No Sound device present or other audio error\n sounds disabled. ";
+const char* const kDeviceErrorText = QT_TRANSLATE_NOOP(
+    "marvane::SoundEffects", "No Sound device present or other audio error\n sounds disabled. ");
 const char* const kMissingFilesText =
-    "No sound files present, sound disabled. Click Yes to browse for files";
+    QT_TRANSLATE_NOOP("marvane::SoundEffects",
+                      "No sound files present, sound disabled. Click Yes to browse for files");
 
 // A message box that opens in the middle of the screen rather than over its parent.
 class ScreenCentredMessageBox : public QMessageBox {
@@ -75,13 +76,12 @@ void SoundEffects::startUpSounds() {
     }
 
     disableSound();
-    ScreenCentredMessageBox prompt(QMessageBox::Critical, QStringLiteral("Error"),
-                                   QLatin1String(kMissingFilesText), QMessageBox::NoButton,
-                                   dialogParent_);
+    ScreenCentredMessageBox prompt(QMessageBox::Critical, tr("Error"), tr(kMissingFilesText),
+                                   QMessageBox::NoButton, dialogParent_);
     QPushButton* yes = prompt.addButton(QMessageBox::Yes);
-    yes->setText(QStringLiteral("&Yes"));
+    yes->setText(tr("&Yes"));
     QPushButton* cancel = prompt.addButton(QMessageBox::Cancel);
-    cancel->setText(QStringLiteral("Cancel"));
+    cancel->setText(tr("Cancel"));
     prompt.setDefaultButton(yes);
     prompt.setEscapeButton(cancel);
     prompt.exec();
@@ -110,18 +110,18 @@ void SoundEffects::LocateClick() {
         const QString path = findFileNoCase(folder_, subFolder_ + name);
         try {
             if (path.isEmpty()) {
-                tell(QStringLiteral("%1 was not found in %2\nThe sounds in use are kept.")
+                tell(tr("%1 was not found in %2\nThe sounds in use are kept.")
                          .arg(name, QDir::toNativeSeparators(folder_ + subFolder_)));
                 return;
             }
             fresh[i].open(path, audioDeadline);
         } catch (const SoundFileError&) {
-            tell(QStringLiteral("%1 cannot be read as a sound\nThe sounds in use are kept.")
+            tell(tr("%1 cannot be read as a sound\nThe sounds in use are kept.")
                      .arg(QDir::toNativeSeparators(path)));
             return;
         } catch (const SoundDeviceError&) {
             disableSound();
-            tell(QLatin1String(kDeviceErrorText));
+            tell(tr(kDeviceErrorText));
             return;
         }
     }
@@ -156,7 +156,7 @@ bool SoundEffects::openPlayers() {
         // they are never played.
     }
     disableSound();
-    tell(QLatin1String(kDeviceErrorText));
+    tell(tr(kDeviceErrorText));
     return false;
 }
 
@@ -181,9 +181,9 @@ bool SoundEffects::chooseFolder() {
     QFileDialog dialog(dialogParent_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("Marvane Bitmaps (*.bmp)"), QStringLiteral("Marvane Sound Files (*.wav)")});
-    dialog.selectNameFilter(QStringLiteral("Marvane Bitmaps (*.bmp)"));
+    const QString bitmaps = tr("Marvane Bitmaps (*.bmp)");
+    dialog.setNameFilters({bitmaps, tr("Marvane Sound Files (*.wav)")});
+    dialog.selectNameFilter(bitmaps);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     dialog.selectFile(QStringLiteral("oneplayer.bmp"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
