@@ -15,6 +15,10 @@ struct Options {
     // looks as designed.
     bool lastMove = false;
     bool legalMoves = false;
+    // The Game menu's analysis: the score of every legal square, and the Hard level played by the
+    // analysis engine. Off unless the player turns them on.
+    bool evaluations = false;
+    bool expertHard = false;
 
     // The counters come in colours 1..6 and the two sides must be told apart on the board: any
     // other pair gives way to the default one.

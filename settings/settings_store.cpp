@@ -46,6 +46,12 @@ void LoadSettings(Options& into) {
     read([&] {
         into.legalMoves = store.ReadBool(QStringLiteral("LegalMoves"), defaults.legalMoves);
     });
+    read([&] {
+        into.evaluations = store.ReadBool(QStringLiteral("Evaluations"), defaults.evaluations);
+    });
+    read([&] {
+        into.expertHard = store.ReadBool(QStringLiteral("ExpertHard"), defaults.expertHard);
+    });
     into.repairColourPair();
     if (firstError) throw *firstError;
 }
@@ -61,6 +67,8 @@ void SaveSettings(const Options& from) {
     // Last, so the six older values keep their lines and the error a failed save names.
     store.WriteBool(QStringLiteral("LastMove"), from.lastMove);
     store.WriteBool(QStringLiteral("LegalMoves"), from.legalMoves);
+    store.WriteBool(QStringLiteral("Evaluations"), from.evaluations);
+    store.WriteBool(QStringLiteral("ExpertHard"), from.expertHard);
     store.UpdateFile();
 }
 

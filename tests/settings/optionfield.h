@@ -17,6 +17,8 @@ inline int fieldOf(const Options& o, const QString& name) {
     if (name == "C2") return o.c2;
     if (name == "LastMove") return o.lastMove;
     if (name == "LegalMoves") return o.legalMoves;
+    if (name == "Evaluations") return o.evaluations;
+    if (name == "ExpertHard") return o.expertHard;
     qFatal("unknown option %s", qPrintable(name));
 }
 

@@ -19,7 +19,8 @@
 namespace {
 
 const QByteArray kBefore =
-    "[General]\nSound=1\nMenu=0\nStatus=0\nResponse=700\nC1=3\nC2=4\nLastMove=1\nLegalMoves=0\n\n"
+    "[General]\nSound=1\nMenu=0\nStatus=0\nResponse=700\nC1=3\nC2=4\nLastMove=1\nLegalMoves=0\n"
+    "Evaluations=0\nExpertHard=0\n\n"
     "[Window]\nNote=\"kept, as written\"\n; a comment \xC3\xA9\n";
 
 QByteArray readAll(const QString& path) {
