@@ -1,4 +1,5 @@
-// The Game menu: undo, redo, the two marks on the board and the game record's items.
+// The Game menu: undo, redo, the two marks on the board, the game record's items and the
+// analysis: the hint, the squares' scores and the Expert Hard level.
 #pragma once
 
 #include <QObject>
@@ -11,6 +12,7 @@ class QTimer;
 
 namespace marvane {
 
+class AnalysisRoom;
 class BoardImage;
 class Game;
 class RecordCommands;
@@ -26,7 +28,8 @@ public:
 
     // Builds the menu (its bar is built elsewhere, with the others') and the window's keys for
     // its items, wired to `game`; the marks go to `board`.
-    GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard guard);
+    GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisRoom& analysis,
+             Guard guard);
 
     QMenu* menu() const { return menu_; }
     void setShown(bool shown);
@@ -35,6 +38,10 @@ public:
     bool showsLegalMoves() const;
     // Ticks the marks as the options have them; the board follows.
     void setMarks(bool lastMove, bool legalMoves);
+    // Show Evaluations and Expert Hard Level, ticked as the options have them.
+    bool showsEvaluations() const;
+    bool expertHard() const;
+    void setAnalysisOptions(bool evaluations, bool expertHard);
 
     // Brings the items, the board's marks and the move list up to date with the game, once the
     // events of the step in progress have been handled.
@@ -48,13 +55,16 @@ public:
 
 private:
     void wireRecordCommands(QMainWindow& window);
+    void addAnalysisItems(QMainWindow& window);
 
     Game& game_;
     BoardImage& board_;
+    AnalysisRoom& analysis_;
     Guard guard_;
     QMenu* menu_ = nullptr;
     QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
-            *ShowLegalMoves = nullptr;
+            *ShowLegalMoves = nullptr, *Hint = nullptr, *ShowEvaluations = nullptr,
+            *ExpertHardLevel = nullptr;
     QTimer* marksRefresh = nullptr;
     RecordCommands* record = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <stdexcept>
 
+#include "window/analysisroom.h"
 #include "window/art/appicon.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
@@ -134,7 +135,10 @@ void TMarvaneForm::wireControls() {
     // The mouse and the keys pick squares alike.
     connect(Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
     Image3->isBusy = [this] { return game_.moveInProgress(); };
-    gameMenu_ = new GameMenu(*this, game_, *Image3,
+    analysis_ = std::make_unique<AnalysisRoom>(
+        nullptr, game_, *Image3,
+        [this](std::optional<Square> square) { guarded([&] { game_.computerTurn(square); }); });
+    gameMenu_ = new GameMenu(*this, game_, *Image3, *analysis_,
                              [this](const std::function<void()>& handler) { guarded(handler); });
 }
 
@@ -180,9 +184,10 @@ void TMarvaneForm::AutoplayClick() {
     gameMenu_->refreshGameMenu();
 }
 
+// Expert Hard may still be thinking: the room plays the reply when its search is done.
 void TMarvaneForm::PlayerdelayTimer() {
     Playerdelay->stop();
-    game_.computerTurn();
+    analysis_->replyDue();
 }
 
 // The game shows the new mode on the buttons (View::showPlayers).
@@ -277,12 +282,15 @@ Options TMarvaneForm::currentOptions() const {
     options.c2 = colours_.c2;
     options.lastMove = gameMenu_->showsLastMove();
     options.legalMoves = gameMenu_->showsLegalMoves();
+    options.evaluations = gameMenu_->showsEvaluations();
+    options.expertHard = gameMenu_->expertHard();
     return options;
 }
 
 void TMarvaneForm::setLoadedOptions(Options options) {
     options_->load(options);
     gameMenu_->setMarks(options.lastMove, options.legalMoves);
+    gameMenu_->setAnalysisOptions(options.evaluations, options.expertHard);
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);
 }
@@ -310,6 +318,7 @@ void TMarvaneForm::closeEvent(QCloseEvent* event) {
     FormClose();
     closing_ = true;
     Playerdelay->stop();
+    analysis_->replyCancelled();
     game_.discardQueued();  // a computer turn queued behind the close has no window to play in
     event->accept();
 }

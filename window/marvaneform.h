@@ -12,6 +12,7 @@ class QTimer;
 
 namespace marvane {
 
+class AnalysisRoom;
 class BoardImage;
 class GameMenu;
 class MainMenus;
@@ -112,6 +113,8 @@ private:
     std::unique_ptr<StatusLine> status_;
     std::unique_ptr<RulesPage> rules_;  // built with the rest, after the first frame
     GameMenu* gameMenu_ = nullptr;      // the window owns it
+    // The hint, the scores and Expert Hard, with the window's one analysis worker.
+    std::unique_ptr<AnalysisRoom> analysis_;
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.
     ColourScheme colours_ = ColourSchemes[0];

@@ -230,7 +230,7 @@ RulesPage::RulesPage(QWidget* client, QWidget* above) {
         "row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q "
         "quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays "
         "it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the "
-        "moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab "
+        "moves, Ctrl+S saves the game, Ctrl+O opens one and Ctrl+H marks a hint. While the options panel is open, Tab "
         "and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page "
         "Down in larger steps) change the response time and Space ticks a box. With the menu bar "
         "shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.");

@@ -73,7 +73,7 @@ private slots:
 
         QMenu* game = control<QMenu>(*form, "GameMenu");
         const QList<QAction*> entries = game->actions();
-        QCOMPARE(entries.size(), 11);
+        QCOMPARE(entries.size(), 15);
         QCOMPARE(entries[0]->text(), QString("Undo\tCtrl+Z"));
         QCOMPARE(entries[1]->text(), QString("Redo\tCtrl+Shift+Z"));
         QVERIFY(entries[2]->isSeparator());
@@ -85,6 +85,10 @@ private slots:
         const char* const recordItems[] = {"ShowMoveList", "CopyMoves", "PasteMoves", "SaveGame",
                                            "OpenGame"};
         for (int i = 0; i < 5; ++i) QCOMPARE(entries[6 + i]->objectName(), recordItems[i]);
+        // The analysis comes last, its two options off.
+        QVERIFY(entries[11]->isSeparator());
+        QCOMPARE(entries[12]->text(), QString("Hint\tCtrl+H"));
+        for (int i : {13, 14}) QVERIFY(entries[i]->isCheckable() && !entries[i]->isChecked());
 
         Player player(*form);
         player.click("Options");
