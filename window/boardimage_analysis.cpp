@@ -45,10 +45,10 @@ QRect BoardImage::hintRect(int row, int column) {
     return onScreen(BoardPicture::faceRect(row, column).adjusted(2, 2, -3, -3));
 }
 
-// A black strip along the bottom of the face, below the middle where the ring is drawn.
+// A black strip along the bottom of the face, below the legal-move ring in the middle.
 QRect BoardImage::scoreRect(int row, int column) {
     const QRect face = BoardPicture::faceRect(row, column);
-    return onScreen(QRect(face.left() + 5, face.bottom() - 13, face.width() - 10, 12));
+    return onScreen(QRect(face.left() + 5, face.bottom() - 10, face.width() - 10, 11));
 }
 
 void BoardImage::setAnalysisMarks(AnalysisMarks marks) {

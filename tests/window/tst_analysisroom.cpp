@@ -128,6 +128,20 @@ private slots:
         }
     }
 
+    // A player at the keyboard plays a square and asks for the hint with its key.
+    void theHintKeyWorksAfterPlayingFromTheKeyboard() {
+        auto form = startedForm();
+        QVERIFY(form);
+        Driver d(*form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        for (Qt::Key key : {Qt::Key_F, Qt::Key_4, Qt::Key_Return})
+            QTest::keyClick(&d.board, key);
+        QCOMPARE(d.game().state().MovesMade, 1);
+        QTest::keyClick(&d.board, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(d.hintSettled(), 20000);
+    }
+
     // Moves, undos and new games fired while the engine thinks, with the scores and hints asked
     // for all along: at every point the board shows nothing of a position it has left.
     void aStormOfChangesNeverShowsAStaleResult() {
