@@ -168,7 +168,7 @@ autoplay_round() { # config prefix [xwatch game options...]
     xdotool click 1
     wait "$watcher" || die "the Autoplay game was not seen, see $work/game.out"
     out=$(tail -n1 "$work/game.out")
-    for field in game_ms cpu_ms share_pct damage_events stall_max_ms over_50ms; do
+    for field in game_ms cpu_ms share_pct damage_events pings answered stall_max_ms over_50ms; do
         [[ $out == *"$field="* ]] || continue
         record marvane "${prefix}_$field" "$(sed -n "s/.*$field=\([0-9.]*\).*/\1/p" <<<"$out")"
     done
@@ -288,7 +288,8 @@ row "  CPU per move (game / 60 squares), ms" "-" \
     "$(awk -v c="$(median marvane expert_cpu_ms)" 'BEGIN { printf "%.1f", c / 60 }')"
 stall=$(median marvane expert_stall_max_ms)
 row "  longest GUI stall (10 ms pings), ms" "-" "$stall" "" "<= 50" "$(verdict "$stall" "<=" 50)"
-row "  pings answered after 50 ms" "-" "$(median marvane expert_over_50ms)"
+row "  pings sent, answered, after 50 ms" "-" "$(median marvane expert_pings)" \
+    "$(median marvane expert_answered)" "$(median marvane expert_over_50ms)"
 row "heap, Show Evaluations on, MiB" "-" "$(kib_to_mib "$(median evaluations-on anon_kib)")"
 row "  and 2 s after turning it off, MiB" "-" "$(kib_to_mib "$(median evaluations-off anon_kib)")"
 diff_m=$(median marvane first_whole_diff_px)

@@ -432,8 +432,8 @@ int launch(int argc, char** argv) {
     return 0;
 }
 
-// Pings a window every few ms with _NET_WM_PING; Qt sends each one back to the root window
-// (which Display watches for its substructure) once its GUI thread handles it.
+// Pings a window every few ms with _NET_WM_PING; Qt sends each one back to the root window once
+// its GUI thread handles it.
 class Pinger {
 public:
     Pinger(Display& display, xcb_window_t window, double everyMs)
@@ -441,6 +441,11 @@ public:
         if (everyMs <= 0) return;
         protocols_ = atom("WM_PROTOCOLS");
         ping_ = atom("_NET_WM_PING");
+        // Qt sends the answer to the root window for its structure (and its substructure
+        // redirection, which only a window manager may select).
+        const std::uint32_t mask =
+            XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(display_.connection, display_.root, XCB_CW_EVENT_MASK, &mask);
         next_ = Clock::now();
     }
     bool on() const { return every_.count() > 0; }
