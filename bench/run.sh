@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Marvane and the floor in Release and measures both under Xvfb, side by side in one run:
-# start-up, memory, idle wake-ups, the CPU share of a Hard Autoplay game, and the engine's
-# micro-benchmarks. Prints medians, ratios to the floor and PASS/MISS against the targets.
+# start-up, memory, idle wake-ups, the CPU share of a Hard Autoplay game, the same with Expert
+# Hard (and the GUI thread's longest stall), the heap with Show Evaluations on and off, and the
+# engine's micro-benchmarks. Prints medians, ratios to the floor and PASS/MISS against the targets.
 #
 #   bench/run.sh                   # BENCH_RUNS=7 rounds; BENCH_BUILD_DIR=<root>/build-bench
 #
@@ -148,10 +149,12 @@ done
 players_xy=(650 235)
 level_xy=(530 235)
 autoplay_xy=(155 8)
-for round in $(seq "$runs"); do
-    say "Autoplay $round of $runs (Hard, response 100 ms) ..."
+# One Autoplay game at the Hard level; records its figures as <prefix>_<field>.
+autoplay_round() { # config prefix [xwatch game options...]
+    local config=$1 prefix=$2 out field
+    shift 2
     xdotool mousemove 2040 1530
-    start autoplay-start "$program" "$work/config-autoplay"
+    start autoplay-start "$program" "$config"
     p=$started_pid
     w=$started_window
     xdotool mousemove --window "$w" "${players_xy[@]}" click 1
@@ -160,19 +163,52 @@ for round in $(seq "$runs"); do
     sleep 0.3
     xdotool mousemove --window "$w" "${autoplay_xy[@]}"
     sleep 0.5
-    "$xwatch" game --pid "$p" --window "$w" --quiet-ms 1500 --timeout 60 >"$work/game.out" &
+    "$xwatch" game --pid "$p" --window "$w" --quiet-ms 1500 --timeout 60 "$@" >"$work/game.out" &
     watcher=$!
     for _ in $(seq 100); do grep -q ready "$work/game.out" && break || sleep 0.02; done
     xdotool click 1
     wait "$watcher" || die "the Autoplay game was not seen, see $work/game.out"
     out=$(tail -n1 "$work/game.out")
-    for field in game_ms cpu_ms share_pct damage_events; do
-        record marvane "autoplay_$field" "$(sed -n "s/.*$field=\([0-9.]*\).*/\1/p" <<<"$out")"
+    for field in game_ms cpu_ms share_pct damage_events pings answered stall_max_ms over_50ms; do
+        [[ $out == *"$field="* ]] || continue
+        record marvane "${prefix}_$field" "$(sed -n "s/.*$field=\([0-9.]*\).*/\1/p" <<<"$out")"
     done
+}
+for round in $(seq "$runs"); do
+    say "Autoplay $round of $runs (Hard, response 100 ms) ..."
+    autoplay_round "$work/config-autoplay" autoplay
     if ((round == 1)); then
         command -v import >/dev/null && import -window "$w" "$build/bench-autoplay-end.png" || true
     fi
     bench_stop "$p"
+done
+
+# --- Expert Hard, and the scores' memory -------------------------------------------------------
+# The same game with Game > Expert Hard Level ticked, the window pinged every 10 ms all along:
+# the slowest answer is the longest the event loop kept an event waiting.
+bench_write_options "$work/config-expert" 100 1
+printf 'ExpertHard=1\n' >>"$work/config-expert/Corvath/Marvane.conf"
+for round in $(seq "$runs"); do
+    say "Autoplay $round of $runs (Expert Hard, response 100 ms, pinged) ..."
+    autoplay_round "$work/config-expert" expert --ping-ms 10
+    bench_stop "$p"
+done
+# Show Evaluations stored as on: the start position is analysed for its second at once. The
+# memory is taken 3 s after the start, then 2 s after the item is unticked from the keyboard
+# (Alt, then to the Game menu, its first item, and up past Expert Hard Level).
+bench_write_options "$work/config-evaluations" 1000 1
+printf 'Evaluations=1\n' >>"$work/config-evaluations/Corvath/Marvane.conf"
+for round in $(seq "$runs"); do
+    say "Show Evaluations $round of $runs: heap while on and after turning it off ..."
+    xdotool mousemove 2040 1530
+    start evaluations "$program" "$work/config-evaluations"
+    xdotool windowfocus "$started_window" 2>/dev/null || true
+    sleep "$memory_after_s"
+    memory evaluations-on "$started_pid"
+    xdotool key --clearmodifiers alt Left Down Up Up Return
+    sleep 2
+    memory evaluations-off "$started_pid"
+    bench_stop "$started_pid"
 done
 
 # --- First frames ------------------------------------------------------------------------------
@@ -245,6 +281,18 @@ share=$(median marvane autoplay_share_pct)
 row "Autoplay Hard 100 ms: CPU, % of a core" "-" "$share" "" "< 2%" "$(verdict "$share" "<" 2)"
 row "  game length, ms" "-" "$(median marvane autoplay_game_ms)"
 row "  CPU over the game, ms" "-" "$(median marvane autoplay_cpu_ms)"
+expert_share=$(median marvane expert_share_pct)
+row "Autoplay Expert Hard 100 ms: CPU, %" "-" "$expert_share"
+row "  game length, ms" "-" "$(median marvane expert_game_ms)"
+row "  CPU over the game, ms" "-" "$(median marvane expert_cpu_ms)"
+row "  CPU per move (game / 60 squares), ms" "-" \
+    "$(awk -v c="$(median marvane expert_cpu_ms)" 'BEGIN { printf "%.1f", c / 60 }')"
+stall=$(median marvane expert_stall_max_ms)
+row "  longest GUI stall (10 ms pings), ms" "-" "$stall" "" "<= 50" "$(verdict "$stall" "<=" 50)"
+row "  pings sent, answered, after 50 ms" "-" "$(median marvane expert_pings)" \
+    "$(median marvane expert_answered)" "$(median marvane expert_over_50ms)"
+row "heap, Show Evaluations on, MiB" "-" "$(kib_to_mib "$(median evaluations-on anon_kib)")"
+row "  and 2 s after turning it off, MiB" "-" "$(kib_to_mib "$(median evaluations-off anon_kib)")"
 diff_m=$(median marvane first_whole_diff_px)
 row "first whole frame: pixels unlike settled" "$(median floor first_whole_diff_px)" "$diff_m" "" \
     "0" "$(verdict "$diff_m" "<=" 0)"
@@ -253,7 +301,8 @@ echo
 echo "Ranges (min-max): start-up floor $(spread floor paint_ms) ms, Marvane $(spread marvane paint_ms) ms;" \
     "RSS floor $(spread floor rss_kib) KiB, Marvane $(spread marvane rss_kib) KiB;" \
     "idle switches floor $(spread floor idle_switches), Marvane $(spread marvane idle_switches);" \
-    "Autoplay CPU $(spread marvane autoplay_share_pct) %."
+    "Autoplay CPU $(spread marvane autoplay_share_pct) %;" \
+    "Expert Hard stall $(spread marvane expert_stall_max_ms) ms."
 echo
 echo "Idle threads of Marvane in the last round (tid name voluntary involuntary cpu-ms):"
 sed 's/^/  /' "$work/marvane.idle.$runs"

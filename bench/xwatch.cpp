@@ -18,10 +18,12 @@
 //     many pixels of the first whole frame differ from the settled window. Grabbing slows the X
 //     server down, so a run with --frames is for looking, not for timing.
 //
-//   marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S]
+//   marvane_xwatch game --pid P --window W [--quiet-ms M] [--timeout S] [--ping-ms N]
 //     Prints "ready" once watching, then times the drawing inside window W: from its first
 //     damage to its last one before M ms of quiet, and the CPU time that all threads of P used in
-//     between (from /proc/P/task/*/schedstat, in nanoseconds).
+//     between (from /proc/P/task/*/schedstat, in nanoseconds). With --ping-ms it also sends the
+//     window a _NET_WM_PING every N ms, which Qt answers from its GUI thread's event loop, and
+//     reports the slowest answer (the longest the event loop kept an event waiting).
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -37,6 +39,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <map>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -429,13 +432,97 @@ int launch(int argc, char** argv) {
     return 0;
 }
 
+// Pings a window every few ms with _NET_WM_PING; Qt sends each one back to the root window once
+// its GUI thread handles it.
+class Pinger {
+public:
+    Pinger(Display& display, xcb_window_t window, double everyMs)
+        : display_(display), window_(window), every_(milliseconds(everyMs)) {
+        if (everyMs <= 0) return;
+        protocols_ = atom("WM_PROTOCOLS");
+        ping_ = atom("_NET_WM_PING");
+        // Qt sends the answer to the root window for its structure (and its substructure
+        // redirection, which only a window manager may select).
+        const std::uint32_t mask =
+            XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(display_.connection, display_.root, XCB_CW_EVENT_MASK, &mask);
+        next_ = Clock::now();
+    }
+    bool on() const { return every_.count() > 0; }
+    Clock::time_point due() const { return next_; }
+    void send() {
+        if (!on() || Clock::now() < next_) return;
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window_;
+        message.type = protocols_;
+        message.data.data32[0] = ping_;
+        message.data.data32[1] = ++sent_;
+        message.data.data32[2] = window_;
+        xcb_send_event(display_.connection, 0, window_, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&message));
+        xcb_flush(display_.connection);
+        sentAt_[sent_] = Clock::now();
+        next_ = Clock::now() + every_;
+    }
+    bool answered(xcb_generic_event_t* event) {
+        if (!on() || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) return false;
+        const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
+        if (message->type != protocols_ || message->data.data32[0] != ping_) return false;
+        const auto found = sentAt_.find(message->data.data32[1]);
+        if (found != sentAt_.end()) {
+            worst_ = std::max(worst_, msSince(found->second, Clock::now()));
+            ++answers_;
+            over50_ += msSince(found->second, Clock::now()) > 50;
+            sentAt_.erase(found);
+        }
+        return true;
+    }
+    // Pings still unanswered count as waiting until now.
+    std::string report() {
+        if (!on()) return {};
+        for (const auto& [id, at] : sentAt_) worst_ = std::max(worst_, msSince(at, Clock::now()));
+        char text[128];
+        std::snprintf(text, sizeof text, " pings=%u answered=%ld stall_max_ms=%.1f over_50ms=%ld",
+                      sent_, answers_, worst_, over50_);
+        return text;
+    }
+
+private:
+    xcb_atom_t atom(const char* name) {
+        auto* reply = xcb_intern_atom_reply(
+            display_.connection,
+            xcb_intern_atom(display_.connection, 0, static_cast<std::uint16_t>(std::strlen(name)),
+                            name),
+            nullptr);
+        xcb_atom_t result = XCB_ATOM_NONE;
+        if (reply) result = reply->atom;
+        free(reply);
+        return result;
+    }
+
+    Display& display_;
+    xcb_window_t window_;
+    Clock::duration every_;
+    xcb_atom_t protocols_ = XCB_ATOM_NONE, ping_ = XCB_ATOM_NONE;
+    Clock::time_point next_{};
+    std::uint32_t sent_ = 0;
+    long answers_ = 0, over50_ = 0;
+    double worst_ = 0;
+    std::map<std::uint32_t, Clock::time_point> sentAt_;
+};
+
 int game(int argc, char** argv) {
     long pid = -1;
     xcb_window_t window = 0;
     double quietMs = 1500;
     double timeoutS = 60;
+    double pingMs = 0;
     for (int i = 0; i + 1 < argc; ++i) {
-        if (!std::strcmp(argv[i], "--pid"))
+        if (!std::strcmp(argv[i], "--ping-ms"))
+            pingMs = std::atof(argv[++i]);
+        else if (!std::strcmp(argv[i], "--pid"))
             pid = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--window"))
             window = static_cast<xcb_window_t>(std::strtoul(argv[++i], nullptr, 0));
@@ -458,10 +545,19 @@ int game(int argc, char** argv) {
     std::optional<Clock::time_point> first, last;
     std::uint64_t cpuFirst = 0, cpuLast = 0;
     long events = 0;
+    Pinger pinger(display, window, pingMs);
     for (;;) {
-        xcb_generic_event_t* event =
-            display.next(last ? std::min(deadline, *last + quiet) : deadline);
-        if (!event) break;
+        const auto until = last ? std::min(deadline, *last + quiet) : deadline;
+        xcb_generic_event_t* event = display.next(pinger.on() ? std::min(until, pinger.due()) : until);
+        if (!event) {
+            if (Clock::now() >= until) break;
+            pinger.send();
+            continue;
+        }
+        if (pinger.answered(event)) {
+            free(event);
+            continue;
+        }
         if ((event->response_type & 0x7f) == display.damageEvent && area.add(damageArea(event))) {
             const std::uint64_t cpu = threadCpuNs(pid);
             last = Clock::now();
@@ -478,8 +574,8 @@ int game(int argc, char** argv) {
     if (Clock::now() >= deadline) fail("game: still drawing at the time limit");
     const double gameMs = msSince(*first, *last);
     const double cpuMs = static_cast<double>(cpuLast - cpuFirst) / 1e6;
-    std::printf("game_ms=%.1f cpu_ms=%.1f share_pct=%.2f damage_events=%ld\n", gameMs, cpuMs,
-                gameMs > 0 ? 100.0 * cpuMs / gameMs : 0.0, events);
+    std::printf("game_ms=%.1f cpu_ms=%.1f share_pct=%.2f damage_events=%ld%s\n", gameMs, cpuMs,
+                gameMs > 0 ? 100.0 * cpuMs / gameMs : 0.0, events, pinger.report().c_str());
     return 0;
 }
 

@@ -357,15 +357,22 @@ bool Game::chooseBestSquare(int& outRow, int& outColumn) {
     return true;
 }
 
-void Game::computerMove() {
+void Game::computerMove(std::optional<Square> chosen) {
     MoveScope scope(*this);
     StepRecord step(*this, Actor::Computer, StepKind::GameEnd);
     if (!state_.EasyLevel) {
         int row = 0, column = 0;
-        if (chooseBestSquare(row, column))
-            tryMove(row, column);
-        else
+        if (!chooseBestSquare(row, column)) {
             endGame();
+            return;
+        }
+        // The move values chooseBestSquare filled say which squares are legal now.
+        if (chosen && onBoard(chosen->row, chosen->column) &&
+            values_.cell(chosen->row, chosen->column) > 0) {
+            row = chosen->row;
+            column = chosen->column;
+        }
+        tryMove(row, column);
         return;
     }
     int row = random_.row();
@@ -386,11 +393,11 @@ void Game::computerMove() {
     }
 }
 
-void Game::computerTurn() {
-    run(Command::ComputerTurn, [this, rewinds = rewinds_] {
+void Game::computerTurn(std::optional<Square> chosen) {
+    run(Command::ComputerTurn, [this, rewinds = rewinds_, chosen] {
         if (rewinds != rewinds_) return;
         replyPending_ = false;
-        computerMove();
+        computerMove(chosen);
     });
 }
 

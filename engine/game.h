@@ -43,6 +43,7 @@ struct GameState {
 //   command               during a move            during Autoplay
 //   press on the board    dropped                  played for the side to play
 //   computer turn         runs right after it      played (it is what Autoplay waits for)
+//     (with a square)     (the square is checked when the turn runs, not when it was asked)
 //   new game, colours     run right after it       run: Autoplay plays on in the new game
 //   finish                runs right after it      runs: the game ends, and Autoplay with it
 //   Autoplay              runs right after it      refused: it is running already
@@ -87,8 +88,12 @@ public:
 
     // A press on the board's square (the human turn).
     void pressSquare(int row, int column);
-    // The response delay has expired: one computer turn.
-    void computerTurn();
+    // The response delay has expired: one computer turn. At the Hard level `chosen`, when given,
+    // is the square to play instead of the designed choice (the window's Expert Hard works it
+    // out beside the game). It is checked when the turn runs: a square that is not legal in the
+    // position then (the game moved on meanwhile) is not played, and the designed choice plays
+    // instead, so the computer never skips a turn it owes. Easy ignores it: Easy is as designed.
+    void computerTurn(std::optional<Square> chosen = std::nullopt);
     // Starts a new game on the current colours.
     void newGame();
     // The colours of the next new game, `c1` moving first; a pair the board cannot show is
@@ -165,7 +170,7 @@ private:
     void clearMarks();
     void showScores();
     bool chooseBestSquare(int& row, int& column);
-    void computerMove();
+    void computerMove(std::optional<Square> chosen);
     // One turn on the square, as `actor`: true when a counter was placed.
     bool playSquare(int row, int column, Actor actor);
     // Sets the square's counter through the view and records it in the board.

@@ -19,7 +19,9 @@ struct GameTesting {
     static bool chooseBestSquare(Game& game, int& row, int& column) {
         return game.chooseBestSquare(row, column);
     }
-    static void computerMove(Game& game) { game.computerMove(); }
+    static void computerMove(Game& game, std::optional<Square> chosen = std::nullopt) {
+        game.computerMove(chosen);
+    }
     static void drawCounter(Game& game, int row, int column, ColourCode colour) {
         game.drawCounter(row, column, colour);
     }

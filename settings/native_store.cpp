@@ -23,8 +23,8 @@ bool storedAsBinary(const QString& section, const QString& name) {
     DWORD type = REG_NONE;
     DWORD size = 0;
     return RegGetValueW(HKEY_CURRENT_USER, reinterpret_cast<LPCWSTR>(key.utf16()),
-                        reinterpret_cast<LPCWSTR>(name.utf16()), RRF_RT_ANY | RRF_NOEXPAND,
-                        &type, nullptr, &size) == ERROR_SUCCESS &&
+                        reinterpret_cast<LPCWSTR>(name.utf16()), RRF_RT_ANY | RRF_NOEXPAND, &type,
+                        nullptr, &size) == ERROR_SUCCESS &&
            type == REG_BINARY && size > 0;
 }
 #endif

@@ -19,6 +19,10 @@ struct Options {
     bool legalMoves = false;
     // Game ▸ Show Coordinates; off, so the window looks as designed.
     bool coordinates = false;
+    // The Game menu's analysis: the score of every legal square, and the Hard level played by the
+    // analysis engine. Off unless the player turns them on.
+    bool evaluations = false;
+    bool expertHard = false;
 
     friend bool operator==(const Options&, const Options&) = default;
 };

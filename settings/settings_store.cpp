@@ -49,6 +49,12 @@ void LoadSettings(Options& into) {
     read([&] {
         into.coordinates = store.ReadBool(QStringLiteral("Coordinates"), defaults.coordinates);
     });
+    read([&] {
+        into.evaluations = store.ReadBool(QStringLiteral("Evaluations"), defaults.evaluations);
+    });
+    read([&] {
+        into.expertHard = store.ReadBool(QStringLiteral("ExpertHard"), defaults.expertHard);
+    });
     if (firstError) throw *firstError;
 }
 
@@ -64,6 +70,8 @@ void SaveSettings(const Options& from) {
     store.WriteBool(QStringLiteral("LastMove"), from.lastMove);
     store.WriteBool(QStringLiteral("LegalMoves"), from.legalMoves);
     store.WriteBool(QStringLiteral("Coordinates"), from.coordinates);
+    store.WriteBool(QStringLiteral("Evaluations"), from.evaluations);
+    store.WriteBool(QStringLiteral("ExpertHard"), from.expertHard);
     store.UpdateFile();
 }
 

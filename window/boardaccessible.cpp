@@ -1,8 +1,8 @@
 #include "window/boardaccessible.h"
 
 #include <QAccessibleWidget>
-#include <QWidget>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 #include <utility>
 
@@ -23,6 +23,11 @@ QString cellName(const BoardImage& board, int row, int column) {
     QString name = QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(what);
     if (board.isLastMove(row, column)) name += QStringLiteral(", last move");
     if (board.isLegalMove(row, column)) name += QStringLiteral(", legal move");
+    if (board.isHint(row, column)) name += QStringLiteral(", hint");
+    if (const auto evaluation = board.evaluationAt(row, column))
+        name +=
+            (evaluation->exact ? QStringLiteral(", score %1") : QStringLiteral(", score about %1"))
+                .arg(BoardImage::scoreText(evaluation->score));
     return name;
 }
 
@@ -163,12 +168,18 @@ void installBoardAccessibility() {
 AccessibleEventListener::AccessibleEventListener(QWidget* window, Sink sink)
     : QObject(window), sink_(std::move(sink)) {}
 
+namespace {
+
+const AccessibleEventListener* listenerOf(const QWidget* widget) {
+    return widget->window()->findChild<AccessibleEventListener*>(QString(),
+                                                                 Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
 void sendAccessibleEvent(QAccessibleEvent* event) {
     if (auto* widget = qobject_cast<QWidget*>(event->object())) {
-        if (const auto* listener = widget->window()->findChild<AccessibleEventListener*>(
-                QString(), Qt::FindDirectChildrenOnly)) {
-            return listener->take(event);
-        }
+        if (const auto* listener = listenerOf(widget)) return listener->take(event);
     }
     QAccessible::updateAccessibility(event);
 }
@@ -177,6 +188,15 @@ void notifySquareChanged(QWidget* board, int row, int column) {
     QAccessibleEvent event(board, QAccessible::NameChanged);
     event.setChild(cellIndex(row, column));
     sendAccessibleEvent(&event);
+}
+
+void notifyDescription(QWidget* widget, const QString& description) {
+    if (widget->accessibleDescription() == description) return;
+    widget->setAccessibleDescription(description);  // which tells assistive technology itself
+    if (const auto* listener = listenerOf(widget)) {
+        QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+        listener->take(&event);
+    }
 }
 
 void notifyFocusSquare(QWidget* board, int row, int column) {

@@ -33,6 +33,9 @@ private:
 
 // Tells assistive technology that a square now shows something else.
 void notifySquareChanged(QWidget* board, int row, int column);
+// Gives `widget` a new accessible description and tells assistive technology, which reads it
+// out: how the hint reaches a player who cannot see the board.
+void notifyDescription(QWidget* widget, const QString& description);
 // Tells assistive technology that the keyboard focus moved to another square.
 void notifyFocusSquare(QWidget* board, int row, int column);
 

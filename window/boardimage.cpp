@@ -121,6 +121,7 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::black);
     drawPicture(painter, event->rect());
     paintMarks(painter);
+    paintAnalysisMarks(painter);
     if (hasFocus() && focusSquareShown_) {
         // Over the picture, never into it: the picture stays the position.
         QPen pen(QColor(255, 255, 0), 2, Qt::DashLine);

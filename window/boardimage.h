@@ -59,6 +59,32 @@ public:
     static QRect lastMoveRect(int row, int column);
     static QRect legalMoveRect(int row, int column);
 
+    // What the analysis says of the position, drawn over the picture like the marks: a frame
+    // inside the face of the best square for the side to play (the hint), and on the squares
+    // scored a small number, the final counter difference the side to play may expect there.
+    // Exact scores (what perfect play gives) are bold white, estimates plain grey.
+    struct Evaluation {
+        Square square;
+        int score = 0;
+        bool exact = false;
+        bool operator==(const Evaluation&) const = default;
+    };
+    struct AnalysisMarks {
+        std::optional<Evaluation> hint;
+        std::vector<Evaluation> scores;
+        bool operator==(const AnalysisMarks&) const = default;
+    };
+    void setAnalysisMarks(AnalysisMarks marks);
+    const AnalysisMarks& analysisMarks() const { return analysis_; }
+    bool isHint(int row, int column) const;
+    // The score known for the square (shown, or the hint's), if any.
+    std::optional<Evaluation> evaluationAt(int row, int column) const;
+    // "+4", "-2", "0".
+    static QString scoreText(int score);
+    static constexpr QRgb kHintColour = qRgb(255, 160, 0);
+    static QRect hintRect(int row, int column);
+    static QRect scoreRect(int row, int column);
+
 signals:
     // A square picked by the mouse or from the keyboard; rows and columns are 1..8.
     void squarePressed(int row, int column);
@@ -73,6 +99,7 @@ protected:
 private:
     QRect focusRect() const;
     void paintMarks(QPainter& painter) const;
+    void paintAnalysisMarks(QPainter& painter) const;
     void rebuildPicture(qreal devicePixelRatio);
     void drawPicture(QPainter& painter, const QRect& exposed) const;
     void setFocusSquareShown(bool shown);
@@ -86,6 +113,7 @@ private:
     // with Tab), and not for someone who plays with the mouse.
     bool focusSquareShown_ = false;
     Marks marks_;
+    AnalysisMarks analysis_;
 };
 
 }  // namespace marvane

@@ -9,6 +9,7 @@
 
 #include "engine/game.h"
 #include "getver/getver.h"
+#include "window/analysisroom.h"
 #include "window/boardcoordinates.h"
 #include "window/boardimage.h"
 #include "window/keyswindow.h"
@@ -19,6 +20,7 @@ namespace marvane {
 namespace {
 
 const QKeySequence kUndoKeys(Qt::CTRL | Qt::Key_Z);
+const QKeySequence kHintKeys(Qt::CTRL | Qt::Key_H);
 const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                   QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
@@ -31,8 +33,9 @@ QString withKeys(const char* caption, const QKeySequence& keys) {
 
 }  // namespace
 
-GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard guard)
-    : QObject(&window), game_(game), board_(board), guard_(std::move(guard)) {
+GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisRoom& analysis,
+                   Guard guard)
+    : QObject(&window), game_(game), board_(board), analysis_(analysis), guard_(std::move(guard)) {
     menu_ = new QMenu(QStringLiteral("Game"), &window);
     menu_->setObjectName("GameMenu");
     menu_->menuAction()->setVisible(false);
@@ -77,7 +80,33 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard gua
     connect(menu_, &QMenu::aboutToShow, this, run(&GameMenu::refreshGameMenu));
     connect(marksRefresh, &QTimer::timeout, this, run(&GameMenu::refreshGameMenu));
     wireRecordCommands(window);
+    addAnalysisItems(window);
     addKeysItem(window);
+}
+
+void GameMenu::addAnalysisItems(QMainWindow& window) {
+    menu_->addSeparator();
+    const auto item = [this](const char* name, const QString& caption) {
+        QAction* action = menu_->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    Hint = item("Hint", withKeys("Hint", kHintKeys));
+    ShowEvaluations = item("ShowEvaluations", QStringLiteral("Show Evaluations"));
+    ExpertHardLevel = item("ExpertHardLevel", QStringLiteral("Expert Hard Level"));
+    for (QAction* option : {ShowEvaluations, ExpertHardLevel}) option->setCheckable(true);
+    const auto guarded = [this](std::function<void()> handler) {
+        return [this, handler = std::move(handler)] { guard_(handler); };
+    };
+    const auto hint = guarded([this] { analysis_.hint(); });
+    connect(Hint, &QAction::triggered, this, hint);
+    auto* hintKeys = new QShortcut(kHintKeys, &window);
+    hintKeys->setContext(Qt::ApplicationShortcut);
+    connect(hintKeys, &QShortcut::activated, this, hint);
+    connect(ShowEvaluations, &QAction::toggled, this,
+            guarded([this] { analysis_.setEvaluations(ShowEvaluations->isChecked()); }));
+    connect(ExpertHardLevel, &QAction::toggled, this,
+            guarded([this] { analysis_.setExpertHard(ExpertHardLevel->isChecked()); }));
 }
 
 void GameMenu::wireRecordCommands(QMainWindow& window) {
@@ -133,6 +162,15 @@ void GameMenu::setMarks(bool lastMove, bool legalMoves) {
     scheduleRefresh();
 }
 
+bool GameMenu::showsEvaluations() const { return ShowEvaluations->isChecked(); }
+
+bool GameMenu::expertHard() const { return ExpertHardLevel->isChecked(); }
+
+void GameMenu::setAnalysisOptions(bool evaluations, bool expertHard) {
+    ShowEvaluations->setChecked(evaluations);
+    ExpertHardLevel->setChecked(expertHard);
+}
+
 void GameMenu::scheduleRefresh() { marksRefresh->start(); }
 
 void GameMenu::UndoMoveClick() {
@@ -158,6 +196,8 @@ void GameMenu::refreshGameMenu() {
     if (ShowLegalMoves->isChecked() && game_.personToPlay())
         marks.legalMoves = game_.legalSquares();
     board_.setMarks(std::move(marks));
+    Hint->setEnabled(game_.personToPlay());
+    analysis_.refresh();
 }
 
 }  // namespace marvane

@@ -1,4 +1,5 @@
-// The Game menu: undo, redo, the two marks on the board and the game record's items.
+// The Game menu: undo, redo, the two marks on the board, the game record's items and the
+// analysis: the hint, the squares' scores and the Expert Hard level.
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,7 @@ class QTimer;
 namespace marvane {
 
 class BoardCoordinates;
+class AnalysisRoom;
 class BoardImage;
 class Game;
 class RecordCommands;
@@ -25,9 +27,11 @@ class GameMenu : public QObject {
 public:
     // Builds the menu (its bar is built elsewhere, with the others') and the window's keys for
     // its items, wired to `game`; the marks go to `board`.
-    GameMenu(QMainWindow& window, Game& game, BoardImage& board, Guard guard);
+    GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisRoom& analysis,
+             Guard guard);
 
     QMenu* menu() const { return menu_; }
+    RecordCommands& records() const { return *record; }
     void setShown(bool shown);
 
     bool showsLastMove() const;
@@ -37,6 +41,10 @@ public:
     // Game ▸ Show Coordinates, kept with the options; off at first.
     bool showsCoordinates() const;
     void setCoordinatesShown(bool shown);
+    // Show Evaluations and Expert Hard Level, ticked as the options have them.
+    bool showsEvaluations() const;
+    bool expertHard() const;
+    void setAnalysisOptions(bool evaluations, bool expertHard);
 
     // Brings the items, the board's marks and the move list up to date with the game, once the
     // events of the step in progress have been handled.
@@ -53,13 +61,16 @@ private:
     void addCoordinatesItem();
     void showCoordinates();
     void addKeysItem(QMainWindow& window);
+    void addAnalysisItems(QMainWindow& window);
 
     Game& game_;
     BoardImage& board_;
+    AnalysisRoom& analysis_;
     Guard guard_;
     QMenu* menu_ = nullptr;
     QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
-            *ShowLegalMoves = nullptr;
+            *ShowLegalMoves = nullptr, *Hint = nullptr, *ShowEvaluations = nullptr,
+            *ExpertHardLevel = nullptr;
     QTimer* marksRefresh = nullptr;
     RecordCommands* record = nullptr;
     QAction* ShowCoordinates = nullptr;

@@ -8,17 +8,21 @@
 
 namespace marvane {
 
-GameReview::GameReview(AnalysisWorker& worker, const Game& game, analysis::ReviewLimits limits,
+GameReview::GameReview(WorkerSource worker, const Game& game, analysis::ReviewLimits limits,
                        QObject* parent)
-    : QObject(parent), worker_(worker), game_(game), limits_(limits) {
-    connect(&worker_, &AnalysisWorker::reviewProgress, this,
+    : QObject(parent), workerSource_(std::move(worker)), game_(game), limits_(limits) {}
+
+AnalysisWorker& GameReview::worker() {
+    if (worker_) return *worker_;
+    worker_ = &workerSource_();
+    connect(worker_, &AnalysisWorker::reviewProgress, this,
             [this](quint64 id, const analysis::MoveReview& move, int index, int done) {
                 if (id != request_ || index < 0 || index >= moveCount()) return;
                 moves_[static_cast<std::size_t>(index)] = move;
                 reviewed_ = done;
                 emit changed();
             });
-    connect(&worker_, &AnalysisWorker::reviewFinished, this,
+    connect(worker_, &AnalysisWorker::reviewFinished, this,
             [this](quint64 id, const analysis::Review& review) {
                 if (id != request_) return;
                 request_ = 0;
@@ -44,10 +48,11 @@ GameReview::GameReview(AnalysisWorker& worker, const Game& game, analysis::Revie
             emit changed();
         }
     };
-    connect(&worker_, &AnalysisWorker::progress, this,
+    connect(worker_, &AnalysisWorker::progress, this,
             [superseded](quint64 id, const analysis::Analysis&) { superseded(id); });
-    connect(&worker_, &AnalysisWorker::finished, this,
+    connect(worker_, &AnalysisWorker::finished, this,
             [superseded](quint64 id, const analysis::Analysis&) { superseded(id); });
+    return *worker_;
 }
 
 bool GameReview::readGame(Reviewed& game, QString& error) const {
@@ -82,13 +87,13 @@ void GameReview::start() {
     }
     moves_.assign(reviewedGame_.squares.size(), {});
     state_ = State::Running;
-    request_ = worker_.review(reviewedGame_.start, reviewedGame_.squares, limits_);
+    request_ = worker().review(reviewedGame_.start, reviewedGame_.squares, limits_);
     emit changed();
 }
 
 void GameReview::cancel() {
     if (!running()) return;
-    if (worker_.current() == request_) worker_.cancel();
+    if (worker_ && worker_->current() == request_) worker_->cancel();
     request_ = 0;
     state_ = State::Cancelled;
     emit changed();
@@ -104,7 +109,7 @@ void GameReview::gameChanged() {
 }
 
 void GameReview::drop() {
-    if (request_ != 0 && worker_.current() == request_) worker_.cancel();
+    if (request_ != 0 && worker_ && worker_->current() == request_) worker_->cancel();
     request_ = 0;
     state_ = State::None;
     moves_.clear();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "analysis/position.h"
@@ -26,7 +27,9 @@ class GameReview : public QObject {
 public:
     enum class State { None, Running, Done, Cancelled };
 
-    GameReview(AnalysisWorker& worker, const Game& game, analysis::ReviewLimits limits = {},
+    // `worker` gives the analysis worker, made when the first review starts.
+    using WorkerSource = std::function<AnalysisWorker&()>;
+    GameReview(WorkerSource worker, const Game& game, analysis::ReviewLimits limits = {},
                QObject* parent = nullptr);
 
     // Reviews the game on the board from its start; drops any review before it.
@@ -66,8 +69,11 @@ private:
     // The game on the board, as the analysis sees it; false when it cannot take it over.
     bool readGame(Reviewed& game, QString& error) const;
     void drop();
+    // The worker, its signals connected on first use.
+    AnalysisWorker& worker();
 
-    AnalysisWorker& worker_;
+    WorkerSource workerSource_;
+    AnalysisWorker* worker_ = nullptr;
     const Game& game_;
     analysis::ReviewLimits limits_;
     Reviewed reviewedGame_;

@@ -12,11 +12,14 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "window/analysisroom.h"
 #include "window/art/appicon.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
 #include "window/fonts.h"
 #include "window/gamemenu.h"
+#include "window/gamereview.h"
+#include "window/recordcommands.h"
 #include "window/keylist.h"
 #include "window/mainmenus.h"
 #include "window/marvaneform_layout.h"
@@ -142,7 +145,16 @@ void TMarvaneForm::wireControls() {
     // The mouse and the keys pick squares alike.
     connect(Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
     Image3->isBusy = [this] { return game_.moveInProgress(); };
-    gameMenu_ = new GameMenu(*this, game_, *Image3, guard());
+    analysis_ = std::make_unique<AnalysisRoom>(
+        nullptr, game_, *Image3,
+        [this](std::optional<Square> square) { guarded([&] { game_.computerTurn(square); }); });
+    gameMenu_ = new GameMenu(*this, game_, *Image3, *analysis_, guard());
+    // A review borrows the analysis worker; the hint and the scores wait for it.
+    review_ = std::make_unique<GameReview>(
+        [this]() -> AnalysisWorker& { return analysis_->worker(); }, game_);
+    connect(review_.get(), &GameReview::changed, this,
+            [this] { analysis_->setWorkerLent(review_->running()); });
+    gameMenu_->records().setReview(review_.get());
 }
 
 void TMarvaneForm::addEscapeKey() {
@@ -210,9 +222,10 @@ void TMarvaneForm::AutoplayClick() {
     gameMenu_->refreshGameMenu();
 }
 
+// Expert Hard may still be thinking: the room plays the reply when its search is done.
 void TMarvaneForm::PlayerdelayTimer() {
     Playerdelay->stop();
-    game_.computerTurn();
+    analysis_->replyDue();
 }
 
 // The game shows the new mode on the buttons (View::showPlayers).
@@ -310,6 +323,8 @@ Options TMarvaneForm::currentOptions() const {
     options.lastMove = gameMenu_->showsLastMove();
     options.legalMoves = gameMenu_->showsLegalMoves();
     options.coordinates = gameMenu_->showsCoordinates();
+    options.evaluations = gameMenu_->showsEvaluations();
+    options.expertHard = gameMenu_->expertHard();
     return options;
 }
 
@@ -317,6 +332,7 @@ void TMarvaneForm::setLoadedOptions(Options options) {
     options_->load(options);
     gameMenu_->setMarks(options.lastMove, options.legalMoves);
     gameMenu_->setCoordinatesShown(options.coordinates);
+    gameMenu_->setAnalysisOptions(options.evaluations, options.expertHard);
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);
 }
@@ -344,6 +360,7 @@ void TMarvaneForm::closeEvent(QCloseEvent* event) {
     FormClose();
     closing_ = true;
     Playerdelay->stop();
+    analysis_->replyCancelled();
     game_.discardQueued();  // a computer turn queued behind the close has no window to play in
     event->accept();
 }

@@ -13,6 +13,8 @@ class QTimer;
 
 namespace marvane {
 
+class AnalysisRoom;
+class GameReview;
 class BoardImage;
 class GameMenu;
 class MainMenus;
@@ -116,6 +118,9 @@ private:
     std::unique_ptr<StatusLine> status_;
     std::unique_ptr<RulesPage> rules_;  // built with the rest, after the first frame
     GameMenu* gameMenu_ = nullptr;      // the window owns it
+    // The hint, the scores and Expert Hard, with the window's one analysis worker.
+    std::unique_ptr<AnalysisRoom> analysis_;
+    std::unique_ptr<GameReview> review_;  // on analysis_'s worker, so it goes first
     // The colour scheme the options keep: loaded at start-up, changed only by the Colours menu.
     // A game opened from a file plays in its own colours without changing it.
     ColourScheme colours_ = ColourSchemes[0];

@@ -178,8 +178,8 @@ SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     QLabel* const captions[] = {
         makeLabel(client, "Label4", {520, 24, 153, 38}, "Marvane", pixelFont("Serpentine", 35),
                   kAqua),
-        makeLabel(client, "Label5", {464, 328, 64, 29}, tr("Score"),
-                  pixelFont("MS Sans Serif", 24), kLime),
+        makeLabel(client, "Label5", {464, 328, 64, 29}, tr("Score"), pixelFont("MS Sans Serif", 24),
+                  kLime),
         makeLabel(client, "Label1", {616, 344, 46, 20}, tr("Moves"), sans16),
         C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20},
                           translatedGameText(Box::C1Lab, "White"), sans16),

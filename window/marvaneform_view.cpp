@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "window/analysisroom.h"
 #include "window/art/buttonart.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
@@ -18,6 +19,7 @@ namespace marvane {
 
 void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
     form_.Image3->drawCounter(row, column, colour);
+    form_.analysis_->boardChanged();
 }
 
 void TMarvaneForm::View::showText(Box box, std::string_view text) {
@@ -58,10 +60,17 @@ bool TMarvaneForm::View::waitForEvents() {
     return !form_.closing_;
 }
 
+// Expert Hard thinks while the delay runs. A reply already due waits for its search alone: the
+// delay is not armed again meanwhile (Autoplay arms it after every event).
 void TMarvaneForm::View::armResponseDelay() {
-    if (!form_.Playerdelay->isActive()) form_.Playerdelay->start();
+    if (form_.Playerdelay->isActive() || form_.analysis_->replyHeld()) return;
+    form_.Playerdelay->start();
+    form_.analysis_->replyArmed();
 }
 
-void TMarvaneForm::View::cancelResponseDelay() { form_.Playerdelay->stop(); }
+void TMarvaneForm::View::cancelResponseDelay() {
+    form_.Playerdelay->stop();
+    form_.analysis_->replyCancelled();
+}
 
 }  // namespace marvane

@@ -93,6 +93,40 @@ TEST_F(ComputerPlayer, HardPlaysTheBestSquareWithTiesToTheLowestRowThenColumn) {
     EXPECT_EQ(std::make_pair(r, c), std::make_pair(3, 5));  // a four-way tie of squares worth 1
 }
 
+// The window's Expert Hard hands the game its square; a square the position no longer allows
+// must not be played, nor leave the computer's turn unplayed, and Easy stays as designed.
+TEST_F(ComputerPlayer, AChosenSquareIsPlayedAtHardOnlyWhenItIsLegal) {
+    struct Case {
+        bool easy;
+        std::optional<Square> chosen;
+        std::pair<int, int> played;  // {0, 0}: what the level plays with no square given
+    };
+    const Case cases[] = {
+        {false, Square{6, 4}, {6, 4}},  // legal: played instead of the designed (3,5)
+        {false, Square{1, 1}, {3, 5}},  // empty but captures nothing: the designed choice
+        {false, Square{4, 4}, {3, 5}},  // occupied
+        {false, Square{9, 0}, {3, 5}},  // off the board
+        {true, Square{6, 4}, {0, 0}},   // Easy ignores it
+    };
+    for (const Case& c : cases) {
+        game.setEasyLevel(c.easy);
+        game.newGame();
+        const auto designed = computerReply();
+        game.newGame();
+        Grid<ColourCode> before;
+        for (int r = 1; r <= 8; ++r)
+            for (int col = 1; col <= 8; ++col) before.cell(r, col) = game.board(r, col);
+        GameTesting::computerMove(game, c.chosen);
+        std::pair<int, int> played{0, 0};
+        for (int r = 1; r <= 8; ++r)
+            for (int col = 1; col <= 8; ++col)
+                if (before.cell(r, col) == 0 && game.board(r, col) != 0) played = {r, col};
+        EXPECT_EQ(played, c.played == std::make_pair(0, 0) ? designed : c.played)
+            << c.easy << " " << c.chosen->row << "," << c.chosen->column;
+        EXPECT_EQ(game.state().MovesMade, 1);
+    }
+}
+
 TEST_F(ComputerPlayer, HardSelfPlayOpensWithTheKnownEightMoves) {
     game.setEasyLevel(false);
     const std::vector<std::pair<int, int>> squares = {{3, 5}, {3, 4}, {2, 3}, {2, 4},

@@ -18,6 +18,8 @@ inline int fieldOf(const Options& o, const QString& name) {
     if (name == "LastMove") return o.lastMove;
     if (name == "LegalMoves") return o.legalMoves;
     if (name == "Coordinates") return o.coordinates;
+    if (name == "Evaluations") return o.evaluations;
+    if (name == "ExpertHard") return o.expertHard;
     qFatal("unknown option %s", qPrintable(name));
 }
 

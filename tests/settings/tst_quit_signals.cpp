@@ -20,7 +20,7 @@ namespace {
 
 const QByteArray kBefore =
     "[General]\nSound=1\nMenu=0\nStatus=0\nResponse=700\nC1=3\nC2=4\nLastMove=1\nLegalMoves=0\n"
-    "Coordinates=0\n\n"
+    "Coordinates=0\nEvaluations=0\nExpertHard=0\n\n"
     "[Window]\nNote=\"kept, as written\"\n; a comment \xC3\xA9\n";
 
 QByteArray readAll(const QString& path) {

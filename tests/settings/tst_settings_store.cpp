@@ -1,5 +1,5 @@
 // The option store on a real settings file in a folder of its own: what a file holds loads as
-// the user would expect, and saving changes the program's eight values and nothing else.
+// the user would expect, and saving changes the program's ten values and nothing else.
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -27,7 +27,8 @@ namespace marvane {
 
 char* toString(const Options& o) {
     return qstrdup(QStringLiteral("{sound %1, menu %2, status %3, response %4, c1 %5, c2 %6, "
-                                  "last move %7, legal moves %8, coordinates %9}")
+                                  "last move %7, legal moves %8, coordinates %9, evaluations %10, "
+                                  "expert hard %11}")
                        .arg(o.sound)
                        .arg(o.menu)
                        .arg(o.status)
@@ -37,6 +38,8 @@ char* toString(const Options& o) {
                        .arg(o.lastMove)
                        .arg(o.legalMoves)
                        .arg(o.coordinates)
+                       .arg(o.evaluations)
+                       .arg(o.expertHard)
                        .toUtf8()
                        .constData());
 }
@@ -77,7 +80,7 @@ QString saveError(const Options& options = {}) {
 
 const QByteArray kDefaults =
     "Sound=1\nMenu=0\nStatus=0\nResponse=1000\nC1=1\nC2=2\nLastMove=0\nLegalMoves=0\n"
-    "Coordinates=0\n";
+    "Coordinates=0\nEvaluations=0\nExpertHard=0\n";
 
 }  // namespace
 
@@ -102,13 +105,14 @@ private slots:
             QDir(config->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
-    void savedOptionsComeBackAsEightTopLevelTexts() {
+    void savedOptionsComeBackAsTenTopLevelTexts() {
         writeFile("[General]\nOther=kept\n");
-        const Options saved{false, true, true, 250, 3, 4, true, false, true};
+        const Options saved{false, true, true, 250, 3, 4, true, false, true, true, false};
         SaveSettings(saved);
         QCOMPARE(readAll(confPath()),
                  QByteArray("[General]\nOther=kept\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\n"
-                            "C2=4\nLastMove=1\nLegalMoves=0\nCoordinates=1\n"));
+                            "C2=4\nLastMove=1\nLegalMoves=0\nCoordinates=1\nEvaluations=1\n"
+                            "ExpertHard=0\n"));
         // No lock file or temporary file left behind.
         QCOMPARE(QDir(config->filePath("Corvath")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Marvane.conf"});
@@ -160,6 +164,10 @@ private slots:
         row("LegalMoves", "true", 0);
         row("Coordinates", "1", 1);
         row("Coordinates", "yes", 0);
+        row("Evaluations", "1", 1);
+        row("Evaluations", "on", 0);
+        row("ExpertHard", "1", 1);
+        row("ExpertHard", "", 0);
     }
 
     void storedTextsReadAsTheControlsExpect() {
@@ -189,33 +197,35 @@ private slots:
             << Options{false, false, false, 1000, 3, 4} << QString()
             << QByteArray(
                    "[General]\nSound=0\nResponse=1000\nC1=3\nC2=4\nName=\"a, b\"\nMenu=0\n"
-                   "Status=0\nLastMove=0\nLegalMoves=0\nCoordinates=0\n");
+                   "Status=0\nLastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard="
+                   "0\n");
         QTest::newRow("a number where text belongs costs only its own value")
             << "[General]\nSound=0\nMenu=" + number1 + "\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
             << Options{false, false, true, 300, 5, 6} << "Invalid data type for 'Menu'"
             << QByteArray(
                    "[General]\nSound=0\nMenu=0\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
-                   "LastMove=0\nLegalMoves=0\nCoordinates=0\n");
+                   "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
         QTest::newRow("of two bad values the first is reported")
             << "[General]\nSound=@ByteArray(1)\nStatus=@Rect(1 2 3 4)\nResponse=300\nC1=3\nC2=" +
                    number1 + "\n"
             << Options{true, false, false, 300, 3, 2} << "Invalid data type for 'Sound'"
             << QByteArray(
                    "[General]\nSound=1\nStatus=0\nResponse=300\nC1=3\nC2=2\nMenu=0\n"
-                   "LastMove=0\nLegalMoves=0\nCoordinates=0\n");
+                   "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
         QTest::newRow("an unreadable value")
             << QByteArray("Menu=1\nResponse=@Invalid()\nC1=3\nC2=4\n")
             << Options{true, true, false, 1000, 3, 4} << "Failed to get data for 'Response'"
             << QByteArray(
                    "Menu=1\nResponse=1000\nC1=3\nC2=4\nSound=1\nStatus=0\nLastMove=0\n"
-                   "LegalMoves=0\nCoordinates=0\n");
+                   "LegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
         QTest::newRow("bytes that are not UTF-8 are not a number")
             << QByteArray(
                    "[General]\nResponse=250\xE2\x82\nC1=2\xE2\x82\nC2=6\nOwn=caf\xC3 \xE2\x82\n")
             << Options{true, false, false, 1000, 1, 6} << QString()
             << QByteArray(
                    "[General]\nResponse=1000\nC1=1\nC2=6\nOwn=caf\xC3 \xE2\x82\nSound=1\n"
-                   "Menu=0\nStatus=0\nLastMove=0\nLegalMoves=0\nCoordinates=0\n");
+                   "Menu=0\nStatus=0\nLastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations="
+                   "0\nExpertHard=0\n");
         QTest::newRow("other sections, comments and blanks stay")
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\n\n[Window]\nSound=0\n"
@@ -223,7 +233,8 @@ private slots:
             << Options{true, false, false, 1000, 5, 6} << QString()
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\nSound=1\nMenu=0\nStatus=0\n"
-                   "Response=1000\nLastMove=0\nLegalMoves=0\nCoordinates=0\n\n[Window]\nSound=0\n"
+                   "Response=1000\nLastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations="
+                   "0\nExpertHard=0\n\n[Window]\nSound=0\n"
                    "Geometry=@ByteArray(\\x1\\xd9)\n");
         QTest::newRow("a file of other sections only")
             << QByteArray("[Window]\nC1=5\n") << Options{} << QString()
@@ -234,19 +245,19 @@ private slots:
             "[General]\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\nC2=4\n";
         QTest::newRow("a file from before the marks")
             << sixKeys << Options{false, true, true, 250, 3, 4} << QString()
-            << sixKeys + "LastMove=0\nLegalMoves=0\nCoordinates=0\n";
-        // Likewise the coordinates after the marks.
+            << sixKeys + "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n";
+        // Likewise the newer options after the marks.
         const QByteArray eightKeys = sixKeys + "LastMove=1\nLegalMoves=1\n";
-        QTest::newRow("a file from before the coordinates")
+        QTest::newRow("a file from before the coordinates and the analysis")
             << eightKeys << Options{false, true, true, 250, 3, 4, true, true} << QString()
-            << eightKeys + "Coordinates=0\n";
+            << eightKeys + "Coordinates=0\nEvaluations=0\nExpertHard=0\n";
         QTest::newRow("a mark that is not text costs only itself")
             << "[General]\nLegalMoves=1\nLastMove=" + number1 + "\nC1=3\nC2=4\n"
             << Options{true, false, false, 1000, 3, 4, false, true}
             << "Invalid data type for 'LastMove'"
             << QByteArray(
                    "[General]\nLegalMoves=1\nLastMove=0\nC1=3\nC2=4\nSound=1\nMenu=0\n"
-                   "Status=0\nResponse=1000\nCoordinates=0\n");
+                   "Status=0\nResponse=1000\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
     }
 
     void handEditedFilesLoadValueByValueAndKeepTheirOtherBytes() {

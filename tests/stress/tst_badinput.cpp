@@ -51,8 +51,9 @@ QByteArray readAll(const QString& path) {
 
 void useConfigFolder(const QString& folder) { qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit()); }
 
-const char* const kOwnKeys[] = {"Sound", "Menu",     "Status",     "Response",   "C1",
-                                "C2",    "LastMove", "LegalMoves", "Coordinates"};
+const char* const kOwnKeys[] = {"Sound",       "Menu",        "Status",    "Response",
+                                "C1",          "C2",          "LastMove",  "LegalMoves",
+                                "Coordinates", "Evaluations", "ExpertHard"};
 
 // The lines of a file that saving must leave alone, in order: all but blank lines, [General]
 // headers, and lines that set one of the program's own keys (in any section, to keep this
@@ -92,6 +93,8 @@ QByteArray damagedFile(QRandomGenerator& random) {
                                         "C2=4",
                                         "LastMove=1",
                                         "LegalMoves=yes",
+                                        "Evaluations=1",
+                                        "ExpertHard=on",
                                         " C1 = 5 ; mine",
                                         "Response=1,000",
                                         "Response=\"250",
@@ -141,12 +144,12 @@ private slots:
 
     void aSettingsFileCutAnywhereKeepsTheValuesBeforeTheCut() {
         // Every value differs from its default, so a value that is lost shows.
-        const Options saved{false, true, true, 700, 5, 6, true, true, true};
+        const Options saved{false, true, true, 700, 5, 6, true, true, true, true, true};
         useConfigFolder(scratch.filePath("whole"));
         SaveSettings(saved);
         const QByteArray whole = readAll(scratch.filePath("whole/Corvath/Marvane.conf"));
         const QList<Line> lines = keyLines(whole);
-        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.size(), 11);
 
         for (qsizetype cut = 0; cut < whole.size(); ++cut) {
             const QString folder = scratch.filePath(QString("cut%1").arg(cut));
@@ -184,7 +187,7 @@ private slots:
     }
 
     void savingIntoADamagedFileChangesOnlyTheProgramsOwnLines() {
-        const Options saved{false, true, true, 700, 5, 6, true, false};
+        const Options saved{false, true, true, 700, 5, 6, true, false, true, false};
         QRandomGenerator random(20240614);
         for (int round = 0; round < 400; ++round) {
             const QByteArray before = damagedFile(random);

@@ -53,7 +53,7 @@ private slots:
         Game game(view);
         playWholeGame(game);
         AnalysisWorker worker;
-        GameReview review(worker, game, quickLimits());
+        GameReview review([&]() -> AnalysisWorker& { return worker; }, game, quickLimits());
 
         analysis::Analyser analyser;
         std::vector<int> squares;
@@ -96,7 +96,7 @@ private slots:
         Game game(view);
         playWholeGame(game);
         AnalysisWorker worker;
-        GameReview review(worker, game, quickLimits());
+        GameReview review([&]() -> AnalysisWorker& { return worker; }, game, quickLimits());
         review.start();
         QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
         game.goToStep(10);
@@ -127,7 +127,7 @@ private slots:
         analysis::ReviewLimits slow;
         slow.exactEmpties = 0;
         slow.depth = 12;
-        GameReview review(worker, game, slow);
+        GameReview review([&]() -> AnalysisWorker& { return worker; }, game, slow);
         review.start();
         analysis::Limits quick;
         quick.depth = 2;

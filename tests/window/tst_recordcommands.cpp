@@ -376,7 +376,7 @@ private slots:
         analysis::ReviewLimits quick;
         quick.exactEmpties = 10;
         quick.depth = 2;
-        GameReview review(worker, game, quick);
+        GameReview review([&]() -> AnalysisWorker& { return worker; }, game, quick);
         commands->setReview(&review);
         commands->reviewGame();
         MoveList* list = commands->moveList();
