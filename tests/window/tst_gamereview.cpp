@@ -7,6 +7,8 @@
 #include "engine/game.h"
 #include "engine/unseenview.h"
 #include "window/analysis/analysisworker.h"
+#include "window/analysisroom.h"
+#include "window/boardimage.h"
 #include "window/gamereview.h"
 #include "window/reviewgraph.h"
 
@@ -19,6 +21,18 @@ analysis::ReviewLimits quickLimits() {
     limits.exactEmpties = 10;
     limits.depth = 3;
     return limits;
+}
+
+// A two-player game of `moves` moves, picked as playWholeGame picks them.
+void playMoves(Game& game, int moves) {
+    game.setPlayerCount(2);
+    game.setColours(1, 2);
+    game.newGame();
+    for (int turn = 0; turn < moves; ++turn) {
+        const std::vector<Square> squares = game.legalSquares();
+        const Square square = turn % 3 == 0 ? squares.back() : squares.front();
+        game.pressSquare(square.row, square.column);
+    }
 }
 
 // A whole two-player game, each side playing its first legal square but now and then its last.
@@ -135,6 +149,33 @@ private slots:
         worker.analyse(analysis::startPosition(), analysis::Rules::Marvane, quick);
         QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
         QCOMPARE(int(review.state()), int(GameReview::State::Cancelled));
+    }
+
+    // Catches the scores, asked for again at every step through the game, cancelling a review
+    // that runs on the same worker, and the scores not coming back once the review is done.
+    void theScoresWaitWhileAReviewRunsOnTheirWorker() {
+        UnseenView view;
+        Game game(view);
+        playMoves(game, 48);
+        BoardImage board;
+        AnalysisRoom room(nullptr, game, board, [](std::optional<Square>) {});
+        analysis::ReviewLimits limits = quickLimits();
+        limits.depth = 5;
+        GameReview review([&]() -> AnalysisWorker& { return room.worker(); }, game, limits);
+        connect(&review, &GameReview::changed, &room,
+                [&] { room.setWorkerLent(review.running()); });
+        room.setEvaluations(true);
+        review.start();
+        for (int step = 48; review.running() && step > 30; step -= 2) {
+            game.goToStep(std::size_t(step));  // as the move list steps, which repaints
+            room.boardChanged();
+            room.refresh();
+            review.gameChanged();
+            QTest::qWait(5);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
+        QCOMPARE(int(review.state()), int(GameReview::State::Done));
+        QVERIFY(QTest::qWaitFor([&] { return !board.analysisMarks().scores.empty(); }, kWait));
     }
 
     // Catches clicks at the graph's ends stepping one move short of the start or the end.
