@@ -195,7 +195,7 @@ for round in $(seq "$runs"); do
 done
 # Show Evaluations stored as on: the start position is analysed for its second at once. The
 # memory is taken 3 s after the start, then 2 s after the item is unticked from the keyboard
-# (Alt, then to the Game menu, its first item, and up past Expert Hard Level).
+# (Alt, then to the Game menu, its first item, and up past Keys and Expert Hard Level).
 bench_write_options "$work/config-evaluations" 1000 1
 printf 'Evaluations=1\n' >>"$work/config-evaluations/Corvath/Marvane.conf"
 for round in $(seq "$runs"); do
@@ -205,7 +205,7 @@ for round in $(seq "$runs"); do
     xdotool windowfocus "$started_window" 2>/dev/null || true
     sleep "$memory_after_s"
     memory evaluations-on "$started_pid"
-    xdotool key --clearmodifiers alt Left Down Up Up Return
+    xdotool key --clearmodifiers alt Left Down Up Up Up Return
     sleep 2
     memory evaluations-off "$started_pid"
     bench_stop "$started_pid"
