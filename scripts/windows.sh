@@ -459,7 +459,8 @@ run_program_checks() {
 
     wine reg query 'HKCU\Software\Corvath\Marvane' | tr -d '\r' >"$work/options.txt" || true
     local name expected
-    for name in Sound=1 Menu=1 Status=0 Response=1000 C1=1 C2=2 LastMove=0 LegalMoves=0; do
+    for name in Sound=1 Menu=1 Status=0 Response=1000 C1=1 C2=2 LastMove=0 LegalMoves=0 \
+        Coordinates=0 Evaluations=0 ExpertHard=0; do
         expected="${name%%=*} REG_SZ ${name#*=}"
         check "the option ${name%%=*} is stored as text: ${name#*=}" \
             grep -qE "^\s+${name%%=*}\s+REG_SZ\s+${name#*=}\s*$" "$work/options.txt"
