@@ -50,7 +50,7 @@ MoveList::MoveList(QWidget* owner)
     layout->addWidget(reviewState_);
     layout->addWidget(graph_);
     setFocusProxy(list_);
-    resize(210, 420);
+    resize(kDefaultSize);
 
     connect(list_, &QListWidget::currentRowChanged, this, &MoveList::rowChosen);
     connect(review_, &QPushButton::clicked, this,
