@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Tipp: Reihe %1, Spalte %2, Wertung %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Tipp: Reihe %1, Spalte %2, Wertung etwa %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>Reihe %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, letzter Zug</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, möglicher Zug</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, Tipp</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, Wertung %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, Wertung etwa %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zug zurück</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Zug wiederholen</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Letzten Zug zeigen</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Mögliche Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Wertungen zeigen</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Expertenstufe Schwer</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Koordinaten zeigen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Züge gespiegelt</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Zug zurück (Menü Spiel)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Zug wiederholen (Menü Spiel)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>das Fokusfeld bewegen</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>zum ersten oder letzten Feld der Reihe des Fokusfelds</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, dann 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>zu dieser Spalte und Reihe (&quot;e3&quot;)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Leertaste, Eingabe</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>das Fokusfeld spielen, genau wie ein Klick darauf</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Auf, Ab, Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>zur nächsten, vorigen, ersten oder letzten Stellung</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>Zugliste, Tastenliste</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>Optionen offen</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>zwischen dem Brett und den Bedienelementen wechseln</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Auf, Ab, Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>Feld Antwortzeit</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>die Antwortzeit ändern (Bild-Tasten in Schritten von 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>Kästchen der Optionen</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>das Häkchen setzen oder entfernen</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, dann Pfeile, Eingabe, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>Menüleiste sichtbar</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>die Menüs öffnen und bedienen</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>überall</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (Menü %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Tasten.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>„neu“: ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>„beenden“: Marvane schließen</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>„regeln“: die Regeln zeigen</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>die Tafel schließen, wie ihr „Zurück zum Spiel“</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>Regeln oder Optionen offen</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>„werten“: das Spiel beenden</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>„2 Spieler“, „1 Spieler“: gegen den Computer oder eine Person spielen</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>„Leicht“, „Schwer“: die Spielstärke des Computers wechseln</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>gegen den Computer</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>„optionen“: die Optionen öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Tasten von Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Was sie tut</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>Regeln von Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Tasten: Auf dem Brett bewegen die Pfeiltasten das Fokusfeld, Pos1 und Ende gehen zum ersten und letzten Feld seiner Reihe, ein Buchstabe a bis h und eine Ziffer 1 bis 8 gehen zu dieser Spalte und Reihe, und Leertaste oder Eingabe spielt das Feld. Überall: Strg+N beginnt ein neues Spiel, Strg+Q beendet, F1 zeigt diese Regeln, Strg+Z nimmt einen Zug zurück, und Strg+Umschalt+Z oder Strg+Y spielt ihn erneut; Strg+L öffnet die Zugliste, Strg+Umschalt+C und Strg+Umschalt+V kopieren und fügen die Züge ein, Strg+S speichert das Spiel und Strg+O öffnet eines. Solange die Optionen offen sind, wechseln Tab und Umschalt+Tab zwischen dem Brett und den Bedienelementen, Pfeil auf und ab (Bild auf und Bild ab in größeren Schritten) ändern die Antwortzeit, und die Leertaste setzt ein Häkchen. Bei sichtbarer Menüleiste führt Alt hinein; dann bedienen die Pfeiltasten, Eingabe und Escape die Menüs.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane von CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Es gibt keine Partie zu analysieren.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Es gibt noch keine Züge zu analysieren.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>bester</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analyse: %1 von %2 Zügen</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analyse angehalten: %1 von %2 Zügen</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analysiert: was jeder Zug hergab (≈ geschätzt)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Wähle einen Zug, um das Brett danach zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Selbstspiel läuft: die Liste folgt ihm.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Analyse anhalten</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, ein schlimmster Fehler</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, zurückgenommen</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Spieldateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>werten</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Die Datei ist zu groß für eine Partie: %1, eine Partie hat höchstens 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>mehr als 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Das ist %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Die Datei kann nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Züge kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Züge für andere Programme kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Züge einfügen</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Stellung einfügen</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Partie speichern...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Partie öffnen...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Start: die Stellung</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Die Zwischenablage enthält keine Stellung zum Beginnen.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>Die Stellung in der Zwischenablage kann nicht gespielt werden.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Die Züge in der Zwischenablage können nicht nachgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Die Zwischenablage enthält keine Züge zum Nachspielen.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Partie speichern</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Die Partie wurde nicht in „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Partie öffnen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Wertung im Lauf der Partie</translation>
     </message>
 </context>
 <context>

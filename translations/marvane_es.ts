@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Pista: fila %1, columna %2, puntuación %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Pista: fila %1, columna %2, puntuación aproximada %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>fila %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, última jugada</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, jugada posible</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, pista</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, puntuación %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, puntuación aproximada %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Mostrar la última jugada</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Mostrar las jugadas posibles</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Mostrar las puntuaciones</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Nivel Difícil experto</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Mostrar las coordenadas</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Amar.</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Jugadas reflejadas</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Deshacer (menú Partida)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Rehacer (menú Partida)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tablero</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>mover la casilla activa</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>ir a la primera o última casilla de la fila activa</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, luego 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>ir a esa columna y fila («e3»)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Espacio, Intro</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>jugar la casilla activa, igual que un clic en ella</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Arriba, Abajo, Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>lista de jugadas</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>ir a la posición siguiente, anterior, primera o última</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>lista de jugadas, lista de teclas</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>cerrar esa ventana</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>opciones abiertas</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>pasar del tablero a los controles del panel</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Arriba, Abajo, Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>campo Tiempo de respuesta</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>cambiar el tiempo de respuesta (teclas de página en pasos de 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>casillas de las opciones</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>marcar o desmarcar la casilla</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, luego flechas, Intro, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>barra de menús visible</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>abrir y usar los menús</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>en todas partes</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (menú %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Teclas.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>«reiniciar»: empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>«salir»: cerrar Marvane</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>«reglas»: mostrar las reglas</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>cerrar el panel, como su «Volver al juego»</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>reglas u opciones abiertas</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>«terminar»: acabar la partida</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>«2 jug.», «1 jugador»: jugar contra el ordenador o una persona</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>«Fácil», «Difícil»: cambiar el nivel del ordenador</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>contra el ordenador</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>«opciones»: abrir las opciones</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Teclas de Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>Las reglas de Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Teclas: en el tablero, las flechas mueven la casilla activa, Inicio y Fin van a la primera y a la última casilla de su fila, una letra de la a a la h y un dígito del 1 al 8 van a esa columna y fila, y Espacio o Intro juega la casilla. En cualquier lugar: Ctrl+N empieza una partida nueva, Ctrl+Q sale, F1 muestra estas reglas, Ctrl+Z deshace una jugada, y Ctrl+Mayús+Z o Ctrl+Y la vuelve a jugar; Ctrl+L abre la lista de jugadas, Ctrl+Mayús+C y Ctrl+Mayús+V copian y pegan las jugadas, Ctrl+S guarda la partida y Ctrl+O abre una. Con el panel de opciones abierto, Tab y Mayús+Tab pasan del tablero a sus controles, Arriba y Abajo (Re Pág y Av Pág en pasos mayores) cambian el tiempo de respuesta y Espacio marca una casilla. Con la barra de menús visible, Alt entra en ella; después las flechas, Intro y Escape manejan los menús.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, de CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>No hay ninguna partida que analizar.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Todavía no hay jugadas que analizar.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>mejor</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analizando: %1 de %2 jugadas</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Análisis detenido: %1 de %2 jugadas</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analizada: lo que cedió cada jugada (≈ estimación)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de jugadas</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Elija una jugada para ver el tablero tras ella.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>La demostración está en marcha: la lista la sigue.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Detener el análisis</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, uno de los peores errores</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, deshecha</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Archivos de partida (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>terminar</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>El archivo es demasiado grande para una partida: %1, y una partida ocupa como mucho 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>más de 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Es %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>No se puede abrir el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de jugadas</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copiar las jugadas</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copiar las jugadas para otros programas</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Pegar las jugadas</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copiar la posición</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Pegar la posición</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Guardar la partida...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Abrir una partida...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Inicio: la posición</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>El portapapeles no contiene ninguna posición de partida.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>La posición del portapapeles no se puede jugar.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Las jugadas del portapapeles no se pueden reproducir.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>El portapapeles no contiene jugadas que reproducir.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Guardar la partida</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>La partida no se ha guardado en «%1».</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir una partida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>No se puede abrir «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Puntuación a lo largo de la partida</translation>
     </message>
 </context>
 <context>

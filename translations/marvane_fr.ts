@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Conseil : rangée %1, colonne %2, score %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Conseil : rangée %1, colonne %2, score environ %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>rangée %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, dernier coup</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, coup possible</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, conseil</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, score %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, score environ %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rangée %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler le coup</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rejouer le coup</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Afficher le dernier coup</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Afficher les coups possibles</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Afficher les scores</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Niveau Difficile expert</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Afficher les coordonnées</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Coups inversés</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Annuler le coup (menu Partie)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Rejouer le coup (menu Partie)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>plateau</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>déplacer la case active</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Début, Fin</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>aller à la première ou dernière case de la rangée active</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, puis 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>aller à cette colonne et rangée (« e3 »)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Espace, Entrée</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>jouer la case active, comme un clic dessus</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Haut, Bas, Début, Fin</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>liste des coups</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>aller à la position suivante, précédente, première ou dernière</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>liste des coups, liste des touches</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>fermer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Maj+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>options ouvertes</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>passer du plateau aux commandes du panneau</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Haut, Bas, Page préc., Page suiv.</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>champ Temps de réponse</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>changer le temps de réponse (touches Page par pas de 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>cases à cocher des options</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>cocher ou décocher la case</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, puis flèches, Entrée, Échap</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>barre de menus affichée</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>ouvrir et utiliser les menus</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>partout</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (menu %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2) : %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Touches.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>« rejouer » : commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>« quitter » : fermer Marvane</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>« règles » : afficher les règles</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>fermer le panneau, comme son « Retour au jeu »</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>règles ou options ouvertes</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>« terminer » : finir la partie</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>« 2 joueurs », « 1 joueur » : jouer contre l&apos;ordinateur ou une personne</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>« Facile », « Difficile » : changer le niveau de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>contre l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>« options » : ouvrir les options</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Touches de Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Où</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>Les règles de Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Touches : sur le plateau, les flèches déplacent la case active, Début et Fin vont à la première et à la dernière case de sa rangée, une lettre de a à h et un chiffre de 1 à 8 vont à cette colonne et à cette rangée, et Espace ou Entrée joue la case. Partout : Ctrl+N commence une nouvelle partie, Ctrl+Q quitte, F1 affiche ces règles, Ctrl+Z annule un coup, et Ctrl+Maj+Z ou Ctrl+Y le rejoue ; Ctrl+L ouvre la liste des coups, Ctrl+Maj+C et Ctrl+Maj+V copient et collent les coups, Ctrl+S enregistre la partie et Ctrl+O en ouvre une. Quand le panneau des options est ouvert, Tab et Maj+Tab passent du plateau à ses commandes, Haut et Bas (Page précédente et Page suivante par grands pas) changent le temps de réponse et Espace coche une case. Quand la barre de menus est affichée, Alt y entre ; les flèches, Entrée et Échap manient alors les menus.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane par CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Il n&apos;y a aucune partie à analyser.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Il n&apos;y a pas encore de coups à analyser.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>meilleur</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analyse : %1 coups sur %2</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analyse arrêtée : %1 coups sur %2</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analysée : ce que chaque coup a perdu (≈ estimation)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Choisissez un coup pour voir le plateau après lui.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>La démo est en cours : la liste la suit.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Arrêter l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, une des pires erreurs</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, annulé</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Fichiers de partie (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>terminer</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Le fichier est trop gros pour une partie : %1, alors qu&apos;une partie fait au plus 1 Mo.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>plus de 1 Mo</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>C&apos;est %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Le fichier ne peut pas être ouvert : %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copier les coups</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copier les coups pour d&apos;autres programmes</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Coller les coups</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copier la position</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Coller la position</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Enregistrer la partie...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Ouvrir une partie...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Départ : la position</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Le presse-papiers ne contient aucune position de départ.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>La position du presse-papiers ne peut pas être jouée.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Les coups du presse-papiers ne peuvent pas être rejoués.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Le presse-papiers ne contient aucun coup à rejouer.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>La partie n&apos;a pas été enregistrée dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>« %1 » ne peut pas être ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Score au fil de la partie</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Suggerimento: riga %1, colonna %2, punteggio %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Suggerimento: riga %1, colonna %2, punteggio circa %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, ultima mossa</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, mossa possibile</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, suggerimento</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, punteggio %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, punteggio circa %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>riga %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla mossa</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti mossa</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Mostra l&apos;ultima mossa</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Mostra le mosse possibili</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Mostra i punteggi</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Livello Difficile esperto</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Mostra le coordinate</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Mosse specchiate</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Annulla mossa (menu Partita)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Ripeti mossa (menu Partita)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Frecce</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>scacchiera</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>spostare la casella attiva</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, Fine</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>andare alla prima o ultima casella della riga attiva</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, poi 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>andare a quella colonna e riga (&quot;e3&quot;)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Spazio, Invio</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>giocare la casella attiva, come un clic su di essa</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Su, Giù, Home, Fine</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>elenco delle mosse</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>andare alla posizione successiva, precedente, prima o ultima</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>elenco delle mosse, elenco dei tasti</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>chiudere quella finestra</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Maiusc+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>opzioni aperte</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>passare dalla scacchiera ai controlli del pannello</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Su, Giù, Pag Su, Pag Giù</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>campo Tempo di risposta</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>cambiare il tempo di risposta (tasti Pag a passi di 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>caselle delle opzioni</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>selezionare o deselezionare la casella</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, poi frecce, Invio, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>barra dei menu visibile</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>aprire e usare i menu</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>ovunque</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (menu %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Tasti.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>&quot;di nuovo&quot;: iniziare una nuova partita</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>&quot;esci&quot;: chiudere Marvane</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>&quot;regole&quot;: mostrare le regole</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>chiudere il pannello, come il suo &quot;Torna al gioco&quot;</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>regole o opzioni aperte</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>&quot;termina&quot;: finire la partita</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>&quot;2 gioc.&quot;, &quot;1 gioc.&quot;: giocare contro il computer o una persona</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>&quot;Facile&quot;, &quot;Difficile&quot;: cambiare il livello del computer</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>contro il computer</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>&quot;opzioni&quot;: aprire le opzioni</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Tasti di Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dove</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Cosa fa</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>Le regole di Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Tasti: sulla scacchiera, le frecce spostano la casella attiva, Home e Fine vanno alla prima e all&apos;ultima casella della sua riga, una lettera da a a h e una cifra da 1 a 8 vanno a quella colonna e riga, e Spazio o Invio gioca la casella. Ovunque: Ctrl+N inizia una nuova partita, Ctrl+Q esce, F1 mostra queste regole, Ctrl+Z annulla una mossa, e Ctrl+Maiusc+Z o Ctrl+Y la rigioca; Ctrl+L apre l&apos;elenco delle mosse, Ctrl+Maiusc+C e Ctrl+Maiusc+V copiano e incollano le mosse, Ctrl+S salva la partita e Ctrl+O ne apre una. Con il pannello delle opzioni aperto, Tab e Maiusc+Tab passano dalla scacchiera ai suoi controlli, Su e Giù (Pag Su e Pag Giù a passi più grandi) cambiano il tempo di risposta e Spazio spunta una casella. Con la barra dei menu visibile, Alt vi entra; poi le frecce, Invio ed Esc usano i menu.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane di CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Non c&apos;è nessuna partita da analizzare.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Non ci sono ancora mosse da analizzare.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>migliore</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analisi: %1 di %2 mosse</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analisi interrotta: %1 di %2 mosse</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analizzata: quanto ha ceduto ogni mossa (≈ stima)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Elenco delle mosse</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Scegli una mossa per vedere la scacchiera dopo di essa.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>L&apos;autogioco è in corso: l&apos;elenco lo segue.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Ferma l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizza la partita</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, uno degli errori peggiori</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, annullata</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>File di partita (*.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>termina</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Il file è troppo grande per una partita: %1, mentre una partita occupa al massimo 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>più di 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>È una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>È %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Il file non può essere aperto: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Elenco delle mosse</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizza la partita</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copia le mosse</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copia le mosse per altri programmi</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Incolla le mosse</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copia la posizione</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Incolla la posizione</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Salva la partita...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Apri una partita...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Inizio: la posizione</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Gli appunti non contengono una posizione da cui partire.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>La posizione negli appunti non può essere giocata.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Le mosse negli appunti non possono essere rigiocate.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Gli appunti non contengono mosse da rigiocare.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salva la partita</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>La partita non è stata salvata in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Apri una partita</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>&quot;%1&quot; non può essere aperto.</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Punteggio nel corso della partita</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Tip: rij %1, kolom %2, score %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Tip: rij %1, kolom %2, score ongeveer %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>rij %1, kolom %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, laatste zet</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, mogelijke zet</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, tip</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, score %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, score ongeveer %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolom %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zet terug</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Zet opnieuw</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Laatste zet tonen</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Mogelijke zetten tonen</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Scores tonen</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Niveau Moeilijk voor experts</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Coördinaten tonen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Zetten gespiegeld</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Zet terug (menu Spel)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Zet opnieuw (menu Spel)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pijltoetsen</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>bord</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>het actieve veld verplaatsen</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>naar het eerste of laatste veld van de rij van het actieve veld</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, dan 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>naar die kolom en rij (&quot;e3&quot;)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Spatie, Enter</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>het actieve veld spelen, net als een klik erop</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Omhoog, Omlaag, Home, End</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>zettenlijst</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>naar de volgende, vorige, eerste of laatste stelling</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>zettenlijst, toetsenlijst</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>dat venster sluiten</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>opties open</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>wisselen tussen het bord en de knoppen van het paneel</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Omhoog, Omlaag, Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>veld Reactietijd</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>de reactietijd wijzigen (Page-toetsen in stappen van 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spatie</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>selectievakjes van de opties</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>het vakje aan- of uitvinken</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, dan pijlen, Enter, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>menubalk zichtbaar</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>de menu&apos;s openen en bedienen</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>overal</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (menu %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Toetsen.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>&quot;opnieuw&quot;: een nieuw spel beginnen</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>&quot;stoppen&quot;: Marvane sluiten</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>&quot;regels&quot;: de regels tonen</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>het paneel sluiten, zoals zijn &quot;Terug naar spel&quot;</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>regels of opties open</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>&quot;einde&quot;: het spel beëindigen</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>&quot;2 spelers&quot;, &quot;1 speler&quot;: tegen de computer of een persoon spelen</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>&quot;Makkelijk&quot;, &quot;Moeilijk&quot;: het niveau van de computer wisselen</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>tegen de computer</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>&quot;opties&quot;: de opties openen</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Toetsen van Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Toets</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Waar</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Wat hij doet</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>De regels van Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Toetsen: op het bord verplaatsen de pijltjestoetsen het actieve veld, Home en End gaan naar het eerste en laatste veld van de rij, een letter a tot h en een cijfer 1 tot 8 gaan naar die kolom en rij, en Spatie of Enter speelt het veld. Overal: Ctrl+N begint een nieuw spel, Ctrl+Q sluit af, F1 toont deze regels, Ctrl+Z neemt een zet terug, en Ctrl+Shift+Z of Ctrl+Y speelt hem opnieuw; Ctrl+L opent de zettenlijst, Ctrl+Shift+C en Ctrl+Shift+V kopiëren en plakken de zetten, Ctrl+S bewaart het spel en Ctrl+O opent er een. Als het optiepaneel open is, gaan Tab en Shift+Tab tussen het bord en de bedieningselementen, Omhoog en Omlaag (Page Up en Page Down in grotere stappen) wijzigen de reactietijd en Spatie vinkt een vakje aan. Als de menubalk zichtbaar is, gaat Alt erin; dan bedienen de pijltjestoetsen, Enter en Escape de menu&apos;s.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane van CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Er is geen spel om te analyseren.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Er zijn nog geen zetten om te analyseren.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>beste</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analyse: %1 van %2 zetten</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analyse gestopt: %1 van %2 zetten</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Geanalyseerd: wat elke zet weggaf (≈ schatting)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Zettenlijst</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Kies een zet om het bord erna te tonen.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Zelfspel loopt: de lijst volgt het.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Analyse stoppen</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Spel analyseren</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, een van de ergste fouten</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, teruggenomen</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Spelbestanden (*.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>einde</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Het bestand is te groot voor een spel: %1, terwijl een spel hoogstens 1 MB is.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>meer dan 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dit is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Dit is %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Het bestand kan niet worden geopend: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Zettenlijst</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Spel analyseren</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Zetten kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Zetten kopiëren voor andere programma&apos;s</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Zetten plakken</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Stelling kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Stelling plakken</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Spel opslaan...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Spel openen...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Start: de stelling</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Het klembord bevat geen stelling om mee te beginnen.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>De stelling op het klembord kan niet worden gespeeld.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>De zetten op het klembord kunnen niet worden nagespeeld.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Het klembord bevat geen zetten om na te spelen.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Het spel is niet opgeslagen in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spel openen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>&quot;%1&quot; kan niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Score in de loop van het spel</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Podpowiedź: wiersz %1, kolumna %2, ocena %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Podpowiedź: wiersz %1, kolumna %2, ocena około %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>wiersz %1, kolumna %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, ostatni ruch</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, możliwy ruch</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, podpowiedź</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, ocena %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, ocena około %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolumna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Gra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Pokaż ostatni ruch</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Pokaż możliwe ruchy</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Pokaż oceny</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Poziom Trudny dla eksperta</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Pokaż współrzędne</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Żółte</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Ruchy odbite</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Cofnij (menu Gra)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Ponów (menu Gra)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Strzałki</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>plansza</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>przesuń aktywne pole</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>przejdź do pierwszego lub ostatniego pola wiersza</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, potem 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>przejdź do tej kolumny i wiersza („e3”)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Spacja, Enter</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>zagraj aktywne pole, tak jak kliknięcie</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Góra, Dół, Home, End</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>lista ruchów</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>przejdź do następnej, poprzedniej, pierwszej lub ostatniej pozycji</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>lista ruchów, lista klawiszy</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>zamknij to okno</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>opcje otwarte</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>przechodź między planszą a kontrolkami panelu</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Góra, Dół, Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>pole Czas odpowiedzi</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>zmień czas odpowiedzi (klawisze Page co 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>pola wyboru opcji</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>zaznacz lub odznacz pole</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, potem strzałki, Enter, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>pasek menu widoczny</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>otwieraj menu i wybieraj polecenia</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>wszędzie</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (menu %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Klawisze.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>„od nowa”: zacznij nową grę</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>„wyjdź”: zamknij Marvane</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>„zasady”: pokaż zasady</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>zamknij panel, jak jego „Wróć do gry”</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>zasady lub opcje otwarte</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>„koniec”: zakończ grę</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>„2 graczy”, „1 gracz”: graj z komputerem lub z człowiekiem</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>„Łatwy”, „Trudny”: zmień poziom komputera</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>z komputerem</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>„opcje”: otwórz opcje</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Klawisze Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Gdzie</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Działanie</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>Zasady gry Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Klawisze: na planszy strzałki przesuwają aktywne pole, Home i End przechodzą do pierwszego i ostatniego pola w rzędzie, litera od a do h i cyfra od 1 do 8 przechodzą do tej kolumny i rzędu, a Spacja lub Enter stawia pionek na polu. Wszędzie: Ctrl+N zaczyna nową grę, Ctrl+Q zamyka grę, F1 pokazuje te zasady, Ctrl+Z cofa ruch, a Ctrl+Shift+Z lub Ctrl+Y powtarza go; Ctrl+L otwiera listę ruchów, Ctrl+Shift+C i Ctrl+Shift+V kopiują i wklejają ruchy, Ctrl+S zapisuje grę, a Ctrl+O otwiera zapisaną. Gdy panel opcji jest otwarty, Tab i Shift+Tab przechodzą między planszą a jej kontrolkami, Góra i Dół (Page Up i Page Down większymi krokami) zmieniają czas odpowiedzi, a Spacja zaznacza pole wyboru. Gdy pasek menu jest widoczny, Alt do niego przechodzi; potem strzałki, Enter i Escape obsługują menu.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane – CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Nie ma gry do analizy.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Nie ma jeszcze ruchów do analizy.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>najlepszy</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analiza: %1 z %2 ruchów</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analiza przerwana: %1 z %2 ruchów</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Przeanalizowano: ile oddał każdy ruch (≈ szacunek)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Lista ruchów</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ruchy</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Wybierz ruch, by zobaczyć planszę po nim.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Autogra trwa: lista ją śledzi.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Przerwij analizę</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizuj grę</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, jeden z najgorszych błędów</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, cofnięty</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Pliki gier (*.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>koniec</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Plik jest za duży na zapis gry: %1, a zapis gry ma najwyżej 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>ponad 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>To jest folder, a nie plik.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>To jest %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Nie można otworzyć pliku: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Lista ruchów</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizuj grę</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Kopiuj ruchy</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Kopiuj ruchy dla innych programów</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Wklej ruchy</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Kopiuj pozycję</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Wklej pozycję</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Zapisz grę...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Otwórz grę...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Start: pozycja</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Schowek nie zawiera pozycji do rozpoczęcia.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>Pozycji ze schowka nie można rozegrać.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Ruchów ze schowka nie można odtworzyć.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Schowek nie zawiera ruchów do odtworzenia.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Gra nie została zapisana w „%1”.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Otwórz grę</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>Nie można otworzyć „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Ocena w trakcie gry</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Dica: linha %1, coluna %2, pontuação %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Dica: linha %1, coluna %2, pontuação aproximada %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, último lance</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, lance possível</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, dica</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, pontuação %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, pontuação aproximada %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>coluna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>linha %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Mostrar o último lance</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Mostrar os lances possíveis</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Mostrar as pontuações</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Nível Difícil especialista</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Mostrar as coordenadas</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Amar.</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Lances espelhados</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Desfazer (menu Jogo)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Refazer (menu Jogo)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Setas</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tabuleiro</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>mover a casa ativa</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>ir para a primeira ou a última casa da linha ativa</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, depois 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>ir para essa coluna e linha (&quot;e3&quot;)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Espaço, Enter</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>jogar a casa ativa, como um clique nela</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Cima, Baixo, Home, End</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>lista de lances</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>ir para a posição seguinte, anterior, primeira ou última</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>lista de lances, lista de teclas</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>fechar essa janela</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>opções abertas</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>passar do tabuleiro aos controles do painel</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Cima, Baixo, Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>campo Tempo de resposta</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>mudar o tempo de resposta (teclas Page de 100 em 100 ms)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>caixas de seleção das opções</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>marcar ou desmarcar a caixa</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, depois setas, Enter, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>barra de menus visível</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>abrir e usar os menus</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>em qualquer lugar</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (menu %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Teclas.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>&quot;reiniciar&quot;: começar um novo jogo</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>&quot;sair&quot;: fechar o Marvane</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>&quot;regras&quot;: mostrar as regras</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>fechar o painel, como o seu &quot;Voltar ao jogo&quot;</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>regras ou opções abertas</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>&quot;encerrar&quot;: terminar o jogo</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>&quot;2 jog.&quot;, &quot;1 jogador&quot;: jogar contra o computador ou uma pessoa</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>&quot;Fácil&quot;, &quot;Difícil&quot;: trocar o nível do computador</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>contra o computador</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>&quot;opções&quot;: abrir as opções</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Teclas do Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Onde</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>O que faz</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>As regras do Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Teclas: no tabuleiro, as setas movem a casa em foco, Home e End vão para a primeira e a última casa da sua linha, uma letra de a a h e um algarismo de 1 a 8 vão para essa coluna e linha, e Espaço ou Enter joga na casa. Em qualquer lugar: Ctrl+N começa um novo jogo, Ctrl+Q sai, F1 mostra estas regras, Ctrl+Z volta um lance, e Ctrl+Shift+Z ou Ctrl+Y o joga de novo; Ctrl+L abre a lista de lances, Ctrl+Shift+C e Ctrl+Shift+V copiam e colam os lances, Ctrl+S salva o jogo e Ctrl+O abre um. Com o painel de opções aberto, Tab e Shift+Tab passam entre o tabuleiro e seus controles, Para cima e Para baixo (Page Up e Page Down em passos maiores) mudam o tempo de resposta e Espaço marca uma caixa. Com a barra de menus visível, Alt entra nela; depois as setas, Enter e Esc operam os menus.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, da CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Não há nenhum jogo para analisar.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Ainda não há lances para analisar.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>melhor</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analisando: %1 de %2 lances</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Análise interrompida: %1 de %2 lances</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analisado: o que cada lance cedeu (≈ estimativa)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de lances</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Lances</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Escolha um lance para ver o tabuleiro depois dele.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>A demonstração está em andamento: a lista a acompanha.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Parar a análise</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analisar o jogo</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, um dos piores erros</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, desfeito</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Arquivos de jogo (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>encerrar</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>O arquivo é grande demais para um jogo: %1, e um jogo tem no máximo 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Isto é uma pasta, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Isto é %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Não é possível abrir o arquivo: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de lances</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analisar o jogo</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copiar os lances</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copiar os lances para outros programas</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Colar os lances</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copiar a posição</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Colar a posição</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Salvar o jogo...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Abrir um jogo...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Início: a posição</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>A área de transferência não contém uma posição inicial.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>A posição da área de transferência não pode ser jogada.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Os lances da área de transferência não podem ser reproduzidos.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>A área de transferência não contém lances para reproduzir.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salvar o jogo</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>O jogo não foi salvo em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir um jogo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>Não é possível abrir &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Pontuação ao longo do jogo</translation>
     </message>
 </context>
 <context>

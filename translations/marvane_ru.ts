@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>BoardAccess</name>
+    <message>
+        <source>Hint: row %1, column %2, score %3</source>
+        <translation>Подсказка: ряд %1, столбец %2, оценка %3</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2, score about %3</source>
+        <translation>Подсказка: ряд %1, столбец %2, оценка около %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>ряд %1, столбец %2: %3</translation>
+    </message>
+    <message>
+        <source>, last move</source>
+        <translation>, последний ход</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, возможный ход</translation>
+    </message>
+    <message>
+        <source>, hint</source>
+        <translation>, подсказка</translation>
+    </message>
+    <message>
+        <source>, score %1</source>
+        <translation>, оценка %1</translation>
+    </message>
+    <message>
+        <source>, score about %1</source>
+        <translation>, оценка около %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>столбец %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ряд %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Game</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить ход</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Вернуть ход</translation>
+    </message>
+    <message>
+        <source>Show Last Move</source>
+        <translation>Показывать последний ход</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Показывать возможные ходы</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Show Evaluations</source>
+        <translation>Показывать оценки</translation>
+    </message>
+    <message>
+        <source>Expert Hard Level</source>
+        <translation>Уровень «Трудно» для эксперта</translation>
+    </message>
+    <message>
+        <source>Show Coordinates</source>
+        <translation>Показывать координаты</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -72,6 +162,208 @@
         <source>Yellow</source>
         <comment>short: turn box and score labels</comment>
         <translation>Жёлт.</translation>
+    </message>
+    <message>
+        <source>Moves mirrored</source>
+        <translation>Ходы отражены</translation>
+    </message>
+</context>
+<context>
+    <name>KeyList</name>
+    <message>
+        <source>Undo (Game menu)</source>
+        <translation>Отменить ход (меню «Игра»)</translation>
+    </message>
+    <message>
+        <source>Redo (Game menu)</source>
+        <translation>Вернуть ход (меню «Игра»)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Стрелки</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>доска</translation>
+    </message>
+    <message>
+        <source>move the focus square</source>
+        <translation>переместить активную клетку</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>go to the first or last square of the focus square&apos;s row</source>
+        <translation>перейти к первой или последней клетке ряда</translation>
+    </message>
+    <message>
+        <source>a-h, then 1-8</source>
+        <translation>a-h, затем 1-8</translation>
+    </message>
+    <message>
+        <source>go to that column and row (&quot;e3&quot;)</source>
+        <translation>перейти к этому столбцу и ряду («e3»)</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Пробел, Enter</translation>
+    </message>
+    <message>
+        <source>play the focus square, exactly as a click on it would</source>
+        <translation>сыграть активную клетку, как щелчком по ней</translation>
+    </message>
+    <message>
+        <source>Up, Down, Home, End</source>
+        <translation>Вверх, Вниз, Home, End</translation>
+    </message>
+    <message>
+        <source>move list</source>
+        <translation>список ходов</translation>
+    </message>
+    <message>
+        <source>step to the next, previous, first or last position</source>
+        <translation>перейти к следующей, предыдущей, первой или последней позиции</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>move list, keys list</source>
+        <translation>список ходов, список клавиш</translation>
+    </message>
+    <message>
+        <source>close that window</source>
+        <translation>закрыть это окно</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>options panel open</source>
+        <translation>настройки открыты</translation>
+    </message>
+    <message>
+        <source>move between the board and the panel&apos;s controls</source>
+        <translation>переходить между доской и элементами панели</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down</source>
+        <translation>Вверх, Вниз, Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>response time box</source>
+        <translation>поле «Время ответа»</translation>
+    </message>
+    <message>
+        <source>change the response time (Page keys in steps of 100 ms)</source>
+        <translation>изменить время ответа (Page — шагами по 100 мс)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>options check boxes</source>
+        <translation>флажки настроек</translation>
+    </message>
+    <message>
+        <source>tick or untick the box</source>
+        <translation>установить или снять флажок</translation>
+    </message>
+    <message>
+        <source>Alt, then arrows, Enter, Esc</source>
+        <translation>Alt, затем стрелки, Enter, Esc</translation>
+    </message>
+    <message>
+        <source>menu bar shown</source>
+        <translation>меню показано</translation>
+    </message>
+    <message>
+        <source>open and work the menus</source>
+        <translation>открывать меню и выбирать команды</translation>
+    </message>
+    <message>
+        <source>anywhere</source>
+        <translation>везде</translation>
+    </message>
+    <message>
+        <source>%1 (%2 menu)</source>
+        <translation>%1 (меню «%2»)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Keys.</source>
+        <translation>Клавиши.</translation>
+    </message>
+    <message>
+        <source>&quot;restart&quot;: start a new game</source>
+        <translation>«заново»: начать новую игру</translation>
+    </message>
+    <message>
+        <source>&quot;quit&quot;: close Marvane</source>
+        <translation>«выход»: закрыть Marvane</translation>
+    </message>
+    <message>
+        <source>&quot;rules&quot;: show the rules</source>
+        <translation>«правила»: показать правила</translation>
+    </message>
+    <message>
+        <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
+        <translation>закрыть панель, как её «Назад к игре»</translation>
+    </message>
+    <message>
+        <source>rules or options panel open</source>
+        <translation>правила или настройки открыты</translation>
+    </message>
+    <message>
+        <source>&quot;finish&quot;: end the game</source>
+        <translation>«итог»: завершить игру</translation>
+    </message>
+    <message>
+        <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
+        <translation>«2 игрока», «1 игрок»: играть с компьютером или с человеком</translation>
+    </message>
+    <message>
+        <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
+        <translation>«Легко», «Трудно»: сменить уровень компьютера</translation>
+    </message>
+    <message>
+        <source>against the computer</source>
+        <translation>против компьютера</translation>
+    </message>
+    <message>
+        <source>&quot;options&quot;: open the options panel</source>
+        <translation>«опции»: открыть настройки</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Marvane Keys</source>
+        <translation>Клавиши Marvane</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Где</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
     </message>
 </context>
 <context>
@@ -185,10 +477,6 @@
     <message>
         <source>The Rules of Marvane</source>
         <translation>Правила Marvane</translation>
-    </message>
-    <message>
-        <source>Keys: on the board, the arrow keys move the focus square, Home and End go to the first and last square of its row, a letter a to h and a digit 1 to 8 go to that column and row, and Space or Enter plays the square. Anywhere: Ctrl+N starts a new game, Ctrl+Q quits, F1 shows these rules, Ctrl+Z takes a move back, and Ctrl+Shift+Z or Ctrl+Y plays it again; Ctrl+L opens the move list, Ctrl+Shift+C and Ctrl+Shift+V copy and paste the moves, Ctrl+S saves the game and Ctrl+O opens one. While the options panel is open, Tab and Shift+Tab move between the board and its controls, Up and Down (Page Up and Page Down in larger steps) change the response time and Space ticks a box. With the menu bar shown, Alt moves into it; then the arrow keys, Enter and Escape work the menus.</source>
-        <translation>Клавиши: на доске стрелки перемещают выделенную клетку, Home и End переходят к первой и последней клетке ряда, буква от a до h и цифра от 1 до 8 переходят к этому столбцу и ряду, а Пробел или Enter делает ход в клетку. Везде: Ctrl+N начинает новую игру, Ctrl+Q закрывает игру, F1 показывает эти правила, Ctrl+Z отменяет ход, а Ctrl+Shift+Z или Ctrl+Y повторяет его; Ctrl+L открывает список ходов, Ctrl+Shift+C и Ctrl+Shift+V копируют и вставляют ходы, Ctrl+S сохраняет партию, а Ctrl+O открывает сохранённую. Когда открыта панель настроек, Tab и Shift+Tab переходят между доской и элементами управления, Вверх и Вниз (Page Up и Page Down — крупными шагами) меняют время ответа, а Пробел ставит флажок. Когда меню видно, Alt переходит в него; дальше меню управляются стрелками, Enter и Escape.</translation>
     </message>
     <message>
         <source>Return to Marvane</source>
@@ -371,6 +659,191 @@
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane от CORVATH</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Нет партии для разбора.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Пока нет ходов для разбора.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>лучший</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Разбор: %1 из %2 ходов</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Разбор остановлен: %1 из %2 ходов</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Разобрано: сколько отдал каждый ход (≈ оценка)</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Список ходов</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ходы</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Выберите ход, чтобы увидеть доску после него.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Идёт автоигра: список следует за ней.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Остановить разбор</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Разобрать партию</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, одна из худших ошибок</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, отменён</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Файлы партий (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>итог</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Файл слишком велик для записи партии: %1, а запись занимает не больше 1 МБ.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>больше 1 МБ</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Это папка, а не файл.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Это %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Не удаётся открыть файл: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Список ходов</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Разобрать партию</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Копировать ходы</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Копировать ходы для других программ</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Вставить ходы</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Копировать позицию</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Вставить позицию</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Сохранить партию...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Открыть партию...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Начало: позиция</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>В буфере обмена нет позиции для начала игры.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>Позицию из буфера обмена нельзя сыграть.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Ходы из буфера обмена нельзя воспроизвести.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>В буфере обмена нет ходов для воспроизведения.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Сохранить партию</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Партия не сохранена в «%1».</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Открыть партию</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>Не удаётся открыть «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Оценка по ходу партии</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "window/analysisroom.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <chrono>
 
@@ -125,10 +126,13 @@ void AnalysisRoom::show(const analysis::Analysis& analysis, bool done) {
     board_.setAnalysisMarks(std::move(marks));
     if (done && hintWanted_) {
         const BoardImage::Evaluation hint = *board_.analysisMarks().hint;
-        notifyDescription(&board_, QStringLiteral("Hint: row %1, column %2, score %3%4")
+        const char* const text =
+            hint.exact
+                ? QT_TRANSLATE_NOOP("BoardAccess", "Hint: row %1, column %2, score %3")
+                : QT_TRANSLATE_NOOP("BoardAccess", "Hint: row %1, column %2, score about %3");
+        notifyDescription(&board_, QCoreApplication::translate("BoardAccess", text)
                                        .arg(hint.square.row)
                                        .arg(hint.square.column)
-                                       .arg(hint.exact ? QString() : QStringLiteral("about "))
                                        .arg(BoardImage::scoreText(hint.score)));
     }
 }

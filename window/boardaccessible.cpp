@@ -1,12 +1,14 @@
 #include "window/boardaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <array>
 #include <utility>
 
 #include "window/boardimage.h"
+#include "window/gametexts.h"
 
 namespace marvane {
 
@@ -14,20 +16,26 @@ namespace {
 
 int cellIndex(int row, int column) { return (row - 1) * 8 + (column - 1); }
 
+// The board's spoken texts, in the player's language.
+QString spoken(const char* text) { return QCoreApplication::translate("BoardAccess", text); }
+
 QString cellName(const BoardImage& board, int row, int column) {
     const ColourCode colour = board.shownColour(row, column);
-    const std::string_view counter = colourName(colour);
-    const QString what =
-        colour == 0 ? QStringLiteral("empty")
-                    : QString::fromLatin1(counter.data(), static_cast<qsizetype>(counter.size()));
-    QString name = QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(what);
-    if (board.isLastMove(row, column)) name += QStringLiteral(", last move");
-    if (board.isLegalMove(row, column)) name += QStringLiteral(", legal move");
-    if (board.isHint(row, column)) name += QStringLiteral(", hint");
+    const QString what = colour == 0 ? spoken(QT_TRANSLATE_NOOP("BoardAccess", "empty"))
+                                     : translatedGameText(Box::MessageBox, colourName(colour));
+    QString name = spoken(QT_TRANSLATE_NOOP("BoardAccess", "row %1, column %2: %3"))
+                       .arg(row)
+                       .arg(column)
+                       .arg(what);
+    if (board.isLastMove(row, column))
+        name += spoken(QT_TRANSLATE_NOOP("BoardAccess", ", last move"));
+    if (board.isLegalMove(row, column))
+        name += spoken(QT_TRANSLATE_NOOP("BoardAccess", ", legal move"));
+    if (board.isHint(row, column)) name += spoken(QT_TRANSLATE_NOOP("BoardAccess", ", hint"));
     if (const auto evaluation = board.evaluationAt(row, column))
-        name +=
-            (evaluation->exact ? QStringLiteral(", score %1") : QStringLiteral(", score about %1"))
-                .arg(BoardImage::scoreText(evaluation->score));
+        name += (evaluation->exact ? spoken(QT_TRANSLATE_NOOP("BoardAccess", ", score %1"))
+                                   : spoken(QT_TRANSLATE_NOOP("BoardAccess", ", score about %1")))
+                    .arg(BoardImage::scoreText(evaluation->score));
     return name;
 }
 
@@ -127,9 +135,11 @@ public:
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int column) const override {
-        return QStringLiteral("column %1").arg(column + 1);
+        return spoken(QT_TRANSLATE_NOOP("BoardAccess", "column %1")).arg(column + 1);
     }
-    QString rowDescription(int row) const override { return QStringLiteral("row %1").arg(row + 1); }
+    QString rowDescription(int row) const override {
+        return spoken(QT_TRANSLATE_NOOP("BoardAccess", "row %1")).arg(row + 1);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return 8; }

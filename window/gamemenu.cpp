@@ -1,6 +1,7 @@
 #include "window/gamemenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
@@ -24,11 +25,12 @@ const QKeySequence kHintKeys(Qt::CTRL | Qt::Key_H);
 const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                   QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
+QString gameMenuText(const char* text) { return QCoreApplication::translate("GameMenu", text); }
+
 // The item shows its keys after a tab; the keys themselves are window shortcuts, so they work
 // with the menu bar hidden and never compete with the item for the same key.
 QString withKeys(const char* caption, const QKeySequence& keys) {
-    return QString::fromLatin1(caption) + QLatin1Char('\t') +
-           keys.toString(QKeySequence::NativeText);
+    return gameMenuText(caption) + QLatin1Char('\t') + keys.toString(QKeySequence::NativeText);
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ QString withKeys(const char* caption, const QKeySequence& keys) {
 GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisRoom& analysis,
                    Guard guard)
     : QObject(&window), game_(game), board_(board), analysis_(analysis), guard_(std::move(guard)) {
-    menu_ = new QMenu(QStringLiteral("Game"), &window);
+    menu_ = new QMenu(gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Game")), &window);
     menu_->setObjectName("GameMenu");
     menu_->menuAction()->setVisible(false);
     auto item = [this](const char* name, const QString& caption) {
@@ -44,11 +46,13 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
         action->setObjectName(name);
         return action;
     };
-    UndoMove = item("UndoMove", withKeys("Undo", kUndoKeys));
-    RedoMove = item("RedoMove", withKeys("Redo", kRedoKeys[0]));
+    UndoMove = item("UndoMove", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Undo"), kUndoKeys));
+    RedoMove = item("RedoMove", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Redo"), kRedoKeys[0]));
     menu_->addSeparator();
-    ShowLastMove = item("ShowLastMove", QStringLiteral("Show Last Move"));
-    ShowLegalMoves = item("ShowLegalMoves", QStringLiteral("Show Legal Moves"));
+    ShowLastMove =
+        item("ShowLastMove", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Last Move")));
+    ShowLegalMoves =
+        item("ShowLegalMoves", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Legal Moves")));
     for (QAction* mark : {ShowLastMove, ShowLegalMoves}) mark->setCheckable(true);
     addCoordinatesItem();
 
@@ -67,14 +71,14 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
     const auto shortcut = [&window](const QKeySequence& keys, const char* what) {
         auto* keysShortcut = new QShortcut(keys, &window);
         keysShortcut->setContext(Qt::ApplicationShortcut);
-        keysShortcut->setWhatsThis(QString::fromUtf8(what));  // for the list of keys
+        keysShortcut->setWhatsThis(QString::fromUtf8(what));  // the key list translates it
         return keysShortcut;
     };
-    connect(shortcut(kUndoKeys, "Undo (Game menu)"), &QShortcut::activated, this,
-            run(&GameMenu::UndoMoveClick));
+    connect(shortcut(kUndoKeys, QT_TRANSLATE_NOOP("KeyList", "Undo (Game menu)")),
+            &QShortcut::activated, this, run(&GameMenu::UndoMoveClick));
     for (const QKeySequence& keys : kRedoKeys)
-        connect(shortcut(keys, "Redo (Game menu)"), &QShortcut::activated, this,
-                run(&GameMenu::RedoMoveClick));
+        connect(shortcut(keys, QT_TRANSLATE_NOOP("KeyList", "Redo (Game menu)")),
+                &QShortcut::activated, this, run(&GameMenu::RedoMoveClick));
     for (QAction* mark : {ShowLastMove, ShowLegalMoves})
         connect(mark, &QAction::triggered, this, run(&GameMenu::refreshGameMenu));
     connect(menu_, &QMenu::aboutToShow, this, run(&GameMenu::refreshGameMenu));
@@ -91,9 +95,11 @@ void GameMenu::addAnalysisItems(QMainWindow& window) {
         action->setObjectName(name);
         return action;
     };
-    Hint = item("Hint", withKeys("Hint", kHintKeys));
-    ShowEvaluations = item("ShowEvaluations", QStringLiteral("Show Evaluations"));
-    ExpertHardLevel = item("ExpertHardLevel", QStringLiteral("Expert Hard Level"));
+    Hint = item("Hint", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Hint"), kHintKeys));
+    ShowEvaluations =
+        item("ShowEvaluations", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Evaluations")));
+    ExpertHardLevel =
+        item("ExpertHardLevel", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Expert Hard Level")));
     for (QAction* option : {ShowEvaluations, ExpertHardLevel}) option->setCheckable(true);
     const auto guarded = [this](std::function<void()> handler) {
         return [this, handler = std::move(handler)] { guard_(handler); };
@@ -125,7 +131,8 @@ void GameMenu::wireRecordCommands(QMainWindow& window) {
 }
 
 void GameMenu::addCoordinatesItem() {
-    ShowCoordinates = menu_->addAction(QStringLiteral("Show Coordinates"));
+    ShowCoordinates =
+        menu_->addAction(gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Coordinates")));
     ShowCoordinates->setObjectName("ShowCoordinates");
     ShowCoordinates->setCheckable(true);
     connect(ShowCoordinates, &QAction::toggled, this, &GameMenu::showCoordinates);
@@ -144,7 +151,7 @@ void GameMenu::showCoordinates() {
 // Last in the menu: the list of every key the program answers.
 void GameMenu::addKeysItem(QMainWindow& window) {
     menu_->addSeparator();
-    QAction* keys = menu_->addAction(QStringLiteral("Keys"));
+    QAction* keys = menu_->addAction(gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Keys")));
     keys->setObjectName("ShowKeys");
     connect(keys, &QAction::triggered, this,
             [this, &window] { guard_([&window] { showKeysWindow(window); }); });

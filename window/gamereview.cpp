@@ -58,7 +58,7 @@ AnalysisWorker& GameReview::worker() {
 bool GameReview::readGame(Reviewed& game, QString& error) const {
     const History& history = game_.history();
     if (!history.started()) {
-        error = QStringLiteral("There is no game to review.");
+        error = tr("There is no game to review.");
         return false;
     }
     const analysis::GamePositionReading start =
@@ -81,7 +81,7 @@ void GameReview::start() {
         return;
     }
     if (reviewedGame_.squares.empty()) {
-        error_ = QStringLiteral("There are no moves to review yet.");
+        error_ = tr("There are no moves to review yet.");
         emit changed();
         return;
     }
@@ -143,7 +143,7 @@ QString GameReview::lossText(int index) const {
     if (index < 0 || index >= moveCount()) return {};
     const analysis::MoveReview& move = moves_[static_cast<std::size_t>(index)];
     if (!move.reviewed) return {};
-    if (move.loss == 0) return QStringLiteral("best");
+    if (move.loss == 0) return tr("best", "the move lost nothing");
     return (move.exact ? QString() : QStringLiteral("\u2248")) + QStringLiteral("\u2212") +
            QString::number(move.loss);
 }
@@ -151,13 +151,12 @@ QString GameReview::lossText(int index) const {
 QString GameReview::summary() const {
     switch (state_) {
         case State::None: return error_;
-        case State::Running:
-            return QStringLiteral("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+        case State::Running: return tr("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
         case State::Cancelled:
-            return QStringLiteral("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+            return tr("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
         case State::Done: break;
     }
-    return QStringLiteral("Reviewed: what each move gave away (\u2248 an estimate)");
+    return tr("Reviewed: what each move gave away (\u2248 an estimate)");
 }
 
 }  // namespace marvane

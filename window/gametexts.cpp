@@ -24,7 +24,7 @@ constexpr bool sameNames() {
 static_assert(sameNames(), "the window's colour names follow the game's");
 // The catalogues hold these texts as they are written below.
 static_assert(kPositionYourPieceText == "Position Your Piece" && kDrawText == "It's a Draw" &&
-              kWinsSuffix == " Wins");
+              kWinsSuffix == " Wins" && std::string_view(kMovesMirroredText) == "Moves mirrored");
 
 // The disambiguation of the short names, which have an entry of their own in the catalogues.
 const char* const kShortName = "short: turn box and score labels";
@@ -52,6 +52,8 @@ QString translatedGameText(Box box, std::string_view text) {
     if (text == kPositionYourPieceText)
         return QCoreApplication::translate("GameText", "Position Your Piece");
     if (text == kDrawText) return QCoreApplication::translate("GameText", "It's a Draw");
+    if (text == kMovesMirroredText)
+        return QCoreApplication::translate("GameText", "Moves mirrored");
     if (text.ends_with(kWinsSuffix)) {
         const QString winner = colour(text.substr(0, text.size() - kWinsSuffix.size()), false);
         if (!winner.isEmpty())

@@ -8,6 +8,9 @@
 
 namespace marvane {
 
+// Written into the message box by the window after it replayed moves read the other way round.
+inline constexpr char kMovesMirroredText[] = "Moves mirrored";
+
 // The text the player reads for a text the game wrote into `box`: its fixed lines and colour
 // names in the player's language, with a colour name put into a result line ("%1 Wins"). The
 // turn box and the score labels are narrow, and take a colour's short name (the same word where

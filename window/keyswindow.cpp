@@ -1,5 +1,6 @@
 #include "window/keyswindow.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -13,14 +14,18 @@ namespace marvane {
 
 namespace {
 
+QString keysText(const char* text) { return QCoreApplication::translate("KeysWindow", text); }
+
 QDialog* buildKeysWindow(QWidget& window) {
     auto* dialog = new QDialog(&window);
     dialog->setObjectName("KeysWindow");
-    dialog->setWindowTitle(QStringLiteral("Marvane Keys"));
+    dialog->setWindowTitle(keysText(QT_TRANSLATE_NOOP("KeysWindow", "Marvane Keys")));
     auto* table = new QTableWidget(0, 3, dialog);
     table->setObjectName("KeysTable");
-    table->setHorizontalHeaderLabels({"Key", "Where", "What it does"});
-    table->setAccessibleName(QStringLiteral("Keys"));
+    table->setHorizontalHeaderLabels({keysText(QT_TRANSLATE_NOOP("KeysWindow", "Key")),
+                                      keysText(QT_TRANSLATE_NOOP("KeysWindow", "Where")),
+                                      keysText(QT_TRANSLATE_NOOP("KeysWindow", "What it does"))});
+    table->setAccessibleName(keysText(QT_TRANSLATE_NOOP("KeysWindow", "Keys")));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setWordWrap(false);

@@ -19,13 +19,13 @@
 #include "window/fonts.h"
 #include "window/gamemenu.h"
 #include "window/gamereview.h"
-#include "window/recordcommands.h"
 #include "window/keylist.h"
 #include "window/mainmenus.h"
 #include "window/marvaneform_layout.h"
 #include "window/marvaneform_startup.h"
 #include "window/marvaneform_view.h"
 #include "window/optionspanel.h"
+#include "window/recordcommands.h"
 #include "window/rulespage.h"
 #include "window/sidepanel.h"
 #include "window/sound/soundeffects.h"
@@ -130,9 +130,11 @@ void TMarvaneForm::wireControls() {
     // These work whether or not the menu bar is shown.
     const std::tuple<QKeySequence, Handler, const char*> shortcuts[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_N), &TMarvaneForm::restartClick,
-         "\"restart\": start a new game"},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick, "\"quit\": close Marvane"},
-        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick, "\"rules\": show the rules"}};
+         QT_TRANSLATE_NOOP("KeyList", "\"restart\": start a new game")},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TMarvaneForm::QuitClick,
+         QT_TRANSLATE_NOOP("KeyList", "\"quit\": close Marvane")},
+        {QKeySequence(Qt::Key_F1), &TMarvaneForm::RulesClick,
+         QT_TRANSLATE_NOOP("KeyList", "\"rules\": show the rules")}};
     for (auto [keys, handler, what] : shortcuts) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setWhatsThis(QString::fromUtf8(what));
@@ -160,8 +162,10 @@ void TMarvaneForm::wireControls() {
 void TMarvaneForm::addEscapeKey() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName("EscapeKey");
-    escape->setWhatsThis("close the panel, as its \"Return to Marvane\" does");
-    escape->setProperty(kKeyWhereProperty, "rules or options panel open");
+    escape->setWhatsThis(
+        QT_TRANSLATE_NOOP("KeyList", "close the panel, as its \"Return to Marvane\" does"));
+    escape->setProperty(kKeyWhereProperty,
+                        QT_TRANSLATE_NOOP("KeyList", "rules or options panel open"));
     connectGuarded(escape, &QShortcut::activated, &TMarvaneForm::EscapeKey);
 }
 

@@ -27,14 +27,14 @@ MoveList::MoveList(QWidget* owner)
       reviewState_(new QLabel(this)),
       graph_(new ReviewGraph(this)) {
     setObjectName("MoveList");
-    setWindowTitle("Move List");
+    setWindowTitle(tr("Move List"));
     list_->setObjectName("moves");
-    list_->setAccessibleName("Moves");
-    list_->setAccessibleDescription("Choose a move to show the board as it was after it.");
+    list_->setAccessibleName(tr("Moves"));
+    list_->setAccessibleDescription(tr("Choose a move to show the board as it was after it."));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     note_->setObjectName("steppingNote");
-    note_->setText("Autoplay is running: the list follows it.");
+    note_->setText(tr("Autoplay is running: the list follows it."));
     note_->setWordWrap(true);
     note_->hide();
     review_->setObjectName("reviewGame");
@@ -50,7 +50,7 @@ MoveList::MoveList(QWidget* owner)
     layout->addWidget(reviewState_);
     layout->addWidget(graph_);
     setFocusProxy(list_);
-    resize(210, 420);
+    resize(kDefaultSize);
 
     connect(list_, &QListWidget::currentRowChanged, this, &MoveList::rowChosen);
     connect(review_, &QPushButton::clicked, this,
@@ -77,7 +77,7 @@ void MoveList::setNotes(std::vector<QString> notes, std::vector<int> worst) {
 
 void MoveList::setReviewState(const QString& summary, bool running) {
     reviewing_ = running;
-    review_->setText(running ? "Stop Review" : "Review Game");
+    review_->setText(running ? tr("Stop Review") : tr("Review Game"));
     reviewState_->setText(summary);
     reviewState_->setVisible(!summary.isEmpty());
 }
@@ -116,8 +116,8 @@ void MoveList::showRows() {
         item->setForeground(ahead ? takenBack : QBrush());
         QString spoken = text;
         if (!note.isEmpty()) spoken += ", " + note;
-        if (worst) spoken += ", a worst mistake";
-        item->setData(Qt::AccessibleTextRole, ahead ? spoken + ", taken back" : spoken);
+        if (worst) spoken += tr(", a worst mistake");
+        item->setData(Qt::AccessibleTextRole, ahead ? spoken + tr(", taken back") : spoken);
     }
     updating_ = false;
     showCurrent();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <span>
 #include <vector>
@@ -39,6 +40,9 @@ class MoveList : public QWidget {
     Q_OBJECT
 
 public:
+    // The size the window opens at; it grows only where a text needs more room.
+    static constexpr QSize kDefaultSize{210, 420};
+
     explicit MoveList(QWidget* owner);
 
     // Shows the content; the result row, when there is one, follows the last move and steps to

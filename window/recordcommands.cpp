@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 
 #include "settings/whole_file.h"
 #include "window/gamereview.h"
+#include "window/gametexts.h"
 #include "window/movelist.h"
 #include "window/reviewgraph.h"
 
@@ -21,15 +23,13 @@ namespace marvane {
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("Game files (*.txt);;All files (*)");
+// The file dialogs' filter, in the player's language.
+QString fileFilter() { return RecordCommands::tr("Game files (*.txt);;All files (*)"); }
 
+// The colour's name as the player reads it in the list.
 QString nameOf(ColourCode colour) {
-    const std::string_view name = colourName(colour);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return translatedGameText(Box::MessageBox, colourName(colour));
 }
-
-// Shown in the message box after moves written the other way round were read.
-const char* const kMirroredNote = "Moves mirrored";
 
 // The last row of the move list for a game that has ended: how it ended, and the result.
 QString endRow(const Step& step, ColourCode c1, ColourCode c2) {
@@ -42,11 +42,13 @@ QString endRow(const Step& step, ColourCode c1, ColourCode c2) {
         }
     const QString result =
         QString::fromStdString(step.after.texts[static_cast<std::size_t>(Box::MessageBox)]);
-    return QString("%1 %2-%3, %4")
-        .arg(step.kind == StepKind::Finish ? "finish" : "End")
+    // The result line the game wrote, as the window shows it; files keep the English.
+    return RecordCommands::tr("%1 %2-%3, %4")
+        .arg(step.kind == StepKind::Finish ? RecordCommands::tr("finish")
+                                           : RecordCommands::tr("End"))
         .arg(first)
         .arg(second)
-        .arg(result);
+        .arg(translatedGameText(Box::MessageBox, result.toStdString()));
 }
 
 }  // namespace
@@ -58,20 +60,26 @@ RecordReading readGameFile(const QString& path) {
         case FileRead::Outcome::Read:
             return readRecord(std::string_view(file.bytes.constData(), file.bytes.size()));
         case FileRead::Outcome::TooLarge:
-            reading.error = "The file is too large for a game record: " +
-                            (file.size > 0 ? QString::number(file.size / 1048576.0, 'f', 1) + " MB"
-                                           : QString("more than 1 MB"))
-                                .toStdString() +
-                            ", where a record is at most 1 MB.";
+            reading.error =
+                RecordCommands::tr(
+                    "The file is too large for a game record: %1, where a record "
+                    "is at most 1 MB.")
+                    .arg(file.size > 0 ? RecordCommands::tr("%1 MB").arg(
+                                             QString::number(file.size / 1048576.0, 'f', 1))
+                                       : RecordCommands::tr("more than 1 MB"))
+                    .toStdString();
             break;
         case FileRead::Outcome::NotRegular:
-            reading.error = file.kind == FileKind::Folder
-                                ? "This is a folder, not a file."
-                                : "This is " + notARegularFile(file.kind).toStdString() + ".";
+            reading.error =
+                (file.kind == FileKind::Folder
+                     ? RecordCommands::tr("This is a folder, not a file.")
+                     : RecordCommands::tr("This is %1.").arg(notARegularFile(file.kind)))
+                    .toStdString();
             break;
         case FileRead::Outcome::Missing:
         case FileRead::Outcome::Failed:
-            reading.error = "The file cannot be opened: " + file.error.toStdString() + ".";
+            reading.error =
+                RecordCommands::tr("The file cannot be opened: %1.").arg(file.error).toStdString();
             break;
     }
     return reading;
@@ -89,26 +97,27 @@ RecordCommands::RecordCommands(QWidget* window, Game& game, std::function<QStrin
     connect(refresh_, &QTimer::timeout, this, [this] {
         if (list_ && list_->isVisible()) showList();
     });
-    addAction("ShowMoveList", "Move List", QKeySequence(Qt::CTRL | Qt::Key_L),
+    addAction("ShowMoveList", tr("Move List"), QKeySequence(Qt::CTRL | Qt::Key_L),
               &RecordCommands::openMoveList);
-    review_ = addAction("ReviewGame", "Review Game", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-                        &RecordCommands::reviewGame);
+    review_ =
+        addAction("ReviewGame", tr("Review Game"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                  &RecordCommands::reviewGame);
     review_->setEnabled(false);
-    addAction("CopyMoves", "Copy Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    addAction("CopyMoves", tr("Copy Moves"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMoves);
-    addAction("CopyMovesForOthers", "Copy Moves for Other Programs",
+    addAction("CopyMovesForOthers", tr("Copy Moves for Other Programs"),
               QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMovesForOthers);
-    paste_ = addAction("PasteMoves", "Paste Moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                       &RecordCommands::pasteMoves);
-    addAction("CopyPosition", "Copy Position", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+    paste_ = addAction("PasteMoves", tr("Paste Moves"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &RecordCommands::pasteMoves);
+    addAction("CopyPosition", tr("Copy Position"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
               &RecordCommands::copyPosition);
     pastePosition_ =
-        addAction("PastePosition", "Paste Position", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V),
-                  &RecordCommands::pastePosition);
-    addAction("SaveGame", "Save Game...", QKeySequence(Qt::CTRL | Qt::Key_S),
+        addAction("PastePosition", tr("Paste Position"),
+                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V), &RecordCommands::pastePosition);
+    addAction("SaveGame", tr("Save Game..."), QKeySequence(Qt::CTRL | Qt::Key_S),
               &RecordCommands::saveGame);
-    open_ = addAction("OpenGame", "Open Game...", QKeySequence(Qt::CTRL | Qt::Key_O),
+    open_ = addAction("OpenGame", tr("Open Game..."), QKeySequence(Qt::CTRL | Qt::Key_O),
                       &RecordCommands::openGame);
 }
 
@@ -214,7 +223,7 @@ void RecordCommands::showList() {
     content.secondMover = nameOf(firstMoves ? state.C2 : state.C1);
     content.firstNumber = start.MovesMade + 1;
     if (startPositionOf(start.board, start.ToPlay, state.C1, state.C2) != standardStart())
-        content.start = "Start: the position";
+        content.start = tr("Start: the position");
     content.end = endRow(history.steps().back(), state.C1, state.C2);
     content.atEnd = history.current() + 1 == history.steps().size() && !content.end.isEmpty();
     list_->setContent(content);
@@ -275,7 +284,7 @@ void RecordCommands::pastePosition() {
 }
 
 bool RecordCommands::pastePositionText(const QString& text) {
-    const QString what = "The clipboard holds no position to start from.";
+    const QString what = tr("The clipboard holds no position to start from.");
     // A clipboard of any size is looked at only as far as a position could reach.
     const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxPositionChars) + 1).toUtf8();
     const PositionFormReading reading =
@@ -287,7 +296,7 @@ bool RecordCommands::pastePositionText(const QString& text) {
     GameRecord record;
     record.start = reading.position;
     record.players = 2;  // like pasted moves, a new two-player game
-    return replayRecord(record, "The position on the clipboard cannot be played.");
+    return replayRecord(record, tr("The position on the clipboard cannot be played."));
 }
 
 // Refused while Autoplay runs, like the actions themselves, which may not have caught up yet.
@@ -296,7 +305,7 @@ void RecordCommands::pasteMoves() {
 }
 
 bool RecordCommands::pasteText(const QString& text) {
-    const QString unreadable = "The moves on the clipboard cannot be replayed.";
+    const QString unreadable = tr("The moves on the clipboard cannot be replayed.");
     // Each UTF-16 unit is at least one byte of UTF-8, so what is cut off could never fit in a
     // record, and the reader still finds the text too long. A huge clipboard is not copied.
     const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxRecordBytes) + 1).toUtf8();
@@ -304,14 +313,14 @@ bool RecordCommands::pasteText(const QString& text) {
     if (!reading.ok()) {
         // Once good moves came before the problem, there are moves, but not all of them can be
         // replayed.
-        refuse(reading.moveNumber > 1 ? unreadable : "The clipboard holds no moves to replay.",
+        refuse(reading.moveNumber > 1 ? unreadable : tr("The clipboard holds no moves to replay."),
                QString::fromStdString(reading.error));
         return false;
     }
     reading.record.players = 2;  // pasted moves are a new two-player game
     reading.record.easyLevel.reset();
     return replayRecord(reading.record, unreadable,
-                        reading.record.orientation == Orientation::Usual ? kMirroredNote : "");
+                        reading.record.orientation == Orientation::Usual ? kMovesMirroredText : "");
 }
 
 QString RecordCommands::saveFolder() const {
@@ -323,7 +332,7 @@ QString RecordCommands::saveFolder() const {
 
 void RecordCommands::saveGame() {
     const QString folder = saveFolder();
-    QFileDialog dialog(window_, "Save Game", folder, kFileFilter);
+    QFileDialog dialog(window_, tr("Save Game"), folder, fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
     dialog.selectFile(QDir(folder).filePath("game.txt"));
@@ -337,7 +346,7 @@ bool RecordCommands::saveGameTo(const QString& path) {
     const QString error =
         replaceFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!error.isEmpty()) {
-        refuse(QString("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName()),
+        refuse(tr("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName()),
                error + ".");
         return false;
     }
@@ -348,12 +357,12 @@ bool RecordCommands::saveGameTo(const QString& path) {
 void RecordCommands::openGame() {
     if (game_.autoplaying()) return;
     const QString path =
-        QFileDialog::getOpenFileName(window_, "Open Game", saveFolder(), kFileFilter);
+        QFileDialog::getOpenFileName(window_, tr("Open Game"), saveFolder(), fileFilter());
     if (!path.isEmpty()) openGameFrom(path);
 }
 
 bool RecordCommands::openGameFrom(const QString& path) {
-    const QString what = QString("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
+    const QString what = tr("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
     const RecordReading reading = readGameFile(path);
     if (!reading.ok()) {
         refuse(what, QString::fromStdString(reading.error));
@@ -361,7 +370,7 @@ bool RecordCommands::openGameFrom(const QString& path) {
     }
     folder_ = QFileInfo(path).absolutePath();
     return replayRecord(reading.record, what,
-                        reading.record.orientation == Orientation::Usual ? kMirroredNote : "");
+                        reading.record.orientation == Orientation::Usual ? kMovesMirroredText : "");
 }
 
 bool RecordCommands::replayRecord(const GameRecord& record, const QString& what,

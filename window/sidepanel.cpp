@@ -54,13 +54,17 @@ void SidePanel::addKeys(QWidget& window) {
         const char* where;
     };
     const ButtonKey keys[] = {
-        {FinishButton, QKeySequence(Qt::CTRL | Qt::Key_F), "\"finish\": end the game", nullptr},
+        {FinishButton, QKeySequence(Qt::CTRL | Qt::Key_F),
+         QT_TRANSLATE_NOOP("KeyList", "\"finish\": end the game"), nullptr},
         {Players, QKeySequence(Qt::CTRL | Qt::Key_P),
-         "\"2 Players\", \"1 Player\": play against the computer or a person", nullptr},
+         QT_TRANSLATE_NOOP("KeyList",
+                           "\"2 Players\", \"1 Player\": play against the computer or a person"),
+         nullptr},
         {EasyButton, QKeySequence(Qt::CTRL | Qt::Key_E),
-         "\"Easy\", \"Hard\": switch the computer's level", "against the computer"},
+         QT_TRANSLATE_NOOP("KeyList", "\"Easy\", \"Hard\": switch the computer's level"),
+         QT_TRANSLATE_NOOP("KeyList", "against the computer")},
         {Options, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-         "\"options\": open the options panel", nullptr}};
+         QT_TRANSLATE_NOOP("KeyList", "\"options\": open the options panel"), nullptr}};
     for (const ButtonKey& key : keys) {
         auto* shortcut = new QShortcut(key.keys, &window);
         shortcut->setObjectName(key.button->objectName() + QStringLiteral("Key"));

@@ -5,15 +5,20 @@
 #include <QAbstractSpinBox>
 #include <QDomDocument>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
 
 #include "tests/window/formdriver.h"
 #include "window/gametexts.h"
+#include "window/keylist.h"
+#include "window/movelist.h"
 #include "window/translations.h"
 
 using namespace marvane;
@@ -143,6 +148,7 @@ QStringList gameTextMisfits(const QWidget& form) {
     };
     tryIn(Box::MessageBox, "MessageBox", std::string(kPositionYourPieceText));
     tryIn(Box::MessageBox, "MessageBox", std::string(kDrawText));
+    tryIn(Box::MessageBox, "MessageBox", kMovesMirroredText);
     for (std::size_t c = 1; c < ColourNames.size(); ++c) {  // 0 names no side
         const std::string colour(ColourNames[c]);
         tryIn(Box::MessageBox, "MessageBox", colour + std::string(kWinsSuffix));
@@ -184,6 +190,25 @@ QStringList everyMisfit() {
     found << accessKeyClashes(bar);
     if (bar->sizeHint().width() > form->width())
         found << QString("the menu bar needs %1 px").arg(bar->sizeHint().width());
+    // The Game menu grows with its items, but not beyond the screen.
+    const int menuWidth = form->findChild<QMenu*>("GameMenu")->sizeHint().width();
+    if (menuWidth > form->screen()->availableGeometry().width())
+        found << QString("the Game menu needs %1 px").arg(menuWidth);
+    // The move list opens at its designed size, unless its review button's caption (either way
+    // round) makes it wider: its layout keeps the caption whole by growing the window.
+    form->findChild<QAction*>("ShowMoveList")->trigger();
+    auto* list = form->findChild<MoveList*>("MoveList");
+    if (!list || !QTest::qWaitForWindowExposed(list)) return found << "the move list never opened";
+    for (bool running : {false, true}) {
+        list->setReviewState({}, running);
+        list->layout()->activate();
+        list->resize(MoveList::kDefaultSize);
+        const QString caption = control<QPushButton>(*list, "reviewGame")->text();
+        if (list->width() > MoveList::kDefaultSize.width())
+            found << QString("reviewGame \"%1\" widens the move list to %2 px")
+                         .arg(caption)
+                         .arg(list->width());
+    }
     found.removeDuplicates();
     return found;
 }
@@ -228,6 +253,12 @@ private slots:
         const QStringList found = everyMisfit();
         for (const QString& misfit : found) qInfo("pseudo: %s", qPrintable(misfit));
         QVERIFY(!found.filter("MessageBox").isEmpty() && !found.filter("Label10").isEmpty());
+        // Every key's place and purpose in the Keys window and the rules panel's description
+        // comes from the catalogue (else a key stays English in every language).
+        TMarvaneForm form;
+        for (const KeyEntry& key : keyList(form))
+            QVERIFY2(key.where.contains(u'à') && key.what.contains(u'à'),
+                     qPrintable(key.where + ": " + key.what));
     }
 
     // Every shipped language fits the window, and has every text the window asks for.
