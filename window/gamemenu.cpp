@@ -33,6 +33,24 @@ QString withKeys(const char* caption, const QKeySequence& keys) {
     return gameMenuText(caption) + QLatin1Char('\t') + keys.toString(QKeySequence::NativeText);
 }
 
+// An item at the end of `menu`, found by its name.
+QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    return action;
+}
+
+// Keys that work in every window of the program, the move list's included. `what` describes
+// them in the key list, which translates it; without it the list names the item showing them.
+QShortcut* programShortcut(QMainWindow& window, const QKeySequence& keys,
+                           const char* what = nullptr) {
+    auto* shortcut = new QShortcut(keys, &window);
+    shortcut->setContext(Qt::ApplicationShortcut);
+    if (what) shortcut->setWhatsThis(QString::fromUtf8(what));
+    return shortcut;
+}
+
 }  // namespace
 
 GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisRoom& analysis,
@@ -41,19 +59,15 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
     menu_ = new QMenu(gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Game")), &window);
     menu_->setObjectName("GameMenu");
     menu_->menuAction()->setVisible(false);
-    auto item = [this](const char* name, const QString& caption) {
-        QAction* action = menu_->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    UndoMove = item("UndoMove", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Undo"), kUndoKeys));
-    RedoMove = item("RedoMove", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Redo"), kRedoKeys[0]));
+    UndoMove =
+        addItem(menu_, "UndoMove", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Undo"), kUndoKeys));
+    RedoMove =
+        addItem(menu_, "RedoMove", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Redo"), kRedoKeys[0]));
     menu_->addSeparator();
-    ShowLastMove =
-        item("ShowLastMove", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Last Move")));
-    ShowLegalMoves =
-        item("ShowLegalMoves", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Legal Moves")));
-    for (QAction* mark : {ShowLastMove, ShowLegalMoves}) mark->setCheckable(true);
+    ShowLastMove = addItem(menu_, "ShowLastMove",
+                           gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Last Move")), true);
+    ShowLegalMoves = addItem(menu_, "ShowLegalMoves",
+                             gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Legal Moves")), true);
     addCoordinatesItem();
 
     // The game tells the window about a step box by box, and a move lets events run halfway
@@ -68,16 +82,10 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
     connect(UndoMove, &QAction::triggered, this, run(&GameMenu::UndoMoveClick));
     connect(RedoMove, &QAction::triggered, this, run(&GameMenu::RedoMoveClick));
     // Also from the move list's window, which steps through the same history.
-    const auto shortcut = [&window](const QKeySequence& keys, const char* what) {
-        auto* keysShortcut = new QShortcut(keys, &window);
-        keysShortcut->setContext(Qt::ApplicationShortcut);
-        keysShortcut->setWhatsThis(QString::fromUtf8(what));  // the key list translates it
-        return keysShortcut;
-    };
-    connect(shortcut(kUndoKeys, QT_TRANSLATE_NOOP("KeyList", "Undo (Game menu)")),
+    connect(programShortcut(window, kUndoKeys, QT_TRANSLATE_NOOP("KeyList", "Undo (Game menu)")),
             &QShortcut::activated, this, run(&GameMenu::UndoMoveClick));
     for (const QKeySequence& keys : kRedoKeys)
-        connect(shortcut(keys, QT_TRANSLATE_NOOP("KeyList", "Redo (Game menu)")),
+        connect(programShortcut(window, keys, QT_TRANSLATE_NOOP("KeyList", "Redo (Game menu)")),
                 &QShortcut::activated, this, run(&GameMenu::RedoMoveClick));
     for (QAction* mark : {ShowLastMove, ShowLegalMoves})
         connect(mark, &QAction::triggered, this, run(&GameMenu::refreshGameMenu));
@@ -90,25 +98,19 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
 
 void GameMenu::addAnalysisItems(QMainWindow& window) {
     menu_->addSeparator();
-    const auto item = [this](const char* name, const QString& caption) {
-        QAction* action = menu_->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    Hint = item("Hint", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Hint"), kHintKeys));
+    Hint = addItem(menu_, "Hint", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Hint"), kHintKeys));
     ShowEvaluations =
-        item("ShowEvaluations", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Evaluations")));
+        addItem(menu_, "ShowEvaluations",
+                gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Evaluations")), true);
     ExpertHardLevel =
-        item("ExpertHardLevel", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Expert Hard Level")));
-    for (QAction* option : {ShowEvaluations, ExpertHardLevel}) option->setCheckable(true);
+        addItem(menu_, "ExpertHardLevel",
+                gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Expert Hard Level")), true);
     const auto guarded = [this](std::function<void()> handler) {
         return [this, handler = std::move(handler)] { guard_(handler); };
     };
     const auto hint = guarded([this] { analysis_.hint(); });
     connect(Hint, &QAction::triggered, this, hint);
-    auto* hintKeys = new QShortcut(kHintKeys, &window);
-    hintKeys->setContext(Qt::ApplicationShortcut);
-    connect(hintKeys, &QShortcut::activated, this, hint);
+    connect(programShortcut(window, kHintKeys), &QShortcut::activated, this, hint);
     connect(ShowEvaluations, &QAction::toggled, this,
             guarded([this] { analysis_.setEvaluations(ShowEvaluations->isChecked()); }));
     connect(ExpertHardLevel, &QAction::toggled, this,
@@ -132,9 +134,8 @@ void GameMenu::wireRecordCommands(QMainWindow& window) {
 
 void GameMenu::addCoordinatesItem() {
     ShowCoordinates =
-        menu_->addAction(gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Coordinates")));
-    ShowCoordinates->setObjectName("ShowCoordinates");
-    ShowCoordinates->setCheckable(true);
+        addItem(menu_, "ShowCoordinates",
+                gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Coordinates")), true);
     connect(ShowCoordinates, &QAction::toggled, this, &GameMenu::showCoordinates);
 }
 
@@ -151,8 +152,7 @@ void GameMenu::showCoordinates() {
 // Last in the menu: the list of every key the program answers.
 void GameMenu::addKeysItem(QMainWindow& window) {
     menu_->addSeparator();
-    QAction* keys = menu_->addAction(gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Keys")));
-    keys->setObjectName("ShowKeys");
+    QAction* keys = addItem(menu_, "ShowKeys", gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Keys")));
     connect(keys, &QAction::triggered, this,
             [this, &window] { guard_([&window] { showKeysWindow(window); }); });
 }
