@@ -63,48 +63,41 @@ StartPosition startPositionOf(const Grid<ColourCode>& board, ColourCode toPlay, 
     return position;
 }
 
-std::string startPositionProblem(const StartPosition& position) {
+Reason startPositionProblem(const StartPosition& position) {
     int counters = 0;
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column)
             counters += position.cells.cell(row, column) != Counter::None;
     if (counters < 4)
-        return "A game never has fewer than the 4 counters it starts with; this position has " +
-               std::to_string(counters) + ".";
+        return {MessageId::TooFewCounters, {std::to_string(counters)}};
     for (const Square centre : {Square{4, 4}, Square{4, 5}, Square{5, 4}, Square{5, 5}})
         if (position.cells.cell(centre.row, centre.column) == Counter::None)
-            return "The centre square " + usualName(centre) +
-                   " is empty, and the four centre squares are never empty in a game.";
+            return {MessageId::CentreSquareEmpty, {usualName(centre)}};
     if (counters == kBoardSize * kBoardSize)
-        return "The board is full: there is no move left to play.";
+        return MessageId::BoardFull;
     const Grid<std::uint8_t> joined = joinedToCentre(position);
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column)
             if (position.cells.cell(row, column) != Counter::None && !joined.cell(row, column))
-                return "The counter on " + usualName({row, column}) +
-                       " is cut off from the centre, and every counter is placed beside one "
-                       "already on the board.";
+                return {MessageId::CounterCutOff, {usualName({row, column})}};
     return {};
 }
 
 PositionFormReading readPositionForm(std::string_view text) {
     PositionFormReading reading;
-    const auto fail = [&reading](std::string message) {
+    const auto fail = [&reading](Reason reason) {
         reading.position = {};
-        reading.error = std::move(message);
+        reading.error = std::move(reason);
         return reading;
     };
     if (text.size() > kMaxPositionChars)
-        return fail(
-            "This is too long for a position, which is 64 squares, a space and the side "
-            "to play.");
+        return fail(MessageId::PositionTooLong);
     const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return fail("There is no position in it.");
+    if (first == std::string_view::npos) return fail(MessageId::NoPosition);
     text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
     const std::string_view board = text.substr(0, text.find_first_of(kBlanks));
     if (board.size() != kBoardSize * kBoardSize)
-        return fail("A position has 64 squares, a1 to h8, before the side to play; this one has " +
-                    std::to_string(board.size()) + ".");
+        return fail({MessageId::WrongSquareCount, {std::to_string(board.size())}});
     StartPosition& position = reading.position;
     for (int index = 0; index < kBoardSize * kBoardSize; ++index) {
         const Square square = formSquare(index);
@@ -119,26 +112,25 @@ PositionFormReading readPositionForm(std::string_view text) {
             default: {
                 const unsigned char c =
                     static_cast<unsigned char>(board[static_cast<std::size_t>(index)]);
-                const std::string shown = c > 0x20 && c < 0x7F
-                                              ? "\"" + std::string(1, static_cast<char>(c)) + "\""
-                                              : "a character";
-                return fail("Square " + usualName(square) + " holds " + shown +
-                            ", which is neither X (black), O (white) nor - (empty).");
+                if (c <= 0x20 || c >= 0x7F)
+                    return fail({MessageId::UnprintableSquareCharacter, {usualName(square)}});
+                return fail({MessageId::UnknownSquareCharacter,
+                             {usualName(square), std::string(1, static_cast<char>(c))}});
             }
         }
     }
     std::string_view rest = text.substr(board.size());
     const auto sideAt = rest.find_first_not_of(kBlanks);
     if (sideAt == std::string_view::npos)
-        return fail("The side to play, X or O, is missing after the 64 squares.");
+        return fail(MessageId::SideToPlayMissing);
     rest = rest.substr(sideAt);
     const std::string_view side = rest.substr(0, rest.find_first_of(kBlanks));
     if (side.size() != 1 || (side != "X" && side != "x" && side != "O" && side != "o"))
-        return fail("The side to play must be X (black) or O (white), not \"" +
-                    std::string(side.substr(0, 8)) + (side.size() > 8 ? "...\"." : "\"."));
-    if (side.size() != rest.size()) return fail("There is more text after the side to play.");
+        return fail({MessageId::BadSideToPlay,
+                     {std::string(side.substr(0, 8)) + (side.size() > 8 ? "..." : "")}});
+    if (side.size() != rest.size()) return fail(MessageId::TextAfterSideToPlay);
     position.firstToPlay = side == "X" || side == "x";
-    if (std::string problem = startPositionProblem(position); !problem.empty())
+    if (Reason problem = startPositionProblem(position); !problem.empty())
         return fail(std::move(problem));
     return reading;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
@@ -30,7 +31,7 @@ StartPosition startPositionOf(const Grid<ColourCode>& board, ColourCode toPlay, 
 // Why the game could never show this position, or empty when it could: the four centre squares
 // are never empty (counters are never taken off), every counter was placed beside one already
 // there, and a full board leaves nothing to play.
-std::string startPositionProblem(const StartPosition& position);
+Reason startPositionProblem(const StartPosition& position);
 
 // A position as other Reversi programs exchange it, in the usual orientation (the first colour
 // on d5 and e4 at the start, moving first, as black): 64 characters row by row from a1 to h8,
@@ -39,7 +40,7 @@ std::string startPositionProblem(const StartPosition& position);
 //   ---------------------------OX------XO--------------------------- X
 struct PositionFormReading {
     StartPosition position;
-    std::string error;  // one sentence; empty when the text was read
+    Reason error;  // empty when the text was read
     bool ok() const { return error.empty(); }
 };
 

@@ -12,8 +12,6 @@ namespace marvane {
 
 namespace {
 
-std::string name(ColourCode colour) { return std::string(colourName(colour)); }
-
 std::string countsText(RecordResult counts) {
     return std::to_string(counts.first) + "-" + std::to_string(counts.second);
 }
@@ -35,22 +33,20 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
     for (const Square& move : moves) {
         ++number;
         const ColourCode mover = game.state().ToPlay;
-        const std::string which =
-            "Move " + std::to_string(number) + ", " + name(mover) + " " + squareName(move) + ", ";
+        const std::vector<MessageArg> which = {std::to_string(number), mover, squareName(move)};
         const auto legal = game.legalSquares();
         if (!onBoard(move.row, move.column)) {
-            outcome.error = which + "is not a square of the board.";
+            outcome.error = {MessageId::MoveOffBoard, which};
         } else if (legal.empty() || game.state().over()) {
-            outcome.error = which + "cannot be played: " + name(mover) +
-                            " has no legal square, and this game has no passing.";
+            outcome.error = {MessageId::MoveWithNoLegalSquare, which};
         } else if (game.board(move.row, move.column) != 0) {
-            outcome.error = which + "is not legal: the square is already taken.";
+            outcome.error = {MessageId::MoveOnTakenSquare, which};
         } else if (std::find(legal.begin(), legal.end(), move) == legal.end()) {
-            outcome.error = which + "is not legal: it closes off no line of " +
-                            name(game.state().Opponent) + " counters.";
+            std::vector<MessageArg> args = which;
+            args.emplace_back(game.state().Opponent);
+            outcome.error = {MessageId::MoveClosesNoLine, std::move(args)};
             if (std::find(legal.begin(), legal.end(), mirrored(move)) != legal.end())
-                outcome.error += " Its mirror image, " + squareName(mirrored(move)) +
-                                 ", would be: the transcript seems to mix the two orientations.";
+                outcome.error.then({MessageId::MirrorImageLegal, {squareName(mirrored(move))}});
         }
         if (!outcome.ok()) {
             outcome.moveNumber = number;
@@ -64,20 +60,20 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
 
 ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
     if (record.start) {
-        if (std::string problem = startPositionProblem(*record.start); !problem.empty())
-            return {"The start position cannot occur in a game. " + problem, 0, {}};
+        if (Reason problem = startPositionProblem(*record.start); !problem.empty())
+            return {Reason(MessageId::StartCannotOccur).then(problem), 0, {}};
     }
     ReplayOutcome outcome =
         checkMoves(colours.c1, colours.c2, record.moves, record.start ? &*record.start : nullptr);
     if (outcome.ok() && record.result && *record.result != outcome.counts) {
-        outcome.error = "The result " + countsText(*record.result) +
-                        " does not match the moves, which end " + countsText(outcome.counts) + ".";
+        outcome.error = {MessageId::ResultMismatch,
+                         {countsText(*record.result), countsText(outcome.counts)}};
     }
     return outcome;
 }
 
 ReplayOutcome Game::replay(const GameRecord& record, std::string_view message) {
-    if (autoplaying_) return {"A game cannot be replayed while Autoplay runs.", 0, {}};
+    if (autoplaying_) return {MessageId::ReplayDuringAutoplay, 0, {}};
     const ColourScheme colours = isColourPair(record.c1, record.c2)
                                      ? ColourScheme{record.c1, record.c2}
                                      : usableColours(state_.C1, state_.C2);

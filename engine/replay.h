@@ -8,10 +8,10 @@
 
 namespace marvane {
 
-// The outcome of checking or replaying moves: empty error on success, else one sentence for the
-// user naming the move (moveNumber, 1-based) where there is one.
+// The outcome of checking or replaying moves: empty error on success, else why not, naming the
+// move (moveNumber, 1-based) where there is one.
 struct ReplayOutcome {
-    std::string error;
+    Reason error;
     int moveNumber = 0;
     RecordResult counts;  // counters of C1 and C2 after the last move
     bool ok() const { return error.empty(); }

@@ -65,18 +65,16 @@ std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
 
 // A game record is UTF-8 text: control characters other than tab and line ends, or bytes that
 // are not UTF-8, mean a file of some other kind.
-std::string textProblem(std::string_view text) {
+Reason textProblem(std::string_view text) {
     for (const char ch : text) {
         const unsigned char c = static_cast<unsigned char>(ch);
         if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F)
-            return "This is not a game record: it holds binary data.";
+            return MessageId::RecordIsBinary;
     }
     int line = 1;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = utf8SequenceAt(text, i);
-        if (length == 0)
-            return "This is not a game record: line " + std::to_string(line) +
-                   " is not UTF-8 text.";
+        if (length == 0) return {MessageId::RecordLineNotUtf8, {std::to_string(line)}};
         line += text[i] == '\n';
         i += length;
     }
@@ -205,53 +203,49 @@ int keyIndex(std::string_view key) {
 }
 
 // Applies one header line; returns the problem with it, or nothing.
-std::string applyTag(int key, const TagLine& tag, const std::string& where, GameRecord& record) {
-    // Built piece by piece: GCC 12 warns falsely (-Wrestrict) about "\"" + std::string.
-    std::string quoted(1, '"');
-    quoted += excerpt(tag.value, 40);
-    quoted += '"';
+Reason applyTag(int key, const TagLine& tag, const std::string& line, GameRecord& record) {
+    const std::string shown = excerpt(tag.value, 40);
     const std::string_view value = tag.value;
     if (key == kProgram) {
         record.program = trim(value);
-        if (record.program.empty()) return where + ": the program is not named.";
+        if (record.program.empty()) return {MessageId::ProgramNotNamed, {line}};
     } else if (key == kDate) {
         if (!matchesPattern(value, "9999.99.99"))
-            return where + ": the date " + quoted + " is not written as year.month.day.";
+            return {MessageId::BadDate, {line, shown}};
         record.date = value;
     } else if (key == kTime) {
         if (!matchesPattern(value, "99:99:99"))
-            return where + ": the time " + quoted + " is not written as hours:minutes:seconds.";
+            return {MessageId::BadTime, {line, shown}};
         record.time = value;
     } else if (key == kColours) {
         if (!parseColours(value, record))
-            return where + ": " + quoted + " is not a colour pair of the game (two different of " +
-                   counterColours() + ").";
+            return {MessageId::BadColours, {line, shown, counterColours()}};
     } else if (key == kPlayers) {
         const auto players = trim(value);
         if (players != "1" && players != "2")
-            return where + ": the players " + quoted + " are neither 1 nor 2.";
+            return {MessageId::BadPlayers, {line, shown}};
         record.players = players[0] - '0';
     } else if (key == kLevel) {
         const auto level = trim(value);
         if (!sameText(level, "Easy") && !sameText(level, "Hard"))
-            return where + ": the level " + quoted + " is neither Easy nor Hard.";
+            return {MessageId::BadLevel, {line, shown, "Easy", "Hard"}};
         record.easyLevel = sameText(level, "Easy");
     } else if (key == kBlack || key == kWhite) {
         (key == kBlack ? record.firstPlayer : record.secondPlayer) = trim(value);
     } else if (key == kOrientation) {
         const auto name = trim(value);
         if (!sameText(name, kOursName) && !sameText(name, kUsualName))
-            return where + ": the orientation " + quoted + " is neither " + std::string(kOursName) +
-                   " nor " + std::string(kUsualName) + ".";
+            return {MessageId::BadOrientation,
+                    {line, shown, std::string(kOursName), std::string(kUsualName)}};
         record.orientation = sameText(name, kUsualName) ? Orientation::Usual : Orientation::Ours;
     } else if (key == kPosition) {
         PositionFormReading position = readPositionForm(value);
-        if (!position.ok()) return where + ": the start position is refused. " + position.error;
+        if (!position.ok())
+            return Reason(MessageId::StartPositionRefused, {line}).then(position.error);
         record.start = position.position;
     } else if (key == kResult) {
         if (!parseResult(value, record))
-            return where + ": the result " + quoted +
-                   " is not two counts of counters such as \"34-30\".";
+            return {MessageId::BadResult, {line, shown}};
     }
     return {};
 }
@@ -343,14 +337,14 @@ std::string writeRecord(const GameRecord& record) {
 
 RecordReading readRecord(std::string_view text) {
     RecordReading reading;
-    const auto fail = [&reading](std::string message, int moveNumber = 0) {
+    const auto fail = [&reading](Reason reason, int moveNumber = 0) {
         reading.record = {};
-        reading.error = std::move(message);
+        reading.error = std::move(reason);
         reading.moveNumber = moveNumber;
         return reading;
     };
     if (text.size() > kMaxRecordBytes)
-        return fail("This is too long for a game record: more than 1 MB.");
+        return fail(MessageId::RecordTooLong);
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     if (auto problem = textProblem(text); !problem.empty()) return fail(std::move(problem));
 
@@ -363,33 +357,31 @@ RecordReading readRecord(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = trim(text.substr(start, end - start));
         ++lineNumber;
-        const std::string where = "Line " + std::to_string(lineNumber);
+        const std::string lineName = std::to_string(lineNumber);
         start = end + 1;
         if (line.empty()) continue;
 
         if (line.front() == '[') {
             if (!record.moves.empty())
-                return fail(where + " is a header line after the moves: " + excerpt(line, 60) +
-                            ".");
+                return fail({MessageId::HeaderAfterMoves, {lineName, excerpt(line, 60)}});
             TagLine tag;
             if (!parseTagLine(line, tag))
-                return fail(where + " is not a header line of the form [Key \"value\"]: " +
-                            excerpt(line, 60) + ".");
+                return fail({MessageId::NotAHeaderLine,
+                             {lineName, "[Key \"value\"]", excerpt(line, 60)}});
             const int key = keyIndex(tag.key);
             header = true;
             // Other programs' headers (Event, Site, Round, ...) are theirs to read.
             if (key < 0) continue;
             if (seen[key])
-                return fail(where + " repeats the header \"" + std::string(kKeys[key]) + "\".");
+                return fail({MessageId::RepeatedHeader, {lineName, std::string(kKeys[key])}});
             seen[key] = true;
-            if (auto problem = applyTag(key, tag, where, record); !problem.empty())
+            if (auto problem = applyTag(key, tag, lineName, record); !problem.empty())
                 return fail(std::move(problem));
             continue;
         }
         // Moves never hold a colon; a line with one was meant as a header of some other form.
         if (line.find(':') != std::string_view::npos)
-            return fail("Unknown header line " + std::to_string(lineNumber) + ": " +
-                        excerpt(line, 60) + ".");
+            return fail({MessageId::UnknownHeaderLine, {lineName, excerpt(line, 60)}});
 
         for (std::size_t i = 0; i < line.size();) {
             if (kWhitespace.find(line[i]) != std::string_view::npos) {
@@ -403,39 +395,35 @@ RecordReading readRecord(std::string_view text) {
             const int moveNumber = static_cast<int>(record.moves.size()) + 1;
             const std::size_t offset = static_cast<std::size_t>(line.data() - text.data()) + i;
             if (isColumnLetter(line[i]) && trim(text.substr(offset + 1)).empty())
-                return fail("The last move, move " + std::to_string(moveNumber) +
-                                ", is cut short: \"" + std::string(1, line[i]) +
-                                "\" has no row digit.",
+                return fail({MessageId::LastMoveCutShort,
+                             {std::to_string(moveNumber), std::string(1, line[i])}},
                             moveNumber);
             if (i + 1 >= line.size() || !isColumnLetter(line[i]) || !isRowDigit(line[i + 1]) ||
                 (i + 2 < line.size() && isDigit(line[i + 2]))) {
                 auto token = line.substr(i);
                 token = token.substr(0, token.find_first_of(kWhitespace));
-                return fail("Move " + std::to_string(moveNumber) + ", \"" + excerpt(token, 3) +
-                                "\", is not a square of the board (a1 to h8).",
+                return fail({MessageId::MoveNotASquare,
+                             {std::to_string(moveNumber), excerpt(token, 3)}},
                             moveNumber);
             }
             if (moveNumber > kMaxMoves)
-                return fail("Move " + std::to_string(moveNumber) +
-                                " is one too many: a game has at most " +
-                                std::to_string(kMaxMoves) + " moves.",
+                return fail({MessageId::OneMoveTooMany,
+                             {std::to_string(moveNumber), std::to_string(kMaxMoves)}},
                             moveNumber);
             record.moves.push_back({line[i + 1] - '0', lower(line[i]) - 'a' + 1});
             i += 2;
         }
     }
-    if (!header && record.moves.empty()) return fail("There are no moves in it.");
+    if (!header && record.moves.empty()) return fail(MessageId::NoMoves);
 
     // From the standard start the first move shows the orientation; from a start position, which
     // is written in the usual one, the header alone can say otherwise.
     const std::optional<Orientation> firstMove =
         record.start || record.moves.empty() ? std::nullopt : orientationOf(record.moves.front());
     if (seen[kOrientation] && firstMove && *firstMove != record.orientation)
-        return fail("The header says the moves are in the " +
-                        std::string(orientationName(record.orientation)) +
-                        " orientation, but the first move, " + squareName(record.moves.front()) +
-                        ", starts a game in the " + std::string(orientationName(*firstMove)) +
-                        " one: the two orientations are mixed.",
+        return fail({MessageId::MixedOrientations,
+                     {std::string(orientationName(record.orientation)),
+                      squareName(record.moves.front()), std::string(orientationName(*firstMove))}},
                     1);
     if (!seen[kOrientation])
         record.orientation = firstMove      ? *firstMove

@@ -55,11 +55,11 @@ struct GameRecord {
     std::vector<Square> moves;
 };
 
-// The outcome of reading: the record, or the one problem that stopped the reading, as a
-// sentence for the user that names the move (moveNumber, 1-based) or the line where there is one.
+// The outcome of reading: the record, or the one problem that stopped the reading, as sentences
+// for the user that name the move (moveNumber, 1-based) or the line where there is one.
 struct RecordReading {
     GameRecord record;
-    std::string error;
+    Reason error;
     int moveNumber = 0;
     bool ok() const { return error.empty(); }
 };

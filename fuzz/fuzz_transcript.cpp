@@ -38,7 +38,7 @@ bool sameRecord(const GameRecord& a, const GameRecord& b) {
 void checkPosition(std::string_view text) {
     const PositionFormReading reading = readPositionForm(text);
     if (!reading.ok()) {
-        if (!reading.error.ends_with('.')) broken("a position message without a full stop", text);
+        if (!reading.error.text().ends_with('.')) broken("a position message without a full stop", text);
         return;
     }
     const std::string written = writePositionForm(reading.position);
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkPosition(text);
     const RecordReading reading = readRecord(text);
     if (!reading.ok()) {
-        if (!reading.error.ends_with('.')) broken("a message without a full stop", text);
+        if (!reading.error.text().ends_with('.')) broken("a message without a full stop", text);
         if (reading.moveNumber < 0 || reading.moveNumber > kMaxMoves + 1)
             broken("a move number no record can have", text);
         return 0;

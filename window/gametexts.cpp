@@ -1,7 +1,11 @@
 #include "window/gametexts.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <array>
+#include <string>
+#include <variant>
+#include <vector>
 
 #include "engine/types.h"
 
@@ -37,6 +41,13 @@ const char* const kShortName = "short: turn box and score labels";
     QT_TRANSLATE_NOOP3("GameText", "Cyan", "short: turn box and score labels"),
     QT_TRANSLATE_NOOP3("GameText", "Yellow", "short: turn box and score labels")};
 
+// The refusals' texts, in the order of the game's message names.
+constexpr std::array<const char*, kMessageCount> kMessageTexts = {
+#define MARVANE_MESSAGE(name, text) text,
+#include "engine/message_texts.h"
+#undef MARVANE_MESSAGE
+};
+
 // The colour's name in the player's language, or an empty text for a name the game does not use.
 QString colour(std::string_view name, bool shortName) {
     for (std::size_t i = 0; i < ColourNames.size(); ++i)
@@ -62,6 +73,25 @@ QString translatedGameText(Box box, std::string_view text) {
     const bool narrow = box == Box::GoBox || box == Box::C1Lab || box == Box::c2lab;
     if (const QString name = colour(text, narrow); !name.isEmpty()) return name;
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString translatedReason(const Reason& reason) {
+    QStringList sentences;
+    for (const Message& sentence : reason.sentences) {
+        std::vector<std::string> args;
+        for (const MessageArg& arg : sentence.args) {
+            if (const auto* code = std::get_if<ColourCode>(&arg))
+                args.push_back(colour(colourName(*code), false).toStdString());
+            else
+                args.push_back(std::get<std::string>(arg));
+        }
+        const QByteArray text =
+            QCoreApplication::translate("GameText",
+                                        kMessageTexts[static_cast<std::size_t>(sentence.id)])
+                .toUtf8();
+        sentences.append(QString::fromStdString(fillPlaces(text.toStdString(), args)));
+    }
+    return sentences.join(u' ');
 }
 
 }  // namespace marvane

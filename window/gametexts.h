@@ -4,6 +4,7 @@
 #include <QString>
 #include <string_view>
 
+#include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
@@ -17,5 +18,9 @@ inline constexpr char kMovesMirroredText[] = "Moves mirrored";
 // it fits). Numbers, the empty text and anything the table does not know pass through as they
 // are.
 QString translatedGameText(Box box, std::string_view text);
+
+// Why the game refused something, in the player's language: each sentence's text translated, its
+// colours named as the player reads them, what it quotes from a file left as it is.
+QString translatedReason(const Reason& reason);
 
 }  // namespace marvane

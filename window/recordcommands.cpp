@@ -53,12 +53,17 @@ QString endRow(const Step& step, ColourCode c1, ColourCode c2) {
 
 }  // namespace
 
-RecordReading readGameFile(const QString& path) {
-    RecordReading reading;
+GameFileReading readGameFile(const QString& path) {
+    GameFileReading reading;
     const FileRead file = readRegularFile(path, static_cast<qint64>(kMaxRecordBytes));
     switch (file.outcome) {
-        case FileRead::Outcome::Read:
-            return readRecord(std::string_view(file.bytes.constData(), file.bytes.size()));
+        case FileRead::Outcome::Read: {
+            RecordReading text =
+                readRecord(std::string_view(file.bytes.constData(), file.bytes.size()));
+            reading.record = std::move(text.record);
+            reading.error = translatedReason(text.error);
+            break;
+        }
         case FileRead::Outcome::TooLarge:
             reading.error =
                 RecordCommands::tr(
@@ -66,20 +71,18 @@ RecordReading readGameFile(const QString& path) {
                     "is at most 1 MB.")
                     .arg(file.size > 0 ? RecordCommands::tr("%1 MB").arg(
                                              QString::number(file.size / 1048576.0, 'f', 1))
-                                       : RecordCommands::tr("more than 1 MB"))
-                    .toStdString();
+                                       : RecordCommands::tr("more than 1 MB"));
             break;
         case FileRead::Outcome::NotRegular:
             reading.error =
                 (file.kind == FileKind::Folder
                      ? RecordCommands::tr("This is a folder, not a file.")
-                     : RecordCommands::tr("This is %1.").arg(notARegularFile(file.kind)))
-                    .toStdString();
+                     : RecordCommands::tr("This is %1.").arg(notARegularFile(file.kind)));
             break;
         case FileRead::Outcome::Missing:
         case FileRead::Outcome::Failed:
             reading.error =
-                RecordCommands::tr("The file cannot be opened: %1.").arg(file.error).toStdString();
+                RecordCommands::tr("The file cannot be opened: %1.").arg(file.error);
             break;
     }
     return reading;
@@ -290,7 +293,7 @@ bool RecordCommands::pastePositionText(const QString& text) {
     const PositionFormReading reading =
         readPositionForm(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!reading.ok()) {
-        refuse(what, QString::fromStdString(reading.error));
+        refuse(what, translatedReason(reading.error));
         return false;
     }
     GameRecord record;
@@ -314,7 +317,7 @@ bool RecordCommands::pasteText(const QString& text) {
         // Once good moves came before the problem, there are moves, but not all of them can be
         // replayed.
         refuse(reading.moveNumber > 1 ? unreadable : tr("The clipboard holds no moves to replay."),
-               QString::fromStdString(reading.error));
+               translatedReason(reading.error));
         return false;
     }
     reading.record.players = 2;  // pasted moves are a new two-player game
@@ -363,9 +366,9 @@ void RecordCommands::openGame() {
 
 bool RecordCommands::openGameFrom(const QString& path) {
     const QString what = tr("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
-    const RecordReading reading = readGameFile(path);
+    const GameFileReading reading = readGameFile(path);
     if (!reading.ok()) {
-        refuse(what, QString::fromStdString(reading.error));
+        refuse(what, reading.error);
         return false;
     }
     folder_ = QFileInfo(path).absolutePath();
@@ -377,7 +380,7 @@ bool RecordCommands::replayRecord(const GameRecord& record, const QString& what,
                                   const QString& message) {
     const ReplayOutcome outcome = game_.replay(record, message.toStdString());
     if (!outcome.ok()) {
-        refuse(what, QString::fromStdString(outcome.error));
+        refuse(what, translatedReason(outcome.error));
         return false;
     }
     // The replay may wait for a move in progress; the names go with the game it starts.

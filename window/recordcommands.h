@@ -18,9 +18,16 @@ namespace marvane {
 
 class GameReview;
 
+// A game file read: its record, or why it was refused, in the player's language.
+struct GameFileReading {
+    GameRecord record;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
 // Reads a game file as readRecord() reads text; a file that is not a regular file, or is over
 // kMaxRecordBytes, is refused without reading it.
-RecordReading readGameFile(const QString& path);
+GameFileReading readGameFile(const QString& path);
 
 // The Game menu's record commands: Move List, Copy Moves, Copy Moves for Other Programs, Paste
 // Moves, Copy Position, Paste Position, Save Game..., Open Game.... Each runs when no move is being

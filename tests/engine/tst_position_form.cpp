@@ -15,7 +15,7 @@ const std::string kUsualStart =
 TEST(PositionForm, TheStartIsWrittenAsOtherProgramsWriteIt) {
     EXPECT_EQ(writePositionForm(standardStart()), kUsualStart);
     const auto read = readPositionForm(kUsualStart);
-    ASSERT_TRUE(read.ok()) << read.error;
+    ASSERT_TRUE(read.ok()) << read.error.text();
     EXPECT_EQ(read.position, standardStart());
 }
 
@@ -54,9 +54,9 @@ TEST(PositionForm, TextsThatAreNoPositionOfTheGameAreRefusedSayingWhy) {
     for (const auto& row : table) {
         const auto read = readPositionForm(row.text);
         EXPECT_FALSE(read.ok()) << row.what;
-        EXPECT_NE(read.error.find(row.message), std::string::npos)
-            << row.what << ": the message was \"" << read.error << "\"";
-        EXPECT_TRUE(read.error.ends_with(".")) << row.what << ": " << read.error;
+        EXPECT_NE(read.error.text().find(row.message), std::string::npos)
+            << row.what << ": the message was \"" << read.error.text() << "\"";
+        EXPECT_TRUE(read.error.text().ends_with(".")) << row.what << ": " << read.error.text();
     }
 }
 

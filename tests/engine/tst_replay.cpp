@@ -118,11 +118,11 @@ TEST_F(Replay, SavedAndOpenedRandomGamesShowExactlyWhatWasPlayed) {
         endedGames += ended(game);
 
         const auto read = readRecord(writeRecord(recordOf(game, moves)));
-        ASSERT_TRUE(read.ok()) << read.error;
+        ASSERT_TRUE(read.ok()) << read.error.text();
         targetView.log.clear();
         targetView.armed = false;
         const auto outcome = target.replay(read.record);
-        ASSERT_TRUE(outcome.ok()) << "round " << round << ": " << outcome.error;
+        ASSERT_TRUE(outcome.ok()) << "round " << round << ": " << outcome.error.text();
         EXPECT_EQ(target.state().PlayerCount, 2);
         expectSameView(game, view, target, targetView, "round " + std::to_string(round));
         EXPECT_FALSE(targetView.armed) << "a two-player game owes no computer reply";
@@ -137,7 +137,7 @@ TEST_F(Replay, CopiedAndPastedTranscriptsGiveTheSameBoard) {
         game.newGame();
         const auto moves = playRandomly(game, random, 1 + random() % 60);
         const auto read = readRecord(writeTranscript(moves));
-        ASSERT_TRUE(read.ok()) << read.error;
+        ASSERT_TRUE(read.ok()) << read.error.text();
         ASSERT_TRUE(target.replay(read.record).ok());
         for (int r = 1; r <= 8; ++r)
             for (int c = 1; c <= 8; ++c) ASSERT_EQ(target.board(r, c), game.board(r, c));
@@ -156,7 +156,7 @@ TEST_F(Replay, AnOccupiedOrCapturelessSquareAtMoveTwentyThreeIsNamedAndChangesNo
     record.moves[22] = record.moves[3];  // taken since move 4
     auto outcome = replayRefused(record);
     EXPECT_EQ(outcome.moveNumber, 23);
-    EXPECT_EQ(outcome.error, "Move 23, White " + squareName(moves[3]) +
+    EXPECT_EQ(outcome.error.text(), "Move 23, White " + squareName(moves[3]) +
                                  ", is not legal: the square is already taken.");
 
     // An empty square that closes off nothing: a corner far from the centre, early on.
@@ -165,7 +165,7 @@ TEST_F(Replay, AnOccupiedOrCapturelessSquareAtMoveTwentyThreeIsNamedAndChangesNo
     record.result.reset();
     outcome = replayRefused(record);
     EXPECT_EQ(outcome.moveNumber, 3);
-    EXPECT_EQ(outcome.error,
+    EXPECT_EQ(outcome.error.text(),
               "Move 3, White a1, is not legal: it closes off no line of Black "
               "counters.");
 }
@@ -191,9 +191,9 @@ TEST_F(Replay, ATranscriptWithAPassStopsWhereTheSideToPlayHasNoSquare) {
 
         const auto outcome = replayRefused(recordOf(game, moves));
         EXPECT_EQ(outcome.moveNumber, static_cast<int>(moves.size()));
-        EXPECT_NE(outcome.error.find("has no legal square, and this game has no passing."),
+        EXPECT_NE(outcome.error.text().find("has no legal square, and this game has no passing."),
                   std::string::npos)
-            << outcome.error;
+            << outcome.error.text();
         return;
     }
     FAIL() << "no random game needed a pass";
@@ -207,7 +207,7 @@ TEST_F(Replay, AResultThatDoesNotMatchTheMovesIsRefused) {
     const RecordResult real = *record.result;
     record.result = RecordResult{real.second, real.first + (real.first == real.second)};
     const auto outcome = replayRefused(record);
-    EXPECT_EQ(outcome.error,
+    EXPECT_EQ(outcome.error.text(),
               "The result " + std::to_string(record.result->first) + "-" +
                   std::to_string(record.result->second) + " does not match the moves, which end " +
                   std::to_string(real.first) + "-" + std::to_string(real.second) + ".");
@@ -296,7 +296,7 @@ TEST_F(Replay, GamesWrittenInTheUsualOrientationReplayAsTheSameGame) {
         const std::string context = "round " + std::to_string(round);
         for (const std::string& text : {file, writeTranscript(mirroredMoves(moves))}) {
             const auto read = readRecord(text);
-            ASSERT_TRUE(read.ok()) << context << ": " << read.error;
+            ASSERT_TRUE(read.ok()) << context << ": " << read.error.text();
             EXPECT_EQ(read.record.orientation, Orientation::Usual) << context;
             EXPECT_EQ(read.record.moves, moves) << context;
             ASSERT_TRUE(target.replay(read.record).ok()) << context;
@@ -316,7 +316,7 @@ TEST_F(Replay, ATranscriptMixingBothOrientationsIsRefusedSayingSo) {
     const std::string header = "[Orientation \"Marvane\"]\n\n" + writeTranscript(usualStart);
     for (const std::string& text : {mixed, header}) {
         const auto read = readRecord(text);
-        const std::string error = read.ok() ? replayRefused(read.record).error : read.error;
+        const std::string error = read.ok() ? replayRefused(read.record).error.text() : read.error.text();
         EXPECT_NE(error.find("mix"), std::string::npos) << text << ": " << error;
     }
 }

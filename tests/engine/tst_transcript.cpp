@@ -21,7 +21,7 @@ TEST(Transcript, SquaresAreColumnLetterThenRowDigitWithRowOneAtTheTop) {
     EXPECT_EQ(writeTranscript(squares({{3, 5}, {3, 4}, {8, 1}})), "e3d3a8");
 
     const auto read = readRecord("e3d3a8");
-    ASSERT_TRUE(read.ok()) << read.error;
+    ASSERT_TRUE(read.ok()) << read.error.text();
     EXPECT_EQ(read.record.moves, squares({{3, 5}, {3, 4}, {8, 1}}));
 }
 
@@ -31,7 +31,7 @@ TEST(Transcript, BareTranscriptsAreReadWhateverTheCaseAndSpacing) {
                              "\xEF\xBB\xBF"
                              "e3 f3 f4 h8\n"}) {
         const auto read = readRecord(text);
-        ASSERT_TRUE(read.ok()) << text << ": " << read.error;
+        ASSERT_TRUE(read.ok()) << text << ": " << read.error.text();
         EXPECT_EQ(read.record.moves, expected) << text;
         EXPECT_EQ(read.record.players, 0) << "a bare transcript names no players";
     }
@@ -56,7 +56,7 @@ TEST(Transcript, RecordsReadBackAsWritten) {
     EXPECT_TRUE(text.ends_with("\n\ne3f3f4\n")) << text;
 
     const auto read = readRecord(text);
-    ASSERT_TRUE(read.ok()) << read.error;
+    ASSERT_TRUE(read.ok()) << read.error.text();
     EXPECT_EQ(read.record.program, record.program);
     EXPECT_EQ(read.record.date, record.date);
     EXPECT_EQ(read.record.time, record.time);
@@ -71,7 +71,7 @@ TEST(Transcript, RecordsReadBackAsWritten) {
     record.result.reset();
     record.moves.clear();
     const auto unfinished = readRecord(writeRecord(record));
-    ASSERT_TRUE(unfinished.ok()) << unfinished.error;
+    ASSERT_TRUE(unfinished.ok()) << unfinished.error.text();
     EXPECT_FALSE(unfinished.record.result);
     EXPECT_TRUE(unfinished.record.moves.empty());
 
@@ -80,7 +80,7 @@ TEST(Transcript, RecordsReadBackAsWritten) {
     for (const char* program : {"", " ", "\t"}) {
         record.program = program;
         const auto unnamed = readRecord(writeRecord(record));
-        EXPECT_TRUE(unnamed.ok()) << '"' << program << "\": " << unnamed.error;
+        EXPECT_TRUE(unnamed.ok()) << '"' << program << "\": " << unnamed.error.text();
     }
 }
 
@@ -93,7 +93,7 @@ TEST(Transcript, EveryColourPairTheBoardCanShowReadsBackAsWritten) {
             if (record.c1 == record.c2) continue;
             const auto read = readRecord(writeRecord(record));
             EXPECT_TRUE(read.ok() && read.record.c1 == record.c1 && read.record.c2 == record.c2)
-                << record.c1 << " " << record.c2 << ": " << read.error;
+                << record.c1 << " " << record.c2 << ": " << read.error.text();
         }
     }
 }
@@ -102,7 +102,7 @@ TEST(Transcript, HeaderKeysAndValuesIgnoreCaseAndSpacing) {
     const auto read = readRecord(
         "  [colours   \"cyan   YELLOW\"]  \n[PLAYERS \" 2 \"]\n[level \"hard\"]\n"
         "[result \"40 - 24\"]\n\nE3");
-    ASSERT_TRUE(read.ok()) << read.error;
+    ASSERT_TRUE(read.ok()) << read.error.text();
     EXPECT_EQ(read.record.c1, 5);
     EXPECT_EQ(read.record.c2, 6);
     EXPECT_EQ(read.record.players, 2);
@@ -162,10 +162,10 @@ TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
     for (const auto& row : table) {
         const auto read = readRecord(row.text);
         EXPECT_FALSE(read.ok()) << row.what;
-        EXPECT_NE(read.error.find(row.message), std::string::npos)
-            << row.what << ": the message was \"" << read.error << "\"";
+        EXPECT_NE(read.error.text().find(row.message), std::string::npos)
+            << row.what << ": the message was \"" << read.error.text() << "\"";
         EXPECT_EQ(read.moveNumber, row.moveNumber) << row.what;
-        EXPECT_TRUE(read.error.ends_with(".")) << row.what << ": " << read.error;
+        EXPECT_TRUE(read.error.text().ends_with(".")) << row.what << ": " << read.error.text();
         EXPECT_TRUE(read.record.moves.empty()) << row.what << ": a refusal carries no moves";
     }
 }
@@ -194,12 +194,12 @@ TEST(Transcript, RecordsAsPlayersWriteThemAreReadAndTheirNamesWrittenBack) {
     };
     for (const auto& row : table) {
         const auto read = readRecord(row.text);
-        ASSERT_TRUE(read.ok()) << row.what << ": " << read.error;
+        ASSERT_TRUE(read.ok()) << row.what << ": " << read.error.text();
         EXPECT_EQ(read.record.moves, row.moves) << row.what;
         EXPECT_EQ(read.record.firstPlayer, row.first) << row.what;
         EXPECT_EQ(read.record.secondPlayer, row.second) << row.what;
         const auto again = readRecord(writeRecord(read.record));
-        ASSERT_TRUE(again.ok()) << row.what << ": " << again.error;
+        ASSERT_TRUE(again.ok()) << row.what << ": " << again.error.text();
         EXPECT_EQ(again.record.moves, row.moves) << row.what;
         EXPECT_EQ(again.record.firstPlayer, row.first) << row.what;
         EXPECT_EQ(again.record.secondPlayer, row.second) << row.what;

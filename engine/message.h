@@ -1,0 +1,65 @@
+// Sentences the game says to the player as a name and what fills its places, so that a window can
+// say them in the player's language; in English here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/types.h"
+
+namespace marvane {
+
+enum class MessageId : std::uint8_t {
+#define MARVANE_MESSAGE(name, text) name,
+#include "engine/message_texts.h"
+#undef MARVANE_MESSAGE
+};
+
+inline constexpr std::size_t kMessageCount = 0
+#define MARVANE_MESSAGE(name, text) +1
+#include "engine/message_texts.h"
+#undef MARVANE_MESSAGE
+    ;
+
+// What fills a place of a message: text given as it is (a number, a square, words quoted from a
+// file) or a colour, which is named in the player's language.
+using MessageArg = std::variant<std::string, ColourCode>;
+
+// One sentence: its text with %1, %2, ... filled by args[0], args[1], ...
+struct Message {
+    MessageId id{};
+    std::vector<MessageArg> args;
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// Why something was refused: no sentence when it was not, else the sentences that read as one
+// text, the first saying what was refused, any after it why.
+struct Reason {
+    std::vector<Message> sentences;
+
+    Reason() = default;
+    Reason(MessageId id, std::vector<MessageArg> args = {})
+        : sentences{Message{id, std::move(args)}} {}
+
+    bool empty() const { return sentences.empty(); }
+    // This reason, followed by the sentences of `more`.
+    Reason& then(const Reason& more);
+    // The whole reason in English, sentences apart by a space.
+    std::string text() const;
+    friend bool operator==(const Reason&, const Reason&) = default;
+};
+
+// The English text of a message, with its places (%1 to %9) unfilled.
+std::string_view messageText(MessageId id);
+
+// `text` with each place %n (n 1 to 9) replaced by args[n - 1], in one pass: what fills a place
+// is never read for places again, so words quoted from a file cannot fill themselves in. A place
+// with no argument, and a % not followed by a digit 1-9, stay as they are.
+std::string fillPlaces(std::string_view text, std::span<const std::string> args);
+
+}  // namespace marvane
