@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Analysiert: was jeder Zug hergab (≈ geschätzt)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Diese Partie kann nicht analysiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Analizada: lo que cedió cada jugada (≈ estimación)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Esta partida no se puede analizar.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

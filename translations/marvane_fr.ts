@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Analysée : ce que chaque coup a perdu (≈ estimation)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Cette partie ne peut pas être analysée.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Analizzata: quanto ha ceduto ogni mossa (≈ stima)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Questa partita non può essere analizzata.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Geanalyseerd: wat elke zet weggaf (≈ schatting)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Dit spel kan niet worden geanalyseerd.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

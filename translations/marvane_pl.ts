@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Przeanalizowano: ile oddał każdy ruch (≈ szacunek)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Tej gry nie można przeanalizować.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

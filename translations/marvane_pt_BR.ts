@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Analisado: o que cada lance cedeu (≈ estimativa)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Este jogo não pode ser analisado.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

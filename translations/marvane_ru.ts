@@ -885,6 +885,10 @@
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
         <translation>Разобрано: сколько отдал каждый ход (≈ оценка)</translation>
     </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Эту партию невозможно разобрать.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::MoveList</name>

@@ -1,5 +1,6 @@
 #include "window/gamereview.h"
 
+#include <QDebug>
 #include <algorithm>
 
 #include "analysis/game_position.h"
@@ -7,6 +8,18 @@
 #include "window/analysis/analysisworker.h"
 
 namespace marvane {
+
+namespace {
+
+// What the player reads when the analysis engine turns the game down. Only a fault of the
+// program brings this about (it reviews positions and moves the game itself played), so the
+// engine's own words, in English, go to the log for the one who mends it.
+QString cannotReview(const std::string& reason) {
+    qWarning("The analysis engine refused to review the game: %s", reason.c_str());
+    return GameReview::tr("This game cannot be reviewed.");
+}
+
+}  // namespace
 
 GameReview::GameReview(WorkerSource worker, const Game& game, analysis::ReviewLimits limits,
                        QObject* parent)
@@ -28,7 +41,7 @@ AnalysisWorker& GameReview::worker() {
                 request_ = 0;
                 if (!review.ok()) {
                     drop();
-                    error_ = QString::fromStdString(review.error);
+                    error_ = cannotReview(review.error);
                 } else {
                     moves_ = review.moves;
                     startScore_ = review.startScore;
@@ -64,7 +77,7 @@ bool GameReview::readGame(Reviewed& game, QString& error) const {
     const analysis::GamePositionReading start =
         analysis::fromGame(history.position(0), game_.state().C1, game_.state().C2);
     if (!start.ok()) {
-        error = QString::fromStdString(start.error);
+        error = cannotReview(start.error);
         return false;
     }
     game.start = start.position;

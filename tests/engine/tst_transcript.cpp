@@ -150,6 +150,9 @@ TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
         {"a tag with a bad escape", "[Program \"a\\b\"]\n", "Line 1 is not a header line", 0},
         {"a repeated tag", "[Players \"1\"]\n\n[Players \"2\"]\n", "Line 3 repeats the header", 0},
         {"both sides one colour", "[Colours \"Red Red\"]", "not a colour pair", 0},
+        // A quoted value that looks like a place of the message stays as the file has it.
+        {"colours written as a place", "[Colours \"%1 %3\"]",
+         "Line 1: \"%1 %3\" is not a colour pair of the game (two different of White, ", 0},
         {"one colour", "[Colours \"White\"]", "not a colour pair", 0},
         {"a program without a name", "[Program \" \"]", "Line 1: the program is not named", 0},
         {"three players", "[Players \"3\"]", "neither 1 nor 2", 0},

@@ -15,10 +15,14 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "engine/game.h"
+#include "engine/unseenview.h"
 #include "tests/window/formdriver.h"
+#include "tests/window/modal.h"
 #include "window/gametexts.h"
 #include "window/keylist.h"
 #include "window/movelist.h"
+#include "window/recordcommands.h"
 #include "window/translations.h"
 
 using namespace marvane;
@@ -278,6 +282,56 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
         missed.missed.removeDuplicates();
         QVERIFY2(missed.missed.isEmpty(), qPrintable("missing: " + missed.missed.join("\n")));
+    }
+
+    // Every sentence the game refuses a record or a position with, in every language: found in
+    // the catalogue (else it stays English: a text the translation tools never saw, or the
+    // window's table out of step with the game's names), with what fills its places kept as it
+    // is and its colours named in the language.
+    void everyRefusalSpeaksTheLanguage() {
+        const std::vector<MessageArg> marks = {"q1", "q2", "q3", "q4"};
+        for (const QString& language : shippedLanguages()) {
+            MissedTexts missed;
+            QCoreApplication::installTranslator(&missed);
+            auto* catalogue = new QTranslator;
+            QVERIFY(catalogue->load(":/i18n/marvane_" + language + ".qm"));
+            useCatalogue(catalogue, language);
+            for (std::size_t i = 0; i < kMessageCount; ++i) {
+                const Reason reason(static_cast<MessageId>(i), marks);
+                const QString english = QString::fromStdString(reason.text());
+                const QString shown = translatedReason(reason);
+                QVERIFY2(shown != english, qPrintable(language + ": " + english));
+                for (const QString mark : {"q1", "q2", "q3", "q4"})
+                    QVERIFY2(shown.count(mark) == english.count(mark),
+                             qPrintable(language + ": " + shown));
+            }
+            QVERIFY2(missed.missed.isEmpty(), qPrintable(missed.missed.join("\n")));
+            const QString twoColours = translatedReason(
+                Reason(MessageId::MoveClosesNoLine, {"5", ColourCode{2}, "c4", ColourCode{1}}));
+            for (const char* colour : {"Black", "White"})
+                QVERIFY2(twoColours.contains(translatedGameText(Box::MessageBox, colour)),
+                         qPrintable(language + ": " + twoColours));
+            useCatalogue(nullptr);
+        }
+    }
+
+    // The refusal box says both its sentences in the player's language, the game's reason too
+    // (else the window passes on the game's English).
+    void theRefusalBoxIsInTheLanguage() {
+        useCatalogue(new PseudoTranslator);
+        UnseenView view;
+        Game game(view, [] { return std::int64_t{0}; });
+        game.setColours(1, 2);
+        game.setPlayerCount(2);
+        game.newGame();
+        QWidget window;
+        RecordCommands commands(&window, game, [] { return QString("Marvane"); });
+        SeenBox seen;
+        recordNextMessageBox(&seen);
+        QVERIFY(!commands.pasteText("e3 z9"));
+        QVERIFY2(seen.text.startsWith("Thé mõvés õñ") &&
+                     seen.text.contains("Mõvé 2, \"z9\", îs ñõt à sqüàré"),
+                 qPrintable(seen.text));
     }
 
     // The catalogues as written: no entry unfinished or empty, each keeps its placeholders, and
