@@ -166,8 +166,7 @@ bool parseResult(std::string_view value, GameRecord& record) {
 std::string counterColours() {
     std::string names;
     for (ColourCode c = 1; c < static_cast<ColourCode>(ColourNames.size()); ++c) {
-        if (!names.empty())
-            names += c + 1 == static_cast<ColourCode>(ColourNames.size()) ? " or " : ", ";
+        if (!names.empty()) names += ", ";
         names += ColourNames[c];
     }
     return names;

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -92,22 +93,20 @@ void MoveList::showRows() {
     updating_ = true;
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
-    list_->item(0)->setText(content.start);
+    list_->item(0)->setText(content.start.isEmpty() ? tr("Start") : content.start);
     const QBrush takenBack = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int row = 1; row < rows; ++row) {
-        QString text = content.end;
-        if (row < moveRows_) {
-            const Square move = content.moves[row - 1];
-            text = QString("%1. %2 %3")
-                       .arg(content.firstNumber + row - 1)
-                       .arg(row % 2 == 1 ? content.firstMover : content.secondMover)
-                       .arg(QString::fromStdString(squareName(move)));
-        }
         const std::size_t index = static_cast<std::size_t>(row - 1);
         const QString note = row < moveRows_ && index < notes_.size() ? notes_[index] : QString();
         const bool worst = row < moveRows_ && std::ranges::count(worst_, row - 1) > 0;
+        const auto rowOfMove = [&](const QString& withNote) {
+            return moveRow(content.firstNumber + row - 1,
+                           row % 2 == 1 ? content.firstMover : content.secondMover,
+                           content.moves[index], withNote);
+        };
+        const QString text = row < moveRows_ ? rowOfMove({}) : content.end;
         QListWidgetItem* item = list_->item(row);
-        item->setText(note.isEmpty() ? text : text + "   " + note);
+        item->setText(row < moveRows_ ? rowOfMove(note) : text);
         QFont font = list_->font();
         font.setBold(worst);
         item->setFont(font);
@@ -126,6 +125,32 @@ void MoveList::showRows() {
 void MoveList::setSteppingEnabled(bool enabled) {
     stepping_ = enabled;
     note_->setVisible(!enabled);
+}
+
+QString MoveList::moveRow(int number, const QString& mover, Square square, const QString& note) {
+    const QString row =
+        QString("%1. %2 %3").arg(number).arg(mover, QString::fromStdString(squareName(square)));
+    return note.isEmpty() ? row : row + "   " + note;
+}
+
+void MoveList::makeRoomFor(const QStringList& rows) {
+    QFont bold = list_->font();  // the worst moves are bold
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (const QString& row : rows) widest = std::max(widest, metrics.horizontalAdvance(row));
+    // Around a row's text: the item's margins, the list's frame and scroll bar, the window's
+    // margins.
+    const QStyle* style = list_->style();
+    const QMargins margins = layout()->contentsMargins();
+    const int around = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1) +
+                       2 * list_->frameWidth() +
+                       style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_) +
+                       margins.left() + margins.right();
+    int needed = widest + around;
+    if (const QScreen* screen = this->screen())
+        needed = std::min(needed, screen->availableGeometry().width() / 2);
+    if (needed > width()) resize(needed, height());
 }
 
 int MoveList::rowCount() const { return list_->count(); }

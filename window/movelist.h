@@ -31,7 +31,7 @@ struct MoveListContent {
     QString firstMover;  // the colour that plays the first move listed, and the other one
     QString secondMover;
     int firstNumber = 1;  // the number of the first move listed (a game from a position)
-    QString start = QStringLiteral("Start");
+    QString start;       // the first row's text, when not "Start"
     QString end;         // the result row ("finish" or the result), empty while the game goes on
     bool atEnd = false;  // the board shows the end, not just the last move
 };
@@ -44,6 +44,14 @@ public:
     static constexpr QSize kDefaultSize{210, 420};
 
     explicit MoveList(QWidget* owner);
+
+    // The text of a move's row: its number, the colour that played it, its square, and the
+    // review's note when there is one.
+    static QString moveRow(int number, const QString& mover, Square square,
+                           const QString& note = {});
+    // Widens the window where one of these rows, the widest the list may come to show, would not
+    // fit the list at its width; never beyond half the screen.
+    void makeRoomFor(const QStringList& rows);
 
     // Shows the content; the result row, when there is one, follows the last move and steps to
     // the same position as it.

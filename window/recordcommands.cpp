@@ -40,18 +40,38 @@ QString endRow(const Step& step, ColourCode c1, ColourCode c2) {
             first += step.after.board.cell(row, column) == c1;
             second += step.after.board.cell(row, column) == c2;
         }
-    const QString result =
-        QString::fromStdString(step.after.texts[static_cast<std::size_t>(Box::MessageBox)]);
     // The result line the game wrote, as the window shows it; files keep the English.
-    return RecordCommands::tr("%1 %2-%3, %4")
-        .arg(step.kind == StepKind::Finish ? RecordCommands::tr("finish")
-                                           : RecordCommands::tr("End"))
-        .arg(first)
-        .arg(second)
-        .arg(translatedGameText(Box::MessageBox, result.toStdString()));
+    return endRowText(step.kind == StepKind::Finish, first, second,
+                      translatedGameText(Box::MessageBox,
+                                         step.after.texts[static_cast<std::size_t>(Box::MessageBox)]));
+}
+
+// The widest rows the move list can show in the player's language: a move of each colour with
+// a review's note, and each way a game ends.
+QStringList widestRows() {
+    QStringList rows;
+    for (ColourCode colour = 1; colour < static_cast<ColourCode>(ColourNames.size()); ++colour) {
+        rows << MoveList::moveRow(60, nameOf(colour), {8, 8}, QStringLiteral("\u2248\u221264"));
+        for (const bool finished : {false, true})
+            rows << endRowText(finished, 44, 20,
+                               translatedGameText(Box::MessageBox,
+                                                  std::string(colourName(colour)) +
+                                                      std::string(kWinsSuffix)));
+    }
+    for (const bool finished : {false, true})
+        rows << endRowText(finished, 32, 32, translatedGameText(Box::MessageBox, kDrawText));
+    return rows;
 }
 
 }  // namespace
+
+QString endRowText(bool finished, int first, int second, const QString& result) {
+    return RecordCommands::tr("%1 %2-%3, %4")
+        .arg(finished ? RecordCommands::tr("finish") : RecordCommands::tr("End"))
+        .arg(first)
+        .arg(second)
+        .arg(result);
+}
 
 GameFileReading readGameFile(const QString& path) {
     GameFileReading reading;
@@ -145,6 +165,7 @@ void RecordCommands::openMoveList() {
     const bool first = !list_;
     if (first) {
         list_ = new MoveList(window_);
+        list_->makeRoomFor(widestRows());
         connect(list_, &MoveList::stepRequested, this, [this](int movesMade) {
             game_.goToStep(game_.history().stepAfterMoves(movesMade));
             game_.whenIdle([this] { showList(); });

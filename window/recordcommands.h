@@ -29,6 +29,11 @@ struct GameFileReading {
 // kMaxRecordBytes, is refused without reading it.
 GameFileReading readGameFile(const QString& path);
 
+// The move list's last row for a game that has ended: "finish" or "End" (the board full or a
+// side without a legal square), the counters of the first colour and the second, and the result
+// line as the window shows it.
+QString endRowText(bool finished, int first, int second, const QString& result);
+
 // The Game menu's record commands: Move List, Copy Moves, Copy Moves for Other Programs, Paste
 // Moves, Copy Position, Paste Position, Save Game..., Open Game.... Each runs when no move is being
 // worked out, so no dialog opens inside a move; Paste and Open are off while Autoplay runs, as the

@@ -10,10 +10,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QListWidget>
 #include <QScreen>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
+#include <numeric>
 
 #include "engine/game.h"
 #include "engine/unseenview.h"
@@ -203,6 +206,29 @@ QStringList everyMisfit() {
     form->findChild<QAction*>("ShowMoveList")->trigger();
     auto* list = form->findChild<MoveList*>("MoveList");
     if (!list || !QTest::qWaitForWindowExposed(list)) return found << "the move list never opened";
+    // As it opens, the list shows its widest rows whole: a move of any colour with the review's
+    // note, bold, and any end of a game (else a scroll bar hides the end of the result).
+    const std::vector<Square> moves(60, Square{8, 8});
+    std::vector<int> worst(60);
+    std::iota(worst.begin(), worst.end(), 0);
+    list->setNotes(std::vector<QString>(60, "\u2248\u221264"), worst);
+    for (std::size_t c = 1; c < ColourNames.size(); ++c) {
+        const std::string colour(ColourNames[c]);
+        for (bool finished : {false, true}) {
+            MoveListContent content;
+            content.moves = moves;
+            content.firstMover = content.secondMover = translatedGameText(Box::MessageBox, colour);
+            content.end = endRowText(finished, 44, 20,
+                                     translatedGameText(Box::MessageBox, colour + " Wins"));
+            list->setContent(content);
+            list->list()->doItemsLayout();
+            if (list->list()->horizontalScrollBar()->maximum() > 0)
+                found << QString("the move list's rows \"%1\" or \"%2\" do not fit its %3 px")
+                             .arg(list->rowText(1), content.end)
+                             .arg(list->width());
+        }
+    }
+    list->setNotes({}, {});
     for (bool running : {false, true}) {
         list->setReviewState({}, running);
         list->layout()->activate();
