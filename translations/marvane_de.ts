@@ -169,200 +169,200 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Partie: es enthält Binärdaten.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Partie: Zeile %1 ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist zu lang für eine Partie: mehr als 1 MB.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist eine Kopfzeile nach den Zügen: %2.</translation>
     </message>
     <message>
         <source>Line %1 is not a header line of the form %2: %3.</source>
         <extracomment>%1 is a line number, %2 the form of a header line as files write it, %3 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine Kopfzeile der Form %2: %3.</translation>
     </message>
     <message>
         <source>Line %1 repeats the header &quot;%2&quot;.</source>
         <extracomment>%1 is a line number, %2 the header&apos;s English name as files write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 wiederholt die Kopfzeile „%2“.</translation>
     </message>
     <message>
         <source>Unknown header line %1: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist eine unbekannte Kopfzeile: %2.</translation>
     </message>
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: der Name des Programms fehlt.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: das Datum „%2“ ist nicht als year.month.day geschrieben.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Uhrzeit „%2“ ist nicht als hours:minutes:seconds geschrieben.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
         <extracomment>%1 is a line number, %2 the colours as the file has them, %3 the colour names a file may hold (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: „%2“ ist kein Farbpaar des Spiels (zwei verschiedene aus %3).</translation>
     </message>
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Spielerzahl „%2“ ist weder 1 noch 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Spielstärke „%2“ ist weder %3 noch %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Ausrichtung „%2“ ist weder %3 noch %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Startstellung wird abgelehnt.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: das Ergebnis „%2“ besteht nicht aus zwei Steinzahlen wie „34-30“.</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
         <extracomment>%1 is the move&apos;s number, %2 the letter it starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Zug, Zug %1, ist unvollständig: „%2“ hat keine Ziffer für die Reihe.</translation>
     </message>
     <message>
         <source>Move %1, &quot;%2&quot;, is not a square of the board (a1 to h8).</source>
         <extracomment>%1 is the move&apos;s number, %2 the move as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, „%2“, ist kein Feld des Bretts (a1 bis h8).</translation>
     </message>
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1 ist einer zu viel: eine Partie hat höchstens %2 Züge.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darin stehen keine Züge.</translation>
     </message>
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Kopfzeile sind die Züge in der Ausrichtung %1 notiert, aber der erste Zug, %2, beginnt eine Partie in der Ausrichtung %3: die beiden Ausrichtungen sind vermischt.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, %2 auf %3, liegt nicht auf dem Brett.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, cannot be played: %2 has no legal square, and this game has no passing.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, %2 auf %3, kann nicht gespielt werden: %2 hat keinen möglichen Zug, und in diesem Spiel wird nicht gepasst.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, %2 auf %3, ist nicht möglich: das Feld ist schon besetzt.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, %2 auf %3, ist nicht möglich: er schließt keine Reihe gegnerischer Steine (%4) ein.</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sein Spiegelbild, %1, wäre möglich: die Notation scheint die beiden Ausrichtungen zu vermischen.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
         <extracomment>The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Startstellung kann in keiner Partie vorkommen.</translation>
     </message>
     <message>
         <source>The result %1 does not match the moves, which end %2.</source>
         <extracomment>%1 and %2 are results such as 34-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis %1 passt nicht zu den Zügen, die mit %2 enden.</translation>
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange Selbstspiel läuft, kann keine Partie nachgespielt werden.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
         <extracomment>%1 is a number of counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Partie hat nie weniger als die 4 Steine, mit denen sie beginnt; diese Stellung hat %1.</translation>
     </message>
     <message>
         <source>The centre square %1 is empty, and the four centre squares are never empty in a game.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Mittelfeld %1 ist leer, doch die vier Mittelfelder sind in einer Partie nie leer.</translation>
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Brett ist voll: es bleibt kein Zug mehr zu spielen.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Stein auf %1 ist von der Mitte abgeschnitten, doch jeder Stein wird neben einen gesetzt, der schon auf dem Brett liegt.</translation>
     </message>
     <message>
         <source>This is too long for a position, which is 64 squares, a space and the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist zu lang für eine Stellung, die aus 64 Feldern, einem Leerzeichen und der Seite am Zug besteht.</translation>
     </message>
     <message>
         <source>There is no position in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darin steht keine Stellung.</translation>
     </message>
     <message>
         <source>A position has 64 squares, a1 to h8, before the side to play; this one has %1.</source>
         <extracomment>%1 is the number of characters found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stellung hat 64 Felder, a1 bis h8, vor der Seite am Zug; diese hat %1.</translation>
     </message>
     <message>
         <source>Square %1 holds &quot;%2&quot;, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square, %2 the character found there. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 enthält „%2“, ein Zeichen, das weder X (schwarz), O (weiß) noch - (leer) ist.</translation>
     </message>
     <message>
         <source>Square %1 holds a character, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 enthält ein Zeichen, das weder X (schwarz), O (weiß) noch - (leer) ist.</translation>
     </message>
     <message>
         <source>The side to play, X or O, is missing after the 64 squares.</source>
         <extracomment>X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite am Zug, X oder O, fehlt nach den 64 Feldern.</translation>
     </message>
     <message>
         <source>The side to play must be X (black) or O (white), not &quot;%1&quot;.</source>
         <extracomment>%1 is the text found instead. X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite am Zug muss X (Schwarz) oder O (Weiß) sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>There is more text after the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der Seite am Zug folgt noch weiterer Text.</translation>
     </message>
 </context>
 <context>

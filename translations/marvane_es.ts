@@ -169,200 +169,200 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es una partida: contiene datos binarios.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es una partida: la línea %1 no es texto UTF-8.</translation>
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es demasiado largo para una partida: más de 1 MB.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 es una línea de cabecera situada después de las jugadas: %2.</translation>
     </message>
     <message>
         <source>Line %1 is not a header line of the form %2: %3.</source>
         <extracomment>%1 is a line number, %2 the form of a header line as files write it, %3 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 no es una línea de cabecera de la forma %2: %3.</translation>
     </message>
     <message>
         <source>Line %1 repeats the header &quot;%2&quot;.</source>
         <extracomment>%1 is a line number, %2 the header&apos;s English name as files write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 repite la cabecera «%2».</translation>
     </message>
     <message>
         <source>Unknown header line %1: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 es una línea de cabecera desconocida: %2.</translation>
     </message>
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: falta el nombre del programa.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: la fecha «%2» no está escrita como year.month.day.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: la hora «%2» no está escrita como hours:minutes:seconds.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
         <extracomment>%1 is a line number, %2 the colours as the file has them, %3 the colour names a file may hold (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: «%2» no es una pareja de colores del juego (dos colores distintos de entre %3).</translation>
     </message>
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: el número de jugadores «%2» no es ni 1 ni 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: el nivel «%2» no es ni %3 ni %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: la orientación «%2» no es ni %3 ni %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: se rechaza la posición de partida.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: el resultado «%2» no consta de dos recuentos de fichas como «34-30».</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
         <extracomment>%1 is the move&apos;s number, %2 the letter it starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La última jugada, la jugada %1, está incompleta: a «%2» le falta la cifra de la fila.</translation>
     </message>
     <message>
         <source>Move %1, &quot;%2&quot;, is not a square of the board (a1 to h8).</source>
         <extracomment>%1 is the move&apos;s number, %2 the move as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La jugada %1, «%2», no es una casilla del tablero (de a1 a h8).</translation>
     </message>
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La jugada %1 sobra: una partida tiene como mucho %2 jugadas.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No contiene ninguna jugada.</translation>
     </message>
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La cabecera dice que las jugadas están en la orientación %1, pero la primera jugada, %2, empieza una partida en la orientación %3: las dos orientaciones están mezcladas.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La jugada %1, %2 en %3, no está en el tablero.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, cannot be played: %2 has no legal square, and this game has no passing.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La jugada %1, %2 en %3, no se puede jugar: %2 no tiene ninguna jugada posible, y en este juego no se pasa.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La jugada %1, %2 en %3, no es posible: la casilla ya está ocupada.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La jugada %1, %2 en %3, no es posible: no encierra ninguna línea de fichas contrarias (%4).</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su imagen reflejada, %1, sí lo sería: la notación parece mezclar las dos orientaciones.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
         <extracomment>The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La posición de partida no puede darse en ninguna partida.</translation>
     </message>
     <message>
         <source>The result %1 does not match the moves, which end %2.</source>
         <extracomment>%1 and %2 are results such as 34-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El resultado %1 no coincide con las jugadas, que terminan en %2.</translation>
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir una partida mientras la demostración está en marcha.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
         <extracomment>%1 is a number of counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una partida nunca tiene menos de las 4 fichas con las que empieza; esta posición tiene %1.</translation>
     </message>
     <message>
         <source>The centre square %1 is empty, and the four centre squares are never empty in a game.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casilla central %1 está vacía, pero las cuatro casillas centrales nunca están vacías en una partida.</translation>
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tablero está lleno: no queda ninguna jugada por hacer.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ficha en %1 está aislada del centro, pero cada ficha se coloca junto a otra que ya está en el tablero.</translation>
     </message>
     <message>
         <source>This is too long for a position, which is 64 squares, a space and the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es demasiado largo para una posición, que consta de 64 casillas, un espacio y el turno.</translation>
     </message>
     <message>
         <source>There is no position in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No contiene ninguna posición.</translation>
     </message>
     <message>
         <source>A position has 64 squares, a1 to h8, before the side to play; this one has %1.</source>
         <extracomment>%1 is the number of characters found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una posición tiene 64 casillas, de a1 a h8, antes del turno; esta tiene %1.</translation>
     </message>
     <message>
         <source>Square %1 holds &quot;%2&quot;, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square, %2 the character found there. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casilla %1 contiene «%2», que no es ni X (ficha negra), ni O (ficha blanca), ni - (casilla vacía).</translation>
     </message>
     <message>
         <source>Square %1 holds a character, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casilla %1 contiene un carácter que no es ni X (ficha negra), ni O (ficha blanca), ni - (casilla vacía).</translation>
     </message>
     <message>
         <source>The side to play, X or O, is missing after the 64 squares.</source>
         <extracomment>X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falta el turno, X u O, después de las 64 casillas.</translation>
     </message>
     <message>
         <source>The side to play must be X (black) or O (white), not &quot;%1&quot;.</source>
         <extracomment>%1 is the text found instead. X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El turno debe ser X (Negro) u O (Blanco), no «%1».</translation>
     </message>
     <message>
         <source>There is more text after the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más texto después del turno.</translation>
     </message>
 </context>
 <context>

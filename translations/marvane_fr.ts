@@ -169,200 +169,200 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une partie : ce sont des données binaires.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une partie : la ligne %1 n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est trop long pour une partie : plus de 1 Mo.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 est une ligne d&apos;en-tête placée après les coups : %2.</translation>
     </message>
     <message>
         <source>Line %1 is not a header line of the form %2: %3.</source>
         <extracomment>%1 is a line number, %2 the form of a header line as files write it, %3 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n&apos;est pas une ligne d&apos;en-tête de la forme %2 : %3.</translation>
     </message>
     <message>
         <source>Line %1 repeats the header &quot;%2&quot;.</source>
         <extracomment>%1 is a line number, %2 the header&apos;s English name as files write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 répète l&apos;en-tête « %2 ».</translation>
     </message>
     <message>
         <source>Unknown header line %1: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 est une ligne d&apos;en-tête inconnue : %2.</translation>
     </message>
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : le nom du programme manque.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : la date « %2 » n&apos;est pas écrite sous la forme year.month.day.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : l&apos;heure « %2 » n&apos;est pas écrite sous la forme hours:minutes:seconds.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
         <extracomment>%1 is a line number, %2 the colours as the file has them, %3 the colour names a file may hold (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : « %2 » n&apos;est pas une paire de couleurs du jeu (deux couleurs différentes parmi %3).</translation>
     </message>
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : le nombre de joueurs « %2 » n&apos;est ni 1 ni 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : le niveau « %2 » n&apos;est ni %3 ni %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : l&apos;orientation « %2 » n&apos;est ni %3 ni %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : la position de départ est refusée.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : le résultat « %2 » n&apos;est pas formé de deux nombres de pions comme « 34-30 ».</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
         <extracomment>%1 is the move&apos;s number, %2 the letter it starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier coup, le coup %1, est incomplet : « %2 » n&apos;a pas de chiffre de rangée.</translation>
     </message>
     <message>
         <source>Move %1, &quot;%2&quot;, is not a square of the board (a1 to h8).</source>
         <extracomment>%1 is the move&apos;s number, %2 the move as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1, « %2 », n&apos;est pas une case du plateau (de a1 à h8).</translation>
     </message>
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1 est de trop : une partie compte au plus %2 coups.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>On n&apos;y trouve aucun coup.</translation>
     </message>
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;en-tête indique que les coups sont notés dans l&apos;orientation %1, mais le premier coup, %2, commence une partie dans l&apos;orientation %3 : les deux orientations sont mélangées.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1, %2 en %3, n&apos;est pas sur le plateau.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, cannot be played: %2 has no legal square, and this game has no passing.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1, %2 en %3, ne peut pas être joué : %2 n&apos;a aucun coup possible, et ce jeu ne permet pas de passer.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1, %2 en %3, n&apos;est pas possible : la case est déjà occupée.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1, %2 en %3, n&apos;est pas possible : il n&apos;encadre aucune ligne de pions adverses (%4).</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Son image miroir, %1, le serait : la notation semble mélanger les deux orientations.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
         <extracomment>The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La position de départ ne peut survenir dans aucune partie.</translation>
     </message>
     <message>
         <source>The result %1 does not match the moves, which end %2.</source>
         <extracomment>%1 and %2 are results such as 34-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat %1 ne correspond pas aux coups, qui donnent %2.</translation>
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie ne peut pas être rejouée pendant que la démo est en cours.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
         <extracomment>%1 is a number of counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une partie ne compte jamais moins de pions que les 4 du départ ; cette position en a %1.</translation>
     </message>
     <message>
         <source>The centre square %1 is empty, and the four centre squares are never empty in a game.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La case centrale %1 est vide, or les quatre cases centrales ne sont jamais vides dans une partie.</translation>
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau est plein : il ne reste aucun coup à jouer.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le pion en %1 est coupé du centre, or chaque pion est posé à côté d&apos;un pion déjà sur le plateau.</translation>
     </message>
     <message>
         <source>This is too long for a position, which is 64 squares, a space and the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est trop long pour une position, qui se compose de 64 cases, d&apos;un espace et du camp au trait.</translation>
     </message>
     <message>
         <source>There is no position in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>On n&apos;y trouve aucune position.</translation>
     </message>
     <message>
         <source>A position has 64 squares, a1 to h8, before the side to play; this one has %1.</source>
         <extracomment>%1 is the number of characters found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une position compte 64 cases, de a1 à h8, avant le camp au trait ; celle-ci en a %1.</translation>
     </message>
     <message>
         <source>Square %1 holds &quot;%2&quot;, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square, %2 the character found there. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La case %1 contient « %2 », qui n&apos;est ni X (pion noir), ni O (pion blanc), ni - (case vide).</translation>
     </message>
     <message>
         <source>Square %1 holds a character, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La case %1 contient un caractère qui n&apos;est ni X (pion noir), ni O (pion blanc), ni - (case vide).</translation>
     </message>
     <message>
         <source>The side to play, X or O, is missing after the 64 squares.</source>
         <extracomment>X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le camp au trait, X ou O, manque après les 64 cases.</translation>
     </message>
     <message>
         <source>The side to play must be X (black) or O (white), not &quot;%1&quot;.</source>
         <extracomment>%1 is the text found instead. X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le camp au trait doit être X (Noir) ou O (Blanc), pas « %1 ».</translation>
     </message>
     <message>
         <source>There is more text after the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste du texte après le camp au trait.</translation>
     </message>
 </context>
 <context>

@@ -169,200 +169,200 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa non è una partita: contiene dati binari.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questa non è una partita: la riga %1 non è testo UTF-8.</translation>
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo è troppo lungo per una partita: più di 1 MB.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 è una riga d&apos;intestazione che viene dopo le mosse: %2.</translation>
     </message>
     <message>
         <source>Line %1 is not a header line of the form %2: %3.</source>
         <extracomment>%1 is a line number, %2 the form of a header line as files write it, %3 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 non è una riga d&apos;intestazione nella forma %2: %3.</translation>
     </message>
     <message>
         <source>Line %1 repeats the header &quot;%2&quot;.</source>
         <extracomment>%1 is a line number, %2 the header&apos;s English name as files write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 ripete l&apos;intestazione &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Unknown header line %1: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 è una riga d&apos;intestazione sconosciuta: %2.</translation>
     </message>
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: manca il nome del programma.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: la data &quot;%2&quot; non è scritta come year.month.day.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: l&apos;ora &quot;%2&quot; non è scritta come hours:minutes:seconds.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
         <extracomment>%1 is a line number, %2 the colours as the file has them, %3 the colour names a file may hold (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: &quot;%2&quot; non è una coppia di colori del gioco (due colori diversi tra %3).</translation>
     </message>
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: il numero di giocatori &quot;%2&quot; non è né 1 né 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: il livello &quot;%2&quot; non è né %3 né %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: l&apos;orientamento &quot;%2&quot; non è né %3 né %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: la posizione iniziale viene rifiutata.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: il risultato &quot;%2&quot; non è formato da due conteggi di pedine come &quot;34-30&quot;.</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
         <extracomment>%1 is the move&apos;s number, %2 the letter it starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ultima mossa, la mossa %1, è troncata: a &quot;%2&quot; manca la cifra della riga.</translation>
     </message>
     <message>
         <source>Move %1, &quot;%2&quot;, is not a square of the board (a1 to h8).</source>
         <extracomment>%1 is the move&apos;s number, %2 the move as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa %1, &quot;%2&quot;, non è una casella della scacchiera (da a1 a h8).</translation>
     </message>
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa %1 è di troppo: una partita ha al massimo %2 mosse.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non contiene nessuna mossa.</translation>
     </message>
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intestazione dice che le mosse sono nell&apos;orientamento %1, ma la prima mossa, %2, inizia una partita nell&apos;orientamento %3: i due orientamenti sono mescolati.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa %1, %2 in %3, non è sulla scacchiera.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, cannot be played: %2 has no legal square, and this game has no passing.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa %1, %2 in %3, non può essere giocata: %2 non ha mosse possibili, e in questo gioco non si passa.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa %1, %2 in %3, non è possibile: la casella è già occupata.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La mossa %1, %2 in %3, non è possibile: non chiude nessuna fila di pedine avversarie (%4).</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La sua immagine speculare, %1, lo sarebbe: la notazione sembra mescolare i due orientamenti.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
         <extracomment>The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La posizione iniziale non può presentarsi in nessuna partita.</translation>
     </message>
     <message>
         <source>The result %1 does not match the moves, which end %2.</source>
         <extracomment>%1 and %2 are results such as 34-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il risultato %1 non corrisponde alle mosse, che terminano con %2.</translation>
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può rigiocare una partita mentre l&apos;autogioco è in corso.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
         <extracomment>%1 is a number of counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una partita non ha mai meno delle 4 pedine con cui inizia; questa posizione ne ha %1.</translation>
     </message>
     <message>
         <source>The centre square %1 is empty, and the four centre squares are never empty in a game.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casella centrale %1 è vuota, ma le quattro caselle centrali non sono mai vuote in una partita.</translation>
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scacchiera è piena: non resta nessuna mossa da giocare.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La pedina in %1 è staccata dal centro, ma ogni pedina viene posata accanto a una già presente sulla scacchiera.</translation>
     </message>
     <message>
         <source>This is too long for a position, which is 64 squares, a space and the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo è troppo lungo per una posizione, che è fatta di 64 caselle, uno spazio e il colore di turno.</translation>
     </message>
     <message>
         <source>There is no position in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non contiene nessuna posizione.</translation>
     </message>
     <message>
         <source>A position has 64 squares, a1 to h8, before the side to play; this one has %1.</source>
         <extracomment>%1 is the number of characters found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una posizione ha 64 caselle, da a1 a h8, prima del colore di turno; questa ne ha %1.</translation>
     </message>
     <message>
         <source>Square %1 holds &quot;%2&quot;, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square, %2 the character found there. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casella %1 contiene &quot;%2&quot;, che non è né X (pedina nera), né O (pedina bianca), né - (casella vuota).</translation>
     </message>
     <message>
         <source>Square %1 holds a character, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casella %1 contiene un carattere che non è né X (pedina nera), né O (pedina bianca), né - (casella vuota).</translation>
     </message>
     <message>
         <source>The side to play, X or O, is missing after the 64 squares.</source>
         <extracomment>X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manca il colore di turno, X o O, dopo le 64 caselle.</translation>
     </message>
     <message>
         <source>The side to play must be X (black) or O (white), not &quot;%1&quot;.</source>
         <extracomment>%1 is the text found instead. X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il colore di turno deve essere X (Nero) o O (Bianco), non &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>There is more text after the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è altro testo dopo il colore di turno.</translation>
     </message>
 </context>
 <context>
