@@ -169,200 +169,200 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen spelbestand: het bevat binaire gegevens.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen spelbestand: regel %1 is geen UTF-8-tekst.</translation>
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is te groot voor een spelbestand: meer dan 1 MB.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 is een kopregel na de zetten: %2.</translation>
     </message>
     <message>
         <source>Line %1 is not a header line of the form %2: %3.</source>
         <extracomment>%1 is a line number, %2 the form of a header line as files write it, %3 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 is geen kopregel van de vorm %2: %3.</translation>
     </message>
     <message>
         <source>Line %1 repeats the header &quot;%2&quot;.</source>
         <extracomment>%1 is a line number, %2 the header&apos;s English name as files write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 herhaalt de kopregel &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Unknown header line %1: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 is een onbekende kopregel: %2.</translation>
     </message>
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: de naam van het programma ontbreekt.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: de datum &quot;%2&quot; staat niet in de vorm year.month.day.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: de tijd &quot;%2&quot; staat niet in de vorm hours:minutes:seconds.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
         <extracomment>%1 is a line number, %2 the colours as the file has them, %3 the colour names a file may hold (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: &quot;%2&quot; is geen kleurenpaar van het spel (twee verschillende uit %3).</translation>
     </message>
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: het aantal spelers &quot;%2&quot; is noch 1 noch 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: het niveau &quot;%2&quot; is noch %3 noch %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: de oriëntatie &quot;%2&quot; is noch %3 noch %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: de beginstelling wordt geweigerd.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: de uitslag &quot;%2&quot; bestaat niet uit twee aantallen stenen, zoals &quot;34-30&quot;.</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
         <extracomment>%1 is the move&apos;s number, %2 the letter it starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De laatste zet, zet %1, is afgebroken: bij &quot;%2&quot; ontbreekt het cijfer van de rij.</translation>
     </message>
     <message>
         <source>Move %1, &quot;%2&quot;, is not a square of the board (a1 to h8).</source>
         <extracomment>%1 is the move&apos;s number, %2 the move as the file has it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1, &quot;%2&quot;, is geen veld van het bord (a1 tot h8).</translation>
     </message>
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1 is er een te veel: een spel heeft hoogstens %2 zetten.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er staan geen zetten in.</translation>
     </message>
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De kopregel zegt dat de zetten in de oriëntatie %1 staan, maar de eerste zet, %2, begint een spel in de oriëntatie %3: de twee oriëntaties zijn door elkaar gehaald.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1, %2 %3, is geen veld van het bord.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, cannot be played: %2 has no legal square, and this game has no passing.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1, %2 %3, kan niet worden gespeeld: %2 heeft geen mogelijk veld, en in dit spel kun je niet passen.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1, %2 %3, is niet mogelijk: het veld is al bezet.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1, %2 %3, is niet mogelijk: de zet sluit geen rij stenen van %4 in.</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De gespiegelde zet, %1, zou wel mogelijk zijn: de notatie lijkt de twee oriëntaties door elkaar te halen.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
         <extracomment>The reason follows in sentences of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De beginstelling kan in een spel niet voorkomen.</translation>
     </message>
     <message>
         <source>The result %1 does not match the moves, which end %2.</source>
         <extracomment>%1 and %2 are results such as 34-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De uitslag %1 klopt niet met de zetten, die eindigen op %2.</translation>
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een spel kan niet worden nagespeeld terwijl Zelfspel loopt.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
         <extracomment>%1 is a number of counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een spel heeft nooit minder dan de 4 stenen waarmee het begint; deze stelling heeft er %1.</translation>
     </message>
     <message>
         <source>The centre square %1 is empty, and the four centre squares are never empty in a game.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het middenveld %1 is leeg, terwijl de vier middenvelden in een spel nooit leeg zijn.</translation>
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bord is vol: er is geen zet meer te spelen.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De steen op %1 is afgesneden van het midden, terwijl elke steen naast een steen komt die al op het bord ligt.</translation>
     </message>
     <message>
         <source>This is too long for a position, which is 64 squares, a space and the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is te lang voor een stelling, die bestaat uit 64 velden, een spatie en de kleur aan zet.</translation>
     </message>
     <message>
         <source>There is no position in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er staat geen stelling in.</translation>
     </message>
     <message>
         <source>A position has 64 squares, a1 to h8, before the side to play; this one has %1.</source>
         <extracomment>%1 is the number of characters found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een stelling heeft 64 velden, a1 tot h8, vóór de kleur aan zet; deze heeft er %1.</translation>
     </message>
     <message>
         <source>Square %1 holds &quot;%2&quot;, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square, %2 the character found there. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veld %1 bevat &quot;%2&quot;, en dat is noch X (zwart), noch O (wit), noch - (leeg).</translation>
     </message>
     <message>
         <source>Square %1 holds a character, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square. X, O and - are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veld %1 bevat een teken dat noch X (zwart), noch O (wit), noch - (leeg) is.</translation>
     </message>
     <message>
         <source>The side to play, X or O, is missing after the 64 squares.</source>
         <extracomment>X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De kleur aan zet, X of O, ontbreekt na de 64 velden.</translation>
     </message>
     <message>
         <source>The side to play must be X (black) or O (white), not &quot;%1&quot;.</source>
         <extracomment>%1 is the text found instead. X and O are what the position holds: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De kleur aan zet moet X (zwart) of O (wit) zijn, niet &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>There is more text after the side to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er staat nog tekst na de kleur aan zet.</translation>
     </message>
 </context>
 <context>
