@@ -924,6 +924,10 @@
         <source>, taken back</source>
         <translation>, deshecha</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
 </context>
 <context>
     <name>marvane::RecordCommands</name>

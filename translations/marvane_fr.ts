@@ -924,6 +924,10 @@
         <source>, taken back</source>
         <translation>, annulé</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
 </context>
 <context>
     <name>marvane::RecordCommands</name>

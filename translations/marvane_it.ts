@@ -924,6 +924,10 @@
         <source>, taken back</source>
         <translation>, annullata</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
 </context>
 <context>
     <name>marvane::RecordCommands</name>

@@ -924,6 +924,10 @@
         <source>, taken back</source>
         <translation>, teruggenomen</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
 </context>
 <context>
     <name>marvane::RecordCommands</name>

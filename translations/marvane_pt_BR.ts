@@ -924,6 +924,10 @@
         <source>, taken back</source>
         <translation>, desfeito</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
 </context>
 <context>
     <name>marvane::RecordCommands</name>

@@ -924,6 +924,10 @@
         <source>, taken back</source>
         <translation>, отменён</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
 </context>
 <context>
     <name>marvane::RecordCommands</name>
