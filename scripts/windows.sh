@@ -27,8 +27,9 @@ MINGW=x86_64-w64-mingw32
 
 BUILD_PACKAGES=(dpkg-dev cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
                 qt6-multimedia-dev libsndfile1-dev googletest
+                qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
                 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools nsis)
-TEST_PACKAGES=(wine wine64 xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils)
+TEST_PACKAGES=(wine wine64 xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils locales)
 
 log() { printf '== %s\n' "$*" >&2; }
 die() { printf 'windows.sh: %s\n' "$*" >&2; exit 1; }
@@ -167,15 +168,29 @@ copy_dependencies() {
     done
 }
 
-# The folder that runs as it is: the program, its sound module and sounds, Qt and the runtime.
+# The languages the program carries a catalogue for: de, pt_BR, ...
+languages() {
+    local ts
+    for ts in translations/marvane_*.ts; do
+        ts=${ts#translations/marvane_}
+        echo "${ts%.ts}"
+    done
+}
+
+# The folder that runs as it is: the program, its sound module and sounds, Qt and the runtime,
+# and Qt's own catalogues (standard buttons, key names) for each language of the program, where
+# Qt looks for them: translations/ beside the program. The program's catalogues are built in.
 make_folder() {
-    local app=$OUT/Marvane plugin
+    local app=$OUT/Marvane plugin language
     log "ready-to-run folder: $app"
     rm -rf "$app"
-    mkdir -p "$app/platforms"
+    mkdir -p "$app/platforms" "$app/translations"
     cp "$OUT/win/bin/marvane.exe" "$OUT/win/bin/marvane-sound.dll" "$app/"
     cp -r "$OUT/win/bin/system" "$app/"
     cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$app/platforms/"
+    for language in $(languages); do
+        cp "/usr/share/qt6/translations/qtbase_$language.qm" "$app/translations/"
+    done
     for plugin in "$app"/*.exe "$app"/*.dll "$app"/platforms/*.dll; do
         copy_dependencies "$plugin" "$app"
     done
@@ -386,6 +401,53 @@ count_sounds() {
 same() { [ "$1" = "$2" ]; }
 board_has() { [ "$(board_of "$1" | tr -cd "$2" | wc -c)" -eq "$3" ]; }
 
+# The text a catalogue gives for an English text (the first entry that has it).
+translation_of() {
+    sed -n "/<source>$2<\/source>/{n;s/.*<translation>\(.*\)<\/translation>.*/\1/p;q}" \
+        "translations/marvane_$1.ts"
+}
+
+# The installed program once more, on a German system: Wine takes the Windows locale from the
+# Unix one, made here in a private folder. Its own texts come from the catalogue built in (the
+# Save dialog's title), Qt's from the one installed beside it (the key names in the Game menu,
+# "Strg+N": look at the screenshot).
+run_german_checks() {
+    local program=$1 job dialog title i
+    check "Qt's catalogue of each language is installed" \
+        test -f "$program/translations/qtbase_de.qm" -a -f "$program/translations/qtbase_pt_BR.qm"
+    mkdir -p "$work/locales"
+    localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null || true
+    (cd "$program" && LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 \
+        WINEDEBUG=-all wine marvane.exe >"$SHOTS/program-de.log" 2>&1) &
+    job=$!
+    window=""
+    for i in $(seq 150); do
+        window=$(xdotool search --onlyvisible --name '^Marvane' 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    check "the program starts on a German system" test -n "$window"
+    [ -n "$window" ] || return 0
+    sleep 1
+    shot 9-german >/dev/null
+    title=$(translation_of de "Save Game")
+    key ctrl+s
+    dialog=$(find_other_window "^$title\$") || dialog=""
+    check "the Save dialog is titled in German ($title)" test -n "$dialog"
+    if [ -n "$dialog" ]; then
+        xdotool key --window "$dialog" Escape
+        for i in $(seq 25); do xdotool getwindowname "$dialog" >/dev/null 2>&1 || break; sleep 0.2; done
+    fi
+    key alt Left Down  # the Game menu, the last, a window of its own
+    sleep 1
+    import -window root "$SHOTS/10-german-game-menu.png"
+    key Escape
+    key ctrl+q
+    for i in $(seq 100); do kill -0 "$job" 2>/dev/null || break; sleep 0.1; done
+    kill "$job" 2>/dev/null || true
+    wineserver -w
+}
+
 run_program_checks() {
     local setup version caption moves="f4d3c2g4d6c6b6e6h4a6" program played saved box i
     setup=$(installer_name)
@@ -456,6 +518,8 @@ run_program_checks() {
     kill "$record_pid"
     wait "$record_pid" 2>/dev/null || true
     record_pid=""
+
+    run_german_checks "$program"
 
     wine reg query 'HKCU\Software\Corvath\Marvane' | tr -d '\r' >"$work/options.txt" || true
     local name expected
