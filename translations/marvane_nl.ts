@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>play the focus square, exactly as a click on it would</source>
-        <translation>het actieve veld spelen, net als een klik erop</translation>
+        <translation>een steen op het actieve veld zetten, net als met een klik</translation>
     </message>
     <message>
         <source>Up, Down, Home, End</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
-        <translation>het paneel sluiten, zoals zijn &quot;Terug naar spel&quot;</translation>
+        <translation>het paneel sluiten, net als de knop &quot;Terug naar spel&quot;</translation>
     </message>
     <message>
         <source>rules or options panel open</source>
@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Het bestand is te groot voor een spel: %1, terwijl een spel hoogstens 1 MB is.</translation>
+        <translation>Het bestand is te groot voor een spelbestand: %1, terwijl een spelbestand hoogstens 1 MB is.</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -1069,13 +1069,13 @@
         <source>%1 was not found in %2
 The sounds in use are kept.</source>
         <translation>%1 is niet gevonden in %2
-De huidige geluiden blijven.</translation>
+De huidige geluiden blijven behouden.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a sound
 The sounds in use are kept.</source>
         <translation>%1 is niet als geluid te lezen
-De huidige geluiden blijven.</translation>
+De huidige geluiden blijven behouden.</translation>
     </message>
     <message>
         <source>Marvane Bitmaps (*.bmp)</source>

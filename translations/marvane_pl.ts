@@ -243,7 +243,7 @@
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation>Wiersz %1: wynik „%2” to nie dwie liczby pionków, jak „34-30”.</translation>
+        <translation>Wiersz %1: wynik „%2” nie jest parą liczb pionków, taką jak „34-30”.</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>play the focus square, exactly as a click on it would</source>
-        <translation>zagraj aktywne pole, tak jak kliknięcie</translation>
+        <translation>postaw pionek na aktywnym polu, jak kliknięciem myszy</translation>
     </message>
     <message>
         <source>Up, Down, Home, End</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
-        <translation>zamknij panel, jak jego „Wróć do gry”</translation>
+        <translation>zamknij panel, jak przycisk „Wróć do gry”</translation>
     </message>
     <message>
         <source>rules or options panel open</source>
@@ -875,11 +875,11 @@
     </message>
     <message>
         <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analiza: %1 z %2 ruchów</translation>
+        <translation>Analiza ruchów: %1 z %2</translation>
     </message>
     <message>
         <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analiza przerwana: %1 z %2 ruchów</translation>
+        <translation>Analiza ruchów przerwana: %1 z %2</translation>
     </message>
     <message>
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>The clipboard holds no position to start from.</source>
-        <translation>Schowek nie zawiera pozycji do rozpoczęcia.</translation>
+        <translation>Schowek nie zawiera pozycji, od której można zacząć grę.</translation>
     </message>
     <message>
         <source>The position on the clipboard cannot be played.</source>
@@ -1069,13 +1069,13 @@
         <source>%1 was not found in %2
 The sounds in use are kept.</source>
         <translation>Nie znaleziono %1 w %2
-Obecne dźwięki pozostają.</translation>
+Obecne dźwięki pozostają bez zmian.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a sound
 The sounds in use are kept.</source>
         <translation>Nie można odczytać %1 jako dźwięku
-Obecne dźwięki pozostają.</translation>
+Obecne dźwięki pozostają bez zmian.</translation>
     </message>
     <message>
         <source>Marvane Bitmaps (*.bmp)</source>
@@ -1093,7 +1093,7 @@ Obecne dźwięki pozostają.</translation>
     </message>
     <message>
         <source>No sound files present, sound disabled. Click Yes to browse for files</source>
-        <translation>Brak plików dźwiękowych, dźwięk wyłączony. Kliknij Tak, aby wskazać pliki</translation>
+        <translation>Brak plików dźwiękowych, dźwięk wyłączony. Kliknij „Tak”, aby wskazać pliki</translation>
     </message>
 </context>
 <context>

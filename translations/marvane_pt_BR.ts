@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Expert Hard Level</source>
-        <translation>Nível Difícil especialista</translation>
+        <translation>Difícil para especialistas</translation>
     </message>
     <message>
         <source>Show Coordinates</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>play the focus square, exactly as a click on it would</source>
-        <translation>jogar a casa ativa, como um clique nela</translation>
+        <translation>jogar na casa ativa, como com um clique nela</translation>
     </message>
     <message>
         <source>Up, Down, Home, End</source>
@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>move between the board and the panel&apos;s controls</source>
-        <translation>passar do tabuleiro aos controles do painel</translation>
+        <translation>alternar entre o tabuleiro e os controles do painel</translation>
     </message>
     <message>
         <source>Up, Down, Page Up, Page Down</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
-        <translation>fechar o painel, como o seu &quot;Voltar ao jogo&quot;</translation>
+        <translation>fechar o painel, como o botão &quot;Voltar ao jogo&quot;</translation>
     </message>
     <message>
         <source>rules or options panel open</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>To play</source>
-        <translation>Vez de</translation>
+        <translation>Quem joga</translation>
     </message>
     <message>
         <source>White score</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>%1 score</source>
-        <translation>Pontos do %1</translation>
+        <translation>Pontos: %1</translation>
     </message>
     <message>
         <source>1 Player</source>
@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>O arquivo é grande demais para um jogo: %1, e um jogo tem no máximo 1 MB.</translation>
+        <translation>O arquivo é grande demais para ser um arquivo de jogo: %1, e um arquivo de jogo tem no máximo 1 MB.</translation>
     </message>
     <message>
         <source>%1 MB</source>

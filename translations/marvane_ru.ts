@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation>Это слишком велико для записи партии: больше 1 МБ.</translation>
+        <translation>Это слишком длинно для записи партии: больше 1 МБ.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>play the focus square, exactly as a click on it would</source>
-        <translation>сыграть активную клетку, как щелчком по ней</translation>
+        <translation>сделать ход в активную клетку, как при щелчке по ней</translation>
     </message>
     <message>
         <source>Up, Down, Home, End</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
-        <translation>закрыть панель, как её «Назад к игре»</translation>
+        <translation>закрыть панель, как кнопка «Назад к игре»</translation>
     </message>
     <message>
         <source>rules or options panel open</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>Aqua..Yellow</source>
-        <translation>Морские..Жёлтые</translation>
+        <translation>Голубые..Жёлтые</translation>
     </message>
     <message>
         <source>Show Status</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>another counter of your colour following these rules</source>
-        <translation>своего цвета ставят по таким правилам:</translation>
+        <translation>своего цвета вы ставите так:</translation>
     </message>
     <message>
         <source>1. The square must be empty</source>
@@ -875,11 +875,11 @@
     </message>
     <message>
         <source>Reviewing: %1 of %2 moves</source>
-        <translation>Разбор: %1 из %2 ходов</translation>
+        <translation>Разбор ходов: %1 из %2</translation>
     </message>
     <message>
         <source>Review stopped: %1 of %2 moves</source>
-        <translation>Разбор остановлен: %1 из %2 ходов</translation>
+        <translation>Разбор ходов остановлен: %1 из %2</translation>
     </message>
     <message>
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
@@ -1069,13 +1069,13 @@
         <source>%1 was not found in %2
 The sounds in use are kept.</source>
         <translation>%1 не найден в %2
-Текущие звуки сохранены.</translation>
+Текущие звуки не изменены.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a sound
 The sounds in use are kept.</source>
-        <translation>%1 не читается как звук
-Текущие звуки сохранены.</translation>
+        <translation>Не удаётся прочитать %1 как звук
+Текущие звуки не изменены.</translation>
     </message>
     <message>
         <source>Marvane Bitmaps (*.bmp)</source>
