@@ -945,7 +945,7 @@
     </message>
     <message>
         <source>End</source>
-        <translation>Koniec</translation>
+        <translation>Koniec gry</translation>
     </message>
     <message>
         <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
