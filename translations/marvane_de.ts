@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation>Das ist keine Partie: es enthält Binärdaten.</translation>
+        <translation>Das ist keine Partie: Es enthält Binärdaten.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
@@ -203,17 +203,17 @@
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation>Zeile %1: der Name des Programms fehlt.</translation>
+        <translation>Zeile %1: Der Name des Programms fehlt.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Zeile %1: das Datum „%2“ ist nicht als year.month.day geschrieben.</translation>
+        <translation>Zeile %1: Das Datum „%2“ ist nicht als Jahr.Monat.Tag geschrieben.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Zeile %1: die Uhrzeit „%2“ ist nicht als hours:minutes:seconds geschrieben.</translation>
+        <translation>Zeile %1: Die Uhrzeit „%2“ ist nicht als Stunden:Minuten:Sekunden geschrieben.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -223,27 +223,27 @@
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation>Zeile %1: die Spielerzahl „%2“ ist weder 1 noch 2.</translation>
+        <translation>Zeile %1: Die Spielerzahl „%2“ ist weder 1 noch 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation>Zeile %1: die Spielstärke „%2“ ist weder %3 noch %4.</translation>
+        <translation>Zeile %1: Die Spielstärke „%2“ ist weder %3 noch %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation>Zeile %1: die Ausrichtung „%2“ ist weder %3 noch %4.</translation>
+        <translation>Zeile %1: Die Ausrichtung „%2“ ist weder %3 noch %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation>Zeile %1: die Startstellung wird abgelehnt.</translation>
+        <translation>Zeile %1: Die Startstellung wird abgelehnt.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation>Zeile %1: das Ergebnis „%2“ besteht nicht aus zwei Steinzahlen wie „34-30“.</translation>
+        <translation>Zeile %1: Das Ergebnis „%2“ besteht nicht aus zwei Steinzahlen wie „34-30“.</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
@@ -258,7 +258,7 @@
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation>Zug %1 ist einer zu viel: eine Partie hat höchstens %2 Züge.</translation>
+        <translation>Zug %1 ist einer zu viel: Eine Partie hat höchstens %2 Züge.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
@@ -267,7 +267,7 @@
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation>Laut Kopfzeile sind die Züge in der Ausrichtung %1 notiert, aber der erste Zug, %2, beginnt eine Partie in der Ausrichtung %3: die beiden Ausrichtungen sind vermischt.</translation>
+        <translation>Laut Kopfzeile sind die Züge in der Ausrichtung %1 notiert, aber der erste Zug, %2, beginnt eine Partie in der Ausrichtung %3: Die beiden Ausrichtungen sind vermischt.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
@@ -282,17 +282,17 @@
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation>Zug %1, %2 auf %3, ist nicht möglich: das Feld ist schon besetzt.</translation>
+        <translation>Zug %1, %2 auf %3, ist nicht möglich: Das Feld ist schon besetzt.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation>Zug %1, %2 auf %3, ist nicht möglich: er schließt keine Reihe gegnerischer Steine (%4) ein.</translation>
+        <translation>Zug %1, %2 auf %3, ist nicht möglich: Er schließt keine Reihe gegnerischer Steine (%4) ein.</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation>Sein Spiegelbild, %1, wäre möglich: die Notation scheint die beiden Ausrichtungen zu vermischen.</translation>
+        <translation>Sein Spiegelbild, %1, wäre möglich: Die Notation scheint die beiden Ausrichtungen zu vermischen.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation>Solange Selbstspiel läuft, kann keine Partie nachgespielt werden.</translation>
+        <translation>Solange das Selbstspiel läuft, kann keine Partie nachgespielt werden.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation>Das Brett ist voll: es bleibt kein Zug mehr zu spielen.</translation>
+        <translation>Das Brett ist voll: Es bleibt kein Zug mehr zu spielen.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>go to the first or last square of the focus square&apos;s row</source>
-        <translation>zum ersten oder letzten Feld der Reihe des Fokusfelds</translation>
+        <translation>zum ersten oder letzten Feld der Reihe des Fokusfelds springen</translation>
     </message>
     <message>
         <source>a-h, then 1-8</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>go to that column and row (&quot;e3&quot;)</source>
-        <translation>zu dieser Spalte und Reihe (&quot;e3&quot;)</translation>
+        <translation>zu dieser Spalte und Reihe springen („e3“)</translation>
     </message>
     <message>
         <source>Space, Enter</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>play the focus square, exactly as a click on it would</source>
-        <translation>das Fokusfeld spielen, genau wie ein Klick darauf</translation>
+        <translation>auf das Fokusfeld setzen, genau wie ein Klick darauf</translation>
     </message>
     <message>
         <source>Up, Down, Home, End</source>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>step to the next, previous, first or last position</source>
-        <translation>zur nächsten, vorigen, ersten oder letzten Stellung</translation>
+        <translation>zur nächsten, vorigen, ersten oder letzten Stellung gehen</translation>
     </message>
     <message>
         <source>Esc</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>response time box</source>
-        <translation>Feld Antwortzeit</translation>
+        <translation>Eingabefeld Antwortzeit</translation>
     </message>
     <message>
         <source>change the response time (Page keys in steps of 100 ms)</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>options check boxes</source>
-        <translation>Kästchen der Optionen</translation>
+        <translation>Kontrollkästchen der Optionen</translation>
     </message>
     <message>
         <source>tick or untick the box</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
-        <translation>die Tafel schließen, wie ihr „Zurück zum Spiel“</translation>
+        <translation>die Ansicht schließen, wie mit „Zurück zum Spiel“</translation>
     </message>
     <message>
         <source>rules or options panel open</source>
@@ -689,11 +689,11 @@
     </message>
     <message>
         <source>White goes first, use the mouse to select a square </source>
-        <translation>Weiß beginnt: ein Feld mit der Maus wählen</translation>
+        <translation>Weiß beginnt: Wähle mit der Maus ein Feld</translation>
     </message>
     <message>
         <source>and click the left button</source>
-        <translation>und die linke Taste drücken.</translation>
+        <translation>und drücke die linke Taste.</translation>
     </message>
     <message>
         <source>The object of Marvane is to get as many of your</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>liegen,</translation>
+        <translation>liegen.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>
@@ -906,7 +906,7 @@
     </message>
     <message>
         <source>Autoplay is running: the list follows it.</source>
-        <translation>Selbstspiel läuft: die Liste folgt ihm.</translation>
+        <translation>Das Selbstspiel läuft: Die Liste folgt ihm.</translation>
     </message>
     <message>
         <source>Stop Review</source>
@@ -918,7 +918,7 @@
     </message>
     <message>
         <source>, a worst mistake</source>
-        <translation>, ein schlimmster Fehler</translation>
+        <translation>, einer der schlimmsten Fehler</translation>
     </message>
     <message>
         <source>, taken back</source>
@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Die Datei ist zu groß für eine Partie: %1, eine Partie hat höchstens 1 MB.</translation>
+        <translation>Die Datei ist zu groß für eine Partie: %1; eine Partie umfasst höchstens 1 MB.</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>The clipboard holds no position to start from.</source>
-        <translation>Die Zwischenablage enthält keine Stellung zum Beginnen.</translation>
+        <translation>Die Zwischenablage enthält keine Stellung, mit der eine Partie beginnen kann.</translation>
     </message>
     <message>
         <source>The position on the clipboard cannot be played.</source>

@@ -208,12 +208,12 @@
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Línea %1: la fecha «%2» no está escrita como year.month.day.</translation>
+        <translation>Línea %1: la fecha «%2» no está escrita como año.mes.día.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Línea %1: la hora «%2» no está escrita como hours:minutes:seconds.</translation>
+        <translation>Línea %1: la hora «%2» no está escrita como horas:minutos:segundos.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>options check boxes</source>
-        <translation>casillas de las opciones</translation>
+        <translation>casillas de verificación de las opciones</translation>
     </message>
     <message>
         <source>tick or untick the box</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>donde coloca la suya,</translation>
+        <translation>donde coloca la suya.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>
@@ -902,7 +902,7 @@
     </message>
     <message>
         <source>Choose a move to show the board as it was after it.</source>
-        <translation>Elija una jugada para ver el tablero tras ella.</translation>
+        <translation>Elija una jugada para ver el tablero tal como quedó tras ella.</translation>
     </message>
     <message>
         <source>Autoplay is running: the list follows it.</source>

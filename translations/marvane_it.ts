@@ -208,12 +208,12 @@
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Riga %1: la data &quot;%2&quot; non è scritta come year.month.day.</translation>
+        <translation>Riga %1: la data &quot;%2&quot; non è scritta come anno.mese.giorno.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Riga %1: l&apos;ora &quot;%2&quot; non è scritta come hours:minutes:seconds.</translation>
+        <translation>Riga %1: l&apos;ora &quot;%2&quot; non è scritta come ore:minuti:secondi.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -287,7 +287,7 @@
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation>La mossa %1, %2 in %3, non è possibile: non chiude nessuna fila di pedine avversarie (%4).</translation>
+        <translation>La mossa %1, %2 in %3, non è possibile: non racchiude nessuna fila di pedine avversarie (%4).</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>A game cannot be replayed while Autoplay runs.</source>
-        <translation>Non si può rigiocare una partita mentre l&apos;autogioco è in corso.</translation>
+        <translation>Non si può rigiocare una partita mentre la demo è in corso.</translation>
     </message>
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>This is too long for a position, which is 64 squares, a space and the side to play.</source>
-        <translation>Il testo è troppo lungo per una posizione, che è fatta di 64 caselle, uno spazio e il colore di turno.</translation>
+        <translation>Il testo è troppo lungo per una posizione, che è composta da 64 caselle, uno spazio e il colore di turno.</translation>
     </message>
     <message>
         <source>There is no position in it.</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>options check boxes</source>
-        <translation>caselle delle opzioni</translation>
+        <translation>caselle di spunta delle opzioni</translation>
     </message>
     <message>
         <source>tick or untick the box</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>&quot;restart&quot;: start a new game</source>
-        <translation>&quot;di nuovo&quot;: iniziare una nuova partita</translation>
+        <translation>&quot;riavvia&quot;: iniziare una nuova partita</translation>
     </message>
     <message>
         <source>&quot;quit&quot;: close Marvane</source>
@@ -623,7 +623,7 @@
     </message>
     <message>
         <source>Autoplay</source>
-        <translation>Autogioco</translation>
+        <translation>Demo</translation>
     </message>
 </context>
 <context>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>in cui posi la tua,</translation>
+        <translation>in cui posi la tua.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>
@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>restart</source>
-        <translation>di nuovo</translation>
+        <translation>riavvia</translation>
     </message>
     <message>
         <source>Start a new game</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>%1 score</source>
-        <translation>Punti di %1</translation>
+        <translation>Punti del %1</translation>
     </message>
     <message>
         <source>1 Player</source>
@@ -902,11 +902,11 @@
     </message>
     <message>
         <source>Choose a move to show the board as it was after it.</source>
-        <translation>Scegli una mossa per vedere la scacchiera dopo di essa.</translation>
+        <translation>Scegli una mossa per vedere la scacchiera com&apos;era dopo di essa.</translation>
     </message>
     <message>
         <source>Autoplay is running: the list follows it.</source>
-        <translation>L&apos;autogioco è in corso: l&apos;elenco lo segue.</translation>
+        <translation>La demo è in corso: l&apos;elenco la segue.</translation>
     </message>
     <message>
         <source>Stop Review</source>
