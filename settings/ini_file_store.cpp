@@ -8,6 +8,7 @@
 
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
+#include "settings/translated.h"
 #include "settings/whole_file.h"
 
 namespace marvane {
@@ -46,13 +47,16 @@ public:
         if (values.isEmpty()) return;
         if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
             throw ERegistryException(
-                QStringLiteral("Failed to create key %1").arg(section_).toStdString());
+                translated(QT_TRANSLATE_NOOP("Settings", "Failed to create key %1"))
+                    .arg(section_)
+                    .toStdString());
         }
         const QString firstName = values.constFirst().first;
         const auto fail = [&firstName](const QString& why) {
-            throw ERegistryException(QStringLiteral("Failed to set data for '%1': %2")
-                                         .arg(firstName, why)
-                                         .toStdString());
+            throw ERegistryException(
+                translated(QT_TRANSLATE_NOOP("Settings", "Failed to set data for '%1': %2"))
+                    .arg(firstName, why)
+                    .toStdString());
         };
 
         // Another running copy saving at the same moment waits for this one, so neither loses
@@ -95,7 +99,9 @@ public:
 
 private:
     QString notRegular(FileKind kind) const {
-        return QDir::toNativeSeparators(path_) + QStringLiteral(" is ") + notARegularFile(kind);
+        //: %1 is the settings file's path, %2 what it is instead ("a folder, not a regular file").
+        return translated(QT_TRANSLATE_NOOP("Settings", "%1 is %2"))
+            .arg(QDir::toNativeSeparators(path_), notARegularFile(kind));
     }
 
     // A file that is missing or cannot be read reads as empty: every value its default. One
@@ -108,15 +114,19 @@ private:
             text_ = IniText(file.bytes);
         } else if (file.outcome == FileRead::Outcome::TooLarge) {
             refusal_ =
-                QStringLiteral(
-                    "The settings file %1 is larger than 1 MB and was not read, so the "
-                    "default options are used. When the options are saved, it is kept "
-                    "as %2 and a new settings file is written")
+                translated(QT_TRANSLATE_NOOP(
+                               "Settings",
+                               "The settings file %1 is larger than 1 MB and was not read, so the "
+                               "default options are used. When the options are saved, it is kept "
+                               "as %2 and a new settings file is written"))
                     .arg(QDir::toNativeSeparators(path_), QFileInfo(asideName(path_)).fileName());
         } else if (file.outcome == FileRead::Outcome::NotRegular) {
-            refusal_ = QStringLiteral(
-                           "The settings file %1, so the default options are used and "
-                           "the options are not saved")
+            //: %1 is the settings file's path and what it is instead ("... is a folder, not a
+            //: regular file").
+            refusal_ = translated(QT_TRANSLATE_NOOP(
+                                      "Settings",
+                                      "The settings file %1, so the default options are used and "
+                                      "the options are not saved"))
                            .arg(notRegular(file.kind));
         }
     }

@@ -6,6 +6,7 @@
 
 #include "settings/registry_exception.h"
 #include "settings/section_store.h"
+#include "settings/translated.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -64,14 +65,17 @@ public:
         if (values.isEmpty()) return;
         if (!settings_) {
             throw ERegistryException(
-                QStringLiteral("Failed to create key %1").arg(section_).toStdString());
+                translated(QT_TRANSLATE_NOOP("Settings", "Failed to create key %1"))
+                    .arg(section_)
+                    .toStdString());
         }
         for (const auto& [name, value] : values) settings_->setValue(name, value);
         settings_->sync();
         if (settings_->status() == QSettings::AccessError) {
-            throw ERegistryException(QStringLiteral("Failed to set data for '%1'")
-                                         .arg(values.constFirst().first)
-                                         .toStdString());
+            throw ERegistryException(
+                translated(QT_TRANSLATE_NOOP("Settings", "Failed to set data for '%1'"))
+                    .arg(values.constFirst().first)
+                    .toStdString());
         }
     }
 

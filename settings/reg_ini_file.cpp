@@ -2,6 +2,7 @@
 
 #include "settings/section_store.h"
 #include "settings/stored_integer.h"
+#include "settings/translated.h"
 
 namespace marvane {
 
@@ -17,10 +18,15 @@ QString TRegIniFile::ReadString(const QString& name, const QString& defaultValue
         case StoredValue::Kind::Text: return value->text;
         case StoredValue::Kind::NotText:
             throw ERegistryException(
-                QStringLiteral("Invalid data type for '%1'").arg(name).toStdString());
+                translated(QT_TRANSLATE_NOOP("Settings", "Invalid data type for '%1'"))
+                    .arg(name)
+                    .toStdString());
         case StoredValue::Kind::Unreadable: break;
     }
-    throw ERegistryException(QStringLiteral("Failed to get data for '%1'").arg(name).toStdString());
+    throw ERegistryException(
+        translated(QT_TRANSLATE_NOOP("Settings", "Failed to get data for '%1'"))
+            .arg(name)
+            .toStdString());
 }
 
 std::int32_t TRegIniFile::ReadInteger(const QString& name, std::int32_t defaultValue) const {

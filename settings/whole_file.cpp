@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <algorithm>
 
+#include "settings/translated.h"
+
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
@@ -23,18 +25,21 @@
 namespace marvane {
 
 QString notARegularFile(FileKind kind) {
-    const char* name = nullptr;
+    //: Each follows "This is", "The file is" or a file's name and "is".
     switch (kind) {
-        case FileKind::Folder: name = "a folder"; break;
-        case FileKind::Pipe: name = "a named pipe"; break;
-        case FileKind::Device: name = "a device"; break;
-        case FileKind::Socket: name = "a socket"; break;
+        case FileKind::Folder:
+            return translated(QT_TRANSLATE_NOOP("Settings", "a folder, not a regular file"));
+        case FileKind::Pipe:
+            return translated(QT_TRANSLATE_NOOP("Settings", "a named pipe, not a regular file"));
+        case FileKind::Device:
+            return translated(QT_TRANSLATE_NOOP("Settings", "a device, not a regular file"));
+        case FileKind::Socket:
+            return translated(QT_TRANSLATE_NOOP("Settings", "a socket, not a regular file"));
         case FileKind::Missing:
         case FileKind::Regular:
         case FileKind::Other: break;
     }
-    return name ? QStringLiteral("%1, not a regular file").arg(QLatin1String(name))
-                : QStringLiteral("not a regular file");
+    return translated(QT_TRANSLATE_NOOP("Settings", "not a regular file"));
 }
 
 #ifdef Q_OS_UNIX
@@ -51,16 +56,24 @@ QString saveError(int number, const QByteArray& target) {
     const QString folder = QFileInfo(QFile::decodeName(target)).absolutePath();
     switch (number) {
         case ENOENT:
-        case ENOTDIR: return QStringLiteral("The folder \"%1\" does not exist").arg(folder);
+        case ENOTDIR:
+            return translated(QT_TRANSLATE_NOOP("Settings", "The folder \"%1\" does not exist"))
+                .arg(folder);
         case EACCES:
         case EPERM:
-            return QStringLiteral("There is no permission to write in the folder \"%1\"")
+            return translated(
+                       QT_TRANSLATE_NOOP("Settings",
+                                         "There is no permission to write in the folder \"%1\""))
                 .arg(folder);
         case EROFS:
-            return QStringLiteral("The folder \"%1\" is on a disk that cannot be written to")
+            return translated(
+                       QT_TRANSLATE_NOOP(
+                           "Settings", "The folder \"%1\" is on a disk that cannot be written to"))
                 .arg(folder);
         case ENOSPC:
-        case EDQUOT: return QStringLiteral("The disk is full (%1)").arg(systemError(number));
+        case EDQUOT:
+            return translated(QT_TRANSLATE_NOOP("Settings", "The disk is full (%1)"))
+                .arg(systemError(number));
         default: return systemError(number);
     }
 }
@@ -74,7 +87,9 @@ FileKind kindOf(mode_t mode) {
     return FileKind::Other;
 }
 
-QString notRegular(FileKind kind) { return QStringLiteral("The file is ") + notARegularFile(kind); }
+QString notRegular(FileKind kind) {
+    return translated(QT_TRANSLATE_NOOP("Settings", "The file is %1")).arg(notARegularFile(kind));
+}
 
 class Descriptor {
 public:
@@ -283,8 +298,8 @@ FileRead readRegularFile(const QString& path, qint64 limit) {
 QString replaceFile(const QString& path, const QByteArray& bytes, const QString& oldKeptAs) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("The file is ") +
-               notARegularFile(info.isDir() ? FileKind::Folder : FileKind::Other);
+        return translated(QT_TRANSLATE_NOOP("Settings", "The file is %1"))
+            .arg(notARegularFile(info.isDir() ? FileKind::Folder : FileKind::Other));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -294,7 +309,8 @@ QString replaceFile(const QString& path, const QByteArray& bytes, const QString&
     }
     if (info.exists() && !oldKeptAs.isEmpty() && !QFile::copy(path, oldKeptAs)) {
         file.cancelWriting();
-        return QStringLiteral("the old file cannot be kept as %1").arg(oldKeptAs);
+        return translated(QT_TRANSLATE_NOOP("Settings", "the old file cannot be kept as %1"))
+            .arg(oldKeptAs);
     }
     if (!file.commit()) return file.errorString();
     return {};

@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>ein Ordner, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>eine benannte Pipe, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>ein Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>ein Socket, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>Der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Es fehlt die Berechtigung, im Ordner „%1“ zu schreiben</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>Der Datenträger ist voll (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>Die Datei ist %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>die alte Datei kann nicht als %1 aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Schlüssel %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Daten für „%1“ können nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen, daher gelten die Standardoptionen. Beim Speichern der Optionen wird sie als %2 aufbewahrt und eine neue Einstellungsdatei geschrieben</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Die Einstellungsdatei %1, daher gelten die Standardoptionen und die Optionen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Daten für „%1“ können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Daten für „%1“ können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>Der Ordner „%1“ liegt auf einem Datenträger, der nicht beschrieben werden kann</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>una tubería con nombre, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>algo que no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>La carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>No hay permiso para escribir en la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>El disco está lleno (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>El archivo es %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>el archivo anterior no se puede conservar como %1</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>No se pudo crear la clave %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>No se pudieron guardar los datos de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 es %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>El archivo de configuración %1 ocupa más de 1 MB y no se ha leído, así que se usan las opciones predeterminadas. Al guardar las opciones, se conservará como %2 y se escribirá un archivo de configuración nuevo</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>El archivo de configuración %1, así que se usan las opciones predeterminadas y las opciones no se guardan</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron guardar los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>No se pudieron leer los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>La carpeta «%1» está en un disco en el que no se puede escribir</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

@@ -5,11 +5,11 @@
     <name>BoardAccess</name>
     <message>
         <source>Hint: row %1, column %2, score %3</source>
-        <translation>Conseil : rangée %1, colonne %2, score %3</translation>
+        <translation>Conseil&#xa0;: rangée %1, colonne %2, score %3</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2, score about %3</source>
-        <translation>Conseil : rangée %1, colonne %2, score environ %3</translation>
+        <translation>Conseil&#xa0;: rangée %1, colonne %2, score environ %3</translation>
     </message>
     <message>
         <source>empty</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation>rangée %1, colonne %2 : %3</translation>
+        <translation>rangée %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>, last move</source>
@@ -169,96 +169,96 @@
     </message>
     <message>
         <source>This is not a game record: it holds binary data.</source>
-        <translation>Ce n&apos;est pas une partie : ce sont des données binaires.</translation>
+        <translation>Ce n&apos;est pas une partie&#xa0;: ce sont des données binaires.</translation>
     </message>
     <message>
         <source>This is not a game record: line %1 is not UTF-8 text.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation>Ce n&apos;est pas une partie : la ligne %1 n&apos;est pas du texte UTF-8.</translation>
+        <translation>Ce n&apos;est pas une partie&#xa0;: la ligne %1 n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>This is too long for a game record: more than 1 MB.</source>
-        <translation>C&apos;est trop long pour une partie : plus de 1 Mo.</translation>
+        <translation>C&apos;est trop long pour une partie&#xa0;: plus de 1 Mo.</translation>
     </message>
     <message>
         <source>Line %1 is a header line after the moves: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation>La ligne %1 est une ligne d&apos;en-tête placée après les coups : %2.</translation>
+        <translation>La ligne %1 est une ligne d&apos;en-tête placée après les coups&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Line %1 is not a header line of the form %2: %3.</source>
         <extracomment>%1 is a line number, %2 the form of a header line as files write it, %3 the line as the file has it.</extracomment>
-        <translation>La ligne %1 n&apos;est pas une ligne d&apos;en-tête de la forme %2 : %3.</translation>
+        <translation>La ligne %1 n&apos;est pas une ligne d&apos;en-tête de la forme %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Line %1 repeats the header &quot;%2&quot;.</source>
         <extracomment>%1 is a line number, %2 the header&apos;s English name as files write it.</extracomment>
-        <translation>La ligne %1 répète l&apos;en-tête « %2 ».</translation>
+        <translation>La ligne %1 répète l&apos;en-tête «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown header line %1: %2.</source>
         <extracomment>%1 is a line number, %2 the line as the file has it.</extracomment>
-        <translation>La ligne %1 est une ligne d&apos;en-tête inconnue : %2.</translation>
+        <translation>La ligne %1 est une ligne d&apos;en-tête inconnue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Line %1: the program is not named.</source>
         <extracomment>%1 is a line number.</extracomment>
-        <translation>Ligne %1 : le nom du programme manque.</translation>
+        <translation>Ligne %1&#xa0;: le nom du programme manque.</translation>
     </message>
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Ligne %1 : la date « %2 » n&apos;est pas écrite sous la forme année.mois.jour.</translation>
+        <translation>Ligne %1&#xa0;: la date «&#xa0;%2&#xa0;» n&apos;est pas écrite sous la forme année.mois.jour.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Ligne %1 : l&apos;heure « %2 » n&apos;est pas écrite sous la forme heures:minutes:secondes.</translation>
+        <translation>Ligne %1&#xa0;: l&apos;heure «&#xa0;%2&#xa0;» n&apos;est pas écrite sous la forme heures:minutes:secondes.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
         <extracomment>%1 is a line number, %2 the colours as the file has them, %3 the colour names a file may hold (in English).</extracomment>
-        <translation>Ligne %1 : « %2 » n&apos;est pas une paire de couleurs du jeu (deux couleurs différentes parmi %3).</translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une paire de couleurs du jeu (deux couleurs différentes parmi %3).</translation>
     </message>
     <message>
         <source>Line %1: the players &quot;%2&quot; are neither 1 nor 2.</source>
         <extracomment>%1 is a line number, %2 the number of players as the file has it.</extracomment>
-        <translation>Ligne %1 : le nombre de joueurs « %2 » n&apos;est ni 1 ni 2.</translation>
+        <translation>Ligne %1&#xa0;: le nombre de joueurs «&#xa0;%2&#xa0;» n&apos;est ni 1 ni 2.</translation>
     </message>
     <message>
         <source>Line %1: the level &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the level as the file has it; %3 and %4 are the two words a file may hold (Easy, Hard).</extracomment>
-        <translation>Ligne %1 : le niveau « %2 » n&apos;est ni %3 ni %4.</translation>
+        <translation>Ligne %1&#xa0;: le niveau «&#xa0;%2&#xa0;» n&apos;est ni %3 ni %4.</translation>
     </message>
     <message>
         <source>Line %1: the orientation &quot;%2&quot; is neither %3 nor %4.</source>
         <extracomment>%1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.</extracomment>
-        <translation>Ligne %1 : l&apos;orientation « %2 » n&apos;est ni %3 ni %4.</translation>
+        <translation>Ligne %1&#xa0;: l&apos;orientation «&#xa0;%2&#xa0;» n&apos;est ni %3 ni %4.</translation>
     </message>
     <message>
         <source>Line %1: the start position is refused.</source>
         <extracomment>%1 is a line number. The reason follows in sentences of its own.</extracomment>
-        <translation>Ligne %1 : la position de départ est refusée.</translation>
+        <translation>Ligne %1&#xa0;: la position de départ est refusée.</translation>
     </message>
     <message>
         <source>Line %1: the result &quot;%2&quot; is not two counts of counters such as &quot;34-30&quot;.</source>
         <extracomment>%1 is a line number, %2 the result as the file has it.</extracomment>
-        <translation>Ligne %1 : le résultat « %2 » n&apos;est pas formé de deux nombres de pions comme « 34-30 ».</translation>
+        <translation>Ligne %1&#xa0;: le résultat «&#xa0;%2&#xa0;» n&apos;est pas formé de deux nombres de pions comme «&#xa0;34-30&#xa0;».</translation>
     </message>
     <message>
         <source>The last move, move %1, is cut short: &quot;%2&quot; has no row digit.</source>
         <extracomment>%1 is the move&apos;s number, %2 the letter it starts with.</extracomment>
-        <translation>Le dernier coup, le coup %1, est incomplet : « %2 » n&apos;a pas de chiffre de rangée.</translation>
+        <translation>Le dernier coup, le coup %1, est incomplet&#xa0;: «&#xa0;%2&#xa0;» n&apos;a pas de chiffre de rangée.</translation>
     </message>
     <message>
         <source>Move %1, &quot;%2&quot;, is not a square of the board (a1 to h8).</source>
         <extracomment>%1 is the move&apos;s number, %2 the move as the file has it.</extracomment>
-        <translation>Le coup %1, « %2 », n&apos;est pas une case du plateau (de a1 à h8).</translation>
+        <translation>Le coup %1, «&#xa0;%2&#xa0;», n&apos;est pas une case du plateau (de a1 à h8).</translation>
     </message>
     <message>
         <source>Move %1 is one too many: a game has at most %2 moves.</source>
         <extracomment>%1 is the move&apos;s number, %2 the most moves a game has (60).</extracomment>
-        <translation>Le coup %1 est de trop : une partie compte au plus %2 coups.</translation>
+        <translation>Le coup %1 est de trop&#xa0;: une partie compte au plus %2 coups.</translation>
     </message>
     <message>
         <source>There are no moves in it.</source>
@@ -267,7 +267,7 @@
     <message>
         <source>The header says the moves are in the %1 orientation, but the first move, %2, starts a game in the %3 one: the two orientations are mixed.</source>
         <extracomment>%1 and %3 are the words files name the orientations by (Marvane, Usual), %2 a square.</extracomment>
-        <translation>L&apos;en-tête indique que les coups sont notés dans l&apos;orientation %1, mais le premier coup, %2, commence une partie dans l&apos;orientation %3 : les deux orientations sont mélangées.</translation>
+        <translation>L&apos;en-tête indique que les coups sont notés dans l&apos;orientation %1, mais le premier coup, %2, commence une partie dans l&apos;orientation %3&#xa0;: les deux orientations sont mélangées.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not a square of the board.</source>
@@ -277,22 +277,22 @@
     <message>
         <source>Move %1, %2 %3, cannot be played: %2 has no legal square, and this game has no passing.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation>Le coup %1, %2 en %3, ne peut pas être joué : %2 n&apos;a aucun coup possible, et ce jeu ne permet pas de passer.</translation>
+        <translation>Le coup %1, %2 en %3, ne peut pas être joué&#xa0;: %2 n&apos;a aucun coup possible, et ce jeu ne permet pas de passer.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: the square is already taken.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square.</extracomment>
-        <translation>Le coup %1, %2 en %3, n&apos;est pas possible : la case est déjà occupée.</translation>
+        <translation>Le coup %1, %2 en %3, n&apos;est pas possible&#xa0;: la case est déjà occupée.</translation>
     </message>
     <message>
         <source>Move %1, %2 %3, is not legal: it closes off no line of %4 counters.</source>
         <extracomment>%1 is the move&apos;s number, %2 the colour to play (a colour name), %3 a square, %4 the other colour (a colour name).</extracomment>
-        <translation>Le coup %1, %2 en %3, n&apos;est pas possible : il n&apos;encadre aucune ligne de pions adverses (%4).</translation>
+        <translation>Le coup %1, %2 en %3, n&apos;est pas possible&#xa0;: il n&apos;encadre aucune ligne de pions adverses (%4).</translation>
     </message>
     <message>
         <source>Its mirror image, %1, would be: the transcript seems to mix the two orientations.</source>
         <extracomment>%1 is a square.</extracomment>
-        <translation>Son image miroir, %1, le serait : la notation semble mélanger les deux orientations.</translation>
+        <translation>Son image miroir, %1, le serait&#xa0;: la notation semble mélanger les deux orientations.</translation>
     </message>
     <message>
         <source>The start position cannot occur in a game.</source>
@@ -311,7 +311,7 @@
     <message>
         <source>A game never has fewer than the 4 counters it starts with; this position has %1.</source>
         <extracomment>%1 is a number of counters.</extracomment>
-        <translation>Une partie ne compte jamais moins de pions que les 4 du départ ; cette position en a %1.</translation>
+        <translation>Une partie ne compte jamais moins de pions que les 4 du départ&#xa0;; cette position en a %1.</translation>
     </message>
     <message>
         <source>The centre square %1 is empty, and the four centre squares are never empty in a game.</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>The board is full: there is no move left to play.</source>
-        <translation>Le plateau est plein : il ne reste aucun coup à jouer.</translation>
+        <translation>Le plateau est plein&#xa0;: il ne reste aucun coup à jouer.</translation>
     </message>
     <message>
         <source>The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board.</source>
@@ -338,12 +338,12 @@
     <message>
         <source>A position has 64 squares, a1 to h8, before the side to play; this one has %1.</source>
         <extracomment>%1 is the number of characters found.</extracomment>
-        <translation>Une position compte 64 cases, de a1 à h8, avant le camp au trait ; celle-ci en a %1.</translation>
+        <translation>Une position compte 64 cases, de a1 à h8, avant le camp au trait&#xa0;; celle-ci en a %1.</translation>
     </message>
     <message>
         <source>Square %1 holds &quot;%2&quot;, which is neither X (black), O (white) nor - (empty).</source>
         <extracomment>%1 is a square, %2 the character found there. X, O and - are what the position holds: keep them.</extracomment>
-        <translation>La case %1 contient « %2 », qui n&apos;est ni X (pion noir), ni O (pion blanc), ni - (case vide).</translation>
+        <translation>La case %1 contient «&#xa0;%2&#xa0;», qui n&apos;est ni X (pion noir), ni O (pion blanc), ni - (case vide).</translation>
     </message>
     <message>
         <source>Square %1 holds a character, which is neither X (black), O (white) nor - (empty).</source>
@@ -358,7 +358,7 @@
     <message>
         <source>The side to play must be X (black) or O (white), not &quot;%1&quot;.</source>
         <extracomment>%1 is the text found instead. X and O are what the position holds: keep them.</extracomment>
-        <translation>Le camp au trait doit être X (Noir) ou O (Blanc), pas « %1 ».</translation>
+        <translation>Le camp au trait doit être X (Noir) ou O (Blanc), pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>There is more text after the side to play.</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>go to that column and row (&quot;e3&quot;)</source>
-        <translation>aller à cette colonne et rangée (« e3 »)</translation>
+        <translation>aller à cette colonne et rangée («&#xa0;e3&#xa0;»)</translation>
     </message>
     <message>
         <source>Space, Enter</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>%1 (%2): %3.</source>
-        <translation>%1 (%2) : %3.</translation>
+        <translation>%1 (%2)&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Keys.</source>
@@ -501,19 +501,19 @@
     </message>
     <message>
         <source>&quot;restart&quot;: start a new game</source>
-        <translation>« rejouer » : commencer une nouvelle partie</translation>
+        <translation>«&#xa0;rejouer&#xa0;»&#xa0;: commencer une nouvelle partie</translation>
     </message>
     <message>
         <source>&quot;quit&quot;: close Marvane</source>
-        <translation>« quitter » : fermer Marvane</translation>
+        <translation>«&#xa0;quitter&#xa0;»&#xa0;: fermer Marvane</translation>
     </message>
     <message>
         <source>&quot;rules&quot;: show the rules</source>
-        <translation>« règles » : afficher les règles</translation>
+        <translation>«&#xa0;règles&#xa0;»&#xa0;: afficher les règles</translation>
     </message>
     <message>
         <source>close the panel, as its &quot;Return to Marvane&quot; does</source>
-        <translation>fermer le panneau, comme son « Retour au jeu »</translation>
+        <translation>fermer le panneau, comme son «&#xa0;Retour au jeu&#xa0;»</translation>
     </message>
     <message>
         <source>rules or options panel open</source>
@@ -521,15 +521,15 @@
     </message>
     <message>
         <source>&quot;finish&quot;: end the game</source>
-        <translation>« terminer » : finir la partie</translation>
+        <translation>«&#xa0;terminer&#xa0;»&#xa0;: finir la partie</translation>
     </message>
     <message>
         <source>&quot;2 Players&quot;, &quot;1 Player&quot;: play against the computer or a person</source>
-        <translation>« 2 joueurs », « 1 joueur » : jouer contre l&apos;ordinateur ou une personne</translation>
+        <translation>«&#xa0;2 joueurs&#xa0;», «&#xa0;1 joueur&#xa0;»&#xa0;: jouer contre l&apos;ordinateur ou une personne</translation>
     </message>
     <message>
         <source>&quot;Easy&quot;, &quot;Hard&quot;: switch the computer&apos;s level</source>
-        <translation>« Facile », « Difficile » : changer le niveau de l&apos;ordinateur</translation>
+        <translation>«&#xa0;Facile&#xa0;», «&#xa0;Difficile&#xa0;»&#xa0;: changer le niveau de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>against the computer</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>&quot;options&quot;: open the options panel</source>
-        <translation>« options » : ouvrir les options</translation>
+        <translation>«&#xa0;options&#xa0;»&#xa0;: ouvrir les options</translation>
     </message>
 </context>
 <context>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>White goes first, use the mouse to select a square </source>
-        <translation>Blanc commence : choisissez une case avec</translation>
+        <translation>Blanc commence&#xa0;: choisissez une case avec</translation>
     </message>
     <message>
         <source>and click the left button</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>another counter of your colour following these rules</source>
-        <translation>un pion de votre couleur selon ces règles :</translation>
+        <translation>un pion de votre couleur selon ces règles&#xa0;:</translation>
     </message>
     <message>
         <source>1. The square must be empty</source>
@@ -738,6 +738,88 @@
     <message>
         <source>beyond the opposing counter/s</source>
         <translation>juste au-delà du ou des pions adverses.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>un dossier, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>un tube nommé, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>autre chose qu&apos;un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>Le dossier « %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire dans le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>Le disque est plein (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>Le fichier est %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>l&apos;ancien fichier ne peut pas être conservé sous le nom %1</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Impossible de créer la clé %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Impossible d&apos;enregistrer les données de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 est %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>Le fichier de réglages %1 dépasse 1 Mo et n&apos;a pas été lu : les options par défaut sont utilisées. À l&apos;enregistrement des options, il sera conservé sous le nom %2 et un nouveau fichier de réglages sera écrit</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Le fichier de réglages %1 : les options par défaut sont donc utilisées et les options ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d&apos;enregistrer les données de « %1 »</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Type de données non valide pour « %1 »</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Impossible de lire les données de « %1 »</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>Le dossier « %1 » se trouve sur un disque où l&apos;on ne peut pas écrire</translation>
     </message>
 </context>
 <context>
@@ -772,7 +854,7 @@
     </message>
     <message>
         <source>Who won ?</source>
-        <translation>Qui a gagné ?</translation>
+        <translation>Qui a gagné&#xa0;?</translation>
     </message>
     <message>
         <source>restart</source>
@@ -875,15 +957,15 @@
     </message>
     <message>
         <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analyse : %1 coups sur %2</translation>
+        <translation>Analyse&#xa0;: %1 coups sur %2</translation>
     </message>
     <message>
         <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analyse arrêtée : %1 coups sur %2</translation>
+        <translation>Analyse arrêtée&#xa0;: %1 coups sur %2</translation>
     </message>
     <message>
         <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Analysée : ce que chaque coup a perdu (≈ estimation)</translation>
+        <translation>Analysée&#xa0;: ce que chaque coup a perdu (≈ estimation)</translation>
     </message>
     <message>
         <source>This game cannot be reviewed.</source>
@@ -906,7 +988,7 @@
     </message>
     <message>
         <source>Autoplay is running: the list follows it.</source>
-        <translation>La démo est en cours : la liste la suit.</translation>
+        <translation>La démo est en cours&#xa0;: la liste la suit.</translation>
     </message>
     <message>
         <source>Stop Review</source>
@@ -949,7 +1031,7 @@
     </message>
     <message>
         <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Le fichier est trop gros pour une partie : %1, alors qu&apos;une partie fait au plus 1 Mo.</translation>
+        <translation>Le fichier est trop gros pour une partie&#xa0;: %1, alors qu&apos;une partie fait au plus 1 Mo.</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -969,7 +1051,7 @@
     </message>
     <message>
         <source>The file cannot be opened: %1.</source>
-        <translation>Le fichier ne peut pas être ouvert : %1.</translation>
+        <translation>Le fichier ne peut pas être ouvert&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Move List</source>
@@ -1009,7 +1091,7 @@
     </message>
     <message>
         <source>Start: the position</source>
-        <translation>Départ : la position</translation>
+        <translation>Départ&#xa0;: la position</translation>
     </message>
     <message>
         <source>The clipboard holds no position to start from.</source>
@@ -1033,7 +1115,7 @@
     </message>
     <message>
         <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>La partie n&apos;a pas été enregistrée dans « %1 ».</translation>
+        <translation>La partie n&apos;a pas été enregistrée dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Open Game</source>
@@ -1041,7 +1123,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>« %1 » ne peut pas être ouvert.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
     </message>
 </context>
 <context>

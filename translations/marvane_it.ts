@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>una cartella, non un file normale</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>una pipe con nome, non un file normale</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>un dispositivo, non un file normale</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>un socket, non un file normale</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>qualcosa che non è un file normale</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>La cartella &quot;%1&quot; non esiste</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Non si ha il permesso di scrivere nella cartella &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>Il disco è pieno (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>Il file è %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>il vecchio file non può essere conservato come %1</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Impossibile creare la chiave %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Impossibile salvare i dati di &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 è %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>Il file delle impostazioni %1 supera 1 MB e non è stato letto, quindi si usano le opzioni predefinite. Quando le opzioni vengono salvate, viene conservato come %2 e si scrive un nuovo file delle impostazioni</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Il file delle impostazioni %1, quindi si usano le opzioni predefinite e le opzioni non vengono salvate</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossibile salvare i dati di &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo di dati non valido per &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Impossibile leggere i dati di &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>La cartella &quot;%1&quot; si trova su un disco su cui non si può scrivere</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>een map, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>een named pipe, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>een apparaat, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>een socket, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>De map &quot;%1&quot; bestaat niet</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Er is geen toestemming om in de map &quot;%1&quot; te schrijven</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>De schijf is vol (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>Het bestand is %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>het oude bestand kan niet als %1 bewaard worden</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Sleutel %1 kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Gegevens voor &quot;%1&quot; kunnen niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>Het instellingenbestand %1 is groter dan 1 MB en is niet gelezen, dus gelden de standaardopties. Bij het opslaan van de opties wordt het bewaard als %2 en wordt een nieuw instellingenbestand geschreven</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Het instellingenbestand %1, dus gelden de standaardopties en worden de opties niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Gegevens voor &quot;%1&quot; kunnen niet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ongeldig gegevenstype voor &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Gegevens voor &quot;%1&quot; kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>De map &quot;%1&quot; staat op een schijf waarop niet geschreven kan worden</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>folder, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>potok nazwany, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>urządzenie, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>gniazdo, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>coś, co nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>Folder „%1” nie istnieje</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Brak uprawnień do zapisu w folderze „%1”</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>Dysk jest pełny (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>Plik to %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>starego pliku nie można zachować jako %1</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Nie można utworzyć klucza %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Nie można zapisać danych „%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>Plik ustawień %1 jest większy niż 1 MB i nie został wczytany, więc obowiązują opcje domyślne. Przy zapisie opcji zostanie zachowany jako %2 i powstanie nowy plik ustawień</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Plik ustawień %1, więc obowiązują opcje domyślne, a opcje nie są zapisywane</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Nie można zapisać danych „%1”</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Nieprawidłowy typ danych dla „%1”</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Nie można odczytać danych „%1”</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>Folder „%1” znajduje się na dysku, na którym nie można zapisywać</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

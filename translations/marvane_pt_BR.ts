@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>uma pasta, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>um pipe nomeado, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>um dispositivo, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>um socket, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>algo que não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>A pasta &quot;%1&quot; não existe</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Não há permissão para gravar na pasta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>O disco está cheio (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>O arquivo é %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>o arquivo antigo não pode ser guardado como %1</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Não foi possível criar a chave %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Não foi possível gravar os dados de &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 é %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>O arquivo de configurações %1 tem mais de 1 MB e não foi lido, por isso valem as opções padrão. Quando as opções forem salvas, ele será guardado como %2 e um novo arquivo de configurações será gravado</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>O arquivo de configurações %1, por isso valem as opções padrão e as opções não são salvas</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Não foi possível gravar os dados de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de dados inválido para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Não foi possível ler os dados de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>A pasta &quot;%1&quot; está em um disco onde não é possível gravar</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

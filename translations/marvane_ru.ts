@@ -741,6 +741,88 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a folder, not a regular file</source>
+        <extracomment>Each follows &quot;This is&quot;, &quot;The file is&quot; or a file&apos;s name and &quot;is&quot;.</extracomment>
+        <translation>папка, а не обычный файл</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a regular file</source>
+        <translation>именованный канал, а не обычный файл</translation>
+    </message>
+    <message>
+        <source>a device, not a regular file</source>
+        <translation>устройство, а не обычный файл</translation>
+    </message>
+    <message>
+        <source>a socket, not a regular file</source>
+        <translation>сокет, а не обычный файл</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>Папка «%1» не существует</translation>
+    </message>
+    <message>
+        <source>There is no permission to write in the folder &quot;%1&quot;</source>
+        <translation>Нет прав на запись в папку «%1»</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1)</source>
+        <translation>Диск заполнен (%1)</translation>
+    </message>
+    <message>
+        <source>The file is %1</source>
+        <translation>Файл — %1</translation>
+    </message>
+    <message>
+        <source>the old file cannot be kept as %1</source>
+        <translation>старый файл не удаётся сохранить как %1</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1</source>
+        <translation>Не удаётся создать ключ %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;: %2</source>
+        <translation>Не удаётся записать данные «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what it is instead (&quot;a folder, not a regular file&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
+        <translation>Файл настроек %1 больше 1 МБ и не был прочитан, поэтому действуют настройки по умолчанию. При сохранении настроек он будет сохранён как %2, и будет записан новый файл настроек</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used and the options are not saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Файл настроек %1, поэтому действуют настройки по умолчанию, и настройки не сохраняются</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Не удаётся записать данные «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Недопустимый тип данных для «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Не удаётся прочитать данные «%1»</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
+        <translation>Папка «%1» находится на диске, запись на который невозможна</translation>
+    </message>
+</context>
+<context>
     <name>SidePanel</name>
     <message>
         <source>Score</source>

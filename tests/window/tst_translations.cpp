@@ -20,6 +20,7 @@
 
 #include "engine/game.h"
 #include "engine/unseenview.h"
+#include "settings/whole_file.h"
 #include "tests/window/formdriver.h"
 #include "tests/window/modal.h"
 #include "window/gametexts.h"
@@ -310,12 +311,13 @@ private slots:
         QVERIFY2(missed.missed.isEmpty(), qPrintable("missing: " + missed.missed.join("\n")));
     }
 
-    // Every sentence the game refuses a record or a position with, in every language: found in
-    // the catalogue (else it stays English: a text the translation tools never saw, or the
+    // Every sentence the game refuses a record or a position with, and the file reader's reasons,
+    // in every language: found in the catalogue (else it stays English: a text the translation tools never saw, or the
     // window's table out of step with the game's names), with what fills its places kept as it
     // is and its colours named in the language.
     void everyRefusalSpeaksTheLanguage() {
         const std::vector<MessageArg> marks = {"q1", "q2", "q3", "q4"};
+        const QTemporaryDir folder;
         for (const QString& language : shippedLanguages()) {
             MissedTexts missed;
             QCoreApplication::installTranslator(&missed);
@@ -331,6 +333,12 @@ private slots:
                     QVERIFY2(shown.count(mark) == english.count(mark),
                              qPrintable(language + ": " + shown));
             }
+            // The file reader's reasons too: a pipe opened as a game, a save that fails.
+            const QString pipe = notARegularFile(FileKind::Pipe);
+            const QString unsaved = replaceFile(folder.filePath("none/game.txt"), "e3");
+            QVERIFY2(pipe != "a named pipe, not a regular file" && !unsaved.isEmpty() &&
+                         !unsaved.startsWith("The folder") && unsaved.contains(folder.path()),
+                     qPrintable(language + ": " + pipe + "; " + unsaved));
             QVERIFY2(missed.missed.isEmpty(), qPrintable(missed.missed.join("\n")));
             const QString twoColours = translatedReason(
                 Reason(MessageId::MoveClosesNoLine, {"5", ColourCode{2}, "c4", ColourCode{1}}));
