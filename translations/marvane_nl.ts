@@ -208,12 +208,12 @@
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Regel %1: de datum &quot;%2&quot; staat niet in de vorm year.month.day.</translation>
+        <translation>Regel %1: de datum &quot;%2&quot; staat niet in de vorm jaar.maand.dag.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Regel %1: de tijd &quot;%2&quot; staat niet in de vorm hours:minutes:seconds.</translation>
+        <translation>Regel %1: de tijd &quot;%2&quot; staat niet in de vorm uren:minuten:seconden.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>waar je je steen plaatst,</translation>
+        <translation>waar je je steen plaatst.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>

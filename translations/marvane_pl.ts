@@ -208,12 +208,12 @@
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Wiersz %1: data „%2” nie jest zapisana w postaci year.month.day.</translation>
+        <translation>Wiersz %1: data „%2” nie jest zapisana w postaci rok.miesiąc.dzień.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Wiersz %1: godzina „%2” nie jest zapisana w postaci hours:minutes:seconds.</translation>
+        <translation>Wiersz %1: godzina „%2” nie jest zapisana w postaci godziny:minuty:sekundy.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>1 pionek przeciwnika,</translation>
+        <translation>1 pionek przeciwnika.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>

@@ -208,12 +208,12 @@
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Linha %1: a data &quot;%2&quot; não está escrita como year.month.day.</translation>
+        <translation>Linha %1: a data &quot;%2&quot; não está escrita como ano.mês.dia.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Linha %1: a hora &quot;%2&quot; não está escrita como hours:minutes:seconds.</translation>
+        <translation>Linha %1: a hora &quot;%2&quot; não está escrita como horas:minutos:segundos.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>em que você joga,</translation>
+        <translation>em que você joga.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>

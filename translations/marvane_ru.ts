@@ -208,12 +208,12 @@
     <message>
         <source>Line %1: the date &quot;%2&quot; is not written as year.month.day.</source>
         <extracomment>%1 is a line number, %2 the date as the file has it.</extracomment>
-        <translation>Строка %1: дата «%2» записана не в виде year.month.day.</translation>
+        <translation>Строка %1: дата «%2» записана не в виде год.месяц.день.</translation>
     </message>
     <message>
         <source>Line %1: the time &quot;%2&quot; is not written as hours:minutes:seconds.</source>
         <extracomment>%1 is a line number, %2 the time as the file has it.</extracomment>
-        <translation>Строка %1: время «%2» записано не в виде hours:minutes:seconds.</translation>
+        <translation>Строка %1: время «%2» записано не в виде часы:минуты:секунды.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a colour pair of the game (two different of %3).</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>that you are placing,</source>
-        <translation>1 фишка другого цвета,</translation>
+        <translation>1 фишка другого цвета.</translation>
     </message>
     <message>
         <source>3. A counter of your own colour must be immediately</source>
