@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist</source>
-        <translation>Le dossier « %1 » n&apos;existe pas</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
         <source>There is no permission to write in the folder &quot;%1&quot;</source>
-        <translation>Vous n&apos;avez pas le droit d&apos;écrire dans le dossier « %1 »</translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire dans le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The disk is full (%1)</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;: %2</source>
-        <translation>Impossible d&apos;enregistrer les données de « %1 » : %2</translation>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is %2</source>
@@ -798,28 +798,28 @@
     </message>
     <message>
         <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Le fichier de réglages %1 dépasse 1 Mo et n&apos;a pas été lu : les options par défaut sont utilisées. À l&apos;enregistrement des options, il sera conservé sous le nom %2 et un nouveau fichier de réglages sera écrit</translation>
+        <translation>Le fichier de réglages %1 dépasse 1 Mo et n&apos;a pas été lu&#xa0;: les options par défaut sont utilisées. À l&apos;enregistrement des options, il sera conservé sous le nom %2 et un nouveau fichier de réglages sera écrit</translation>
     </message>
     <message>
         <source>The settings file %1, so the default options are used and the options are not saved</source>
         <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Le fichier de réglages %1 : les options par défaut sont donc utilisées et les options ne sont pas enregistrées</translation>
+        <translation>Le fichier de réglages %1&#xa0;: les options par défaut sont donc utilisées et les options ne sont pas enregistrées</translation>
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation>Impossible d&apos;enregistrer les données de « %1 »</translation>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation>Type de données non valide pour « %1 »</translation>
+        <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Failed to get data for &apos;%1&apos;</source>
-        <translation>Impossible de lire les données de « %1 »</translation>
+        <translation>Impossible de lire les données de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
-        <translation>Le dossier « %1 » se trouve sur un disque où l&apos;on ne peut pas écrire</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» se trouve sur un disque où l&apos;on ne peut pas écrire</translation>
     </message>
 </context>
 <context>
