@@ -401,6 +401,18 @@ count_sounds() {
 same() { [ "$1" = "$2" ]; }
 board_has() { [ "$(board_of "$1" | tr -cd "$2" | wc -c)" -eq "$3" ]; }
 
+# Waits up to 30 s for the program's window to show; sets `window`, empty when none came.
+wait_for_window() {
+    local i
+    window=""
+    for i in $(seq 150); do
+        window=$(xdotool search --onlyvisible --name '^Marvane' 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # The text a catalogue gives for an English text (the first entry that has it).
 translation_of() {
     sed -n "/<source>$2<\/source>/{n;s/.*<translation>\(.*\)<\/translation>.*/\1/p;q}" \
@@ -420,12 +432,7 @@ run_german_checks() {
     (cd "$program" && LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 \
         WINEDEBUG=-all wine marvane.exe >"$SHOTS/program-de.log" 2>&1) &
     job=$!
-    window=""
-    for i in $(seq 150); do
-        window=$(xdotool search --onlyvisible --name '^Marvane' 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.2
-    done
+    wait_for_window || true
     check "the program starts on a German system" test -n "$window"
     [ -n "$window" ] || return 0
     sleep 1
@@ -464,13 +471,7 @@ run_program_checks() {
     # The program's own warnings (qWarning) reach Wine's debug channel "debugstr".
     (cd "$program" && WINEDEBUG=-all,+debugstr wine marvane.exe >"$SHOTS/program.log" 2>&1) &
     local program_job=$!
-    window=""
-    for i in $(seq 150); do
-        window=$(xdotool search --onlyvisible --name '^Marvane' 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || { cat "$SHOTS/program.log" >&2; die "the Marvane window did not appear"; }
+    wait_for_window || { cat "$SHOTS/program.log" >&2; die "the Marvane window did not appear"; }
     caption="Marvane Version $version  by Corvath"
     for i in $(seq 50); do [ "$(xdotool getwindowname "$window")" = "$caption" ] && break; sleep 0.2; done
     check "the caption shows the version from the resource ($caption)" \
