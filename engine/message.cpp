@@ -15,11 +15,6 @@ constexpr std::array<std::string_view, kMessageCount> kTexts = {
 };
 #undef QT_TRANSLATE_NOOP
 
-std::string englishArg(const MessageArg& arg) {
-    if (const auto* colour = std::get_if<ColourCode>(&arg)) return std::string(colourName(*colour));
-    return std::get<std::string>(arg);
-}
-
 }  // namespace
 
 std::string_view messageText(MessageId id) { return kTexts.at(static_cast<std::size_t>(id)); }
@@ -47,12 +42,20 @@ Reason& Reason::then(const Reason& more) {
 }
 
 std::string Reason::text() const {
+    return text({[](MessageId id) { return std::string(messageText(id)); },
+                 [](ColourCode colour) { return std::string(colourName(colour)); }});
+}
+
+std::string Reason::text(const Wording& wording) const {
     std::string out;
     for (const Message& sentence : sentences) {
         std::vector<std::string> args;
-        for (const MessageArg& arg : sentence.args) args.push_back(englishArg(arg));
+        for (const MessageArg& arg : sentence.args) {
+            const auto* colour = std::get_if<ColourCode>(&arg);
+            args.push_back(colour ? wording.colour(*colour) : std::get<std::string>(arg));
+        }
         if (!out.empty()) out += ' ';
-        out += fillPlaces(messageText(sentence.id), args);
+        out += fillPlaces(wording.text(sentence.id), args);
     }
     return out;
 }

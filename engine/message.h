@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,6 +38,12 @@ struct Message {
     friend bool operator==(const Message&, const Message&) = default;
 };
 
+// How a reason is put into words: each sentence's text, with its places, and each colour's name.
+struct Wording {
+    std::function<std::string(MessageId)> text;
+    std::function<std::string(ColourCode)> colour;
+};
+
 // Why something was refused: no sentence when it was not, else the sentences that read as one
 // text, the first saying what was refused, any after it why.
 struct Reason {
@@ -49,8 +56,9 @@ struct Reason {
     bool empty() const { return sentences.empty(); }
     // This reason, followed by the sentences of `more`.
     Reason& then(const Reason& more);
-    // The whole reason in English, sentences apart by a space.
+    // The whole reason, sentences apart by a space: in English, or in the words given.
     std::string text() const;
+    std::string text(const Wording& wording) const;
     friend bool operator==(const Reason&, const Reason&) = default;
 };
 

@@ -38,7 +38,8 @@ bool sameRecord(const GameRecord& a, const GameRecord& b) {
 void checkPosition(std::string_view text) {
     const PositionFormReading reading = readPositionForm(text);
     if (!reading.ok()) {
-        if (!reading.error.text().ends_with('.')) broken("a position message without a full stop", text);
+        if (!reading.error.text().ends_with('.'))
+            broken("a position message without a full stop", text);
         return;
     }
     const std::string written = writePositionForm(reading.position);

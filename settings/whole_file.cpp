@@ -42,6 +42,15 @@ QString notARegularFile(FileKind kind) {
     return translated(QT_TRANSLATE_NOOP("Settings", "not a regular file"));
 }
 
+namespace {
+
+// Why a file of some other kind is not replaced.
+QString notRegular(FileKind kind) {
+    return translated(QT_TRANSLATE_NOOP("Settings", "The file is %1")).arg(notARegularFile(kind));
+}
+
+}  // namespace
+
 #ifdef Q_OS_UNIX
 
 namespace {
@@ -85,10 +94,6 @@ FileKind kindOf(mode_t mode) {
     if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::Device;
     if (S_ISSOCK(mode)) return FileKind::Socket;
     return FileKind::Other;
-}
-
-QString notRegular(FileKind kind) {
-    return translated(QT_TRANSLATE_NOOP("Settings", "The file is %1")).arg(notARegularFile(kind));
 }
 
 class Descriptor {
@@ -298,8 +303,7 @@ FileRead readRegularFile(const QString& path, qint64 limit) {
 QString replaceFile(const QString& path, const QByteArray& bytes, const QString& oldKeptAs) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return translated(QT_TRANSLATE_NOOP("Settings", "The file is %1"))
-            .arg(notARegularFile(info.isDir() ? FileKind::Folder : FileKind::Other));
+        return notRegular(info.isDir() ? FileKind::Folder : FileKind::Other);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size() || !file.flush()) {

@@ -1,11 +1,7 @@
 #include "window/gametexts.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <array>
-#include <string>
-#include <variant>
-#include <vector>
 
 #include "engine/types.h"
 
@@ -76,22 +72,13 @@ QString translatedGameText(Box box, std::string_view text) {
 }
 
 QString translatedReason(const Reason& reason) {
-    QStringList sentences;
-    for (const Message& sentence : reason.sentences) {
-        std::vector<std::string> args;
-        for (const MessageArg& arg : sentence.args) {
-            if (const auto* code = std::get_if<ColourCode>(&arg))
-                args.push_back(colour(colourName(*code), false).toStdString());
-            else
-                args.push_back(std::get<std::string>(arg));
-        }
-        const QByteArray text =
-            QCoreApplication::translate("GameText",
-                                        kMessageTexts[static_cast<std::size_t>(sentence.id)])
-                .toUtf8();
-        sentences.append(QString::fromStdString(fillPlaces(text.toStdString(), args)));
-    }
-    return sentences.join(u' ');
+    return QString::fromStdString(reason.text(
+        {[](MessageId id) {
+             return QCoreApplication::translate("GameText",
+                                                kMessageTexts[static_cast<std::size_t>(id)])
+                 .toStdString();
+         },
+         [](ColourCode code) { return colour(colourName(code), false).toStdString(); }}));
 }
 
 }  // namespace marvane
