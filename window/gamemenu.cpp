@@ -9,10 +9,10 @@
 #include <QTimer>
 
 #include "engine/game.h"
-#include "getver/getver.h"
 #include "window/analysisroom.h"
 #include "window/boardcoordinates.h"
 #include "window/boardimage.h"
+#include "window/common/programfiles.h"
 #include "window/keyswindow.h"
 #include "window/recordcommands.h"
 
@@ -121,9 +121,9 @@ void GameMenu::wireRecordCommands(QMainWindow& window) {
     // "Marvane 1.4.0.0" for a file's Program line; without version information the program is
     // still named.
     const auto program = [] {
-        const QString title = ReadTitle();
-        return (title.isEmpty() ? QStringLiteral("Marvane") : title) + QLatin1Char(' ') +
-               ReadVersion();
+        const ProgramVersion& read = programVersion();
+        return (read.title.isEmpty() ? QStringLiteral("Marvane") : read.title) + QLatin1Char(' ') +
+               read.version;
     };
     record = new RecordCommands(&window, game_, program);
     menu_->addSeparator();
