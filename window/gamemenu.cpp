@@ -139,10 +139,6 @@ void GameMenu::addCoordinatesItem() {
     connect(ShowCoordinates, &QAction::toggled, this, &GameMenu::showCoordinates);
 }
 
-bool GameMenu::showsCoordinates() const { return ShowCoordinates->isChecked(); }
-
-void GameMenu::setCoordinatesShown(bool shown) { ShowCoordinates->setChecked(shown); }
-
 void GameMenu::showCoordinates() {
     if (!coordinates_ && !ShowCoordinates->isChecked()) return;
     if (!coordinates_) coordinates_ = new BoardCoordinates(board_);
@@ -158,25 +154,6 @@ void GameMenu::addKeysItem(QMainWindow& window) {
 }
 
 void GameMenu::setShown(bool shown) { menu_->menuAction()->setVisible(shown); }
-
-bool GameMenu::showsLastMove() const { return ShowLastMove->isChecked(); }
-
-bool GameMenu::showsLegalMoves() const { return ShowLegalMoves->isChecked(); }
-
-void GameMenu::setMarks(bool lastMove, bool legalMoves) {
-    ShowLastMove->setChecked(lastMove);
-    ShowLegalMoves->setChecked(legalMoves);
-    scheduleRefresh();
-}
-
-bool GameMenu::showsEvaluations() const { return ShowEvaluations->isChecked(); }
-
-bool GameMenu::expertHard() const { return ExpertHardLevel->isChecked(); }
-
-void GameMenu::setAnalysisOptions(bool evaluations, bool expertHard) {
-    ShowEvaluations->setChecked(evaluations);
-    ExpertHardLevel->setChecked(expertHard);
-}
 
 void GameMenu::scheduleRefresh() { marksRefresh->start(); }
 
