@@ -123,8 +123,7 @@ int composed(int first, int second) {
 using SymmetrySet = std::uint8_t;  // bit n stands for symmetry n
 
 // An opening ready to be matched: its squares, and after each of its moves the symmetries that
-// leave the position as it is. The start itself is left as it is by four of them (the usual
-// start by the two diagonal mirrors and the half turn), and so are a few positions on the way.
+// leave the position as it is (for most positions on the way, none but doing nothing).
 struct PreparedOpening {
     const NamedOpening* opening;
     std::vector<Square> squares;
@@ -173,9 +172,10 @@ const std::vector<PreparedOpening>& preparedOpenings() {
     return prepared;
 }
 
-// Whether the game's moves begin with the opening seen through some symmetry. Where the
-// opening's position is its own image under a symmetry, the symmetries that took the opening
-// there may go on combined with it: both halves of the position are the same line.
+// Whether the game's moves begin with the opening seen through some symmetry. Any of the eight
+// may start it: four take the usual start to itself, the other four to ours. Where the opening's
+// position is its own image under a symmetry, the symmetries that took the opening there may go
+// on combined with it: both halves of the position are the same line.
 bool plays(std::span<const Square> moves, const PreparedOpening& line) {
     if (moves.size() < line.squares.size()) return false;
     SymmetrySet candidates = 0xFF;

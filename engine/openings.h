@@ -29,10 +29,12 @@ struct OpeningMatch {
     bool found() const { return !name.empty(); }
 };
 
-// The longest named opening whose every move the game has played, from the standard start. The
-// moves may be in either orientation, and a game matches every symmetric form of an opening: the
-// board seen in any of its eight mirrors and turns that give a start position. Where a position
-// on the way is its own mirror image (f5 f6 e6), the line may go on in either half.
+// The longest named opening whose every move the game has played. Only a game from the standard
+// start has one: a game started from another position is not to be asked about. The moves may be
+// in either orientation, and every symmetric form of an opening counts: the four turns and
+// mirrors of the board that keep a start position as it is, and each of them in the other
+// orientation. Where a position on the way is its own mirror image (after f5 f6 e6), the opening
+// goes on in either half of the board.
 OpeningMatch openingOf(std::span<const Square> moves);
 
 }  // namespace marvane
