@@ -172,7 +172,7 @@ void Game::startFrom(const StartPosition& start) {
     // Counters are never taken off, so the moves made are the counters beyond the first four.
     state_.MovesMade = count1 + count2 - 4;
     state_.GameOver = 0;
-    show(Box::MessageBox, "Position Your Piece");
+    show(Box::MessageBox, kPositionYourPieceText);
     showGoBox(true);
     show(Box::GoBox, colourName(state_.ToPlay));
     show(Box::C1Lab, colourName(state_.C1));

@@ -11,8 +11,6 @@
 
 namespace marvane {
 
-inline constexpr std::size_t kBoxCount = 9;
-
 // Everything a player can see of a game at one moment (board, every box, the turn box's
 // visibility) and the game values behind it. The colours, the players mode and the level are not
 // part of it: the colours are fixed for a whole game, and the other two are the player's choices,

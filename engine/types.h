@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -87,5 +88,8 @@ enum class Sound { OKSound, FullSound, BadSound, WonSound };
 
 // The display boxes and side labels of the main window that the engine writes.
 enum class Box { MessageBox, GoBox, MoveBox, C1Lab, c2lab, WhiteScore, BlackScore, remain, Edit3 };
+// The boxes are numbered from 0 and Edit3 is the last; no extra enumerator counts them, so every
+// switch over the boxes still names them all.
+inline constexpr std::size_t kBoxCount = static_cast<std::size_t>(Box::Edit3) + 1;
 
 }  // namespace marvane

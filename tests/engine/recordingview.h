@@ -17,7 +17,7 @@ namespace marvane::test {
 class RecordingView : public GameView {
 public:
     std::vector<std::string> log;
-    std::string boxes[9];
+    std::string boxes[kBoxCount];
     bool goBoxVisible = true;
     bool armed = false;
     int armCount = 0;
