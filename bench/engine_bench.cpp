@@ -39,6 +39,7 @@ public:
     }
     void armResponseDelay() override { armed = true; }
     void cancelResponseDelay() override { armed = false; }
+    void stepEnded() override {}
 };
 
 // A game at the Hard level, white and black, with its view wired in.

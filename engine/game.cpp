@@ -58,6 +58,7 @@ void Game::run(Command command, std::function<void()> action) {
         if (autoplaying_ && rule.refusedDuringAutoplay) return;
         if (rule.needsGame && !history_.started()) return;
         action();
+        view_.stepEnded();
     });
 }
 
@@ -404,11 +405,21 @@ void Game::computerTurn(std::optional<Square> chosen) {
 void Game::setPlayerCount(int count) {
     MARVANE_EXPECTS(count == 1 || count == 2);
     if (count != 1 && count != 2) return;
+    applyPlayerCount(count);
+    view_.stepEnded();
+}
+
+void Game::setEasyLevel(bool easy) {
+    applyEasyLevel(easy);
+    view_.stepEnded();
+}
+
+void Game::applyPlayerCount(int count) {
     state_.PlayerCount = count;
     view_.showPlayers(count);
 }
 
-void Game::setEasyLevel(bool easy) {
+void Game::applyEasyLevel(bool easy) {
     state_.EasyLevel = easy ? 1 : 0;
     view_.showLevel(easy);
 }
@@ -421,6 +432,8 @@ void Game::autoplay() {
         // while it sleeps run by the table in game.h.
         autoplaying_ = true;
         armReply();
+        // The new game is a step of its own: the window shows it while Autoplay goes on.
+        view_.stepEnded();
         while (!state_.over()) {
             if (!view_.waitForEvents()) break;
             armReply();

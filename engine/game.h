@@ -53,6 +53,8 @@ struct GameState {
 //
 // Before the first new game there are no sides: a press, a computer turn, "finish" and Autoplay
 // do nothing. Nothing runs nested and nothing queued is lost. Only Game writes the game's state.
+// A command that runs tells the view when it is done (GameView::stepEnded), so the window
+// follows the game once per step and not once per box.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.
@@ -105,7 +107,8 @@ public:
     void autoplay();
     // One or two players, and the computer's level. These apply at once, even inside a move: a
     // move reads them only as it ends (to arm the computer's reply) or before it starts (to pick
-    // the computer's way of choosing). The view is told, so its buttons follow.
+    // the computer's way of choosing). The view is told, so its buttons follow. Like every
+    // command, each ends its step (GameView::stepEnded).
     void setPlayerCount(int count);
     void setEasyLevel(bool easy);
 
@@ -175,6 +178,10 @@ private:
     bool playSquare(int row, int column, Actor actor);
     // Sets the square's counter through the view and records it in the board.
     void drawCounter(int row, int column, ColourCode colour);
+
+    // The players and the level as a command sets them, without ending a step.
+    void applyPlayerCount(int count);
+    void applyEasyLevel(bool easy);
 
     void show(Box box, std::string_view text);
     void show(Box box, std::int32_t number) { show(box, std::to_string(number)); }

@@ -30,6 +30,12 @@ public:
     // Stops the response delay if it is armed, so the computer reply it was waiting for never
     // comes (an undo took back the move it would answer).
     virtual void cancelResponseDelay() = 0;
+    // A step of the game has ended: a command has run, and the board, the boxes, the history and
+    // the game's state are what it leaves (its reply armed, Autoplay's flag set or cleared). It
+    // comes once for every command that runs, whether or not it wrote a box, and once more when
+    // Autoplay has started its game, since Autoplay goes on while its moves are played. A command
+    // the table in game.h drops or refuses, or one that finds no game to act on, does not report.
+    virtual void stepEnded() = 0;
 };
 
 }  // namespace marvane

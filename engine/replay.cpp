@@ -91,8 +91,8 @@ void Game::replayChecked(const GameRecord& record, ColourScheme colours, std::st
     cancelReply();
     ++rewinds_;
     quiet_ = true;
-    if (record.players == 1 || record.players == 2) setPlayerCount(record.players);
-    if (record.easyLevel) setEasyLevel(*record.easyLevel);
+    if (record.players == 1 || record.players == 2) applyPlayerCount(record.players);
+    if (record.easyLevel) applyEasyLevel(*record.easyLevel);
     state_.C1 = colours.c1;
     state_.C2 = colours.c2;
     if (record.start)

@@ -18,6 +18,7 @@ public:
     bool waitForEvents() override { return false; }
     void armResponseDelay() override {}
     void cancelResponseDelay() override {}
+    void stepEnded() override {}
 };
 
 }  // namespace marvane

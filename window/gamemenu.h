@@ -47,7 +47,7 @@ public:
     void setAnalysisOptions(bool evaluations, bool expertHard);
 
     // Brings the items, the board's marks and the move list up to date with the game, once the
-    // events of the step in progress have been handled.
+    // events of the step in progress have been handled; the game asks for it as each step ends.
     void scheduleRefresh();
     // The same, now.
     void refreshGameMenu();

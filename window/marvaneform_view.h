@@ -20,6 +20,7 @@ public:
     bool waitForEvents() override;
     void armResponseDelay() override;
     void cancelResponseDelay() override;
+    void stepEnded() override;
 
 private:
     TMarvaneForm& form_;

@@ -24,6 +24,8 @@ public:
     bool closing = false;
     std::function<void()> onPump;  // runs inside every processPendingEvents
     std::function<void()> onWait;  // runs inside every waitForEvents
+    int stepsEnded = 0;
+    std::function<void()> onStepEnded;  // runs inside every stepEnded
 
     void paintCounter(int row, int column, ColourCode colour) override {
         log.push_back("paint " + std::to_string(row) + "," + std::to_string(column) + "=" +
@@ -54,6 +56,10 @@ public:
         ++armCount;
     }
     void cancelResponseDelay() override { armed = false; }
+    void stepEnded() override {
+        ++stepsEnded;
+        if (onStepEnded) onStepEnded();
+    }
 
     const std::string& box(Box b) const { return boxes[static_cast<int>(b)]; }
 
