@@ -122,8 +122,8 @@ protected:
         view.onStepEnded = [this] { seen.push_back(now()); };
     }
     Seen now() const {
-        return {game.position(),      game.history().current(), game.history().steps().size(),
-                game.replyPending(),  game.autoplaying(),       game.moveInProgress()};
+        return {game.position(),     game.history().current(), game.history().steps().size(),
+                game.replyPending(), game.autoplaying(),       game.moveInProgress()};
     }
     std::vector<Seen> seen;
 };
