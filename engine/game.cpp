@@ -78,9 +78,10 @@ void Game::runQueued() {
     }
 }
 
-void Game::show(Box box, std::string_view text) {
-    shown_[static_cast<std::size_t>(box)] = std::string(text);
-    view_.showText(box, text);
+void Game::show(Box box, BoxText text) {
+    BoxText& shown = shown_[static_cast<std::size_t>(box)];
+    shown = std::move(text);
+    view_.showText(box, shown);
 }
 
 void Game::showGoBox(bool visible) {
@@ -140,18 +141,18 @@ void Game::startGame() {
     drawCounter(5, 5, state_.C1);
     state_.ToPlay = state_.C1;
     state_.Opponent = state_.C2;
-    show(Box::MessageBox, kPositionYourPieceText);
+    show(Box::MessageBox, Message{MessageId::PositionYourPiece, {}});
     showGoBox(true);
-    show(Box::GoBox, colourName(state_.ToPlay));
+    show(Box::GoBox, NamedColour{state_.ToPlay});
     state_.MovesMade = 0;
     state_.GameOver = 0;
-    show(Box::C1Lab, colourName(state_.C1));
-    show(Box::c2lab, colourName(state_.C2));
-    show(Box::MoveBox, "");
+    show(Box::C1Lab, NamedColour{state_.C1});
+    show(Box::c2lab, NamedColour{state_.C2});
+    show(Box::MoveBox, {});
     show(Box::remain, kMaxMoves);
-    show(Box::WhiteScore, "");
-    show(Box::BlackScore, "");
-    show(Box::Edit3, "");
+    show(Box::WhiteScore, {});
+    show(Box::BlackScore, {});
+    show(Box::Edit3, {});
     history_.start(position());
 }
 
@@ -173,13 +174,13 @@ void Game::startFrom(const StartPosition& start) {
     // Counters are never taken off, so the moves made are the counters beyond the first four.
     state_.MovesMade = count1 + count2 - 4;
     state_.GameOver = 0;
-    show(Box::MessageBox, kPositionYourPieceText);
+    show(Box::MessageBox, Message{MessageId::PositionYourPiece, {}});
     showGoBox(true);
-    show(Box::GoBox, colourName(state_.ToPlay));
-    show(Box::C1Lab, colourName(state_.C1));
-    show(Box::c2lab, colourName(state_.C2));
-    show(Box::MoveBox, "");
-    show(Box::Edit3, "");
+    show(Box::GoBox, NamedColour{state_.ToPlay});
+    show(Box::C1Lab, NamedColour{state_.C1});
+    show(Box::c2lab, NamedColour{state_.C2});
+    show(Box::MoveBox, {});
+    show(Box::Edit3, {});
     showScores();
     history_.start(position());
 }
@@ -248,7 +249,7 @@ bool Game::tryMove(int row, int column) {
             state_.ToPlay = state_.C1;
             state_.Opponent = state_.C2;
         }
-        show(Box::GoBox, colourName(state_.ToPlay));
+        show(Box::GoBox, NamedColour{state_.ToPlay});
     }
     return result;
 }
@@ -300,12 +301,10 @@ void Game::showScores() {
     if (!state_.over()) return;
     showGoBox(false);
     sound(Sound::WonSound);
-    if (count1 > count2)
-        show(Box::MessageBox, std::string(colourName(state_.C1)).append(kWinsSuffix));
-    else if (count1 == count2)
-        show(Box::MessageBox, kDrawText);
+    if (count1 == count2)
+        show(Box::MessageBox, Message{MessageId::Draw, {}});
     else
-        show(Box::MessageBox, std::string(colourName(state_.C2)).append(kWinsSuffix));
+        show(Box::MessageBox, Message{MessageId::Wins, {count1 > count2 ? state_.C1 : state_.C2}});
 }
 
 void Game::pressSquare(int row, int column) {

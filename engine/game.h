@@ -130,7 +130,7 @@ public:
     // when the record's own game owes it. Refused while Autoplay runs. A record with a start
     // position starts there: the history begins with it, so undo stops there. `message`, when
     // given, is shown in the message box in place of the start's prompt.
-    ReplayOutcome replay(const GameRecord& record, std::string_view message = {});
+    ReplayOutcome replay(const GameRecord& record, std::optional<Message> message = std::nullopt);
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
     // must not happen inside a move although it is no game command (closing the window).
@@ -183,8 +183,8 @@ private:
     void applyPlayerCount(int count);
     void applyEasyLevel(bool easy);
 
-    void show(Box box, std::string_view text);
-    void show(Box box, std::int32_t number) { show(box, std::to_string(number)); }
+    // Writes the box ({} empties it) and keeps what it shows for the history.
+    void show(Box box, BoxText text);
     void showGoBox(bool visible);
     void sound(Sound sound);
     void letEventsRun();
@@ -197,7 +197,8 @@ private:
     void startFrom(const StartPosition& start);
     void endGame();
     void showPosition(std::size_t index);
-    void replayChecked(const GameRecord& record, ColourScheme colours, std::string_view message);
+    void replayChecked(const GameRecord& record, ColourScheme colours,
+                       const std::optional<Message>& message);
     void runQueued();
 
     GameView& view_;
@@ -208,7 +209,7 @@ private:
     GameState state_;
     int depth_ = 0;
     std::deque<std::function<void()>> queued_;
-    std::array<std::string, kBoxCount> shown_;  // what each box shows, as the game last wrote it
+    std::array<BoxText, kBoxCount> shown_;  // what each box shows, as the game last wrote it
     bool goBoxShown_ = true;
     History history_;
     std::optional<Square> played_;  // the square the action in progress placed a counter on

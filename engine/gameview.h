@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string_view>
-
+#include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
@@ -14,7 +13,8 @@ public:
     // Paints a counter of `colour` on the square (colour 0 empties it). The game records the
     // colour in its Board after this returns.
     virtual void paintCounter(int row, int column, ColourCode colour) = 0;
-    virtual void showText(Box box, std::string_view text) = 0;
+    // Writes into the box what the game says there; the view puts it into the player's words.
+    virtual void showText(Box box, const BoxText& text) = 0;
     virtual void showGoBox(bool visible) = 0;
     // The players' mode (1 against the computer, or 2) and the computer's level, as they change.
     virtual void showPlayers(int count) = 0;

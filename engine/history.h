@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
@@ -22,7 +23,7 @@ struct Position {
     ColourCode Opponent = 0;
     std::int32_t LinesCaptured = 0;
     std::uint8_t GameOver = 0;
-    std::array<std::string, kBoxCount> texts;
+    std::array<BoxText, kBoxCount> texts;
     bool goBoxVisible = true;
 
     bool over() const { return gameIsOver(MovesMade, GameOver); }

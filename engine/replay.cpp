@@ -72,20 +72,21 @@ ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
     return outcome;
 }
 
-ReplayOutcome Game::replay(const GameRecord& record, std::string_view message) {
+ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> message) {
     if (autoplaying_) return {MessageId::ReplayDuringAutoplay, 0, {}};
     const ColourScheme colours = isColourPair(record.c1, record.c2)
                                      ? ColourScheme{record.c1, record.c2}
                                      : usableColours(state_.C1, state_.C2);
     ReplayOutcome outcome = checkRecord(colours, record);
     if (outcome.ok())
-        run(Command::Replay, [this, record, colours, message = std::string(message)] {
+        run(Command::Replay, [this, record, colours, message = std::move(message)] {
             replayChecked(record, colours, message);
         });
     return outcome;
 }
 
-void Game::replayChecked(const GameRecord& record, ColourScheme colours, std::string_view message) {
+void Game::replayChecked(const GameRecord& record, ColourScheme colours,
+                         const std::optional<Message>& message) {
     MoveScope scope(*this);
     // The reply owed to the game being replaced is for a position that is gone.
     cancelReply();
@@ -99,8 +100,8 @@ void Game::replayChecked(const GameRecord& record, ColourScheme colours, std::st
         startFrom(*record.start);
     else
         startGame();
-    if (!message.empty()) {
-        show(Box::MessageBox, message);
+    if (message) {
+        show(Box::MessageBox, *message);
         history_.start(position());
     }
     // Against the computer the person plays the first colour: the second colour's moves were the

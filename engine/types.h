@@ -46,13 +46,6 @@ private:
 inline constexpr std::array<std::string_view, 7> ColourNames = {"Blue",  "White", "Black", "Red",
                                                                 "Green", "Cyan",  "Yellow"};
 
-// The game's own lines in the message box; with the colour names above, every text the game
-// writes that is not a number. The window translates them (window/gametexts.cpp).
-inline constexpr std::string_view kPositionYourPieceText = "Position Your Piece";
-inline constexpr std::string_view kDrawText = "It's a Draw";
-// A result line is a colour name followed by this.
-inline constexpr std::string_view kWinsSuffix = " Wins";
-
 // The name of a colour code as the game writes it; empty for a code that is no colour.
 constexpr std::string_view colourName(ColourCode colour) {
     return colour >= 0 && colour < static_cast<ColourCode>(ColourNames.size()) ? ColourNames[colour]

@@ -9,7 +9,7 @@ namespace marvane {
 class UnseenView final : public GameView {
 public:
     void paintCounter(int, int, ColourCode) override {}
-    void showText(Box, std::string_view) override {}
+    void showText(Box, const BoxText&) override {}
     void showGoBox(bool) override {}
     void showPlayers(int) override {}
     void showLevel(bool) override {}

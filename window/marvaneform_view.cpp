@@ -22,7 +22,7 @@ void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
     form_.analysis_->boardChanged();
 }
 
-void TMarvaneForm::View::showText(Box box, std::string_view text) {
+void TMarvaneForm::View::showText(Box box, const BoxText& text) {
     form_.side_->showText(box, translatedGameText(box, text));
 }
 

@@ -31,9 +31,10 @@ public:
         log.push_back("paint " + std::to_string(row) + "," + std::to_string(column) + "=" +
                       std::to_string(colour));
     }
-    void showText(Box box, std::string_view text) override {
-        boxes[static_cast<int>(box)] = std::string(text);
-        log.push_back(std::string(boxName(box)) + "=" + std::string(text));
+    // Each box's text as the game's English words have it.
+    void showText(Box box, const BoxText& text) override {
+        boxes[static_cast<int>(box)] = boxText(text);
+        log.push_back(std::string(boxName(box)) + "=" + boxText(text));
     }
     void showGoBox(bool visible) override {
         goBoxVisible = visible;
