@@ -349,7 +349,8 @@ private slots:
     // Fault caught: a file just under 1 MB opens, and saving it back writes one over 1 MB that
     // Open refuses.
     void aRecordOpenWouldRefuseIsNotWritten() {
-        const QString opened = folder.filePath("near-limit.txt"), saved = folder.filePath("grown.txt");
+        const QString opened = folder.filePath("near-limit.txt"),
+                      saved = folder.filePath("grown.txt");
         QFile file(opened);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[Black \"" + QByteArray(kMaxRecordBytes - 100, 'x') + "\"]\n\ne3\n");
@@ -358,8 +359,9 @@ private slots:
         SeenBox seen;
         recordNextMessageBox(&seen);
         QVERIFY(!commands->saveGameTo(saved));
-        QVERIFY2(seen.text.startsWith("The game was not saved to \"grown.txt\". Its record would be "),
-                 qPrintable(seen.text));
+        QVERIFY2(
+            seen.text.startsWith("The game was not saved to \"grown.txt\". Its record would be "),
+            qPrintable(seen.text));
         QVERIFY(seen.text.endsWith("a game file is read only up to 1 MB (1048576 bytes)."));
         QCOMPARE(QDir(folder.path()).entryList({"grown.txt*"}, QDir::Files), QStringList{});
     }
