@@ -64,10 +64,12 @@ constexpr int kTemporaryLetters = 6;
 // The temporary files' name up to the six letters, for a save of `target` in `folder`.
 QByteArray temporaryStem(const QByteArray& folder, const QByteArray& name) {
     const long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
-    const qsizetype room = (longest > 0 ? longest : NAME_MAX) - kTemporaryMark.size() - kTemporaryLetters;
+    const qsizetype room =
+        (longest > 0 ? longest : NAME_MAX) - kTemporaryMark.size() - kTemporaryLetters;
     qsizetype keep = std::min(name.size(), std::max<qsizetype>(room, 1));
     // Not in the middle of a character: UTF-8 continuation bytes are 10xxxxxx.
-    while (keep > 1 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+    while (keep > 1 && keep < name.size() &&
+           (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
         --keep;
     return name.left(keep) + kTemporaryMark;
 }
@@ -159,7 +161,8 @@ bool writeAll(int fd, const QByteArray& bytes) {
 int createTemporary(const QByteArray& target, QByteArray& name) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(std::max<qsizetype>(slash, 1));
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : target.left(std::max<qsizetype>(slash, 1));
     const QByteArray stem = target.left(slash + 1) + temporaryStem(folder, target.mid(slash + 1));
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = stem;
