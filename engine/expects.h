@@ -1,8 +1,9 @@
 #pragma once
 
-// Preconditions at the engine's entry points. In debug and test builds (MARVANE_CHECKS) a broken
-// one stops the program with its place; otherwise the check costs nothing, and an entry point
-// that takes input from outside (a square pressed, a colour pair read) refuses it instead.
+// Preconditions at the engine's entry points. In Debug builds and in the builds that run the tests
+// (configured with -DMARVANE_CHECKS=ON) a broken one stops the program with its place; in any
+// other build, a release or a package, the check costs nothing, and an entry point that takes
+// input from outside (a square pressed, a colour pair read) refuses it instead.
 #ifdef MARVANE_CHECKS
 #include <cstdio>
 #include <cstdlib>

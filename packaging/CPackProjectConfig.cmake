@@ -8,3 +8,10 @@ if(CPACK_GENERATOR STREQUAL "DEB")
     endif()
   endforeach()
 endif()
+
+# The engine's precondition checks abort the program; they belong to the builds that run the
+# tests, never to a package.
+if(CPACK_MARVANE_CHECKS)
+  message(FATAL_ERROR "This build stops the program at a broken precondition (MARVANE_CHECKS=ON "
+                      "or a Debug build); make packages from a Release build with MARVANE_CHECKS=OFF")
+endif()

@@ -127,6 +127,13 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # Sound needs a PulseAudio-compatible server; links open through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
+# A package must not stop the program at a broken precondition; CPackProjectConfig.cmake refuses
+# a build that would.
+if(MARVANE_CHECKS OR CMAKE_BUILD_TYPE STREQUAL "Debug")
+  set(CPACK_MARVANE_CHECKS ON)
+else()
+  set(CPACK_MARVANE_CHECKS OFF)
+endif()
 
 include(CPack)
 

@@ -51,7 +51,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 phase "Sanitizer build in $ASAN_DIR"
 SANITIZE="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S . -B "$ASAN_DIR" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-    -DCMAKE_CXX_FLAGS="$SANITIZE" -DBUILD_TESTING=ON >/dev/null
+    -DCMAKE_CXX_FLAGS="$SANITIZE" -DBUILD_TESTING=ON -DMARVANE_CHECKS=ON >/dev/null
 cmake --build "$ASAN_DIR" -j"$JOBS"
 
 phase "Test suite under the sanitizers"

@@ -42,7 +42,7 @@ case "${1:-}" in
         ;;
     test)
         install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-        build -DBUILD_TESTING=ON
+        build -DBUILD_TESTING=ON -DMARVANE_CHECKS=ON
         start_audio_server
         # Every test runs once: a crash, a sanitizer report or a timeout fails the run.
         (cd "$BUILD_DIR" && ctest --output-on-failure -j"$(nproc)")

@@ -219,6 +219,9 @@ TEST(BeforeTheFirstGame, MovesAndAutoplayDoNothing) {
 // Input that no caller may pass stops a build that carries the tests at the entry point, with
 // its place, instead of reading outside the board or showing colours that do not exist.
 TEST(Preconditions, AreCheckedAtTheEnginesEntryPoints) {
+#ifndef MARVANE_CHECKS
+    GTEST_SKIP() << "built without MARVANE_CHECKS: broken preconditions are not checked";
+#endif
     const std::function<void(Game&)> calls[] = {
         [](Game& game) { game.pressSquare(0, 4); }, [](Game& game) { game.pressSquare(3, 9); },
         [](Game& game) { game.setColours(0, 2); },  [](Game& game) { game.setColours(4, 4); },
