@@ -6,7 +6,9 @@
 #                                                libraries (ground)
 # The engine and the analysis engine are standard C++ only, and the analysis engine reaches the
 # game only through its position conversion (analysis/game_position.*). Prints each include that
-# breaks this; exits 1 if any does.
+# breaks this; exits 1 if any does. It reads the files on disk, so it checks a tree unpacked from
+# an archive as well as a checkout, and what is not committed yet; it exits 2 when a floor's folder
+# is missing or holds no sources, rather than pass on nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,8 +21,24 @@ floor_of() {
     esac
 }
 
+FOLDERS=(app window engine analysis getver kurl2 settings)
+sources=()
+for folder in "${FOLDERS[@]}"; do
+    if [ ! -d "$folder" ]; then
+        echo "check-floors: $folder/ is missing; run it from a whole source tree" >&2
+        exit 2
+    fi
+    mapfile -t found < <(find "$folder" -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.h.in' \) |
+        LC_ALL=C sort)
+    if [ "${#found[@]}" -eq 0 ]; then
+        echo "check-floors: $folder/ holds no sources" >&2
+        exit 2
+    fi
+    sources+=("${found[@]}")
+done
+
 status=0
-while IFS= read -r file; do
+for file in "${sources[@]}"; do
     from=$(floor_of "$file")
     [ "$from" -gt 0 ] || continue
     while IFS= read -r included; do
@@ -39,5 +57,5 @@ while IFS= read -r file; do
         echo "$file includes Qt; ${file%%/*}/ is standard C++ only"
         status=1
     fi
-done < <(git ls-files -- '*.h' '*.cpp' '*.h.in')
+done
 exit $status
