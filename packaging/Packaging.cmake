@@ -98,6 +98,8 @@ install(FILES ${_marvane_pkg_dir}/${MARVANE_APP_ID}.metainfo.xml
 install(DIRECTORY ${_marvane_pkg_dir}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${MARVANE_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The licence's text goes with every copy.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marvane)
 
 # The Debian package. Library dependencies come from dpkg-shlibdeps; what it cannot see is
 # listed: the faces the program puts in place of its classic fonts, and an audio server.
@@ -114,6 +116,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "play both sides.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)

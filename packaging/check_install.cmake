@@ -54,7 +54,7 @@ endforeach()
 
 foreach(file applications/${APP_ID}.desktop metainfo/${APP_ID}.metainfo.xml
              icons/hicolor/scalable/apps/${APP_ID}.svg icons/hicolor/16x16/apps/${APP_ID}.png
-             icons/hicolor/256x256/apps/${APP_ID}.png)
+             icons/hicolor/256x256/apps/${APP_ID}.png doc/marvane/LICENSE)
   if(NOT EXISTS ${root}/${DATADIR}/${file})
     list(APPEND failures "${DATADIR}/${file} is missing")
   endif()
