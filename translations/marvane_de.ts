@@ -960,7 +960,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::GameReview</name>
+    <name>GameReview</name>
     <message>
         <source>There is no game to review.</source>
         <translation>Es gibt keine Partie zu analysieren.</translation>
@@ -992,7 +992,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::MoveList</name>
+    <name>MoveList</name>
     <message>
         <source>Move List</source>
         <translation>Zugliste</translation>
@@ -1031,7 +1031,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::RecordCommands</name>
+    <name>RecordCommands</name>
     <message>
         <source>Game files (*.txt);;All files (*)</source>
         <translation>Spieldateien (*.txt);;Alle Dateien (*)</translation>
@@ -1150,14 +1150,14 @@
     </message>
 </context>
 <context>
-    <name>marvane::ReviewGraph</name>
+    <name>ReviewGraph</name>
     <message>
         <source>Evaluation over the game</source>
         <translation>Wertung im Lauf der Partie</translation>
     </message>
 </context>
 <context>
-    <name>marvane::SoundEffects</name>
+    <name>SoundEffects</name>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -1202,7 +1202,7 @@ Die bisherigen Töne bleiben.</translation>
     </message>
 </context>
 <context>
-    <name>marvane::TMarvaneForm</name>
+    <name>MainWindow</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane von CORVATH</translation>

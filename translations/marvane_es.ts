@@ -960,7 +960,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::GameReview</name>
+    <name>GameReview</name>
     <message>
         <source>There is no game to review.</source>
         <translation>No hay ninguna partida que analizar.</translation>
@@ -992,7 +992,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::MoveList</name>
+    <name>MoveList</name>
     <message>
         <source>Move List</source>
         <translation>Lista de jugadas</translation>
@@ -1031,7 +1031,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::RecordCommands</name>
+    <name>RecordCommands</name>
     <message>
         <source>Game files (*.txt);;All files (*)</source>
         <translation>Archivos de partida (*.txt);;Todos los archivos (*)</translation>
@@ -1150,14 +1150,14 @@
     </message>
 </context>
 <context>
-    <name>marvane::ReviewGraph</name>
+    <name>ReviewGraph</name>
     <message>
         <source>Evaluation over the game</source>
         <translation>Puntuación a lo largo de la partida</translation>
     </message>
 </context>
 <context>
-    <name>marvane::SoundEffects</name>
+    <name>SoundEffects</name>
     <message>
         <source>Error</source>
         <translation>Error</translation>
@@ -1202,7 +1202,7 @@ Se mantienen los sonidos actuales.</translation>
     </message>
 </context>
 <context>
-    <name>marvane::TMarvaneForm</name>
+    <name>MainWindow</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, de CORVATH</translation>

@@ -960,7 +960,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::GameReview</name>
+    <name>GameReview</name>
     <message>
         <source>There is no game to review.</source>
         <translation>Il n&apos;y a aucune partie à analyser.</translation>
@@ -992,7 +992,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::MoveList</name>
+    <name>MoveList</name>
     <message>
         <source>Move List</source>
         <translation>Liste des coups</translation>
@@ -1031,7 +1031,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::RecordCommands</name>
+    <name>RecordCommands</name>
     <message>
         <source>Game files (*.txt);;All files (*)</source>
         <translation>Fichiers de partie (*.txt);;Tous les fichiers (*)</translation>
@@ -1150,14 +1150,14 @@
     </message>
 </context>
 <context>
-    <name>marvane::ReviewGraph</name>
+    <name>ReviewGraph</name>
     <message>
         <source>Evaluation over the game</source>
         <translation>Score au fil de la partie</translation>
     </message>
 </context>
 <context>
-    <name>marvane::SoundEffects</name>
+    <name>SoundEffects</name>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -1202,7 +1202,7 @@ Les sons actuels sont conservés.</translation>
     </message>
 </context>
 <context>
-    <name>marvane::TMarvaneForm</name>
+    <name>MainWindow</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane par CORVATH</translation>

@@ -960,7 +960,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::GameReview</name>
+    <name>GameReview</name>
     <message>
         <source>There is no game to review.</source>
         <translation>Non c&apos;è nessuna partita da analizzare.</translation>
@@ -992,7 +992,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::MoveList</name>
+    <name>MoveList</name>
     <message>
         <source>Move List</source>
         <translation>Elenco delle mosse</translation>
@@ -1031,7 +1031,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::RecordCommands</name>
+    <name>RecordCommands</name>
     <message>
         <source>Game files (*.txt);;All files (*)</source>
         <translation>File di partita (*.txt);;Tutti i file (*)</translation>
@@ -1150,14 +1150,14 @@
     </message>
 </context>
 <context>
-    <name>marvane::ReviewGraph</name>
+    <name>ReviewGraph</name>
     <message>
         <source>Evaluation over the game</source>
         <translation>Punteggio nel corso della partita</translation>
     </message>
 </context>
 <context>
-    <name>marvane::SoundEffects</name>
+    <name>SoundEffects</name>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
@@ -1202,7 +1202,7 @@ Si mantengono i suoni attuali.</translation>
     </message>
 </context>
 <context>
-    <name>marvane::TMarvaneForm</name>
+    <name>MainWindow</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane di CORVATH</translation>

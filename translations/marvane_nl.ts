@@ -960,7 +960,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::GameReview</name>
+    <name>GameReview</name>
     <message>
         <source>There is no game to review.</source>
         <translation>Er is geen spel om te analyseren.</translation>
@@ -992,7 +992,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::MoveList</name>
+    <name>MoveList</name>
     <message>
         <source>Move List</source>
         <translation>Zettenlijst</translation>
@@ -1031,7 +1031,7 @@
     </message>
 </context>
 <context>
-    <name>marvane::RecordCommands</name>
+    <name>RecordCommands</name>
     <message>
         <source>Game files (*.txt);;All files (*)</source>
         <translation>Spelbestanden (*.txt);;Alle bestanden (*)</translation>
@@ -1150,14 +1150,14 @@
     </message>
 </context>
 <context>
-    <name>marvane::ReviewGraph</name>
+    <name>ReviewGraph</name>
     <message>
         <source>Evaluation over the game</source>
         <translation>Score in de loop van het spel</translation>
     </message>
 </context>
 <context>
-    <name>marvane::SoundEffects</name>
+    <name>SoundEffects</name>
     <message>
         <source>Error</source>
         <translation>Fout</translation>
@@ -1202,7 +1202,7 @@ De huidige geluiden blijven behouden.</translation>
     </message>
 </context>
 <context>
-    <name>marvane::TMarvaneForm</name>
+    <name>MainWindow</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane van CORVATH</translation>

@@ -180,7 +180,7 @@ void BoardImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardImage::keyPressEvent(QKeyEvent* event) {
-    if (isBusy && isBusy()) return;  // swallowed: nothing moves while a move is worked out
+    if (busy_ && busy_()) return;
     const int key = event->key();
     if (key >= Qt::Key_A && key <= Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
         typedColumn_ = key - Qt::Key_A + 1;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "window/art/boardpicture.h"
@@ -39,7 +40,9 @@ public:
     int focusColumn() const { return focusColumn_; }
     void setFocusSquare(int row, int column);
 
-    std::function<bool()> isBusy;  // keys do nothing while true
+    // The board's keys move and pick nothing while `busy` answers true (a move is being worked
+    // out): such a key is dropped, not kept for after the move.
+    void ignoreKeysWhile(std::function<bool()> busy) { busy_ = std::move(busy); }
 
     // The marks to draw: a dot on the counter placed last, a ring on each square where the side
     // to play may place a counter. Only the squares whose marks change are repainted.
@@ -114,6 +117,7 @@ private:
     bool focusSquareShown_ = false;
     Marks marks_;
     AnalysisMarks analysis_;
+    std::function<bool()> busy_;
 };
 
 }  // namespace marvane

@@ -16,8 +16,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A one-line box in its palette's text and base colours, with either no edge or the two-pixel
-// sunken edge edit boxes have always had, one pixel of room either side of the text inside it.
+// A one-line box in its palette's text and base colours, with either no edge or the designed
+// two-pixel sunken edge of an edit box, one pixel of room either side of the text inside it.
 class FlatBox : public QLineEdit {
 public:
     FlatBox(const QString& text, bool sunkenEdge, QWidget* parent = nullptr);

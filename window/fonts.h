@@ -5,8 +5,8 @@
 
 namespace marvane {
 
-// The window's faces are named as the game has always named them ("MS Sans Serif", "Optimum",
-// ...). These register freely licensed stand-ins that keep each face's character.
+// The window's faces are named by the design's names ("MS Sans Serif", "Optimum", ...), which
+// few systems have. These register freely licensed stand-ins that keep each face's character.
 void installFontSubstitutes();
 
 // Lets a text take the letters its face lacks from the next face in the family's list (Liberation

@@ -17,7 +17,7 @@ namespace {
 // engine's own words, in English, go to the log for the one who mends it.
 QString cannotReview(const std::string& reason) {
     qWarning("The analysis engine refused to review the game: %s", reason.c_str());
-    return GameReview::tr("This game cannot be reviewed.");
+    return GameReview::Texts::tr("This game cannot be reviewed.");
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ void GameReview::finished(const analysis::Review& review) {
 bool GameReview::readGame(Reviewed& game, QString& error) const {
     const History& history = game_.history();
     if (!history.started()) {
-        error = tr("There is no game to review.");
+        error = Texts::tr("There is no game to review.");
         return false;
     }
     const analysis::GamePositionReading start =
@@ -88,7 +88,7 @@ void GameReview::start() {
         return;
     }
     if (reviewedGame_.squares.empty()) {
-        error_ = tr("There are no moves to review yet.");
+        error_ = Texts::tr("There are no moves to review yet.");
         emit changed();
         return;
     }
@@ -152,7 +152,7 @@ QString GameReview::lossText(int index) const {
     if (index < 0 || index >= moveCount()) return {};
     const analysis::MoveReview& move = moves_[static_cast<std::size_t>(index)];
     if (!move.reviewed) return {};
-    if (move.loss == 0) return tr("best", "the move lost nothing");
+    if (move.loss == 0) return Texts::tr("best", "the move lost nothing");
     return (move.exact ? QString() : QStringLiteral("\u2248")) + QStringLiteral("\u2212") +
            QString::number(move.loss);
 }
@@ -160,13 +160,14 @@ QString GameReview::lossText(int index) const {
 QString GameReview::summary() const {
     switch (state_) {
         case State::None: return error_;
-        case State::Running: return tr("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+        case State::Running:
+            return Texts::tr("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
         case State::Cancelled:
             if (!error_.isEmpty()) return error_;
-            return tr("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
+            return Texts::tr("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
         case State::Done: break;
     }
-    return tr("Reviewed: what each move gave away (\u2248 an estimate)");
+    return Texts::tr("Reviewed: what each move gave away (\u2248 an estimate)");
 }
 
 }  // namespace marvane

@@ -2,6 +2,7 @@
 // position, worked out on the analysis worker.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -28,6 +29,12 @@ class GameReview : public QObject {
     Q_OBJECT
 
 public:
+    // The catalogues keep this class's texts under a context of their own, which a rename of
+    // the class leaves as it is: its texts are translated as Texts::tr.
+    struct Texts {
+        Q_DECLARE_TR_FUNCTIONS(GameReview)
+    };
+
     enum class State { None, Running, Done, Cancelled };
 
     // `worker` gives the analysis worker, made when the first review starts.

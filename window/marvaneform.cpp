@@ -37,7 +37,7 @@ namespace marvane {
 
 namespace {
 
-// The original window: its outer size, and the client area inside its classic sizeable frame.
+// The designed window: its outer size, and the client area inside its classic sizeable frame.
 constexpr QSize kOuterSize(768, 527);
 constexpr QSize kClientSize(760, 500);
 
@@ -51,7 +51,7 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
       startUp_(std::make_unique<StartUp>(*this)) {
     installFontSubstitutes();
     setObjectName("MarvaneForm");
-    setWindowTitle(tr("Marvane by CORVATH"));
+    setWindowTitle(Texts::tr("Marvane by CORVATH"));
     // The smallest size now; the others follow the first frame.
     setWindowIcon(appIcon(kAppIconSizes.front()));
 
@@ -82,7 +82,6 @@ TMarvaneForm::TMarvaneForm(SettingsStore store, MakerAddresses maker, QWidget* p
     }
     setFont(pixelFont("MS Sans Serif", 11));
 
-    centralWidget()->installEventFilter(this);
     wireControls();
     Image3->setFocus();
 
@@ -148,7 +147,7 @@ void TMarvaneForm::wireControls() {
     connectGuarded(Playerdelay, &QTimer::timeout, &TMarvaneForm::PlayerdelayTimer);
     // The mouse and the keys pick squares alike.
     connect(Image3, &BoardImage::squarePressed, this, &TMarvaneForm::Image3MouseDown);
-    Image3->isBusy = [this] { return game_.moveInProgress(); };
+    Image3->ignoreKeysWhile([this] { return game_.moveInProgress(); });
     analysis_ = std::make_unique<AnalysisRoom>(
         nullptr, game_, *Image3,
         [this](std::optional<Square> square) { guarded([&] { game_.computerTurn(square); }); },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -48,6 +49,12 @@ class TMarvaneForm : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The catalogues keep this class's texts under a context of their own, which a rename of
+    // the class leaves as it is: its texts are translated as Texts::tr.
+    struct Texts {
+        Q_DECLARE_TR_FUNCTIONS(MainWindow)
+    };
+
     explicit TMarvaneForm(SettingsStore store = {}, MakerAddresses maker = {},
                           QWidget* parent = nullptr);
     ~TMarvaneForm() override;

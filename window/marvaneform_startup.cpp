@@ -18,7 +18,7 @@ void TMarvaneForm::FormActivate() {
     // A step that fails is reported and the rest still run, so the first game always starts.
     guarded([this] {
         const ProgramVersion& program = programVersion();
-        setWindowTitle(tr("%1 Version %2  by Corvath").arg(program.title, program.version));
+        setWindowTitle(Texts::tr("%1 Version %2  by Corvath").arg(program.title, program.version));
     });
     Options loaded;
     guarded([this, &loaded] {

@@ -38,7 +38,7 @@ void TMarvaneForm::View::showPlayers(int count) {
     form_.guarded([&] {
         QImage strip;
         if (!strip.load(picture, "BMP"))
-            throw std::runtime_error(tr("Bitmap image is not valid").toStdString());
+            throw std::runtime_error(Texts::tr("Bitmap image is not valid").toStdString());
         form_.side_->setPlayersPicture(iconFromStrip(strip, 2));
     });
 }

@@ -28,14 +28,15 @@ MoveList::MoveList(QWidget* owner)
       reviewState_(new QLabel(this)),
       graph_(new ReviewGraph(this)) {
     setObjectName("MoveList");
-    setWindowTitle(tr("Move List"));
+    setWindowTitle(Texts::tr("Move List"));
     list_->setObjectName("moves");
-    list_->setAccessibleName(tr("Moves"));
-    list_->setAccessibleDescription(tr("Choose a move to show the board as it was after it."));
+    list_->setAccessibleName(Texts::tr("Moves"));
+    list_->setAccessibleDescription(
+        Texts::tr("Choose a move to show the board as it was after it."));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     note_->setObjectName("steppingNote");
-    note_->setText(tr("Autoplay is running: the list follows it."));
+    note_->setText(Texts::tr("Autoplay is running: the list follows it."));
     note_->setWordWrap(true);
     note_->hide();
     review_->setObjectName("reviewGame");
@@ -78,7 +79,7 @@ void MoveList::setNotes(std::vector<QString> notes, std::vector<int> worst) {
 
 void MoveList::setReviewState(const QString& summary, bool running) {
     reviewing_ = running;
-    review_->setText(running ? tr("Stop Review") : tr("Review Game"));
+    review_->setText(running ? Texts::tr("Stop Review") : Texts::tr("Review Game"));
     reviewState_->setText(summary);
     reviewState_->setVisible(!summary.isEmpty());
 }
@@ -93,7 +94,7 @@ void MoveList::showRows() {
     updating_ = true;
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
-    list_->item(0)->setText(content.start.isEmpty() ? tr("Start") : content.start);
+    list_->item(0)->setText(content.start.isEmpty() ? Texts::tr("Start") : content.start);
     const QBrush takenBack = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int row = 1; row < rows; ++row) {
         const std::size_t index = static_cast<std::size_t>(row - 1);
@@ -115,8 +116,8 @@ void MoveList::showRows() {
         item->setForeground(ahead ? takenBack : QBrush());
         QString spoken = text;
         if (!note.isEmpty()) spoken += ", " + note;
-        if (worst) spoken += tr(", a worst mistake");
-        item->setData(Qt::AccessibleTextRole, ahead ? spoken + tr(", taken back") : spoken);
+        if (worst) spoken += Texts::tr(", a worst mistake");
+        item->setData(Qt::AccessibleTextRole, ahead ? spoken + Texts::tr(", taken back") : spoken);
     }
     updating_ = false;
     showCurrent();

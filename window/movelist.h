@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QWidget>
 #include <span>
@@ -40,6 +41,12 @@ class MoveList : public QWidget {
     Q_OBJECT
 
 public:
+    // The catalogues keep this class's texts under a context of their own, which a rename of
+    // the class leaves as it is: its texts are translated as Texts::tr.
+    struct Texts {
+        Q_DECLARE_TR_FUNCTIONS(MoveList)
+    };
+
     // The size the window opens at; it grows only where a text needs more room.
     static constexpr QSize kDefaultSize{210, 420};
 

@@ -17,7 +17,7 @@ class TKURL2;
 
 // The option controls hold the options, so they are there from the start, in a panel that
 // stays hidden until it is opened; the panel's headings, links and button follow with the rest
-// (finish). The window owns every control; the layout places them (marvaneform_layout.cpp).
+// (finish). The window owns every control; each is placed where the design puts it.
 class OptionsPanel {
     Q_DECLARE_TR_FUNCTIONS(OptionsPanel)
 

@@ -24,7 +24,7 @@ namespace marvane {
 namespace {
 
 // The file dialogs' filter, in the player's language.
-QString fileFilter() { return RecordCommands::tr("Game files (*.txt);;All files (*)"); }
+QString fileFilter() { return RecordCommands::Texts::tr("Game files (*.txt);;All files (*)"); }
 
 // The colour's name as the player reads it in the list.
 QString nameOf(ColourCode colour) { return translatedColour(colour); }
@@ -71,8 +71,8 @@ QStringList widestRows() {
 }  // namespace
 
 QString endRowText(bool finished, int first, int second, const QString& result) {
-    return RecordCommands::tr("%1 %2-%3, %4")
-        .arg(finished ? RecordCommands::tr("finish") : RecordCommands::tr("End"))
+    return RecordCommands::Texts::tr("%1 %2-%3, %4")
+        .arg(finished ? RecordCommands::Texts::tr("finish") : RecordCommands::Texts::tr("End"))
         .arg(first)
         .arg(second)
         .arg(result);
@@ -91,23 +91,23 @@ GameFileReading readGameFile(const QString& path) {
         }
         case FileRead::Outcome::TooLarge:
             reading.error =
-                RecordCommands::tr(
+                RecordCommands::Texts::tr(
                     "The file is too large for a game record: %1, where a record "
                     "is at most 1 MB.")
-                    .arg(file.size > 0 ? RecordCommands::tr("%1 MB").arg(
+                    .arg(file.size > 0 ? RecordCommands::Texts::tr("%1 MB").arg(
                                              QString::number(file.size / 1048576.0, 'f', 1))
-                                       : RecordCommands::tr("more than 1 MB"));
+                                       : RecordCommands::Texts::tr("more than 1 MB"));
             break;
         case FileRead::Outcome::NotRegular:
             reading.error =
                 (file.kind == FileKind::Folder
-                     ? RecordCommands::tr("This is a folder, not a file.")
-                     : RecordCommands::tr("This is %1.").arg(notARegularFile(file.kind)));
+                     ? RecordCommands::Texts::tr("This is a folder, not a file.")
+                     : RecordCommands::Texts::tr("This is %1.").arg(notARegularFile(file.kind)));
             break;
         case FileRead::Outcome::Missing:
         case FileRead::Outcome::Failed:
             reading.error =
-                RecordCommands::tr("The file cannot be opened: %1.").arg(file.error);
+                RecordCommands::Texts::tr("The file cannot be opened: %1.").arg(file.error);
             break;
     }
     return reading;
@@ -125,27 +125,27 @@ RecordCommands::RecordCommands(QWidget* window, Game& game, std::function<QStrin
     connect(refresh_, &QTimer::timeout, this, [this] {
         if (list_ && list_->isVisible()) showList();
     });
-    addAction("ShowMoveList", tr("Move List"), QKeySequence(Qt::CTRL | Qt::Key_L),
+    addAction("ShowMoveList", Texts::tr("Move List"), QKeySequence(Qt::CTRL | Qt::Key_L),
               &RecordCommands::openMoveList);
     review_ =
-        addAction("ReviewGame", tr("Review Game"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-                  &RecordCommands::reviewGame);
+        addAction("ReviewGame", Texts::tr("Review Game"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &RecordCommands::reviewGame);
     review_->setEnabled(false);
-    addAction("CopyMoves", tr("Copy Moves"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    addAction("CopyMoves", Texts::tr("Copy Moves"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMoves);
-    addAction("CopyMovesForOthers", tr("Copy Moves for Other Programs"),
+    addAction("CopyMovesForOthers", Texts::tr("Copy Moves for Other Programs"),
               QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_C),
               &RecordCommands::copyMovesForOthers);
-    paste_ = addAction("PasteMoves", tr("Paste Moves"),
+    paste_ = addAction("PasteMoves", Texts::tr("Paste Moves"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &RecordCommands::pasteMoves);
-    addAction("CopyPosition", tr("Copy Position"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
-              &RecordCommands::copyPosition);
+    addAction("CopyPosition", Texts::tr("Copy Position"),
+              QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), &RecordCommands::copyPosition);
     pastePosition_ =
-        addAction("PastePosition", tr("Paste Position"),
+        addAction("PastePosition", Texts::tr("Paste Position"),
                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V), &RecordCommands::pastePosition);
-    addAction("SaveGame", tr("Save Game..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+    addAction("SaveGame", Texts::tr("Save Game..."), QKeySequence(Qt::CTRL | Qt::Key_S),
               &RecordCommands::saveGame);
-    open_ = addAction("OpenGame", tr("Open Game..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+    open_ = addAction("OpenGame", Texts::tr("Open Game..."), QKeySequence(Qt::CTRL | Qt::Key_O),
                       &RecordCommands::openGame);
 }
 
@@ -252,7 +252,7 @@ void RecordCommands::showList() {
     content.secondMover = nameOf(firstMoves ? state.C2 : state.C1);
     content.firstNumber = start.MovesMade + 1;
     if (startPositionOf(start.board, start.ToPlay, state.C1, state.C2) != standardStart())
-        content.start = tr("Start: the position");
+        content.start = Texts::tr("Start: the position");
     content.end = endRow(history.steps().back(), state.C1, state.C2);
     content.atEnd = history.current() + 1 == history.steps().size() && !content.end.isEmpty();
     list_->setContent(content);
@@ -313,7 +313,7 @@ void RecordCommands::pastePosition() {
 }
 
 bool RecordCommands::pastePositionText(const QString& text) {
-    const QString what = tr("The clipboard holds no position to start from.");
+    const QString what = Texts::tr("The clipboard holds no position to start from.");
     // A clipboard of any size is looked at only as far as a position could reach.
     const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxPositionChars) + 1).toUtf8();
     const PositionFormReading reading =
@@ -325,7 +325,7 @@ bool RecordCommands::pastePositionText(const QString& text) {
     GameRecord record;
     record.start = reading.position;
     record.players = 2;  // like pasted moves, a new two-player game
-    return replayRecord(record, tr("The position on the clipboard cannot be played."));
+    return replayRecord(record, Texts::tr("The position on the clipboard cannot be played."));
 }
 
 // Refused while Autoplay runs, like the actions themselves, which may not have caught up yet.
@@ -334,7 +334,7 @@ void RecordCommands::pasteMoves() {
 }
 
 bool RecordCommands::pasteText(const QString& text) {
-    const QString unreadable = tr("The moves on the clipboard cannot be replayed.");
+    const QString unreadable = Texts::tr("The moves on the clipboard cannot be replayed.");
     // Each UTF-16 unit is at least one byte of UTF-8, so what is cut off could never fit in a
     // record, and the reader still finds the text too long. A huge clipboard is not copied.
     const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxRecordBytes) + 1).toUtf8();
@@ -342,7 +342,8 @@ bool RecordCommands::pasteText(const QString& text) {
     if (!reading.ok()) {
         // Once good moves came before the problem, there are moves, but not all of them can be
         // replayed.
-        refuse(reading.moveNumber > 1 ? unreadable : tr("The clipboard holds no moves to replay."),
+        refuse(reading.moveNumber > 1 ? unreadable
+                                      : Texts::tr("The clipboard holds no moves to replay."),
                translatedReason(reading.error));
         return false;
     }
@@ -360,7 +361,7 @@ QString RecordCommands::saveFolder() const {
 
 void RecordCommands::saveGame() {
     const QString folder = saveFolder();
-    QFileDialog dialog(window_, tr("Save Game"), folder, fileFilter());
+    QFileDialog dialog(window_, Texts::tr("Save Game"), folder, fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
     dialog.selectFile(QDir(folder).filePath("game.txt"));
@@ -370,14 +371,16 @@ void RecordCommands::saveGame() {
 
 bool RecordCommands::saveGameTo(const QString& path) {
     const std::string text = writeRecord(currentRecord());
-    const QString what = tr("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName());
+    const QString what =
+        Texts::tr("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName());
     // A file Open would refuse is not written (long players' names read from a file can take a
     // record past the limit).
     if (text.size() > kMaxRecordBytes) {
-        refuse(what, tr("Its record would be %1 bytes long, and a game file is read only up to "
-                        "1 MB (%2 bytes).")
-                         .arg(text.size())
-                         .arg(kMaxRecordBytes));
+        refuse(what,
+               Texts::tr("Its record would be %1 bytes long, and a game file is read only up to "
+                         "1 MB (%2 bytes).")
+                   .arg(text.size())
+                   .arg(kMaxRecordBytes));
         return false;
     }
     // A failed save leaves any earlier file as it was.
@@ -394,12 +397,12 @@ bool RecordCommands::saveGameTo(const QString& path) {
 void RecordCommands::openGame() {
     if (game_.autoplaying()) return;
     const QString path =
-        QFileDialog::getOpenFileName(window_, tr("Open Game"), saveFolder(), fileFilter());
+        QFileDialog::getOpenFileName(window_, Texts::tr("Open Game"), saveFolder(), fileFilter());
     if (!path.isEmpty()) openGameFrom(path);
 }
 
 bool RecordCommands::openGameFrom(const QString& path) {
-    const QString what = tr("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
+    const QString what = Texts::tr("\"%1\" cannot be opened.").arg(QFileInfo(path).fileName());
     const GameFileReading reading = readGameFile(path);
     if (!reading.ok()) {
         refuse(what, reading.error);

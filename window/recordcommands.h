@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -44,6 +45,12 @@ class RecordCommands : public QObject {
     Q_OBJECT
 
 public:
+    // The catalogues keep this class's texts under a context of their own, which a rename of
+    // the class leaves as it is: its texts are translated as Texts::tr.
+    struct Texts {
+        Q_DECLARE_TR_FUNCTIONS(RecordCommands)
+    };
+
     // `program` names the program and its version for a file's Program line.
     RecordCommands(QWidget* window, Game& game, std::function<QString()> program);
 

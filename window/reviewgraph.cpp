@@ -18,7 +18,7 @@ ReviewGraph::ReviewGraph(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ReviewGraph"));
     setMinimumHeight(60);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(tr("Evaluation over the game"));
+    setAccessibleName(Texts::tr("Evaluation over the game"));
 }
 
 void ReviewGraph::setPoints(std::vector<std::optional<Point>> points, int current) {

@@ -1,6 +1,7 @@
 // The evaluation over a reviewed game, as a small graph under the move list.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -15,6 +16,12 @@ class ReviewGraph : public QWidget {
     Q_OBJECT
 
 public:
+    // The catalogues keep this class's texts under a context of their own, which a rename of
+    // the class leaves as it is: its texts are translated as Texts::tr.
+    struct Texts {
+        Q_DECLARE_TR_FUNCTIONS(ReviewGraph)
+    };
+
     struct Point {
         int score = 0;
         bool exact = false;

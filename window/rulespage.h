@@ -10,8 +10,8 @@ class QWidget;
 
 namespace marvane {
 
-// Built by the layout (marvaneform_layout.cpp) onto the window's client area, hidden, below
-// `above`; the window owns every control.
+// Builds its controls onto the window's client area, hidden, below `above`; the window owns every
+// control.
 class RulesPage {
     Q_DECLARE_TR_FUNCTIONS(RulesPage)
 

@@ -15,9 +15,8 @@ class QWidget;
 
 namespace marvane {
 
-// Built by the layout (marvaneform_layout.cpp) onto the window's client area, which owns every
-// control. The game's reports come in as texts for its boxes; its buttons run the handlers the
-// window gives them.
+// Builds its controls onto the window's client area, which owns every control. The game's reports
+// come in as texts for its boxes; its buttons run the handlers the window gives them.
 class SidePanel {
     Q_DECLARE_TR_FUNCTIONS(SidePanel)
 

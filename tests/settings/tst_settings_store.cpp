@@ -265,7 +265,8 @@ private slots:
     }
 
     void onlyTheUsersOwnFileCounts() {
-        // The organisation-wide file beside the user's program folder used to fill in gaps.
+        // QSettings would fill gaps from the organisation-wide file beside the user's program
+        // folder; the program reads the user's own file only.
         QVERIFY(QDir().mkpath(config->filePath("Corvath")));
         QFile orgWide(config->filePath("Corvath.conf"));
         QVERIFY(orgWide.open(QIODevice::WriteOnly));

@@ -84,8 +84,8 @@ void boardFills(Fill&& fill) {
 }  // namespace
 
 BoardPicture::BoardPicture(qreal devicePixelRatio) {
-    // Kept as it always was: one byte per pixel indexing the sixteen colours, a quarter of the
-    // memory of true colour.
+    // One byte per pixel indexing the sixteen colours: the board needs no others, and it takes a
+    // quarter of the memory of true colour.
     const QSize size(qRound(kPictureSize.width() * devicePixelRatio),
                      qRound(kPictureSize.height() * devicePixelRatio));
     picture = QImage(size, QImage::Format_Indexed8);

@@ -20,10 +20,9 @@ namespace {
 
 const char* const kApplicationTitle = "Marvane";
 const char* const kDeviceErrorText = QT_TRANSLATE_NOOP(
-    "marvane::SoundEffects", "No Sound device present or other audio error\n sounds disabled. ");
-const char* const kMissingFilesText =
-    QT_TRANSLATE_NOOP("marvane::SoundEffects",
-                      "No sound files present, sound disabled. Click Yes to browse for files");
+    "SoundEffects", "No Sound device present or other audio error\n sounds disabled. ");
+const char* const kMissingFilesText = QT_TRANSLATE_NOOP(
+    "SoundEffects", "No sound files present, sound disabled. Click Yes to browse for files");
 
 // A message box that opens in the middle of the screen rather than over its parent.
 class ScreenCentredMessageBox : public QMessageBox {
@@ -75,12 +74,13 @@ void SoundEffects::startUpSounds() {
     }
 
     disableSound();
-    ScreenCentredMessageBox prompt(QMessageBox::Critical, tr("Error"), tr(kMissingFilesText),
-                                   QMessageBox::NoButton, dialogParent_);
+    ScreenCentredMessageBox prompt(QMessageBox::Critical, Texts::tr("Error"),
+                                   Texts::tr(kMissingFilesText), QMessageBox::NoButton,
+                                   dialogParent_);
     QPushButton* yes = prompt.addButton(QMessageBox::Yes);
-    yes->setText(tr("&Yes"));
+    yes->setText(Texts::tr("&Yes"));
     QPushButton* cancel = prompt.addButton(QMessageBox::Cancel);
-    cancel->setText(tr("Cancel"));
+    cancel->setText(Texts::tr("Cancel"));
     prompt.setDefaultButton(yes);
     prompt.setEscapeButton(cancel);
     prompt.exec();
@@ -109,18 +109,18 @@ void SoundEffects::LocateClick() {
         const QString path = findFileNoCase(folder_, subFolder_ + name);
         try {
             if (path.isEmpty()) {
-                tell(tr("%1 was not found in %2\nThe sounds in use are kept.")
+                tell(Texts::tr("%1 was not found in %2\nThe sounds in use are kept.")
                          .arg(name, QDir::toNativeSeparators(folder_ + subFolder_)));
                 return;
             }
             fresh[i].open(path, audioDeadline);
         } catch (const SoundFileError&) {
-            tell(tr("%1 cannot be read as a sound\nThe sounds in use are kept.")
+            tell(Texts::tr("%1 cannot be read as a sound\nThe sounds in use are kept.")
                      .arg(QDir::toNativeSeparators(path)));
             return;
         } catch (const SoundDeviceError&) {
             disableSound();
-            tell(tr(kDeviceErrorText));
+            tell(Texts::tr(kDeviceErrorText));
             return;
         }
     }
@@ -155,7 +155,7 @@ bool SoundEffects::openPlayers() {
         // they are never played.
     }
     disableSound();
-    tell(tr(kDeviceErrorText));
+    tell(Texts::tr(kDeviceErrorText));
     return false;
 }
 
@@ -180,8 +180,8 @@ bool SoundEffects::chooseFolder() {
     QFileDialog dialog(dialogParent_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    const QString bitmaps = tr("Marvane Bitmaps (*.bmp)");
-    dialog.setNameFilters({bitmaps, tr("Marvane Sound Files (*.wav)")});
+    const QString bitmaps = Texts::tr("Marvane Bitmaps (*.bmp)");
+    dialog.setNameFilters({bitmaps, Texts::tr("Marvane Sound Files (*.wav)")});
     dialog.selectNameFilter(bitmaps);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     dialog.selectFile(QStringLiteral("oneplayer.bmp"));

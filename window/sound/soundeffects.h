@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -19,6 +20,12 @@ class SoundEffects : public QObject {
     Q_OBJECT
 
 public:
+    // The catalogues keep this class's texts under a context of their own, which a rename of
+    // the class leaves as it is: its texts are translated as Texts::tr.
+    struct Texts {
+        Q_DECLARE_TR_FUNCTIONS(SoundEffects)
+    };
+
     // Shows the folder picked with Locate (the third panel of the status bar).
     using FolderDisplay = std::function<void(const QString& folder)>;
 
