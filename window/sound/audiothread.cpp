@@ -20,6 +20,18 @@ AudioThread* abandoned = nullptr;
 
 }  // namespace
 
+// Lives on the audio thread; each wake-up runs what has been posted.
+class AudioTaskRunner : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AudioTaskRunner(AudioThread& audio) : audio_(audio) {}
+    Q_INVOKABLE void runTasks() { audio_.runTasks(); }
+
+private:
+    AudioThread& audio_;
+};
+
 AudioThread& AudioThread::instance() {
     if (!running) running = new AudioThread;
     return *running;
@@ -27,7 +39,7 @@ AudioThread& AudioThread::instance() {
 
 AudioThread* AudioThread::current() { return running; }
 
-AudioThread::AudioThread() : context_(std::make_unique<QObject>()) {
+AudioThread::AudioThread() : context_(std::make_unique<AudioTaskRunner>(*this)) {
     thread_.setObjectName(QStringLiteral("marvane-audio"));
     context_->moveToThread(&thread_);
     thread_.start();
@@ -52,7 +64,26 @@ void AudioThread::shutdown(int waitMs) {
 }
 
 void AudioThread::post(std::function<void()> task) {
-    QMetaObject::invokeMethod(context_.get(), std::move(task), Qt::QueuedConnection);
+    {
+        const std::lock_guard lock(mutex_);
+        tasks_.push_back(std::move(task));
+    }
+    QMetaObject::invokeMethod(context_.get(), "runTasks", Qt::QueuedConnection);
+}
+
+// One task at a time, taken out under the lock and run outside it: a task may post more, and a
+// voice being destroyed lets the thread's events run, which may come back here for the next one.
+void AudioThread::runTasks() {
+    for (;;) {
+        std::function<void()> task;
+        {
+            const std::lock_guard lock(mutex_);
+            if (tasks_.empty()) return;
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
+        }
+        task();
+    }
 }
 
 void AudioThread::addVoice(quint64 id, std::unique_ptr<SoundVoice> voice) {
@@ -75,3 +106,5 @@ void AudioThread::closeAllVoices() {
 }
 
 }  // namespace marvane
+
+#include "audiothread.moc"

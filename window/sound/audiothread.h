@@ -2,13 +2,16 @@
 
 #include <QThread>
 #include <QtGlobal>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 
 namespace marvane {
 
 class SoundVoice;
+class AudioTaskRunner;
 
 // The one thread on which the program's sounds are opened, started, stopped and freed.
 //
@@ -39,12 +42,19 @@ public:
     void removeVoice(quint64 id);
 
 private:
+    friend class AudioTaskRunner;
     AudioThread();
     ~AudioThread();
     void closeAllVoices();
+    // On the audio thread: runs the posted tasks in order until none is left.
+    void runTasks();
 
     QThread thread_;
-    std::unique_ptr<QObject> context_;  // lives on thread_; receives the posted tasks
+    std::unique_ptr<AudioTaskRunner> context_;  // lives on thread_; woken for the posted tasks
+    // The tasks pass through this queue under `mutex_`, not inside the wake-up event, so a
+    // thread checker sees them handed over.
+    std::mutex mutex_;
+    std::deque<std::function<void()>> tasks_;  // guarded by mutex_
     std::map<quint64, std::unique_ptr<SoundVoice>> voices_;
     quint64 lastVoiceId_ = 0;
 };
