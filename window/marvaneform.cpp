@@ -159,6 +159,8 @@ void TMarvaneForm::wireControls() {
     connect(review_.get(), &GameReview::changed, this,
             [this] { analysis_->setWorkerLent(review_->running()); });
     gameMenu_->records().setReview(review_.get());
+    connect(&gameMenu_->records(), &RecordCommands::openingChanged, this,
+            [this](const QString& name) { status_->showOpening(name); });
 }
 
 void TMarvaneForm::addEscapeKey() {
