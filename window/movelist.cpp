@@ -39,6 +39,7 @@ MoveList::MoveList(QWidget* owner)
     // The row of the move that reached an opening holds its name on a second line.
     list_->setUniformItemSizes(false);
     list_->viewport()->installEventFilter(this);
+    graph_->installEventFilter(this);
     note_->setObjectName("steppingNote");
     note_->setText(tr("Autoplay is running: the list follows it."));
     note_->setWordWrap(true);
@@ -219,7 +220,19 @@ void MoveList::keepCurrentInView() {
 bool MoveList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::Resize)
         QMetaObject::invokeMethod(this, &MoveList::keepCurrentInView, Qt::QueuedConnection);
+    if (watched == graph_ && event->type() == QEvent::Show)
+        QMetaObject::invokeMethod(this, &MoveList::makeRoomForGraph, Qt::QueuedConnection);
     return QWidget::eventFilter(watched, event);
+}
+
+// The graph comes under the list with a review: the window grows by its height, as far as the
+// screen allows, so the list keeps the room it opened with.
+void MoveList::makeRoomForGraph() {
+    int wanted = kDefaultSize.height() + graph_->sizeHint().height();
+    if (const QScreen* screen = this->screen())
+        wanted = std::min(wanted, screen->availableGeometry().height() -
+                                      (frameGeometry().height() - geometry().height()));
+    if (height() < wanted) resize(width(), wanted);
 }
 
 }  // namespace marvane

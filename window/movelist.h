@@ -25,7 +25,8 @@ class ReviewGraph;
 // away beside it (the worst mistakes in bold), the review's progress, and the evaluation over the
 // game in a graph, where a click asks for a step as a row does.
 //
-// The row selected is kept whole in view whenever the list's room changes (the review's lines
+// The window grows by the graph's height when the graph first shows. The row selected is kept
+// whole in view whenever the list's room changes (the review's lines
 // and graph appear under it, a scroll bar comes or goes). A named opening's name is shown under
 // the move that reached it, on a line of that move's row.
 // What the list shows of a game: its start, its moves, and its end when it has ended.
@@ -109,6 +110,7 @@ private:
     void showCurrent();
     void showRows();
     void keepCurrentInView();
+    void makeRoomForGraph();
 
     QListWidget* list_;
     QLabel* note_;

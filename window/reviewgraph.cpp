@@ -38,8 +38,8 @@ ReviewGraph::ReviewGraph(QWidget* parent) : QWidget(parent) {
 }
 
 QSize ReviewGraph::sizeHint() const {
-    // Room for the reading above, about 80 pixels of plot, the move numbers and the legend.
-    return {240, 2 * kMargin + 3 * fontMetrics().height() + 3 * kGap + 80};
+    // Room for the reading above, about 120 pixels of plot, the move numbers and the legend.
+    return {240, 2 * kMargin + 3 * fontMetrics().height() + 3 * kGap + 120};
 }
 
 QSize ReviewGraph::minimumSizeHint() const { return {120, sizeHint().height()}; }

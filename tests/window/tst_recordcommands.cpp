@@ -404,7 +404,7 @@ private slots:
     }
 
     // Catches the selected row left partly under the list's bottom edge once the review's lines
-    // and graph take their room below it: the longer languages wrap the review's summary.
+    // and graph take their room below it (the longer languages wrap the review's summary).
     void afterAReviewTheSelectedRowIsWholeInEveryLanguage() {
         AnalysisWorker worker;
         analysis::ReviewLimits quick;
@@ -420,6 +420,9 @@ private slots:
             GameReview review([&]() -> AnalysisWorker& { return worker; }, game, quick);
             fresh.setReview(&review);
             QVERIFY(fresh.pasteText("f4d3c2g4d6c6b6e6h4a6c7d8c5e3b5b4f2e7b8g1"));
+            // On a screen with no room to grow, the graph and the summary take the list's room.
+            fresh.openMoveList();
+            fresh.moveList()->setMaximumHeight(MoveList::kDefaultSize.height());
             fresh.reviewGame();
             QVERIFY(QTest::qWaitFor([&] { return review.state() == GameReview::State::Done; },
                                     60'000));
@@ -429,10 +432,13 @@ private slots:
             const auto whole = [rows] {
                 return rows->viewport()->rect().contains(rows->visualItemRect(rows->currentItem()));
             };
-            if (!QTest::qWaitFor(whole, 2000)) {
+            // Once the review is shown, and once more after the window is made smaller.
+            for (const char* when : {"after the review", "in a smaller window"}) {
+                if (*when == 'i') fresh.moveList()->resize(fresh.moveList()->width(), 360);
+                if (QTest::qWaitFor(whole, 2000)) continue;
                 const QRect row = rows->visualItemRect(rows->currentItem());
-                hidden << QString("%1: row at %2 to %3 in a viewport %4 high")
-                              .arg(language.isEmpty() ? "en" : language)
+                hidden << QString("%1, %2: row at %3 to %4 in a viewport %5 high")
+                              .arg(language.isEmpty() ? "en" : language, when)
                               .arg(row.top())
                               .arg(row.bottom())
                               .arg(rows->viewport()->height());
