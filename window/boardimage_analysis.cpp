@@ -17,6 +17,12 @@ namespace {
 constexpr QRgb kExactColour = qRgb(255, 255, 255);
 constexpr QRgb kEstimateColour = qRgb(208, 208, 208);
 
+// "≈+4", "≈−2": after the mark a minus as wide as the plus, which a hyphen beside "≈" is not.
+QString estimateText(int score) {
+    return QStringLiteral("\u2248") +
+           (score < 0 ? QStringLiteral("\u2212%1").arg(-score) : BoardImage::scoreText(score));
+}
+
 QRect onScreen(const QRect& pictureRect) {
     return pictureRect.translated(BoardPicture::kPictureOffset);
 }
@@ -84,8 +90,7 @@ void BoardImage::paintAnalysisMarks(QPainter& painter) const {
         const QRect box = scoreRect(e.square.row, e.square.column);
         painter.fillRect(box, QColor(kScoreStripColour));
         painter.setPen(QColor(e.exact ? kExactColour : kEstimateColour));
-        painter.drawText(box, Qt::AlignCenter,
-                         e.exact ? scoreText(e.score) : QStringLiteral("\u2248") + scoreText(e.score));
+        painter.drawText(box, Qt::AlignCenter, e.exact ? scoreText(e.score) : estimateText(e.score));
     }
 }
 

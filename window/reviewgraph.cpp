@@ -39,7 +39,7 @@ ReviewGraph::ReviewGraph(QWidget* parent) : QWidget(parent) {
 
 QSize ReviewGraph::sizeHint() const {
     // Room for the reading above, about 120 pixels of plot, the move numbers and the legend.
-    return {240, 2 * kMargin + 3 * fontMetrics().height() + 3 * kGap + 120};
+    return {240, 2 * kMargin + 4 * fontMetrics().height() + 3 * kGap + 120};
 }
 
 QSize ReviewGraph::minimumSizeHint() const { return {120, sizeHint().height()}; }
@@ -103,7 +103,8 @@ QRectF ReviewGraph::plot() const {
     const double left = kMargin + labels + kGap + 2;
     const double top = kMargin + metrics.height() + kGap + kRing;
     const double right = width() - kMargin - kRing;
-    const double bottom = height() - kMargin - 2 * metrics.height() - 2 * kGap - 2;
+    // Under the plot: half a line for the lowest tick's label, the move numbers, the legend.
+    const double bottom = height() - kMargin - 2 * metrics.height() - metrics.height() / 2 - 2 * kGap;
     return QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
 }
 
@@ -164,7 +165,7 @@ void ReviewGraph::paintMoveNumbers(QPainter& painter, const QRectF& area) const 
         step = candidate;
         if (candidate * perMove >= room) break;
     }
-    const double y = area.bottom() + kGap;
+    const double y = area.bottom() + metrics.height() / 2 + 1;
     painter.setPen(palette().text().color());
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     for (int movesMade = 1; movesMade < pointCount(); ++movesMade) {
