@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>AnalysisRoom</name>
+    <message>
+        <source>There is not enough memory for the analysis.</source>
+        <translation>Для анализа не хватает памяти.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccess</name>
     <message>
         <source>Hint: row %1, column %2, score %3</source>
@@ -131,6 +138,7 @@
     </message>
     <message>
         <source>%1 Wins</source>
+        <extracomment>%1 is the winning colour&apos;s name.</extracomment>
         <translation>%1 выиграли</translation>
     </message>
     <message>
@@ -165,6 +173,7 @@
     </message>
     <message>
         <source>Moves mirrored</source>
+        <extracomment>Said after a game written the other way round was replayed in its mirror image.</extracomment>
         <translation>Ходы отражены</translation>
     </message>
     <message>
@@ -1146,6 +1155,10 @@
     <message>
         <source>&quot;%1&quot; cannot be opened.</source>
         <translation>Не удаётся открыть «%1».</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Запись заняла бы %1 байт, а файл партии читается только до 1 МБ (%2 байт).</translation>
     </message>
 </context>
 <context>
