@@ -172,14 +172,15 @@ const std::vector<PreparedOpening>& preparedOpenings() {
     return prepared;
 }
 
-// Whether the game's moves begin with the opening seen through some symmetry. Any of the eight
-// may start it: four take the usual start to itself, the other four to ours. Where the opening's
-// position is its own image under a symmetry, the symmetries that took the opening there may go
-// on combined with it: both halves of the position are the same line.
-bool plays(std::span<const Square> moves, const PreparedOpening& line) {
-    if (moves.size() < line.squares.size()) return false;
+// Whether the game's moves begin with the opening's first `count` moves seen through some
+// symmetry. Any of the eight may start it: four take the usual start to itself, the other four
+// to ours. Where the opening's position is its own image under a symmetry, the symmetries that
+// took the opening there may go on combined with it: both halves of the position are the same
+// line.
+bool plays(std::span<const Square> moves, const PreparedOpening& line, std::size_t count) {
+    if (moves.size() < count || line.squares.size() < count) return false;
     SymmetrySet candidates = 0xFF;
-    for (std::size_t i = 0; i < line.squares.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         SymmetrySet agreeing = 0;
         for (int symmetry = 0; symmetry < kSymmetries; ++symmetry)
             if ((candidates >> symmetry & 1u) && transformed(symmetry, line.squares[i]) == moves[i])
@@ -210,9 +211,16 @@ OpeningMatch openingOf(std::span<const Square> moves) {
     OpeningMatch best;
     for (const PreparedOpening& line : preparedOpenings()) {
         const int length = static_cast<int>(line.squares.size());
-        if (length > best.moves && plays(moves, line)) best = {line.opening->name, length};
+        if (length > best.moves && plays(moves, line, line.squares.size()))
+            best = {line.opening->name, length};
     }
     return best;
+}
+
+bool onNamedLine(std::span<const Square> moves) {
+    for (const PreparedOpening& line : preparedOpenings())
+        if (plays(moves, line, moves.size())) return true;
+    return false;
 }
 
 }  // namespace marvane

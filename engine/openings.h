@@ -37,4 +37,8 @@ struct OpeningMatch {
 // goes on in either half of the board.
 OpeningMatch openingOf(std::span<const Square> moves);
 
+// Whether every move the game has played so far follows a named opening's line, in any of the
+// forms openingOf() counts: the game is still in its opening. A game without moves is.
+bool onNamedLine(std::span<const Square> moves);
+
 }  // namespace marvane

@@ -171,6 +171,10 @@ if ((${#presses[@]})); then
     client_top=$((first_blue - 25))
 fi
 
+# Without a window manager the keyboard focus stays where it was put last (the clipboard's
+# hidden window takes it): keys go to the game only once it has the focus.
+xdotool windowfocus "$window" 2>/dev/null || true
+
 # Left and top edges of the counter boxes, by column and by row; presses go to box centres.
 square_left=(12 65 116 168 220 271 322 373)
 square_top=(12 65 118 171 224 277 328 382)

@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>„optionen“: die Optionen öffnen</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>das Feld des Tipps spielen</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>Tipp angezeigt</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, Eröffnung: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Wertung im Lauf der Partie</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>Zug %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: noch nicht analysiert</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: ausgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: etwa ausgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 für %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: etwa +%2 für %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>Steine</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>ausgeglichen</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 vorn</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>genaue Wertung</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>geschätzt</translation>
     </message>
 </context>
 <context>

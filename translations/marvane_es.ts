@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>«opciones»: abrir las opciones</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>jugar la casilla de la pista</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>pista mostrada</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Inicio</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, apertura: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Puntuación a lo largo de la partida</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>jugada %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: aún sin analizar</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: igualado</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: más o menos igualado</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 para %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: unos +%2 para %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>fichas</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>jugada</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>igualado</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 por delante</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>puntuación exacta</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimación</translation>
     </message>
 </context>
 <context>

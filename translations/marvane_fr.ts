@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>«&#xa0;options&#xa0;»&#xa0;: ouvrir les options</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>jouer la case du conseil</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>conseil affiché</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Départ</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, ouverture&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Score au fil de la partie</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>départ</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>coup %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1&#xa0;: pas encore analysé</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1&#xa0;: égalité</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1&#xa0;: à peu près égalité</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1&#xa0;: +%2 pour %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1&#xa0;: environ +%2 pour %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>pions</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>coup</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>égalité</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 devant</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>score exact</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimation</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>&quot;opzioni&quot;: aprire le opzioni</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>giocare la casella del suggerimento</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>suggerimento mostrato</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Inizio</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, apertura: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Punteggio nel corso della partita</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>inizio</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>mossa %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: ancora da analizzare</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: pari</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: circa pari</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 per %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: circa +%2 per %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>pedine</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>mossa</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>pari</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 in vantaggio</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>punteggio esatto</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>stima</translation>
     </message>
 </context>
 <context>

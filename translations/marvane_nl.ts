@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>&quot;opties&quot;: de opties openen</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>het veld van de tip spelen</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>tip getoond</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, opening: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Score in de loop van het spel</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>zet %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: nog niet geanalyseerd</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: gelijk</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: ongeveer gelijk</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 voor %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: ongeveer +%2 voor %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>stenen</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>zet</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 voor</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>exacte score</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>schatting</translation>
     </message>
 </context>
 <context>

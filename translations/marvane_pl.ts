@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>„opcje”: otwórz opcje</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>zagrać pole z podpowiedzi</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>podpowiedź widoczna</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, otwarcie: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Ocena w trakcie gry</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>ruch %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: jeszcze nie przeanalizowano</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: remis</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: mniej więcej remis</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: %3 +%2</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: %3 około +%2</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>pionki</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>ruch</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>remis</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 prowadzą</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>dokładna ocena</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>szacunek</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>&quot;opções&quot;: abrir as opções</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>jogar a casa da dica</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>dica mostrada</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Início</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, abertura: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Pontuação ao longo do jogo</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>início</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>lance %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: ainda não analisado</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: empate</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: mais ou menos empate</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 para %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: cerca de +%2 para %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>peças</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>lance</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>empate</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 à frente</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>pontuação exata</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimativa</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,14 @@
         <source>&quot;options&quot;: open the options panel</source>
         <translation>«опции»: открыть настройки</translation>
     </message>
+    <message>
+        <source>play the hint&apos;s square</source>
+        <translation>сходить на клетку подсказки</translation>
+    </message>
+    <message>
+        <source>hint shown</source>
+        <translation>подсказка показана</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1029,6 +1037,10 @@
         <source>Start</source>
         <translation>Начало</translation>
     </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, дебют: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>
@@ -1154,6 +1166,63 @@
     <message>
         <source>Evaluation over the game</source>
         <translation>Оценка по ходу партии</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>ход %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: ещё не разобрано</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: поровну</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: примерно поровну</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: %3 +%2</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: %3 примерно +%2</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>фишки</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>ход</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>поровну</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 впереди</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>точная оценка</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>примерная</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,8 @@ public:
     // What the analysis says of the position, drawn over the picture like the marks: a frame
     // inside the face of the best square for the side to play (the hint), and on the squares
     // scored a small number, the final counter difference the side to play may expect there.
-    // Exact scores (what perfect play gives) are bold white, estimates plain grey.
+    // Exact scores (what perfect play gives) are white, estimates light grey and marked "≈",
+    // both bold on a black strip.
     struct Evaluation {
         Square square;
         int score = 0;
@@ -87,6 +88,7 @@ public:
     static constexpr QRgb kHintColour = qRgb(255, 160, 0);
     static QRect hintRect(int row, int column);
     static QRect scoreRect(int row, int column);
+    static constexpr QRgb kScoreStripColour = qRgb(0, 0, 0);
 
 signals:
     // A square picked by the mouse or from the keyboard; rows and columns are 1..8.

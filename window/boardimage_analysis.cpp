@@ -11,9 +11,17 @@ namespace marvane {
 
 namespace {
 
-// Plain grey for estimates, so the bold white exact scores stand out from them.
+// Both in bold at the same size, so an estimate reads as easily as an exact score; an estimate
+// is marked "≈" and is a lighter grey than the exact scores' white, well clear of the black
+// strip either way.
 constexpr QRgb kExactColour = qRgb(255, 255, 255);
-constexpr QRgb kEstimateColour = qRgb(192, 192, 192);
+constexpr QRgb kEstimateColour = qRgb(208, 208, 208);
+
+// "≈+4", "≈−2": after the mark a minus as wide as the plus, which a hyphen beside "≈" is not.
+QString estimateText(int score) {
+    return QStringLiteral("\u2248") +
+           (score < 0 ? QStringLiteral("\u2212%1").arg(-score) : BoardImage::scoreText(score));
+}
 
 QRect onScreen(const QRect& pictureRect) {
     return pictureRect.translated(BoardPicture::kPictureOffset);
@@ -77,14 +85,12 @@ void BoardImage::paintAnalysisMarks(QPainter& painter) const {
         painter.drawRect(frame);
     }
     if (analysis_.scores.empty()) return;
-    const QFont exactFont = pixelFont(QStringLiteral("MS Sans Serif"), 11, true);
-    const QFont estimateFont = pixelFont(QStringLiteral("MS Sans Serif"), 11, false);
+    painter.setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     for (const Evaluation& e : analysis_.scores) {
         const QRect box = scoreRect(e.square.row, e.square.column);
-        painter.fillRect(box, Qt::black);
-        painter.setFont(e.exact ? exactFont : estimateFont);
+        painter.fillRect(box, QColor(kScoreStripColour));
         painter.setPen(QColor(e.exact ? kExactColour : kEstimateColour));
-        painter.drawText(box, Qt::AlignCenter, scoreText(e.score));
+        painter.drawText(box, Qt::AlignCenter, e.exact ? scoreText(e.score) : estimateText(e.score));
     }
 }
 

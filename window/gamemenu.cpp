@@ -13,6 +13,7 @@
 #include "window/boardcoordinates.h"
 #include "window/boardimage.h"
 #include "window/common/programfiles.h"
+#include "window/keylist.h"
 #include "window/keyswindow.h"
 #include "window/recordcommands.h"
 
@@ -22,6 +23,9 @@ namespace {
 
 const QKeySequence kUndoKeys(Qt::CTRL | Qt::Key_Z);
 const QKeySequence kHintKeys(Qt::CTRL | Qt::Key_H);
+const QKeySequence kPlayHintKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
+const QKeySequence kEvaluationsKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+const QKeySequence kCoordinatesKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
 const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                   QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
@@ -68,7 +72,7 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
                            gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Last Move")), true);
     ShowLegalMoves = addItem(menu_, "ShowLegalMoves",
                              gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Legal Moves")), true);
-    addCoordinatesItem();
+    addCoordinatesItem(window);
 
     // The game reports the end of each step; a refresh waits for the events of the step to be
     // handled, and reports that come together make one refresh.
@@ -99,9 +103,9 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
 void GameMenu::addAnalysisItems(QMainWindow& window) {
     menu_->addSeparator();
     Hint = addItem(menu_, "Hint", withKeys(QT_TRANSLATE_NOOP("GameMenu", "Hint"), kHintKeys));
-    ShowEvaluations =
-        addItem(menu_, "ShowEvaluations",
-                gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Evaluations")), true);
+    ShowEvaluations = addItem(
+        menu_, "ShowEvaluations",
+        withKeys(QT_TRANSLATE_NOOP("GameMenu", "Show Evaluations"), kEvaluationsKeys), true);
     ExpertHardLevel =
         addItem(menu_, "ExpertHardLevel",
                 gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Expert Hard Level")), true);
@@ -111,8 +115,16 @@ void GameMenu::addAnalysisItems(QMainWindow& window) {
     const auto hint = guarded([this] { analysis_.hint(); });
     connect(Hint, &QAction::triggered, this, hint);
     connect(programShortcut(window, kHintKeys), &QShortcut::activated, this, hint);
+    // The hint's square played as a click on it would play it; nothing while no hint is shown.
+    QShortcut* playHint = programShortcut(window, kPlayHintKeys,
+                                          QT_TRANSLATE_NOOP("KeyList", "play the hint's square"));
+    playHint->setObjectName("PlayHintKey");
+    playHint->setProperty(kKeyWhereProperty, QT_TRANSLATE_NOOP("KeyList", "hint shown"));
+    connect(playHint, &QShortcut::activated, this, guarded([this] { playHintSquare(); }));
     connect(ShowEvaluations, &QAction::toggled, this,
             guarded([this] { analysis_.setEvaluations(ShowEvaluations->isChecked()); }));
+    connect(programShortcut(window, kEvaluationsKeys), &QShortcut::activated, ShowEvaluations,
+            &QAction::toggle);
     connect(ExpertHardLevel, &QAction::toggled, this,
             guarded([this] { analysis_.setExpertHard(ExpertHardLevel->isChecked()); }));
 }
@@ -132,11 +144,19 @@ void GameMenu::wireRecordCommands(QMainWindow& window) {
     window.addActions(record->actions());
 }
 
-void GameMenu::addCoordinatesItem() {
-    ShowCoordinates =
-        addItem(menu_, "ShowCoordinates",
-                gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Coordinates")), true);
+void GameMenu::playHintSquare() {
+    const auto& hint = board_.analysisMarks().hint;
+    if (!hint || game_.moveInProgress() || !game_.personToPlay()) return;
+    game_.pressSquare(hint->square.row, hint->square.column);
+}
+
+void GameMenu::addCoordinatesItem(QMainWindow& window) {
+    ShowCoordinates = addItem(
+        menu_, "ShowCoordinates",
+        withKeys(QT_TRANSLATE_NOOP("GameMenu", "Show Coordinates"), kCoordinatesKeys), true);
     connect(ShowCoordinates, &QAction::toggled, this, &GameMenu::showCoordinates);
+    connect(programShortcut(window, kCoordinatesKeys), &QShortcut::activated, ShowCoordinates,
+            &QAction::toggle);
 }
 
 void GameMenu::showCoordinates() {

@@ -49,7 +49,8 @@ public:
 
 private:
     void wireRecordCommands(QMainWindow& window);
-    void addCoordinatesItem();
+    void addCoordinatesItem(QMainWindow& window);
+    void playHintSquare();
     void showCoordinates();
     void addKeysItem(QMainWindow& window);
     void addAnalysisItems(QMainWindow& window);

@@ -157,6 +157,8 @@ void TMarvaneForm::wireControls() {
     review_ = std::make_unique<GameReview>(
         [this]() -> AnalysisWorker& { return analysis_->worker(); }, game_);
     gameMenu_->records().setReview(review_.get());
+    connect(&gameMenu_->records(), &RecordCommands::openingChanged, this,
+            [this](const QString& name) { status_->showOpening(name); });
 }
 
 void TMarvaneForm::addEscapeKey() {

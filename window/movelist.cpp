@@ -18,6 +18,9 @@ namespace {
 
 constexpr int kGap = 8;  // between the main window and the list, in pixels
 
+// The opening's name, on its own line under its move: indented, names stay as players know them.
+QString openingLine(const QString& name) { return QStringLiteral("    ") + name; }
+
 }  // namespace
 
 MoveList::MoveList(QWidget* owner)
@@ -34,7 +37,10 @@ MoveList::MoveList(QWidget* owner)
     list_->setAccessibleDescription(
         Texts::tr("Choose a move to show the board as it was after it."));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setUniformItemSizes(true);
+    // The row of the move that reached an opening holds its name on a second line.
+    list_->setUniformItemSizes(false);
+    list_->viewport()->installEventFilter(this);
+    graph_->installEventFilter(this);
     note_->setObjectName("steppingNote");
     note_->setText(Texts::tr("Autoplay is running: the list follows it."));
     note_->setWordWrap(true);
@@ -68,6 +74,8 @@ void MoveList::setContent(const MoveListContent& content) {
     content_ = content;
     moves_.assign(content.moves.begin(), content.moves.end());
     content_.moves = moves_;
+    graph_->setSides(content.firstMover, content.secondMover, content.firstNumber);
+    if (!content.opening.isEmpty()) makeRoomFor({openingLine(content.opening)});
     showRows();
 }
 
@@ -105,9 +113,11 @@ void MoveList::showRows() {
                            row % 2 == 1 ? content.firstMover : content.secondMover,
                            content.moves[index], withNote);
         };
+        const bool opening = row < moveRows_ && row == content.openingMove && !content.opening.isEmpty();
         const QString text = row < moveRows_ ? rowOfMove({}) : content.end;
         QListWidgetItem* item = list_->item(row);
-        item->setText(row < moveRows_ ? rowOfMove(note) : text);
+        item->setText((row < moveRows_ ? rowOfMove(note) : text) +
+                      (opening ? QLatin1Char('\n') + openingLine(content.opening) : QString()));
         QFont font = list_->font();
         font.setBold(worst);
         item->setFont(font);
@@ -117,6 +127,7 @@ void MoveList::showRows() {
         QString spoken = text;
         if (!note.isEmpty()) spoken += ", " + note;
         if (worst) spoken += Texts::tr(", a worst mistake");
+        if (opening) spoken += Texts::tr(", opening: %1").arg(content.opening);
         item->setData(Qt::AccessibleTextRole, ahead ? spoken + Texts::tr(", taken back") : spoken);
     }
     updating_ = false;
@@ -196,8 +207,33 @@ void MoveList::rowChosen(int row) {
 void MoveList::showCurrent() {
     updating_ = true;
     list_->setCurrentRow(current_);
-    if (QListWidgetItem* item = list_->item(current_)) list_->scrollToItem(item);
     updating_ = false;
+    keepCurrentInView();
+}
+
+void MoveList::keepCurrentInView() {
+    if (QListWidgetItem* item = list_->item(current_)) list_->scrollToItem(item);
+}
+
+// The list's room shrinks after the row was scrolled to when the review's lines and graph are
+// laid out under it, or a scroll bar appears: the row is scrolled to again, once the list has
+// taken in its new size (its scroll range is set after this filter sees the resize).
+bool MoveList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(this, &MoveList::keepCurrentInView, Qt::QueuedConnection);
+    if (watched == graph_ && event->type() == QEvent::Show)
+        QMetaObject::invokeMethod(this, &MoveList::makeRoomForGraph, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
+// The graph comes under the list with a review: the window grows by its height, as far as the
+// screen allows, so the list keeps the room it opened with.
+void MoveList::makeRoomForGraph() {
+    int wanted = kDefaultSize.height() + graph_->sizeHint().height();
+    if (const QScreen* screen = this->screen())
+        wanted = std::min(wanted, screen->availableGeometry().height() -
+                                      (frameGeometry().height() - geometry().height()));
+    if (height() < wanted) resize(width(), wanted);
 }
 
 }  // namespace marvane

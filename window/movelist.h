@@ -25,6 +25,11 @@ class ReviewGraph;
 // Under the list, "Review Game" asks the owner for a review; the owner shows what each move gave
 // away beside it (the worst mistakes in bold), the review's progress, and the evaluation over the
 // game in a graph, where a click asks for a step as a row does.
+//
+// The window grows by the graph's height when the graph first shows. The row selected is kept
+// whole in view whenever the list's room changes (the review's lines
+// and graph appear under it, a scroll bar comes or goes). A named opening's name is shown under
+// the move that reached it, on a line of that move's row.
 // What the list shows of a game: its start, its moves, and its end when it has ended.
 struct MoveListContent {
     std::span<const Square> moves;
@@ -35,6 +40,8 @@ struct MoveListContent {
     QString start;       // the first row's text, when not "Start"
     QString end;         // the result row ("finish" or the result), empty while the game goes on
     bool atEnd = false;  // the board shows the end, not just the last move
+    QString opening;      // the name of the longest named opening the moves play, if any
+    int openingMove = 0;  // the move that reached it (1: the first move listed)
 };
 
 class MoveList : public QWidget {
@@ -103,11 +110,14 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rowChosen(int row);
     void showCurrent();
     void showRows();
+    void keepCurrentInView();
+    void makeRoomForGraph();
 
     QListWidget* list_;
     QLabel* note_;

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "engine/openings.h"
 #include "settings/whole_file.h"
 #include "window/gamereview.h"
 #include "window/gametexts.h"
@@ -230,7 +231,25 @@ void RecordCommands::showReview() {
     list_->graph()->setPoints(std::move(points), game_.history().movesAtCursor());
 }
 
+QString RecordCommands::currentOpening() const {
+    const History& history = game_.history();
+    if (!history.started()) return {};
+    const GameState& state = game_.state();
+    const Position& start = history.position(0);
+    if (startPositionOf(start.board, start.ToPlay, state.C1, state.C2) != standardStart())
+        return {};
+    auto moves = history.moves();
+    moves.resize(static_cast<std::size_t>(history.movesAtCursor()));
+    if (!onNamedLine(moves)) return {};
+    const OpeningMatch opening = openingOf(moves);
+    return QString::fromUtf8(opening.name.data(), qsizetype(opening.name.size()));
+}
+
 void RecordCommands::gameChanged() {
+    if (const QString opening = currentOpening(); opening != opening_) {
+        opening_ = opening;
+        emit openingChanged(opening_);
+    }
     if (gameReview_) gameReview_->gameChanged();
     for (QAction* replaying : {paste_, pastePosition_, open_})
         replaying->setEnabled(!game_.autoplaying());
@@ -254,6 +273,11 @@ void RecordCommands::showList() {
     if (startPositionOf(start.board, start.ToPlay, state.C1, state.C2) != standardStart())
         content.start = Texts::tr("Start: the position");
     content.end = endRow(history.steps().back(), state.C1, state.C2);
+    if (content.start.isEmpty()) {
+        const OpeningMatch opening = openingOf(moves);
+        content.opening = QString::fromUtf8(opening.name.data(), qsizetype(opening.name.size()));
+        content.openingMove = opening.moves;
+    }
     content.atEnd = history.current() + 1 == history.steps().size() && !content.end.isEmpty();
     list_->setContent(content);
     list_->setSteppingEnabled(!game_.autoplaying());

@@ -93,6 +93,13 @@ public:
 
     // The record of the game as it stands on the board.
     GameRecord currentRecord() const;
+    // The named opening the game on the board is in: the longest one its moves have played,
+    // while every move still follows a named line; none for a game from another position.
+    QString currentOpening() const;
+
+signals:
+    // The game has entered another named opening, or left it (an empty name).
+    void openingChanged(const QString& name);
 
 private:
     QAction* addAction(const QString& name, const QString& caption, const QKeySequence& keys,
@@ -120,6 +127,7 @@ private:
     std::uint64_t namedGame_ = 0;
     QTimer* refresh_;
     QString folder_;  // where the last game was saved or opened
+    QString opening_;
 };
 
 }  // namespace marvane

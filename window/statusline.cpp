@@ -22,10 +22,22 @@ void StatusLine::build() {
     }
     statusPanels[0]->setText(tr("Marvane by CORVATH"));
     window_.setStatusBar(StatusBar);
+    if (!opening_.isEmpty()) showOpening(opening_);
 }
 
 void StatusLine::setShown(bool shown) {
     if (StatusBar) StatusBar->setVisible(shown);
+}
+
+void StatusLine::showOpening(const QString& name) {
+    opening_ = name;
+    if (!StatusBar) return;
+    QLabel* panel = statusPanels[1];
+    // A long name is cut short in its panel and read whole from its tip.
+    const int room = panel->contentsRect().width() - 2 * panel->margin();
+    panel->setText(panel->fontMetrics().elidedText(name, Qt::ElideRight, room));
+    panel->setToolTip(name);
+    panel->setAccessibleName(name);
 }
 
 void StatusLine::showSoundFolder(const QString& folder) {

@@ -105,5 +105,15 @@ TEST(Openings, APositionThatIsItsOwnMirrorImageGoesOnInEitherHalf) {
     EXPECT_EQ(bat.moves, 11);
 }
 
+// Catches a game said to be in its opening after it has left every named line, or said to have
+// left it while it still follows one in another form or halfway to the next name.
+TEST(Openings, AGameIsInItsOpeningWhileEveryMoveFollowsANamedLine) {
+    for (const std::string_view moves :
+         {"", "f5", "f5d6c3", "c5e6f3e3", "f5f6e6d6c5", "f5d6c3d3c4f4f6g5e3f3g4h3g3f2"})
+        EXPECT_TRUE(onNamedLine(line(moves))) << moves;
+    for (const std::string_view moves : {"f5d6c3e6", "f5d6c3d3c4f4f6g5e3f3g4h3g3f2c5", "f5f6e6f4g7a1"})
+        EXPECT_FALSE(onNamedLine(line(moves))) << moves;
+}
+
 }  // namespace
 }  // namespace marvane::test

@@ -143,6 +143,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(d.hintSettled(), 20000);
     }
 
+    // Catches the hint's key playing a square the player never saw marked: without a hint it
+    // does nothing, with one it plays the marked square.
+    void theHintsKeyPlaysTheHintedSquareAndNothingWithoutAHint() {
+        auto form = startedForm();
+        QVERIFY(form);
+        Driver d(*form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const auto playHint = [&] {
+            QTest::keyClick(form.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        };
+        playHint();
+        QTest::qWait(50);
+        QCOMPARE(d.game().state().MovesMade, 0);
+        d.action("Hint")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(d.hintSettled(), 20000);
+        const Square hinted = d.board.analysisMarks().hint->square;
+        playHint();
+        QTRY_VERIFY(d.game().state().MovesMade >= 1);
+        QCOMPARE(d.game().history().moves().front(), hinted);
+    }
+
     // Moves, undos and new games fired while the engine thinks, with the scores and hints asked
     // for all along: at every point the board shows nothing of a position it has left.
     void aStormOfChangesNeverShowsAStaleResult() {

@@ -2,6 +2,8 @@
 // colour scheme, and never into the picture itself.
 #include <QAccessible>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 #include "window/art/boardpicture.h"
 #include "window/boardaccessible.h"
@@ -25,6 +27,41 @@ void startingPosition(BoardImage& board, const ColourScheme& scheme) {
     board.drawCounter(4, 5, scheme.c2);
     board.drawCounter(5, 4, scheme.c2);
     board.drawCounter(5, 5, scheme.c1);
+}
+
+// The contrast ratio of two colours as the web's accessibility guidelines define it (1 to 21).
+double contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// A score as painted in its strip: the contrast of its text with the strip (its most distinct
+// pixel, one the text covers whole), and how many rows the text takes.
+struct PaintedScore {
+    double contrast = 1;
+    int rows = 0;
+};
+PaintedScore paintedScore(const QImage& image, const QRect& strip) {
+    const QRgb back = image.pixel(strip.topLeft());
+    PaintedScore score;
+    int top = strip.bottom(), bottom = strip.top() - 1;
+    for (int y = strip.top(); y <= strip.bottom(); ++y)
+        for (int x = strip.left(); x <= strip.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel == back) continue;
+            score.contrast = std::max(score.contrast, contrast(pixel, back));
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    score.rows = bottom - top + 1;
+    return score;
 }
 
 QList<QAccessibleEvent*> seenEvents;
@@ -83,6 +120,25 @@ private slots:
         QCOMPARE(board.picture().image(), picture);
         board.setMarks({});
         QCOMPARE(shown(board), bare);
+    }
+
+    // Catches estimates painted faint (below 4.5:1 against their strip) or smaller than the
+    // exact scores beside them, in any colour scheme.
+    void estimatesReadAsWellAsExactScoresOnEveryScheme_data() {
+        marksAreDrawnOverTheCounterAndTheFaceOnEveryScheme_data();
+    }
+    void estimatesReadAsWellAsExactScoresOnEveryScheme() {
+        QFETCH(int, scheme);
+        BoardImage board;
+        startingPosition(board, ColourSchemes[static_cast<std::size_t>(scheme)]);
+        board.setAnalysisMarks({std::nullopt, {{{3, 5}, 14, true}, {{4, 6}, -14, false}}});
+        const QImage image = shown(board);
+        const PaintedScore exact = paintedScore(image, BoardImage::scoreRect(3, 5));
+        const PaintedScore estimate = paintedScore(image, BoardImage::scoreRect(4, 6));
+        QVERIFY2(exact.contrast >= 4.5, qPrintable(QString::number(exact.contrast)));
+        QVERIFY2(estimate.contrast >= 4.5, qPrintable(QString::number(estimate.contrast)));
+        QVERIFY(exact.rows >= 7);
+        QCOMPARE(estimate.rows, exact.rows);
     }
 
     void thePictureIsTheSameWithMarksOnAsAFreshPictureOfTheSamePosition() {

@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(entries[4]->text(), QString("Show Legal Moves"));
         QVERIFY(entries[3]->isCheckable() && !entries[3]->isChecked());
         QVERIFY(entries[4]->isCheckable() && !entries[4]->isChecked());
-        QCOMPARE(entries[5]->text(), QString("Show Coordinates"));
+        QCOMPARE(entries[5]->text(), QString("Show Coordinates\tCtrl+Shift+G"));
         QVERIFY(entries[5]->isCheckable() && !entries[5]->isChecked());
         QVERIFY(entries[6]->isSeparator());
         const char* const recordItems[] = {"ShowMoveList",       "ReviewGame", "CopyMoves",

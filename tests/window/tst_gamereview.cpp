@@ -1,5 +1,6 @@
 // The review of the game on the board: its figures are the analysis engine's for that game, move
 // by move, and a review of a game that is no longer on the board never shows.
+#include <QAccessible>
 #include <QtTest>
 
 #include "analysis/game_position.h"
@@ -196,11 +197,30 @@ private slots:
         graph.setPoints(std::vector<std::optional<ReviewGraph::Point>>(61), 0);
         QCOMPARE(graph.movesMadeAt(0), 0);
         QCOMPARE(graph.movesMadeAt(243), 60);
-        QCOMPARE(graph.movesMadeAt(122), 30);
+        QCOMPARE(graph.movesMadeAt(graph.pointX(30) + 1), 30);
         QSignalSpy steps(&graph, &ReviewGraph::stepRequested);
         QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(243, 40));
         QCOMPARE(steps.size(), 1);
         QCOMPARE(steps.at(0).at(0).toInt(), 60);
+    }
+
+    // Catches a graph that a screen reader cannot read: its points as a list, each saying which
+    // side leads by how much after which move, the estimates as such.
+    void aScreenReaderReadsTheGraphAsAListOfItsPoints() {
+        ReviewGraph graph;
+        graph.setSides("White", "Black", 1);
+        graph.setPoints({ReviewGraph::Point{0, true}, ReviewGraph::Point{4, true},
+                         ReviewGraph::Point{-2, false}, std::nullopt},
+                        1);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&graph);
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), 4);
+        QStringList read;
+        for (int i = 0; i < list->childCount(); ++i) read << list->child(i)->text(QAccessible::Name);
+        QCOMPARE(read, (QStringList{"start: even", "move 1: +4 for White",
+                                    "move 2: about +2 for Black", "move 3: not reviewed yet"}));
+        QVERIFY(list->child(1)->state().selected && !list->child(2)->state().selected);
     }
 };
 

@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <atomic>
 #include <filesystem>
@@ -23,6 +25,7 @@
 #include "window/movelist.h"
 #include "window/recordcommands.h"
 #include "window/reviewgraph.h"
+#include "window/translations.h"
 
 using namespace marvane;
 using namespace marvane::test;
@@ -439,7 +442,7 @@ private slots:
         QCoreApplication::processEvents();
         const int played = static_cast<int>(game.history().moves().size());
         for (int row = 1; row <= played; ++row)
-            QVERIFY2(list->rowText(row).endsWith(review.lossText(row - 1)),
+            QVERIFY2(list->rowText(row).section(u'\n', 0, 0).endsWith(review.lossText(row - 1)),
                      qPrintable(list->rowText(row)));
         QCOMPARE(list->graph()->pointCount(), played + 1);
         QVERIFY(list->graph()->isVisible());
@@ -451,6 +454,67 @@ private slots:
         QCOMPARE(list->rowCount(), 1);
         QVERIFY(!list->graph()->isVisible());
         commands->setReview(nullptr);
+        list->close();
+    }
+
+    // Catches the selected row left partly under the list's bottom edge once the review's lines
+    // and graph take their room below it (the longer languages wrap the review's summary).
+    void afterAReviewTheSelectedRowIsWholeInEveryLanguage() {
+        AnalysisWorker worker;
+        analysis::ReviewLimits quick;
+        quick.exactEmpties = 10;
+        quick.depth = 2;
+        QStringList hidden;
+        for (const QString& language : QStringList{QString()} + shippedLanguages()) {
+            auto* catalogue = language.isEmpty() ? nullptr : new QTranslator;
+            if (catalogue) QVERIFY(catalogue->load(":/i18n/marvane_" + language + ".qm"));
+            useCatalogue(catalogue, language);
+            QWidget owner;  // a fresh window: the list is sized for the language as it opens
+            RecordCommands fresh(&owner, game, [] { return QString("Marvane"); });
+            GameReview review([&]() -> AnalysisWorker& { return worker; }, game, quick);
+            fresh.setReview(&review);
+            QVERIFY(fresh.pasteText("f4d3c2g4d6c6b6e6h4a6c7d8c5e3b5b4f2e7b8g1"));
+            // On a screen with no room to grow, the graph and the summary take the list's room.
+            fresh.openMoveList();
+            fresh.moveList()->setMaximumHeight(MoveList::kDefaultSize.height());
+            fresh.reviewGame();
+            QVERIFY(QTest::qWaitFor([&] { return review.state() == GameReview::State::Done; },
+                                    60'000));
+            QListWidget* rows = fresh.moveList()->list();
+            QVERIFY(QTest::qWaitForWindowExposed(rows));
+            QCOMPARE(rows->currentRow(), 20);
+            const auto whole = [rows] {
+                return rows->viewport()->rect().contains(rows->visualItemRect(rows->currentItem()));
+            };
+            // Once the review is shown, and once more after the window is made smaller.
+            for (const char* when : {"after the review", "in a smaller window"}) {
+                if (*when == 'i') fresh.moveList()->resize(fresh.moveList()->width(), 360);
+                if (QTest::qWaitFor(whole, 2000)) continue;
+                const QRect row = rows->visualItemRect(rows->currentItem());
+                hidden << QString("%1, %2: row at %3 to %4 in a viewport %5 high")
+                              .arg(language.isEmpty() ? "en" : language, when)
+                              .arg(row.top())
+                              .arg(row.bottom())
+                              .arg(rows->viewport()->height());
+            }
+            fresh.setReview(nullptr);
+        }
+        useCatalogue(nullptr);
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join("; ")));
+    }
+
+    // Catches a click on the graph that reaches neither the game nor the list's selection.
+    void aClickOnTheGraphSelectsThatMovesRow() {
+        play(12, 5);
+        commands->openMoveList();
+        MoveList* list = commands->moveList();
+        ReviewGraph* graph = list->graph();
+        graph->setPoints(std::vector<std::optional<ReviewGraph::Point>>(13), 12);
+        graph->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->pointX(4), graph->height() / 2));
+        QVERIFY(QTest::qWaitFor([&] { return list->list()->currentRow() == 4; }, 2000));
+        QCOMPARE(game.history().movesAtCursor(), 4);
         list->close();
     }
 
