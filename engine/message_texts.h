@@ -14,6 +14,10 @@ MARVANE_MESSAGE(PositionYourPiece, QT_TRANSLATE_NOOP("GameText", "Position Your 
 MARVANE_MESSAGE(Draw, QT_TRANSLATE_NOOP("GameText", "It's a Draw"))
 //: %1 is the winning colour's name.
 MARVANE_MESSAGE(Wins, QT_TRANSLATE_NOOP("GameText", "%1 Wins"))
+//: Said on the turn line under standard rules. %1 is the colour that passes (a colour name).
+MARVANE_MESSAGE(Passes, QT_TRANSLATE_NOOP("GameText", "%1 has no legal square and passes."))
+//: Said after a game was opened that can only be played with passes, or that says so.
+MARVANE_MESSAGE(StandardRulesGame, QT_TRANSLATE_NOOP("GameText", "Standard rules: a side with no legal square passes."))
 //: Said after a game written the other way round was replayed in its mirror image.
 MARVANE_MESSAGE(MovesMirrored, QT_TRANSLATE_NOOP("GameText", "Moves mirrored"))
 
@@ -45,6 +49,8 @@ MARVANE_MESSAGE(BadPlayers, QT_TRANSLATE_NOOP("GameText", "Line %1: the players 
 MARVANE_MESSAGE(BadLevel, QT_TRANSLATE_NOOP("GameText", "Line %1: the level \"%2\" is neither %3 nor %4."))
 //: %1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.
 MARVANE_MESSAGE(BadOrientation, QT_TRANSLATE_NOOP("GameText", "Line %1: the orientation \"%2\" is neither %3 nor %4."))
+//: %1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.
+MARVANE_MESSAGE(BadRules, QT_TRANSLATE_NOOP("GameText", "Line %1: the rules \"%2\" are neither %3 nor %4."))
 //: %1 is a line number. The reason follows in sentences of its own.
 MARVANE_MESSAGE(StartPositionRefused, QT_TRANSLATE_NOOP("GameText", "Line %1: the start position is refused."))
 //: %1 is a line number, %2 the result as the file has it.

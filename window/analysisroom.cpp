@@ -85,7 +85,10 @@ void AnalysisRoom::request(Purpose purpose, const analysis::Position& position) 
     everySquare_ = limits.everySquare;
     answered_ = false;
     latest_.reset();
-    requestId_ = worker().analyse(position, analysis::Rules::Marvane, limits);
+    requestId_ = worker().analyse(position,
+                                  game_.rules() == Rules::Standard ? analysis::Rules::Standard
+                                                                   : analysis::Rules::Marvane,
+                                  limits);
 }
 
 void AnalysisRoom::setWorkerLent(bool lent) {

@@ -136,7 +136,7 @@ TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
         {"a letter alone mid-way", "e3 f f3", "Move 2, \"f\"", 2},
         {"a move split over two lines", "e3 f\n3", "Move 2, \"f\"", 2},
         {"a number without its full stop", "1 e3 2 f3", "Move 1, \"1\"", 1},
-        {"punctuation", "e3,f3", "Move 2, \",f3\"", 2},
+        {"punctuation", "e3!f3", "Move 2, \"!f3\"", 2},
         {"a truncated last move", "e3f3f4\ne\n\n", "The last move, move 4, is cut short", 4},
         {"sixty-one moves", sixtyOne, "Move 61 is one too many", 61},
         {"an orientation that is none", "[Orientation \"Sideways\"]", "neither Marvane nor Usual",
