@@ -89,6 +89,7 @@ MARVANE_MESSAGE(ReplayDuringAutoplay, QT_TRANSLATE_NOOP("GameText", "A game cann
 MARVANE_MESSAGE(TooFewCounters, QT_TRANSLATE_NOOP("GameText", "A game never has fewer than the 4 counters it starts with; this position has %1."))
 //: %1 is a square.
 MARVANE_MESSAGE(CentreSquareEmpty, QT_TRANSLATE_NOOP("GameText", "The centre square %1 is empty, and the four centre squares are never empty in a game."))
+MARVANE_MESSAGE(OnlyTheStartHasFourCounters, QT_TRANSLATE_NOOP("GameText", "A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not."))
 MARVANE_MESSAGE(BoardFull, QT_TRANSLATE_NOOP("GameText", "The board is full: there is no move left to play."))
 //: %1 is a square.
 MARVANE_MESSAGE(CounterCutOff, QT_TRANSLATE_NOOP("GameText", "The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board."))

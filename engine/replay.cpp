@@ -78,12 +78,14 @@ ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, Rules 
     return outcome;
 }
 
-RulesChoice chooseRules(ColourScheme colours, const GameRecord& record) {
+RulesChoice chooseRules(ColourScheme colours, const GameRecord& record, Rules preferred) {
     if (record.rules) return {*record.rules, checkRecord(colours, record, *record.rules)};
-    RulesChoice marvane{Rules::Marvane, checkRecord(colours, record, Rules::Marvane)};
-    if (marvane.outcome.ok()) return marvane;
-    RulesChoice standard{Rules::Standard, checkRecord(colours, record, Rules::Standard)};
-    return standard.outcome.ok() ? standard : marvane;
+    const Rules other = preferred == Rules::Marvane ? Rules::Standard : Rules::Marvane;
+    RulesChoice first{preferred, checkRecord(colours, record, preferred)};
+    if (first.outcome.ok()) return first;
+    RulesChoice second{other, checkRecord(colours, record, other)};
+    if (second.outcome.ok()) return second;
+    return first.rules == Rules::Marvane ? first : second;
 }
 
 ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> message) {
@@ -91,7 +93,7 @@ ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> mess
     const ColourScheme colours = isColourPair(record.c1, record.c2)
                                      ? ColourScheme{record.c1, record.c2}
                                      : usableColours(state_.C1, state_.C2);
-    RulesChoice choice = chooseRules(colours, record);
+    RulesChoice choice = chooseRules(colours, record, rules_);
     if (choice.outcome.ok()) {
         // A game that needed passes without saying so is told apart from the one on the board.
         if (choice.rules == Rules::Standard && rules_ == Rules::Marvane && !record.rules)

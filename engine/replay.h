@@ -32,13 +32,13 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
 // Game::replay plays a record only when this accepts it.
 ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, Rules rules);
 
-// The rules a record is read by: those it names; else Marvane's when its moves can be played by
-// them, else standard rules when its moves can be played with passes. `outcome` is the check by
-// the rules chosen, or Marvane's refusal when neither accepts it.
+// The rules a record is read by: those it names; else `preferred` (the game's own) when its moves
+// can be played by them, else the other rules when they can. `outcome` is the check by the rules
+// chosen, or, when neither accepts it, Marvane's refusal (which names the move that needs a pass).
 struct RulesChoice {
     Rules rules = Rules::Marvane;
     ReplayOutcome outcome;
 };
-RulesChoice chooseRules(ColourScheme colours, const GameRecord& record);
+RulesChoice chooseRules(ColourScheme colours, const GameRecord& record, Rules preferred);
 
 }  // namespace marvane

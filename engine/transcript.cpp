@@ -445,7 +445,9 @@ RecordReading readRecord(std::string_view text) {
                 if (const std::size_t skip = trailingResultAt(line, i, text.substr(offset))) {
                     // A score of counters stands for the result unless a header gave one.
                     GameRecord scored;
-                    if (!seen[kResult] && parseResult(line.substr(i, skip), scored))
+                    // "1-0" and the like are a winner, not counters: a game ends with 4 or more.
+                    if (!seen[kResult] && parseResult(line.substr(i, skip), scored) &&
+                        scored.result->first + scored.result->second >= 4)
                         record.result = scored.result;
                     i += skip;
                     continue;

@@ -302,6 +302,38 @@ TEST_F(Replay, TheRecordsColoursReplaceTheGamesOwnAndABareTranscriptKeepsThem) {
 }
 
 // A one-player record: the person played the first colour, the computer the second.
+// Faults: a one-player game opened where the computer's side is to play never moving, and undo
+// back to that start leaving the computer stuck the same way.
+TEST_F(Replay, TheComputerRepliesFromAStartWhereItsSideIsToPlay) {
+    GameRecord record;
+    record.players = 1;
+    record.start = standardStart();
+    record.start->firstToPlay = false;
+    record.start->cells.cell(3, 5) = Counter::First;  // e3 played: the second colour to play
+    record.start->cells.cell(4, 5) = Counter::First;
+    targetView.armed = false;
+    ASSERT_TRUE(target.replay(record).ok());
+    EXPECT_TRUE(targetView.armed);
+    EXPECT_TRUE(target.replyPending());
+    target.computerTurn();
+    EXPECT_EQ(target.state().MovesMade, 2);
+    EXPECT_EQ(target.state().ToPlay, target.state().C1);
+    EXPECT_FALSE(target.replyPending());
+    const auto legal = target.legalSquares();
+    target.pressSquare(legal.front().row, legal.front().column);
+    target.computerTurn();
+    ASSERT_EQ(target.state().MovesMade, 4);
+    targetView.armed = false;
+    target.undo();  // the person's move and its reply
+    EXPECT_EQ(target.state().MovesMade, 2);
+    EXPECT_FALSE(targetView.armed);
+    target.undo();  // back to the start: the computer's side is to play again
+    EXPECT_EQ(target.state().MovesMade, 1);
+    EXPECT_TRUE(targetView.armed);
+    target.computerTurn();
+    EXPECT_EQ(target.state().MovesMade, 2);
+}
+
 TEST_F(Replay, AOnePlayerRecordOwesAReplyOnlyWhenItsLastMoveWasThePersonsAndCallsOffTheOldOne) {
     std::mt19937 random(11);
     const auto moves = playRandomly(game, random, 12);
