@@ -118,7 +118,7 @@ void Game::newGame() {
     run(Command::NewGame, [this] { startGame(); });
 }
 
-void Game::setRules(Rules rules) {
+void Game::setRules(GameRules rules) {
     run(Command::Rules, [this, rules] {
         if (rules == rules_) return;
         rules_ = rules;
@@ -202,7 +202,7 @@ void Game::startFrom(const StartPosition& start) {
 }
 
 void Game::settleTurn() {
-    if (rules_ != Rules::Standard || state_.over()) return;
+    if (rules_ != GameRules::Standard || state_.over()) return;
     const BoxText& said = shown_[static_cast<std::size_t>(Box::MessageBox)];
     if (const auto* message = std::get_if<Message>(&said); message && message->id == MessageId::Passes)
         show(Box::MessageBox, Message{MessageId::PositionYourPiece, {}});
@@ -352,7 +352,7 @@ void Game::pressSquare(int row, int column) {
         MoveScope scope(*this);
         if (!playSquare(row, column, Actor::Person) || state_.PlayerCount != 1) return;
         // Under standard rules the computer's side may have passed: the person plays on.
-        if (rules_ == Rules::Marvane || computerSideToPlay()) armReply();
+        if (rules_ == GameRules::Marvane || computerSideToPlay()) armReply();
     });
 }
 
@@ -442,7 +442,7 @@ void Game::computerTurn(std::optional<Square> chosen) {
         replyPending_ = false;
         computerMove(chosen);
         // Under standard rules the person's side may have passed: the computer plays again.
-        if (rules_ == Rules::Standard && !autoplaying_ && computerSideToPlay()) armReply();
+        if (rules_ == GameRules::Standard && !autoplaying_ && computerSideToPlay()) armReply();
     });
 }
 

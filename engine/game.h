@@ -69,7 +69,7 @@ public:
     const RandomSquare& randomSquare() const { return random_; }
     bool moveInProgress() const { return depth_ > 0; }
     // The rules the game is played by (Marvane's own unless set).
-    Rules rules() const { return rules_; }
+    GameRules rules() const { return rules_; }
     bool autoplaying() const { return autoplaying_; }
     // The steps of this game so far, and whether undo and redo would do anything now.
     const History& history() const { return history_; }
@@ -101,7 +101,7 @@ public:
     // Starts a new game on the current colours.
     void newGame();
     // The rules of the games to come. A change of rules starts a new game (once there is one).
-    void setRules(Rules rules);
+    void setRules(GameRules rules);
     // The colours of the next new game, `c1` moving first; a pair the board cannot show is
     // refused.
     void setColours(ColourCode c1, ColourCode c2);
@@ -165,7 +165,7 @@ private:
     friend struct GameTesting;
     // Checks a record's moves on a game of its own, which may start from a position.
     friend ReplayOutcome checkMoves(ColourCode, ColourCode, std::span<const Square>,
-                                    const StartPosition*, Rules, Orientation);
+                                    const StartPosition*, GameRules, Orientation);
 
     static Rule ruleFor(Command command);
     // Runs `action` as `command`, as the table above says.
@@ -210,7 +210,7 @@ private:
     void startFrom(const StartPosition& start);
     void endGame();
     void showPosition(std::size_t index);
-    void replayChecked(const GameRecord& record, ColourScheme colours, Rules rules,
+    void replayChecked(const GameRecord& record, ColourScheme colours, GameRules rules,
                        const std::optional<Message>& message);
     void runQueued();
 
@@ -229,7 +229,7 @@ private:
     bool autoplaying_ = false;
     bool quiet_ = false;  // a record is being replayed: no sounds, no events
     bool replyPending_ = false;
-    Rules rules_ = Rules::Marvane;
+    GameRules rules_ = GameRules::Marvane;
     // A pass made by the action in progress: the position right after the move that caused it,
     // and the colour that passed.
     std::optional<Position> beforePass_;

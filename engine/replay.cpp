@@ -19,7 +19,7 @@ std::string countsText(RecordResult counts) {
 }  // namespace
 
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves,
-                         const StartPosition* start, Rules rules, Orientation orientation) {
+                         const StartPosition* start, GameRules rules, Orientation orientation) {
     ReplayOutcome outcome;
     UnseenView view;
     Game game(view, [] { return std::int64_t{0}; });
@@ -63,7 +63,7 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
     return outcome;
 }
 
-ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, Rules rules) {
+ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, GameRules rules) {
     if (record.start) {
         if (Reason problem = startPositionProblem(*record.start); !problem.empty())
             return {Reason(MessageId::StartCannotOccur).then(problem), 0, {}};
@@ -78,14 +78,14 @@ ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, Rules 
     return outcome;
 }
 
-RulesChoice chooseRules(ColourScheme colours, const GameRecord& record, Rules preferred) {
+RulesChoice chooseRules(ColourScheme colours, const GameRecord& record, GameRules preferred) {
     if (record.rules) return {*record.rules, checkRecord(colours, record, *record.rules)};
-    const Rules other = preferred == Rules::Marvane ? Rules::Standard : Rules::Marvane;
+    const GameRules other = preferred == GameRules::Marvane ? GameRules::Standard : GameRules::Marvane;
     RulesChoice first{preferred, checkRecord(colours, record, preferred)};
     if (first.outcome.ok()) return first;
     RulesChoice second{other, checkRecord(colours, record, other)};
     if (second.outcome.ok()) return second;
-    return first.rules == Rules::Marvane ? first : second;
+    return first.rules == GameRules::Marvane ? first : second;
 }
 
 ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> message) {
@@ -96,7 +96,7 @@ ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> mess
     RulesChoice choice = chooseRules(colours, record, rules_);
     if (choice.outcome.ok()) {
         // A game that needed passes without saying so is told apart from the one on the board.
-        if (choice.rules == Rules::Standard && rules_ == Rules::Marvane && !record.rules)
+        if (choice.rules == GameRules::Standard && rules_ == GameRules::Marvane && !record.rules)
             message = Message{MessageId::StandardRulesGame, {}};
         run(Command::Replay,
             [this, record, colours, rules = choice.rules, message = std::move(message)] {
@@ -106,7 +106,7 @@ ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> mess
     return choice.outcome;
 }
 
-void Game::replayChecked(const GameRecord& record, ColourScheme colours, Rules rules,
+void Game::replayChecked(const GameRecord& record, ColourScheme colours, GameRules rules,
                          const std::optional<Message>& message) {
     MoveScope scope(*this);
     // The reply owed to the game being replaced is for a position that is gone.
@@ -139,7 +139,7 @@ void Game::replayChecked(const GameRecord& record, ColourScheme colours, Rules r
     if (record.result && !state_.over()) {
         // Under standard rules the game ends by itself when neither side can move: an earlier
         // end was "finish".
-        const bool stuck = rules_ == Rules::Marvane && legalSquares().empty();
+        const bool stuck = rules_ == GameRules::Marvane && legalSquares().empty();
         StepRecord step(*this, Actor::Person, stuck ? StepKind::GameEnd : StepKind::Finish);
         endGame();
     }

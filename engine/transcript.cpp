@@ -253,7 +253,7 @@ Reason applyTag(int key, const TagLine& tag, const std::string& line, GameRecord
         if (!sameText(name, kMarvaneRules) && !sameText(name, kStandardRules))
             return {MessageId::BadRules,
                     {line, shown, std::string(kMarvaneRules), std::string(kStandardRules)}};
-        record.rules = sameText(name, kStandardRules) ? Rules::Standard : Rules::Marvane;
+        record.rules = sameText(name, kStandardRules) ? GameRules::Standard : GameRules::Marvane;
     } else if (key == kResult) {
         if (!parseResult(value, record))
             return {MessageId::BadResult, {line, shown}};
@@ -364,7 +364,7 @@ std::string writeRecord(const GameRecord& record) {
     tag("Orientation", orientationName(record.orientation));
     if (record.start) tag("Position", writePositionForm(*record.start));
     if (record.rules)
-        tag("Rules", *record.rules == Rules::Standard ? kStandardRules : kMarvaneRules);
+        tag("Rules", *record.rules == GameRules::Standard ? kStandardRules : kMarvaneRules);
     if (record.result)
         tag("Result",
             std::to_string(record.result->first) + "-" + std::to_string(record.result->second));
@@ -437,7 +437,7 @@ RecordReading readRecord(std::string_view text) {
             const std::size_t offset = static_cast<std::size_t>(line.data() - text.data()) + i;
             // A pass is made by the game itself; written, it says the game had standard rules.
             if (const std::size_t skip = passAt(line, i)) {
-                if (!seen[kRules]) record.rules = Rules::Standard;
+                if (!seen[kRules]) record.rules = GameRules::Standard;
                 i += skip;
                 continue;
             }

@@ -16,7 +16,7 @@ inline constexpr int kMaxMoves = 60;
 
 // The rules a game is played by. Marvane's own: a side with no legal square ends the game.
 // Standard: a side with no legal square passes, and the game ends when neither side can move.
-enum class Rules { Marvane, Standard };
+enum class GameRules { Marvane, Standard };
 
 constexpr bool onBoard(int row, int column) {
     return row >= 1 && row <= kBoardSize && column >= 1 && column <= kBoardSize;

@@ -86,7 +86,7 @@ void AnalysisRoom::request(Purpose purpose, const analysis::Position& position) 
     answered_ = false;
     latest_.reset();
     requestId_ = worker().analyse(position,
-                                  game_.rules() == Rules::Standard ? analysis::Rules::Standard
+                                  game_.rules() == GameRules::Standard ? analysis::Rules::Standard
                                                                    : analysis::Rules::Marvane,
                                   limits);
 }

@@ -120,7 +120,7 @@ void GameMenu::addAnalysisItems(QMainWindow& window) {
     StandardRules = addItem(menu_, "StandardRules",
                             gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Standard Rules")), true);
     connect(StandardRules, &QAction::toggled, this, guarded([this] {
-                game_.setRules(StandardRules->isChecked() ? Rules::Standard : Rules::Marvane);
+                game_.setRules(StandardRules->isChecked() ? GameRules::Standard : GameRules::Marvane);
             }));
 }
 
@@ -191,7 +191,7 @@ void GameMenu::refreshGameMenu() {
     // A game opened from a record plays by the record's rules.
     {
         const QSignalBlocker quiet(StandardRules);
-        StandardRules->setChecked(game_.rules() == Rules::Standard);
+        StandardRules->setChecked(game_.rules() == GameRules::Standard);
     }
     analysis_.refresh();
 }

@@ -74,7 +74,7 @@ bool GameReview::readGame(Reviewed& game, QString& error) const {
         error = tr("There is no game to review.");
         return false;
     }
-    if (game_.rules() == Rules::Standard) {
+    if (game_.rules() == GameRules::Standard) {
         error = tr("The review knows Marvane's own rules only, and this game is played by the "
                    "standard rules.");
         return false;

@@ -279,7 +279,7 @@ GameRecord RecordCommands::currentRecord() const {
     record.moves = std::move(moves);
     if (state.over()) record.result = game_.counters();
     // Marvane's own rules go without saying, as files written before the header know them.
-    if (game_.rules() == Rules::Standard) record.rules = Rules::Standard;
+    if (game_.rules() == GameRules::Standard) record.rules = GameRules::Standard;
     if (history.started()) {
         const Position& start = history.position(0);
         if (auto position = startPositionOf(start.board, start.ToPlay, state.C1, state.C2);

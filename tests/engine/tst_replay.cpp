@@ -244,7 +244,7 @@ TEST_F(Replay, ATranscriptThatNeedsPassesOpensUnderStandardRulesAndEndsAsCounted
         EXPECT_FALSE(read.record.rules.has_value());
         const auto outcome = target.replay(read.record);
         ASSERT_TRUE(outcome.ok()) << outcome.error.text();
-        EXPECT_EQ(target.rules(), Rules::Standard);
+        EXPECT_EQ(target.rules(), GameRules::Standard);
         EXPECT_TRUE(target.state().over());
         EXPECT_EQ(target.counters(), (RecordResult{reference.count(1), reference.count(2)}));
         const auto& steps = target.history().steps();
@@ -268,7 +268,7 @@ TEST_F(Replay, ATranscriptThatNeedsPassesOpensUnderStandardRulesAndEndsAsCounted
             << refused.error.text();
         EXPECT_NE(refused.error.text().find("this game has no passing"), std::string::npos)
             << "the refusal is Marvane's own: " << refused.error.text();
-        target.setRules(Rules::Marvane);
+        target.setRules(GameRules::Marvane);
     }
 }
 

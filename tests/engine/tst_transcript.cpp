@@ -211,13 +211,13 @@ TEST(Transcript, RecordsAsPlayersWriteThemAreReadAndTheirNamesWrittenBack) {
 }
 
 // Faults caught: commas, a trailing score and written passes refused; a written pass not taken
-// for standard rules; the score not taken for the result; a Rules header lost on the way back.
+// for standard rules; the score not taken for the result; a GameRules header lost on the way back.
 TEST(Transcript, OtherProgramsTranscriptsAreReadWithTheirRulesAndScore) {
     const auto read = readRecord("F5, d6; c3 pass d3 PA c4 -- f4 23-41\n");
     ASSERT_TRUE(read.ok()) << read.error.text();
     EXPECT_EQ(read.record.moves.size(), 6u);
     EXPECT_EQ(read.record.orientation, Orientation::Usual);
-    EXPECT_EQ(read.record.rules, Rules::Standard);
+    EXPECT_EQ(read.record.rules, GameRules::Standard);
     EXPECT_EQ(read.record.result, (RecordResult{23, 41}));
     const auto resultOnly = readRecord("f5 d6 1-0");
     ASSERT_TRUE(resultOnly.ok()) << resultOnly.error.text();
@@ -225,7 +225,7 @@ TEST(Transcript, OtherProgramsTranscriptsAreReadWithTheirRulesAndScore) {
     EXPECT_FALSE(resultOnly.record.rules.has_value());
     const auto again = readRecord(writeRecord(read.record));
     ASSERT_TRUE(again.ok()) << again.error.text();
-    EXPECT_EQ(again.record.rules, Rules::Standard);
+    EXPECT_EQ(again.record.rules, GameRules::Standard);
     EXPECT_EQ(again.record.moves, read.record.moves);
 }
 
