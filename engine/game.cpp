@@ -5,6 +5,7 @@
 
 #include "engine/expects.h"
 #include "engine/game_scopes.h"
+#include "engine/legalsquares.h"
 
 namespace marvane {
 
@@ -36,7 +37,8 @@ Game::Rule Game::ruleFor(Command command) {
         case Command::ComputerTurn:
         case Command::Finish: return {false, false, true};
         case Command::NewGame:
-        case Command::Colours: return {false, false};
+        case Command::Colours:
+        case Command::Rules: return {false, false};
         case Command::Autoplay: return {false, true, true};
         case Command::Undo:
         case Command::Redo:
@@ -116,6 +118,18 @@ void Game::newGame() {
     run(Command::NewGame, [this] { startGame(); });
 }
 
+void Game::setRules(GameRules rules) {
+    run(Command::Rules, [this, rules] {
+        if (rules == rules_) return;
+        rules_ = rules;
+        if (history_.started()) {
+            cancelReply();
+            ++rewinds_;
+            startGame();
+        }
+    });
+}
+
 void Game::setColours(ColourCode c1, ColourCode c2) {
     MARVANE_EXPECTS(isColourPair(c1, c2));
     if (!isColourPair(c1, c2)) return;
@@ -182,7 +196,30 @@ void Game::startFrom(const StartPosition& start) {
     show(Box::MoveBox, {});
     show(Box::Edit3, {});
     showScores();
+    settleTurn();
+    beforePass_.reset();
     history_.start(position());
+}
+
+void Game::settleTurn() {
+    if (rules_ != GameRules::Standard || state_.over()) return;
+    const BoxText& said = shown_[static_cast<std::size_t>(Box::MessageBox)];
+    if (const auto* message = std::get_if<Message>(&said); message && message->id == MessageId::Passes)
+        show(Box::MessageBox, Message{MessageId::PositionYourPiece, {}});
+    if (!marvane::legalSquares(board_, state_.ToPlay, state_.Opponent).empty()) return;
+    if (marvane::legalSquares(board_, state_.Opponent, state_.ToPlay).empty()) {
+        endGame();
+        return;
+    }
+    beforePass_ = position();
+    passer_ = state_.ToPlay;
+    std::swap(state_.ToPlay, state_.Opponent);
+    show(Box::GoBox, NamedColour{state_.ToPlay});
+    show(Box::MessageBox, Message{MessageId::Passes, {passer_}});
+}
+
+bool Game::computerSideToPlay() const {
+    return state_.PlayerCount == 1 && !state_.over() && state_.ToPlay == state_.C2;
 }
 
 int Game::scanLine(int row, int column, int rowStep, int colStep) {
@@ -313,7 +350,9 @@ void Game::pressSquare(int row, int column) {
     run(Command::Press, [this, row, column] {
         // The reply is armed before anything queued meanwhile runs.
         MoveScope scope(*this);
-        if (playSquare(row, column, Actor::Person) && state_.PlayerCount == 1) armReply();
+        if (!playSquare(row, column, Actor::Person) || state_.PlayerCount != 1) return;
+        // Under standard rules the computer's side may have passed: the person plays on.
+        if (rules_ == GameRules::Marvane || computerSideToPlay()) armReply();
     });
 }
 
@@ -326,10 +365,11 @@ bool Game::playSquare(int row, int column, Actor actor) {
     }
     const bool placed = tryMove(row, column);
     sound(placed ? Sound::OKSound : Sound::BadSound);
+    if (placed) settleTurn();
     return placed;
 }
 
-// The game is declared over: there is no passing of a turn.
+// The game is declared over: under Marvane's rules there is no passing of a turn.
 void Game::endGame() {
     state_.GameOver = 1;
     showScores();
@@ -372,7 +412,7 @@ void Game::computerMove(std::optional<Square> chosen) {
             row = chosen->row;
             column = chosen->column;
         }
-        tryMove(row, column);
+        if (tryMove(row, column)) settleTurn();
         return;
     }
     int row = random_.row();
@@ -385,7 +425,10 @@ void Game::computerMove(std::optional<Square> chosen) {
     // computer always finds a legal square when there is one.
     for (int attempt = 0; attempt < kBoardSize * kBoardSize; ++attempt) {
         letEventsRun();
-        if (tryMove(row, column)) return;
+        if (tryMove(row, column)) {
+            settleTurn();
+            return;
+        }
         if (++row > kBoardSize) {
             row = 1;
             if (++column > kBoardSize) column = 1;
@@ -398,6 +441,8 @@ void Game::computerTurn(std::optional<Square> chosen) {
         if (rewinds != rewinds_) return;
         replyPending_ = false;
         computerMove(chosen);
+        // Under standard rules the person's side may have passed: the computer plays again.
+        if (rules_ == GameRules::Standard && !autoplaying_ && computerSideToPlay()) armReply();
     });
 }
 

@@ -68,6 +68,8 @@ public:
     std::int32_t moveValue(int row, int column) const { return values_.cell(row, column); }
     const RandomSquare& randomSquare() const { return random_; }
     bool moveInProgress() const { return depth_ > 0; }
+    // The rules the game is played by (Marvane's own unless set).
+    GameRules rules() const { return rules_; }
     bool autoplaying() const { return autoplaying_; }
     // The steps of this game so far, and whether undo and redo would do anything now.
     const History& history() const { return history_; }
@@ -98,6 +100,8 @@ public:
     void computerTurn(std::optional<Square> chosen = std::nullopt);
     // Starts a new game on the current colours.
     void newGame();
+    // The rules of the games to come. A change of rules starts a new game (once there is one).
+    void setRules(GameRules rules);
     // The colours of the next new game, `c1` moving first; a pair the board cannot show is
     // refused.
     void setColours(ColourCode c1, ColourCode c2);
@@ -129,7 +133,9 @@ public:
     // ended. A computer reply owed to the game on the board is called off; one is asked for only
     // when the record's own game owes it. Refused while Autoplay runs. A record with a start
     // position starts there: the history begins with it, so undo stops there. `message`, when
-    // given, is shown in the message box in place of the start's prompt.
+    // given, is shown in the message box in place of the start's prompt. The game takes on the
+    // record's rules (chooseRules); a record that needed standard rules without naming them
+    // says so in the message box.
     ReplayOutcome replay(const GameRecord& record, std::optional<Message> message = std::nullopt);
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
@@ -146,6 +152,7 @@ private:
         ComputerTurn,
         NewGame,
         Colours,
+        Rules,
         Finish,
         Autoplay,
         Undo,
@@ -158,7 +165,7 @@ private:
     friend struct GameTesting;
     // Checks a record's moves on a game of its own, which may start from a position.
     friend ReplayOutcome checkMoves(ColourCode, ColourCode, std::span<const Square>,
-                                    const StartPosition*);
+                                    const StartPosition*, GameRules, Orientation);
 
     static Rule ruleFor(Command command);
     // Runs `action` as `command`, as the table above says.
@@ -174,6 +181,11 @@ private:
     void showScores();
     bool chooseBestSquare(int& row, int& column);
     void computerMove(std::optional<Square> chosen);
+    // Under standard rules, after a counter was placed (or at a start): the side to play passes
+    // when it has no legal square and the other side has one, and the game ends when neither has.
+    void settleTurn();
+    // Against the computer, the computer's side (the second colour) is to play.
+    bool computerSideToPlay() const;
     // One turn on the square, as `actor`: true when a counter was placed.
     bool playSquare(int row, int column, Actor actor);
     // Sets the square's counter through the view and records it in the board.
@@ -190,14 +202,15 @@ private:
     void letEventsRun();
     void armReply();
     void cancelReply();
-    // Against the computer, the position shown is a person's move the computer has not answered.
+    // Against the computer, the position shown is a person's move the computer has not answered,
+    // or the computer's side is to play.
     bool replyOwed() const;
     void startGame();
     // A new game from `start` in the current colours, its history beginning there.
     void startFrom(const StartPosition& start);
     void endGame();
     void showPosition(std::size_t index);
-    void replayChecked(const GameRecord& record, ColourScheme colours,
+    void replayChecked(const GameRecord& record, ColourScheme colours, GameRules rules,
                        const std::optional<Message>& message);
     void runQueued();
 
@@ -216,6 +229,11 @@ private:
     bool autoplaying_ = false;
     bool quiet_ = false;  // a record is being replayed: no sounds, no events
     bool replyPending_ = false;
+    GameRules rules_ = GameRules::Marvane;
+    // A pass made by the action in progress: the position right after the move that caused it,
+    // and the colour that passed.
+    std::optional<Position> beforePass_;
+    ColourCode passer_ = 0;
     // Counts undos, redos and replays, so a computer turn queued before one of them knows its
     // position is gone and does not play into the new one.
     std::uint64_t rewinds_ = 0;

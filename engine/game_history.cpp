@@ -76,7 +76,8 @@ void Game::showPosition(std::size_t index) {
 }
 
 bool Game::replyOwed() const {
-    return state_.PlayerCount == 1 && !state_.over() && history_.personMoveUnanswered();
+    return computerSideToPlay() ||
+           (state_.PlayerCount == 1 && !state_.over() && history_.personMoveUnanswered());
 }
 
 }  // namespace marvane

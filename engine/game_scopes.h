@@ -28,10 +28,20 @@ public:
     StepRecord(Game& game, Actor actor, StepKind endKind)
         : game_(game), actor_(actor), endKind_(endKind), before_(game.position()) {
         game_.played_.reset();
+        game_.beforePass_.reset();
     }
     ~StepRecord() {
-        game_.history_.record(before_, game_.position(), actor_, endKind_, game_.played_);
+        if (game_.beforePass_) {
+            game_.history_.record(before_, *game_.beforePass_, actor_, endKind_, game_.played_);
+            const bool computer = game_.autoplaying_ || (game_.state_.PlayerCount == 1 &&
+                                                         game_.passer_ == game_.state_.C2);
+            game_.history_.recordPass(game_.position(),
+                                      computer ? Actor::Computer : Actor::Person, game_.passer_);
+        } else {
+            game_.history_.record(before_, game_.position(), actor_, endKind_, game_.played_);
+        }
         game_.played_.reset();
+        game_.beforePass_.reset();
     }
     StepRecord(const StepRecord&) = delete;
     StepRecord& operator=(const StepRecord&) = delete;

@@ -7,9 +7,9 @@ namespace marvane {
 
 namespace {
 
-// A game has at most 60 moves and one end (only a new game clears the end), so one allocation
-// covers every game and recording never reallocates in the middle of one.
-constexpr std::size_t kMostSteps = 1 + kMaxMoves + 1;
+// A game has at most 60 moves, a pass after each at most, and one end (only a new game clears
+// the end), so one allocation covers every game and recording never reallocates in one.
+constexpr std::size_t kMostSteps = 1 + 2 * kMaxMoves + 1;
 
 bool isPersonMove(const Step& step) {
     return step.kind == StepKind::Move && step.actor == Actor::Person;
@@ -55,29 +55,47 @@ void History::moveTo(std::size_t index) {
     current_ = index;
 }
 
+void History::recordPass(const Position& after, Actor actor, ColourCode side) {
+    if (!started()) return;
+    Step step;
+    step.kind = StepKind::Pass;
+    step.actor = actor;
+    step.side = side;
+    step.after = after;
+    steps_.resize(current_ + 1);
+    steps_.push_back(std::move(step));
+    ++current_;
+}
+
+bool History::passedOver(std::size_t index, bool onePlayer) const {
+    if (index + 1 >= steps_.size()) return false;
+    const Step& next = steps_[index + 1];
+    if (next.kind == StepKind::Pass) return true;
+    if (!onePlayer || next.actor != Actor::Computer) return false;
+    // A person's move, or the person's pass, that the computer answered.
+    const Step& step = steps_[index];
+    return isPersonMove(step) || (step.kind == StepKind::Pass && step.actor == Actor::Person);
+}
+
 std::optional<std::size_t> History::undoTarget(bool onePlayer) const {
     if (current_ == 0) return std::nullopt;
-    const bool replyToMove = current_ >= 2 && steps_[current_].actor == Actor::Computer &&
-                             steps_[current_ - 1].actor == Actor::Person &&
-                             steps_[current_ - 1].kind == StepKind::Move;
-    return onePlayer && replyToMove ? current_ - 2 : current_ - 1;
+    std::size_t target = current_ - 1;
+    while (target > 0 && passedOver(target, onePlayer)) --target;
+    return target;
 }
 
 std::optional<std::size_t> History::redoTarget(bool onePlayer) const {
-    const std::size_t next = current_ + 1;
-    if (next >= steps_.size()) return std::nullopt;
-    const bool answered = next + 1 < steps_.size() && steps_[next].actor == Actor::Person &&
-                          steps_[next].kind == StepKind::Move &&
-                          steps_[next + 1].actor == Actor::Computer;
-    return onePlayer && answered ? next + 1 : next;
+    std::size_t target = current_ + 1;
+    if (target >= steps_.size()) return std::nullopt;
+    while (passedOver(target, onePlayer)) ++target;
+    return target;
 }
 
 std::size_t History::listTarget(std::size_t index, bool onePlayer) const {
-    const bool awaitsReply = index > 0 && index + 1 < steps_.size() &&
-                             isPersonMove(steps_[index]) &&
-                             steps_[index + 1].actor == Actor::Computer;
-    if (!onePlayer || !awaitsReply) return index;
-    return index < current_ ? index - 1 : index + 1;
+    if (index == 0 || !passedOver(index, onePlayer)) return index;
+    const bool back = index < current_;
+    while (index > 0 && passedOver(index, onePlayer)) back ? --index : ++index;
+    return index;
 }
 
 std::vector<Square> History::moves() const {

@@ -34,14 +34,15 @@ struct Position {
 // can take back the computer's reply together with the move it answered.
 enum class Actor { Person, Computer };
 
-// Start is the position a game began with; GameEnd is a side found without a legal square.
-enum class StepKind { Start, Move, GameEnd, Finish };
+// Start is the position a game began with; GameEnd is a side found without a legal square; Pass
+// is a side without a legal square giving the turn back (standard rules only).
+enum class StepKind { Start, Move, GameEnd, Finish, Pass };
 
 struct Step {
     StepKind kind = StepKind::Start;
     Actor actor = Actor::Person;
     Square square;        // the square played (Move only)
-    ColourCode side = 0;  // the colour that played it (Move only)
+    ColourCode side = 0;  // the colour that played it (Move), or that passed (Pass)
     Position after;       // what the step left on the screen
 };
 
@@ -63,6 +64,10 @@ public:
     bool record(const Position& before, const Position& after, Actor actor, StepKind endKind,
                 std::optional<Square> played);
 
+    // Adds a pass by `side` after the step just recorded, which it follows in the same action;
+    // `after` is the position once the turn has gone back.
+    void recordPass(const Position& after, Actor actor, ColourCode side);
+
     // steps()[0] is the start; the game shows steps()[current()].after.
     const std::vector<Step>& steps() const { return steps_; }
     std::size_t current() const { return current_; }
@@ -71,7 +76,8 @@ public:
 
     // Where undo and redo go. Against the computer (`onePlayer`) a computer step that answered a
     // person's move goes with that move, so undo leaves the person to play and redo brings the
-    // reply back with the move.
+    // reply back with the move. A pass goes with the move that left the other side without a
+    // legal square.
     std::optional<std::size_t> undoTarget(bool onePlayer) const;
     std::optional<std::size_t> redoTarget(bool onePlayer) const;
 
@@ -94,6 +100,11 @@ public:
     bool personMoveUnanswered() const;
 
 private:
+    // Undo, redo and the move list never stop at `index`: the move before a pass (the pass
+    // follows it at once), or, against the computer, a position where the computer's recorded
+    // reply is still to come.
+    bool passedOver(std::size_t index, bool onePlayer) const;
+
     std::vector<Step> steps_;
     std::size_t current_ = 0;
     std::uint64_t games_ = 0;

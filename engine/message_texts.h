@@ -14,6 +14,10 @@ MARVANE_MESSAGE(PositionYourPiece, QT_TRANSLATE_NOOP("GameText", "Position Your 
 MARVANE_MESSAGE(Draw, QT_TRANSLATE_NOOP("GameText", "It's a Draw"))
 //: %1 is the winning colour's name.
 MARVANE_MESSAGE(Wins, QT_TRANSLATE_NOOP("GameText", "%1 Wins"))
+//: Said on the turn line under standard rules. %1 is the colour that passes (a colour name).
+MARVANE_MESSAGE(Passes, QT_TRANSLATE_NOOP("GameText", "%1 has no legal square and passes."))
+//: Said after a game was opened that can only be played with passes, or that says so.
+MARVANE_MESSAGE(StandardRulesGame, QT_TRANSLATE_NOOP("GameText", "Standard rules: a side with no legal square passes."))
 //: Said after a game written the other way round was replayed in its mirror image.
 MARVANE_MESSAGE(MovesMirrored, QT_TRANSLATE_NOOP("GameText", "Moves mirrored"))
 
@@ -45,6 +49,8 @@ MARVANE_MESSAGE(BadPlayers, QT_TRANSLATE_NOOP("GameText", "Line %1: the players 
 MARVANE_MESSAGE(BadLevel, QT_TRANSLATE_NOOP("GameText", "Line %1: the level \"%2\" is neither %3 nor %4."))
 //: %1 is a line number, %2 the orientation as the file has it; %3 and %4 are the two words a file may hold.
 MARVANE_MESSAGE(BadOrientation, QT_TRANSLATE_NOOP("GameText", "Line %1: the orientation \"%2\" is neither %3 nor %4."))
+//: %1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.
+MARVANE_MESSAGE(BadRules, QT_TRANSLATE_NOOP("GameText", "Line %1: the rules \"%2\" are neither %3 nor %4."))
 //: %1 is a line number. The reason follows in sentences of its own.
 MARVANE_MESSAGE(StartPositionRefused, QT_TRANSLATE_NOOP("GameText", "Line %1: the start position is refused."))
 //: %1 is a line number, %2 the result as the file has it.
@@ -83,6 +89,7 @@ MARVANE_MESSAGE(ReplayDuringAutoplay, QT_TRANSLATE_NOOP("GameText", "A game cann
 MARVANE_MESSAGE(TooFewCounters, QT_TRANSLATE_NOOP("GameText", "A game never has fewer than the 4 counters it starts with; this position has %1."))
 //: %1 is a square.
 MARVANE_MESSAGE(CentreSquareEmpty, QT_TRANSLATE_NOOP("GameText", "The centre square %1 is empty, and the four centre squares are never empty in a game."))
+MARVANE_MESSAGE(OnlyTheStartHasFourCounters, QT_TRANSLATE_NOOP("GameText", "A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not."))
 MARVANE_MESSAGE(BoardFull, QT_TRANSLATE_NOOP("GameText", "The board is full: there is no move left to play."))
 //: %1 is a square.
 MARVANE_MESSAGE(CounterCutOff, QT_TRANSLATE_NOOP("GameText", "The counter on %1 is cut off from the centre, and every counter is placed beside one already on the board."))

@@ -1,5 +1,6 @@
 #include "engine/position_form.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/transcript.h"
@@ -75,6 +76,12 @@ Reason startPositionProblem(const StartPosition& position) {
             return {MessageId::CentreSquareEmpty, {usualName(centre)}};
     if (counters == kBoardSize * kBoardSize)
         return MessageId::BoardFull;
+    // Every move adds a counter: four counters are the start, two of each colour crosswise.
+    if (counters == 4) {
+        StartPosition start = standardStart();
+        start.firstToPlay = position.firstToPlay;
+        if (position != start) return MessageId::OnlyTheStartHasFourCounters;
+    }
     const Grid<std::uint8_t> joined = joinedToCentre(position);
     for (int row = 1; row <= kBoardSize; ++row)
         for (int column = 1; column <= kBoardSize; ++column)
@@ -83,6 +90,24 @@ Reason startPositionProblem(const StartPosition& position) {
     return {};
 }
 
+namespace {
+
+// The characters of UTF-8 text: bytes that do not continue a character.
+std::size_t characterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+bool isFirstSide(std::string_view side) {
+    return side == "X" || side == "x" || side == "*" || side == "B" || side == "b";
+}
+bool isSecondSide(std::string_view side) {
+    return side == "O" || side == "o" || side == "W" || side == "w";
+}
+
+}  // namespace
+
 PositionFormReading readPositionForm(std::string_view text) {
     PositionFormReading reading;
     const auto fail = [&reading](Reason reason) {
@@ -90,21 +115,41 @@ PositionFormReading readPositionForm(std::string_view text) {
         reading.error = std::move(reason);
         return reading;
     };
-    if (text.size() > kMaxPositionChars)
-        return fail(MessageId::PositionTooLong);
     const auto first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return fail(MessageId::NoPosition);
     text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-    const std::string_view board = text.substr(0, text.find_first_of(kBlanks));
+    if (characterCount(text) > kMaxPositionChars) return fail(MessageId::PositionTooLong);
+    // A line of a problem file goes on after a semicolon ("... X; A2:+38;").
+    text = text.substr(0, text.find(';'));
+    text = text.substr(0, text.find_last_not_of(kBlanks) + 1);
+    std::string board;
+    std::string_view rest;
+    bool sideOptional = false;
+    if (text.find('\n') != std::string_view::npos) {
+        // Eight lines of eight squares, and perhaps a line with the side to play.
+        std::size_t at = 0;
+        for (int row = 0; row < kBoardSize && at < text.size(); ++row) {
+            const std::size_t end = std::min(text.find('\n', at), text.size());
+            for (char c : text.substr(at, end - at))
+                if (kBlanks.find(c) == std::string_view::npos) board += c;
+            at = end + 1;
+        }
+        rest = at < text.size() ? text.substr(at) : std::string_view{};
+        sideOptional = true;
+    } else {
+        board = text.substr(0, text.find_first_of(kBlanks));
+        rest = text.substr(board.size());
+    }
     if (board.size() != kBoardSize * kBoardSize)
-        return fail({MessageId::WrongSquareCount, {std::to_string(board.size())}});
+        return fail({MessageId::WrongSquareCount, {std::to_string(characterCount(board))}});
     StartPosition& position = reading.position;
     for (int index = 0; index < kBoardSize * kBoardSize; ++index) {
         const Square square = formSquare(index);
         Counter& cell = position.cells.cell(square.row, square.column);
         switch (board[static_cast<std::size_t>(index)]) {
             case 'X':
-            case 'x': cell = Counter::First; break;
+            case 'x':
+            case '*': cell = Counter::First; break;
             case 'O':
             case 'o': cell = Counter::Second; break;
             case '-':
@@ -119,17 +164,21 @@ PositionFormReading readPositionForm(std::string_view text) {
             }
         }
     }
-    std::string_view rest = text.substr(board.size());
     const auto sideAt = rest.find_first_not_of(kBlanks);
-    if (sideAt == std::string_view::npos)
-        return fail(MessageId::SideToPlayMissing);
-    rest = rest.substr(sideAt);
+    if (sideAt == std::string_view::npos) {
+        if (!sideOptional) return fail(MessageId::SideToPlayMissing);
+        rest = {};
+    } else {
+        rest = rest.substr(sideAt);
+    }
     const std::string_view side = rest.substr(0, rest.find_first_of(kBlanks));
-    if (side.size() != 1 || (side != "X" && side != "x" && side != "O" && side != "o"))
-        return fail({MessageId::BadSideToPlay,
-                     {std::string(side.substr(0, 8)) + (side.size() > 8 ? "..." : "")}});
-    if (side.size() != rest.size()) return fail(MessageId::TextAfterSideToPlay);
-    position.firstToPlay = side == "X" || side == "x";
+    if (!side.empty() || !sideOptional) {
+        if (!isFirstSide(side) && !isSecondSide(side))
+            return fail({MessageId::BadSideToPlay,
+                         {std::string(side.substr(0, 8)) + (side.size() > 8 ? "..." : "")}});
+        if (side.size() != rest.size()) return fail(MessageId::TextAfterSideToPlay);
+    }
+    position.firstToPlay = side.empty() || isFirstSide(side);
     if (Reason problem = startPositionProblem(position); !problem.empty())
         return fail(std::move(problem));
     return reading;

@@ -19,12 +19,17 @@ std::string countsText(RecordResult counts) {
 }  // namespace
 
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves,
-                         const StartPosition* start) {
+                         const StartPosition* start, GameRules rules, Orientation orientation) {
     ReplayOutcome outcome;
     UnseenView view;
     Game game(view, [] { return std::int64_t{0}; });
     game.setColours(c1, c2);
     game.setPlayerCount(2);
+    game.setRules(rules);
+    const auto named = [orientation](Square square) {
+        if (orientation == Orientation::Ours) return squareName(square);
+        return squareName(mirrored(square)) + ", " + squareName(square) + " here";
+    };
     if (start)
         game.startFrom(*start);
     else
@@ -33,7 +38,7 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
     for (const Square& move : moves) {
         ++number;
         const ColourCode mover = game.state().ToPlay;
-        const std::vector<MessageArg> which = {std::to_string(number), mover, squareName(move)};
+        const std::vector<MessageArg> which = {std::to_string(number), mover, named(move)};
         const auto legal = game.legalSquares();
         if (!onBoard(move.row, move.column)) {
             outcome.error = {MessageId::MoveOffBoard, which};
@@ -46,7 +51,7 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
             args.emplace_back(game.state().Opponent);
             outcome.error = {MessageId::MoveClosesNoLine, std::move(args)};
             if (std::find(legal.begin(), legal.end(), mirrored(move)) != legal.end())
-                outcome.error.then({MessageId::MirrorImageLegal, {squareName(mirrored(move))}});
+                outcome.error.then({MessageId::MirrorImageLegal, {named(mirrored(move))}});
         }
         if (!outcome.ok()) {
             outcome.moveNumber = number;
@@ -58,13 +63,14 @@ ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> m
     return outcome;
 }
 
-ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
+ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, GameRules rules) {
     if (record.start) {
         if (Reason problem = startPositionProblem(*record.start); !problem.empty())
             return {Reason(MessageId::StartCannotOccur).then(problem), 0, {}};
     }
-    ReplayOutcome outcome =
-        checkMoves(colours.c1, colours.c2, record.moves, record.start ? &*record.start : nullptr);
+    ReplayOutcome outcome = checkMoves(colours.c1, colours.c2, record.moves,
+                                       record.start ? &*record.start : nullptr, rules,
+                                       record.orientation);
     if (outcome.ok() && record.result && *record.result != outcome.counts) {
         outcome.error = {MessageId::ResultMismatch,
                          {countsText(*record.result), countsText(outcome.counts)}};
@@ -72,20 +78,35 @@ ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
     return outcome;
 }
 
+RulesChoice chooseRules(ColourScheme colours, const GameRecord& record, GameRules preferred) {
+    if (record.rules) return {*record.rules, checkRecord(colours, record, *record.rules)};
+    const GameRules other = preferred == GameRules::Marvane ? GameRules::Standard : GameRules::Marvane;
+    RulesChoice first{preferred, checkRecord(colours, record, preferred)};
+    if (first.outcome.ok()) return first;
+    RulesChoice second{other, checkRecord(colours, record, other)};
+    if (second.outcome.ok()) return second;
+    return first.rules == GameRules::Marvane ? first : second;
+}
+
 ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> message) {
     if (autoplaying_) return {MessageId::ReplayDuringAutoplay, 0, {}};
     const ColourScheme colours = isColourPair(record.c1, record.c2)
                                      ? ColourScheme{record.c1, record.c2}
                                      : usableColours(state_.C1, state_.C2);
-    ReplayOutcome outcome = checkRecord(colours, record);
-    if (outcome.ok())
-        run(Command::Replay, [this, record, colours, message = std::move(message)] {
-            replayChecked(record, colours, message);
-        });
-    return outcome;
+    RulesChoice choice = chooseRules(colours, record, rules_);
+    if (choice.outcome.ok()) {
+        // A game that needed passes without saying so is told apart from the one on the board.
+        if (choice.rules == GameRules::Standard && rules_ == GameRules::Marvane && !record.rules)
+            message = Message{MessageId::StandardRulesGame, {}};
+        run(Command::Replay,
+            [this, record, colours, rules = choice.rules, message = std::move(message)] {
+                replayChecked(record, colours, rules, message);
+            });
+    }
+    return choice.outcome;
 }
 
-void Game::replayChecked(const GameRecord& record, ColourScheme colours,
+void Game::replayChecked(const GameRecord& record, ColourScheme colours, GameRules rules,
                          const std::optional<Message>& message) {
     MoveScope scope(*this);
     // The reply owed to the game being replaced is for a position that is gone.
@@ -96,6 +117,7 @@ void Game::replayChecked(const GameRecord& record, ColourScheme colours,
     if (record.easyLevel) applyEasyLevel(*record.easyLevel);
     state_.C1 = colours.c1;
     state_.C2 = colours.c2;
+    rules_ = rules;
     if (record.start)
         startFrom(*record.start);
     else
@@ -115,7 +137,9 @@ void Game::replayChecked(const GameRecord& record, ColourScheme colours,
     // A full board announces itself. Any other end was a side found without a legal square, or
     // "finish", and is reached the same way.
     if (record.result && !state_.over()) {
-        const bool stuck = legalSquares().empty();
+        // Under standard rules the game ends by itself when neither side can move: an earlier
+        // end was "finish".
+        const bool stuck = rules_ == GameRules::Marvane && legalSquares().empty();
         StepRecord step(*this, Actor::Person, stuck ? StepKind::GameEnd : StepKind::Finish);
         endGame();
     }

@@ -21,12 +21,24 @@ struct ReplayOutcome {
 // or else the standard start, by the game's own move rule, and stops at the first move it
 // refuses. Nothing is shown and nothing else runs. A refused move whose mirror image would have
 // been legal is said to mix the two orientations.
+// `orientation` is how the moves were written: a refused square is named as written and, when
+// mirrored, as the game names it ("h1, a1 here").
 ReplayOutcome checkMoves(ColourCode c1, ColourCode c2, std::span<const Square> moves,
-                         const StartPosition* start = nullptr);
+                         const StartPosition* start = nullptr, GameRules rules = GameRules::Marvane,
+                         Orientation orientation = Orientation::Ours);
 
 // The record's start position, when it has one, as a position the game can show; checkMoves;
 // and then the record's result, when it has one, against the counters the moves end with.
 // Game::replay plays a record only when this accepts it.
-ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record);
+ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record, GameRules rules);
+
+// The rules a record is read by: those it names; else `preferred` (the game's own) when its moves
+// can be played by them, else the other rules when they can. `outcome` is the check by the rules
+// chosen, or, when neither accepts it, Marvane's refusal (which names the move that needs a pass).
+struct RulesChoice {
+    GameRules rules = GameRules::Marvane;
+    ReplayOutcome outcome;
+};
+RulesChoice chooseRules(ColourScheme colours, const GameRecord& record, GameRules preferred);
 
 }  // namespace marvane

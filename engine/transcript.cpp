@@ -1,6 +1,7 @@
 #include "engine/transcript.h"
 
 #include <array>
+#include <cctype>
 
 namespace marvane {
 
@@ -184,12 +185,17 @@ enum Key {
     kLevel,
     kOrientation,
     kPosition,
+    kRules,
     kResult,
     kKeyCount
 };
 constexpr std::array<std::string_view, kKeyCount> kKeys = {
     "Program", "Date",  "Time",        "Black",    "White", "Colours",
-    "Players", "Level", "Orientation", "Position", "Result"};
+    "Players", "Level", "Orientation", "Position", "Rules", "Result"};
+
+// The Rules header's values.
+constexpr std::string_view kMarvaneRules = "Marvane";
+constexpr std::string_view kStandardRules = "Standard";
 
 // The Orientation header's values.
 constexpr std::string_view kOursName = "Marvane";
@@ -242,6 +248,12 @@ Reason applyTag(int key, const TagLine& tag, const std::string& line, GameRecord
         if (!position.ok())
             return Reason(MessageId::StartPositionRefused, {line}).then(position.error);
         record.start = position.position;
+    } else if (key == kRules) {
+        const auto name = trim(value);
+        if (!sameText(name, kMarvaneRules) && !sameText(name, kStandardRules))
+            return {MessageId::BadRules,
+                    {line, shown, std::string(kMarvaneRules), std::string(kStandardRules)}};
+        record.rules = sameText(name, kStandardRules) ? GameRules::Standard : GameRules::Marvane;
     } else if (key == kResult) {
         if (!parseResult(value, record))
             return {MessageId::BadResult, {line, shown}};
@@ -261,6 +273,33 @@ std::size_t moveNumberAt(std::string_view line, std::size_t i) {
     if (end == i || end == line.size() || line[end] != '.') return 0;
     while (end < line.size() && line[end] == '.') ++end;
     return end - i;
+}
+
+// The length of a pass written among the moves ("pass", "PA", "--", any case), or 0.
+std::size_t passAt(std::string_view line, std::size_t i) {
+    const auto ends = [&line](std::size_t end) {
+        return end >= line.size() || !std::isalnum(static_cast<unsigned char>(line[end]));
+    };
+    const std::string_view rest = line.substr(i);
+    if (rest.size() >= 4 && sameText(rest.substr(0, 4), "pass") && ends(i + 4)) return 4;
+    if (rest.size() >= 2 && sameText(rest.substr(0, 2), "pa") && ends(i + 2)) return 2;
+    if (rest.starts_with("--") && ends(i + 2)) return 2;
+    return 0;
+}
+
+// A score or a result after the last move ("23-41", "1-0", "1/2-1/2"): its length when it
+// starts at `i` and nothing but blanks follows it in `rest`, else 0.
+std::size_t trailingResultAt(std::string_view line, std::size_t i, std::string_view rest) {
+    std::size_t end = i;
+    while (end < line.size() && line.find_first_of(kWhitespace, end) != end) ++end;
+    const std::string_view token = line.substr(i, end - i);
+    if (!trim(rest.substr(end - i)).empty()) return 0;
+    if (token == "1/2-1/2" || token == "1-0" || token == "0-1") return token.size();
+    const auto dash = token.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == token.size()) return 0;
+    for (std::size_t k = 0; k < token.size(); ++k)
+        if (k != dash && !isDigit(token[k])) return 0;
+    return token.size();
 }
 
 // The orientation the first move of a game from the standard start is written in, when it is
@@ -324,6 +363,8 @@ std::string writeRecord(const GameRecord& record) {
     if (record.easyLevel) tag("Level", *record.easyLevel ? "Easy" : "Hard");
     tag("Orientation", orientationName(record.orientation));
     if (record.start) tag("Position", writePositionForm(*record.start));
+    if (record.rules)
+        tag("Rules", *record.rules == GameRules::Standard ? kStandardRules : kMarvaneRules);
     if (record.result)
         tag("Result",
             std::to_string(record.result->first) + "-" + std::to_string(record.result->second));
@@ -383,7 +424,9 @@ RecordReading readRecord(std::string_view text) {
             return fail({MessageId::UnknownHeaderLine, {lineName, excerpt(line, 60)}});
 
         for (std::size_t i = 0; i < line.size();) {
-            if (kWhitespace.find(line[i]) != std::string_view::npos) {
+            // Moves may be set apart by commas or semicolons as well as blanks.
+            if (kWhitespace.find(line[i]) != std::string_view::npos || line[i] == ',' ||
+                line[i] == ';') {
                 ++i;
                 continue;
             }
@@ -391,8 +434,26 @@ RecordReading readRecord(std::string_view text) {
                 i += skip;
                 continue;
             }
-            const int moveNumber = static_cast<int>(record.moves.size()) + 1;
             const std::size_t offset = static_cast<std::size_t>(line.data() - text.data()) + i;
+            // A pass is made by the game itself; written, it says the game had standard rules.
+            if (const std::size_t skip = passAt(line, i)) {
+                if (!seen[kRules]) record.rules = GameRules::Standard;
+                i += skip;
+                continue;
+            }
+            if (!record.moves.empty() && isDigit(line[i])) {
+                if (const std::size_t skip = trailingResultAt(line, i, text.substr(offset))) {
+                    // A score of counters stands for the result unless a header gave one.
+                    GameRecord scored;
+                    // "1-0" and the like are a winner, not counters: a game ends with 4 or more.
+                    if (!seen[kResult] && parseResult(line.substr(i, skip), scored) &&
+                        scored.result->first + scored.result->second >= 4)
+                        record.result = scored.result;
+                    i += skip;
+                    continue;
+                }
+            }
+            const int moveNumber = static_cast<int>(record.moves.size()) + 1;
             if (isColumnLetter(line[i]) && trim(text.substr(offset + 1)).empty())
                 return fail({MessageId::LastMoveCutShort,
                              {std::to_string(moveNumber), std::string(1, line[i])}},

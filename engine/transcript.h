@@ -52,6 +52,10 @@ struct GameRecord {
     std::optional<StartPosition> start;
     // How the text wrote the moves. `moves` themselves are always in our orientation.
     Orientation orientation = Orientation::Ours;
+    // The rules the game was played by, when the text names them (a GameRules header, or a pass
+    // written among the moves, which only standard rules know). Passes are not kept in `moves`:
+    // the game makes them itself.
+    std::optional<GameRules> rules;
     std::vector<Square> moves;
 };
 

@@ -11,8 +11,12 @@ namespace marvane {
 using ColourCode = std::int32_t;
 
 inline constexpr int kBoardSize = 8;
-// No passing and 60 empty squares at the start: no game is longer.
+// 60 empty squares at the start: no game has more moves (a pass places no counter).
 inline constexpr int kMaxMoves = 60;
+
+// The rules a game is played by. Marvane's own: a side with no legal square ends the game.
+// Standard: a side with no legal square passes, and the game ends when neither side can move.
+enum class GameRules { Marvane, Standard };
 
 constexpr bool onBoard(int row, int column) {
     return row >= 1 && row <= kBoardSize && column >= 1 && column <= kBoardSize;

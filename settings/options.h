@@ -31,7 +31,8 @@ enum class OptionKind {
     X(legalMoves,  "LegalMoves",  Flag,   0,       0, 1,      "ShowLegalMoves")  \
     X(coordinates, "Coordinates", Flag,   0,       0, 1,      "ShowCoordinates") \
     X(evaluations, "Evaluations", Flag,   0,       0, 1,      "ShowEvaluations") \
-    X(expertHard,  "ExpertHard",  Flag,   0,       0, 1,      "ExpertHardLevel")
+    X(expertHard,  "ExpertHard",  Flag,   0,       0, 1,      "ExpertHardLevel") \
+    X(standardRules, "StandardRules", Flag, 0,     0, 1,      "StandardRules")
 // clang-format on
 
 template <OptionKind kind>

@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Standardregeln</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>Nach der Seite am Zug folgt noch weiterer Text.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 hat kein erlaubtes Feld und passt.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Standardregeln: Eine Seite ohne erlaubtes Feld passt.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Zeile %1: Die Regeln „%2“ sind weder %3 noch %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Eine Stellung mit 4 Steinen ist der Anfang, je zwei jeder Farbe über Kreuz in der Mitte, und diese ist es nicht.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Diese Partie kann nicht analysiert werden.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>Die Spielanalyse kennt nur Marvanes eigene Regeln, und diese Partie wird nach den Standardregeln gespielt.</translation>
     </message>
 </context>
 <context>

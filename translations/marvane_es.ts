@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Reglas estándar</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>Hay más texto después del turno.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 no tiene ninguna casilla legal y pasa.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Reglas estándar: un bando sin casilla legal pasa.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Línea %1: las reglas «%2» no son ni %3 ni %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Una posición con 4 fichas es la inicial, dos de cada color en cruz en el centro, y esta no lo es.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Esta partida no se puede analizar.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>El análisis solo conoce las reglas propias de Marvane, y esta partida se juega con las reglas estándar.</translation>
     </message>
 </context>
 <context>

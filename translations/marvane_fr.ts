@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Règles standard</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>Il reste du texte après le camp au trait.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 n’a aucune case légale et passe.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Règles standard : un camp sans case légale passe.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Ligne %1 : les règles « %2 » ne sont ni %3 ni %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Une position à 4 pions est celle du départ, deux de chaque couleur en croix au centre, et celle-ci ne l’est pas.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Cette partie ne peut pas être analysée.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>L’analyse ne connaît que les règles propres à Marvane, et cette partie se joue selon les règles standard.</translation>
     </message>
 </context>
 <context>

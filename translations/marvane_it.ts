@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Tasti</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Regole standard</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>C&apos;è altro testo dopo il colore di turno.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 non ha caselle legali e passa.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Regole standard: un lato senza caselle legali passa.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Riga %1: le regole &quot;%2&quot; non sono né %3 né %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Una posizione con 4 pedine è quella iniziale, due per colore incrociate al centro, e questa non lo è.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Questa partita non può essere analizzata.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>L&apos;analisi conosce solo le regole di Marvane, e questa partita si gioca con le regole standard.</translation>
     </message>
 </context>
 <context>

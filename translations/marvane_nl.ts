@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Toetsen</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Standaardregels</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>Er staat nog tekst na de kleur aan zet.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 heeft geen geldig veld en past.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Standaardregels: een kant zonder geldig veld past.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Regel %1: de regels &quot;%2&quot; zijn %3 noch %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Een stelling met 4 stenen is de beginstelling, twee van elke kleur kruislings in het midden, en deze is dat niet.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Dit spel kan niet worden geanalyseerd.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>De analyse kent alleen Marvanes eigen regels, en deze partij wordt volgens de standaardregels gespeeld.</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Klawisze</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Standardowe zasady</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>Po oznaczeniu, kto ma ruch, jest jeszcze tekst.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 nie ma dozwolonego pola i pasuje.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Standardowe zasady: strona bez dozwolonego pola pasuje.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Wiersz %1: zasady „%2” to ani %3, ani %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Pozycja z 4 pionami to pozycja początkowa, po dwa każdego koloru na krzyż w środku, a ta nią nie jest.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Tej gry nie można przeanalizować.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>Analiza zna tylko własne zasady Marvane, a ta partia toczy się według standardowych zasad.</translation>
     </message>
 </context>
 <context>

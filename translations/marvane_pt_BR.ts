@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Regras padrão</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>Há mais texto depois da vez de jogar.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>%1 não tem casa legal e passa.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Regras padrão: um lado sem casa legal passa.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Linha %1: as regras &quot;%2&quot; não são nem %3 nem %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Uma posição com 4 peças é a inicial, duas de cada cor cruzadas no centro, e esta não é.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Este jogo não pode ser analisado.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>A análise conhece apenas as regras próprias do Marvane, e esta partida é jogada pelas regras padrão.</translation>
     </message>
 </context>
 <context>

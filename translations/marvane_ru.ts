@@ -97,6 +97,10 @@
         <source>Keys</source>
         <translation>Клавиши</translation>
     </message>
+    <message>
+        <source>Standard Rules</source>
+        <translation>Стандартные правила</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -372,6 +376,25 @@
     <message>
         <source>There is more text after the side to play.</source>
         <translation>После очереди хода есть ещё текст.</translation>
+    </message>
+    <message>
+        <source>%1 has no legal square and passes.</source>
+        <extracomment>Said on the turn line under standard rules. %1 is the colour that passes (a colour name).</extracomment>
+        <translation>У стороны %1 нет допустимого поля, и она пасует.</translation>
+    </message>
+    <message>
+        <source>Standard rules: a side with no legal square passes.</source>
+        <extracomment>Said after a game was opened that can only be played with passes, or that says so.</extracomment>
+        <translation>Стандартные правила: сторона без допустимого поля пасует.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rules &quot;%2&quot; are neither %3 nor %4.</source>
+        <extracomment>%1 is a line number, %2 the rules as the file has them; %3 and %4 are the two words a file may hold.</extracomment>
+        <translation>Строка %1: правила «%2» — ни %3, ни %4.</translation>
+    </message>
+    <message>
+        <source>A position with 4 counters is the start, two of each colour crosswise in the centre, and this one is not.</source>
+        <translation>Позиция с 4 фишками — это начальная, по две каждого цвета крест-накрест в центре, а эта не такая.</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1020,10 @@
     <message>
         <source>This game cannot be reviewed.</source>
         <translation>Эту партию невозможно разобрать.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>Разбор знает только собственные правила Marvane, а эта партия играется по стандартным правилам.</translation>
     </message>
 </context>
 <context>

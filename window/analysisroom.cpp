@@ -107,7 +107,10 @@ void AnalysisRoom::request(Purpose purpose, const analysis::Position& position) 
     // One request at a time: the position on the board needs a reply or marks, never both.
     if (auto& other = purpose == Purpose::Expert ? marks_ : replies_; other && other->busy())
         other->cancel();
-    client(purpose).analyse(position, analysis::Rules::Marvane, limits);
+    client(purpose).analyse(position,
+                            game_.rules() == GameRules::Standard ? analysis::Rules::Standard
+                                                                : analysis::Rules::Marvane,
+                            limits);
 }
 
 void AnalysisRoom::dropRequest() {

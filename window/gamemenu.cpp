@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "engine/game.h"
@@ -127,6 +128,12 @@ void GameMenu::addAnalysisItems(QMainWindow& window) {
             &QAction::toggle);
     connect(ExpertHardLevel, &QAction::toggled, this,
             guarded([this] { analysis_.setExpertHard(ExpertHardLevel->isChecked()); }));
+    // Off: Marvane's own rules. On: a side with no legal square passes. A change starts a new game.
+    StandardRules = addItem(menu_, "StandardRules",
+                            gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Standard Rules")), true);
+    connect(StandardRules, &QAction::toggled, this, guarded([this] {
+                game_.setRules(StandardRules->isChecked() ? GameRules::Standard : GameRules::Marvane);
+            }));
 }
 
 void GameMenu::wireRecordCommands(QMainWindow& window) {
@@ -201,6 +208,11 @@ void GameMenu::refreshGameMenu() {
         marks.legalMoves = game_.legalSquares();
     board_.setMarks(std::move(marks));
     Hint->setEnabled(game_.personToPlay());
+    // A game opened from a record plays by the record's rules.
+    {
+        const QSignalBlocker quiet(StandardRules);
+        StandardRules->setChecked(game_.rules() == GameRules::Standard);
+    }
     analysis_.refresh();
 }
 

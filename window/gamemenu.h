@@ -62,7 +62,7 @@ private:
     QMenu* menu_ = nullptr;
     QAction *UndoMove = nullptr, *RedoMove = nullptr, *ShowLastMove = nullptr,
             *ShowLegalMoves = nullptr, *Hint = nullptr, *ShowEvaluations = nullptr,
-            *ExpertHardLevel = nullptr;
+            *ExpertHardLevel = nullptr, *StandardRules = nullptr;
     QTimer* marksRefresh = nullptr;
     RecordCommands* record = nullptr;
     QAction* ShowCoordinates = nullptr;

@@ -68,6 +68,11 @@ bool GameReview::readGame(Reviewed& game, QString& error) const {
         error = Texts::tr("There is no game to review.");
         return false;
     }
+    if (game_.rules() == GameRules::Standard) {
+        error = tr("The review knows Marvane's own rules only, and this game is played by the "
+                   "standard rules.");
+        return false;
+    }
     const analysis::GamePositionReading start =
         analysis::fromGame(history.position(0), game_.state().C1, game_.state().C2);
     if (!start.ok()) {

@@ -302,6 +302,8 @@ GameRecord RecordCommands::currentRecord() const {
     moves.resize(static_cast<std::size_t>(history.movesAtCursor()));
     record.moves = std::move(moves);
     if (state.over()) record.result = game_.counters();
+    // Marvane's own rules go without saying, as files written before the header know them.
+    if (game_.rules() == GameRules::Standard) record.rules = GameRules::Standard;
     if (history.started()) {
         const Position& start = history.position(0);
         if (auto position = startPositionOf(start.board, start.ToPlay, state.C1, state.C2);
@@ -339,7 +341,9 @@ void RecordCommands::pastePosition() {
 bool RecordCommands::pastePositionText(const QString& text) {
     const QString what = Texts::tr("The clipboard holds no position to start from.");
     // A clipboard of any size is looked at only as far as a position could reach.
-    const QByteArray utf8 = text.left(static_cast<qsizetype>(kMaxPositionChars) + 1).toUtf8();
+    // Blanks around the position are no part of it.
+    const QByteArray utf8 =
+        text.trimmed().left(static_cast<qsizetype>(kMaxPositionChars) + 1).toUtf8();
     const PositionFormReading reading =
         readPositionForm(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!reading.ok()) {

@@ -136,7 +136,7 @@ TEST(Transcript, BadInputGivesOneMessageNamingTheProblemAndTheMove) {
         {"a letter alone mid-way", "e3 f f3", "Move 2, \"f\"", 2},
         {"a move split over two lines", "e3 f\n3", "Move 2, \"f\"", 2},
         {"a number without its full stop", "1 e3 2 f3", "Move 1, \"1\"", 1},
-        {"punctuation", "e3,f3", "Move 2, \",f3\"", 2},
+        {"punctuation", "e3!f3", "Move 2, \"!f3\"", 2},
         {"a truncated last move", "e3f3f4\ne\n\n", "The last move, move 4, is cut short", 4},
         {"sixty-one moves", sixtyOne, "Move 61 is one too many", 61},
         {"an orientation that is none", "[Orientation \"Sideways\"]", "neither Marvane nor Usual",
@@ -208,6 +208,25 @@ TEST(Transcript, RecordsAsPlayersWriteThemAreReadAndTheirNamesWrittenBack) {
         EXPECT_EQ(again.record.secondPlayer, row.second) << row.what;
         EXPECT_EQ(again.record.orientation, read.record.orientation) << row.what;
     }
+}
+
+// Faults caught: commas, a trailing score and written passes refused; a written pass not taken
+// for standard rules; the score not taken for the result; a GameRules header lost on the way back.
+TEST(Transcript, OtherProgramsTranscriptsAreReadWithTheirRulesAndScore) {
+    const auto read = readRecord("F5, d6; c3 pass d3 PA c4 -- f4 23-41\n");
+    ASSERT_TRUE(read.ok()) << read.error.text();
+    EXPECT_EQ(read.record.moves.size(), 6u);
+    EXPECT_EQ(read.record.orientation, Orientation::Usual);
+    EXPECT_EQ(read.record.rules, GameRules::Standard);
+    EXPECT_EQ(read.record.result, (RecordResult{23, 41}));
+    const auto resultOnly = readRecord("f5 d6 1-0");
+    ASSERT_TRUE(resultOnly.ok()) << resultOnly.error.text();
+    EXPECT_FALSE(resultOnly.record.result.has_value());
+    EXPECT_FALSE(resultOnly.record.rules.has_value());
+    const auto again = readRecord(writeRecord(read.record));
+    ASSERT_TRUE(again.ok()) << again.error.text();
+    EXPECT_EQ(again.record.rules, GameRules::Standard);
+    EXPECT_EQ(again.record.moves, read.record.moves);
 }
 
 }  // namespace

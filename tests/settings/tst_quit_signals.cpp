@@ -21,7 +21,7 @@ namespace {
 
 const QByteArray kBefore =
     "[General]\nSound=1\nMenu=0\nStatus=0\nResponse=700\nC1=3\nC2=4\nLastMove=1\nLegalMoves=0\n"
-    "Coordinates=0\nEvaluations=0\nExpertHard=0\n\n"
+    "Coordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n\n"
     "[Window]\nNote=\"kept, as written\"\n; a comment \xC3\xA9\n";
 
 QByteArray readAll(const QString& path) {
@@ -124,8 +124,8 @@ private slots:
         QVERIFY(QDir().mkpath(config.filePath("Corvath")));
         const QString settings = config.filePath("Corvath/Marvane.conf");
         const QByteArray path = QFile::encodeName(settings);
-        // Without "ExpertHard", so that saving would change the file.
-        const QByteArray users = QByteArray(kBefore).replace("ExpertHard=0\n", "");
+        // Without the last two options, so that saving would change the file.
+        const QByteArray users = QByteArray(kBefore).replace("ExpertHard=0\nStandardRules=0\n", "");
         if (readOnly) {
             QFile file(settings);
             QVERIFY(file.open(QIODevice::WriteOnly));

@@ -69,7 +69,7 @@ QString saveError(const Options& options = {}) {
 
 const QByteArray kDefaults =
     "Sound=1\nMenu=0\nStatus=0\nResponse=1000\nC1=1\nC2=2\nLastMove=0\nLegalMoves=0\n"
-    "Coordinates=0\nEvaluations=0\nExpertHard=0\n";
+    "Coordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n";
 
 }  // namespace
 
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(readAll(confPath()),
                  QByteArray("[General]\nOther=kept\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\n"
                             "C2=4\nLastMove=1\nLegalMoves=0\nCoordinates=1\nEvaluations=1\n"
-                            "ExpertHard=0\n"));
+                            "ExpertHard=0\nStandardRules=0\n"));
         // No lock file or temporary file left behind.
         QCOMPARE(QDir(config->filePath("Corvath")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Marvane.conf"});
@@ -189,26 +189,26 @@ private slots:
             << QByteArray(
                    "[General]\nSound=0\nResponse=1000\nC1=3\nC2=4\nName=\"a, b\"\nMenu=0\n"
                    "Status=0\nLastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard="
-                   "0\n");
+                   "0\nStandardRules=0\n");
         QTest::newRow("a number where text belongs costs only its own value")
             << "[General]\nSound=0\nMenu=" + number1 + "\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
             << Options{false, false, true, 300, 5, 6} << "Invalid data type for 'Menu'"
             << QByteArray(
                    "[General]\nSound=0\nMenu=0\nStatus=1\nResponse=300\nC1=5\nC2=6\n"
-                   "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
+                   "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n");
         QTest::newRow("of two bad values the first is reported")
             << "[General]\nSound=@ByteArray(1)\nStatus=@Rect(1 2 3 4)\nResponse=300\nC1=3\nC2=" +
                    number1 + "\n"
             << Options{true, false, false, 300, 3, 2} << "Invalid data type for 'Sound'"
             << QByteArray(
                    "[General]\nSound=1\nStatus=0\nResponse=300\nC1=3\nC2=2\nMenu=0\n"
-                   "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
+                   "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n");
         QTest::newRow("an unreadable value")
             << QByteArray("Menu=1\nResponse=@Invalid()\nC1=3\nC2=4\n")
             << Options{true, true, false, 1000, 3, 4} << "Failed to get data for 'Response'"
             << QByteArray(
                    "Menu=1\nResponse=1000\nC1=3\nC2=4\nSound=1\nStatus=0\nLastMove=0\n"
-                   "LegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
+                   "LegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n");
         QTest::newRow("bytes that are not UTF-8 are not a number")
             << QByteArray(
                    "[General]\nResponse=250\xE2\x82\nC1=2\xE2\x82\nC2=6\nOwn=caf\xC3 \xE2\x82\n")
@@ -216,7 +216,7 @@ private slots:
             << QByteArray(
                    "[General]\nResponse=1000\nC1=1\nC2=6\nOwn=caf\xC3 \xE2\x82\nSound=1\n"
                    "Menu=0\nStatus=0\nLastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations="
-                   "0\nExpertHard=0\n");
+                   "0\nExpertHard=0\nStandardRules=0\n");
         QTest::newRow("other sections, comments and blanks stay")
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\n\n[Window]\nSound=0\n"
@@ -225,7 +225,7 @@ private slots:
             << QByteArray(
                    "; by hand\n[General]\nC1 = 5 ; mine\r\nC2=6\nSound=1\nMenu=0\nStatus=0\n"
                    "Response=1000\nLastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations="
-                   "0\nExpertHard=0\n\n[Window]\nSound=0\n"
+                   "0\nExpertHard=0\nStandardRules=0\n\n[Window]\nSound=0\n"
                    "Geometry=@ByteArray(\\x1\\xd9)\n");
         QTest::newRow("a file of other sections only")
             << QByteArray("[Window]\nC1=5\n") << Options{} << QString()
@@ -236,19 +236,19 @@ private slots:
             "[General]\nSound=0\nMenu=1\nStatus=1\nResponse=250\nC1=3\nC2=4\n";
         QTest::newRow("a file from before the marks")
             << sixKeys << Options{false, true, true, 250, 3, 4} << QString()
-            << sixKeys + "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\n";
+            << sixKeys + "LastMove=0\nLegalMoves=0\nCoordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n";
         // Likewise the newer options after the marks.
         const QByteArray eightKeys = sixKeys + "LastMove=1\nLegalMoves=1\n";
         QTest::newRow("a file from before the coordinates and the analysis")
             << eightKeys << Options{false, true, true, 250, 3, 4, true, true} << QString()
-            << eightKeys + "Coordinates=0\nEvaluations=0\nExpertHard=0\n";
+            << eightKeys + "Coordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n";
         QTest::newRow("a mark that is not text costs only itself")
             << "[General]\nLegalMoves=1\nLastMove=" + number1 + "\nC1=3\nC2=4\n"
             << Options{true, false, false, 1000, 3, 4, false, true}
             << "Invalid data type for 'LastMove'"
             << QByteArray(
                    "[General]\nLegalMoves=1\nLastMove=0\nC1=3\nC2=4\nSound=1\nMenu=0\n"
-                   "Status=0\nResponse=1000\nCoordinates=0\nEvaluations=0\nExpertHard=0\n");
+                   "Status=0\nResponse=1000\nCoordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n");
     }
 
     void handEditedFilesLoadValueByValueAndKeepTheirOtherBytes() {

@@ -53,7 +53,7 @@ void useConfigFolder(const QString& folder) { qputenv("XDG_CONFIG_HOME", folder.
 
 const char* const kOwnKeys[] = {"Sound",       "Menu",        "Status",    "Response",
                                 "C1",          "C2",          "LastMove",  "LegalMoves",
-                                "Coordinates", "Evaluations", "ExpertHard"};
+                                "Coordinates", "Evaluations", "ExpertHard",  "StandardRules"};
 
 // The lines of a file that saving must leave alone, in order: all but blank lines, [General]
 // headers, and lines that set one of the program's own keys (in any section, to keep this
@@ -144,12 +144,12 @@ private slots:
 
     void aSettingsFileCutAnywhereKeepsTheValuesBeforeTheCut() {
         // Every value differs from its default, so a value that is lost shows.
-        const Options saved{false, true, true, 700, 5, 6, true, true, true, true, true};
+        const Options saved{false, true, true, 700, 5, 6, true, true, true, true, true, true};
         useConfigFolder(scratch.filePath("whole"));
         SaveSettings(saved);
         const QByteArray whole = readAll(scratch.filePath("whole/Corvath/Marvane.conf"));
         const QList<Line> lines = keyLines(whole);
-        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.size(), 12);
 
         for (qsizetype cut = 0; cut < whole.size(); ++cut) {
             const QString folder = scratch.filePath(QString("cut%1").arg(cut));

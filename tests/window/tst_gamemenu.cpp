@@ -75,7 +75,7 @@ private slots:
 
         QMenu* game = control<QMenu>(*form, "GameMenu");
         const QList<QAction*> entries = game->actions();
-        QCOMPARE(entries.size(), 22);
+        QCOMPARE(entries.size(), 23);
         QCOMPARE(entries[0]->text(), QString("Undo\tCtrl+Z"));
         QCOMPARE(entries[1]->text(), QString("Redo\tCtrl+Shift+Z"));
         QVERIFY(entries[2]->isSeparator());
@@ -90,12 +90,13 @@ private slots:
                                            "CopyMovesForOthers", "PasteMoves", "CopyPosition",
                                            "PastePosition",      "SaveGame",   "OpenGame"};
         for (int i = 0; i < 9; ++i) QCOMPARE(entries[7 + i]->objectName(), recordItems[i]);
-        // The analysis comes next, its two options off; Keys is last.
+        // The analysis comes next, its two options off, then the rules, off; Keys is last.
         QVERIFY(entries[16]->isSeparator());
         QCOMPARE(entries[17]->text(), QString("Hint\tCtrl+H"));
-        for (int i : {18, 19}) QVERIFY(entries[i]->isCheckable() && !entries[i]->isChecked());
-        QVERIFY(entries[20]->isSeparator());
-        QCOMPARE(entries[21]->objectName(), QString("ShowKeys"));
+        for (int i : {18, 19, 20}) QVERIFY(entries[i]->isCheckable() && !entries[i]->isChecked());
+        QCOMPARE(entries[20]->objectName(), QString("StandardRules"));
+        QVERIFY(entries[21]->isSeparator());
+        QCOMPARE(entries[22]->objectName(), QString("ShowKeys"));
 
         Player player(*form);
         player.click("Options");

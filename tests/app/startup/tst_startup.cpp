@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(readSettings(),
                  "[General]\nSound=" + stored +
                      "\nMenu=1\nStatus=0\nResponse=1000\nC1=3\nC2=4\nLastMove=0\nLegalMoves=0\n"
-                     "Coordinates=0\nEvaluations=0\nExpertHard=0\n");
+                     "Coordinates=0\nEvaluations=0\nExpertHard=0\nStandardRules=0\n");
     }
 
     void aWindowClosedBeforeItsStartUpSavesNothing() {
