@@ -85,6 +85,7 @@ public:
                     replay.pressSquare(1, 1);
                     break;
                 case StepKind::Start: FAIL() << "a second start at step " << i;
+                case StepKind::Pass: FAIL() << "a pass in a game of our rules at step " << i;
             }
         }
         replay.setPlayerCount(game.state().PlayerCount);
