@@ -285,7 +285,7 @@ int Search::searchAt(Bits p, Bits o, int alpha, int beta, int depth) {
         return kUnit * solveAny<R>(p, o, a, b, empties);
     }
     visit();
-    if (depth == 0) return evaluate(p, o, R);
+    if (depth == 0) return evaluate(p, o, R, weights_);
     const std::uint64_t k = key(p, o);
     int tableMove = -1;
     if (const TableEntry* e = table_.probe(k)) {
@@ -313,7 +313,7 @@ int Search::searchAt(Bits p, Bits o, int alpha, int beta, int depth) {
         if (sq == tableMove)
             key = kInfinity;
         else if (depth >= 3)
-            key = -evaluate(o & ~turned, p | turned | bit(sq), R);
+            key = -evaluate(o & ~turned, p | turned | bit(sq), R, weights_);
         else
             key = mobilityKey(p, o, sq, turned, 0);
         list[n++] = {sq, turned, key};

@@ -8,6 +8,8 @@
 //   analysis_bench depth [MILLISECONDS]           the depth reached in that time (default 1000)
 //                          from 20 positions after 20 random moves of our game
 //   analysis_bench cancel                         how long a cancelled analysis takes to return
+//   analysis_bench eval-error FILE [--weights W]  the evaluation's error against exact scores
+//   analysis_bench match A B [PAIRS] [--weights W] two players' match (see match.h for A and B)
 // Rates and summaries go to standard error, so standard output stays the plain figures.
 #include <algorithm>
 #include <atomic>
@@ -33,6 +35,7 @@
 #include "analysis/perft.h"
 #include "analysis/position_text.h"
 #include "analysis/review.h"
+#include "bench/analysis/match.h"
 
 namespace {
 
@@ -54,7 +57,9 @@ int usage() {
         "       analysis_bench depth [MILLISECONDS]\n"
         "       analysis_bench cancel [RUNS]\n"
         "       analysis_bench expert [DEPTH EXACT]\n"
-        "       analysis_bench review [DEPTH EXACT]\n",
+        "       analysis_bench review [DEPTH EXACT]\n"
+        "       analysis_bench eval-error FILE [--weights W]\n"
+        "       analysis_bench match learned:D:E|hand:D:E|gtp:COMMAND ... [PAIRS] [--weights W]\n",
         stderr);
     return 2;
 }
@@ -327,5 +332,11 @@ int main(int argc, char** argv) {
     if (args.size() == 1 && args[0] == "review") return reviewCommand(0, -1);
     if (args.size() == 3 && args[0] == "review")
         return reviewCommand(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (!args.empty() && (args[0] == "match" || args[0] == "eval-error")) {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        const int status = args[0] == "match" ? marvane::bench::matchCommand(rest)
+                                              : marvane::bench::evalErrorCommand(rest);
+        return status == 2 && rest.size() < 1 ? usage() : status;
+    }
     return usage();
 }
