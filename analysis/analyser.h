@@ -33,6 +33,7 @@ struct SquareScore {
     bool exact = false;       // what perfect play by both sides gives
     bool upperBound = false;  // only "at most this" is known
     int depth = 0;            // moves searched ahead (the empty squares when exact)
+    bool operator==(const SquareScore&) const = default;
 };
 
 struct Analysis {

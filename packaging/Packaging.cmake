@@ -15,6 +15,8 @@ set(MARVANE_SCREENSHOT_URL "" CACHE STRING
 
 set(_marvane_sounds Ok.wav Full.wav Bad.wav Won.wav)
 list(TRANSFORM _marvane_sounds PREPEND ${MARVANE_OUTPUT_DIR}/system/)
+# The system folder also holds the learned evaluation's weights (analysis/weights).
+set(_marvane_system_files ${_marvane_sounds} ${MARVANE_OUTPUT_DIR}/system/evaluation.bin)
 
 set(_marvane_pkg_dir ${CMAKE_BINARY_DIR}/packaging)
 if(NOT CMAKE_CROSSCOMPILING)  # else imported from MARVANE_HOST_TOOLS
@@ -46,14 +48,14 @@ if(WIN32 OR APPLE)
   # Linux desktops.
   install(TARGETS marvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(TARGETS marvane_soundengine LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${_marvane_sounds} DESTINATION ${CMAKE_INSTALL_BINDIR}/system)
+  install(FILES ${_marvane_system_files} DESTINATION ${CMAKE_INSTALL_BINDIR}/system)
   return()
 endif()
 
 install(TARGETS marvane RUNTIME DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
 # The program loads its sound module from its own folder.
 install(TARGETS marvane_soundengine LIBRARY DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
-install(FILES ${_marvane_sounds} DESTINATION ${MARVANE_INSTALL_PROGRAMDIR}/system)
+install(FILES ${_marvane_system_files} DESTINATION ${MARVANE_INSTALL_PROGRAMDIR}/system)
 
 # A relative link keeps the tree relocatable: a staged package or a copied prefix still works.
 file(RELATIVE_PATH _marvane_link_target /${CMAKE_INSTALL_BINDIR} /${MARVANE_INSTALL_PROGRAMDIR})

@@ -52,6 +52,10 @@ foreach(sound Ok Full Bad Won)
   endif()
 endforeach()
 
+if(NOT EXISTS ${root}/${PROGRAMDIR}/system/evaluation.bin)
+  list(APPEND failures "${PROGRAMDIR}/system/evaluation.bin (the learned evaluation) is missing")
+endif()
+
 foreach(file applications/${APP_ID}.desktop metainfo/${APP_ID}.metainfo.xml
              icons/hicolor/scalable/apps/${APP_ID}.svg icons/hicolor/16x16/apps/${APP_ID}.png
              icons/hicolor/256x256/apps/${APP_ID}.png)
