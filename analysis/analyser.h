@@ -74,8 +74,12 @@ public:
     // analysis needs them (never before), or given here, or the hand-made formula (the default).
     void useEvaluationFile(std::string path);
     void useWeights(std::shared_ptr<const Weights> weights);
-    // The learned weights in use; nullptr while the hand-made evaluation serves.
+    // The learned weights in use (read from the file now if they have not been); nullptr while
+    // the hand-made evaluation serves.
     const Weights* weights();
+    // Why the file given to useEvaluationFile could not be used; empty when it was, or before
+    // it was needed.
+    const std::string& weightsError() const { return weightsError_; }
 
 private:
     Table table_;
