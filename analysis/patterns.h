@@ -38,6 +38,10 @@ struct Image {
     int family;
     int squares;
     std::array<std::uint8_t, kMaxSquares> square;
+    Bits mask;  // its squares as a set
+    // For the squares of `mask` that hold a disc, taken in ascending order as the bits of a
+    // number: what they add to the image's base-3 number (digit 1 each).
+    std::vector<std::uint16_t> digits;
 };
 
 struct Layout {
@@ -59,5 +63,7 @@ const Layout& layout();
 // pattern image, then own mobility, the other side's mobility and parity. Returns how many.
 inline constexpr int kMaxFeatures = 64;
 int features(Bits p, Bits o, std::int32_t* entries);
+// The same without the processor's bit-gathering instruction, as processors without it run.
+int featuresPortable(Bits p, Bits o, std::int32_t* entries);
 
 }  // namespace marvane::analysis::patterns

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -49,6 +50,13 @@ TEST(LearnedEvaluation, GivesTheSameScoreToTheEightSymmetricFormsOfAPosition) {
     ASSERT_TRUE(committed.ok()) << committed.error;
     for (int i = 0; i < 300; ++i) {
         const Position position = randomPosition(random, Rules::Marvane, 4 + i % 50);
+        {
+            // Processors without the bit-gathering instruction read the same patterns.
+            std::int32_t fast[patterns::kMaxFeatures], portable[patterns::kMaxFeatures];
+            const int n = patterns::features(position.mover(), position.waiter(), fast);
+            ASSERT_EQ(patterns::featuresPortable(position.mover(), position.waiter(), portable), n);
+            ASSERT_TRUE(std::equal(fast, fast + n, portable));
+        }
         for (const Weights* w : {&randomWeights, committed.weights.get()}) {
             const Bits p = position.mover(), o = position.waiter();
             const int score = w->raw(p, o);
