@@ -12,6 +12,10 @@ namespace {
 // moves by the opponent's mobility; below it, by parity and a fixed preference of squares.
 constexpr int kDeepEmpties = 10;
 constexpr int kMobilityOrderEmpties = 7;
+// From this many empty squares the solver orders its moves by a shallow midgame search of each
+// (the learned evaluation's judgement is worth its cost there), deeper the more squares are left.
+constexpr int kSearchOrderEmpties = 15;
+constexpr int orderingDepth(int empties) { return empties >= 21 ? 2 : empties >= 18 ? 1 : 0; }
 constexpr int kLastEmpties = 5;
 constexpr int kInfinity = 30000;
 
@@ -246,10 +250,17 @@ int Search::solveDeep(Bits p, Bits o, int alpha, int beta, int empties) {
     Move list[32];
     int n = 0;
     const Bits odd = oddRegions(~(p | o));
+    const bool bySearch = weights_ && empties >= kSearchOrderEmpties;
     for (Bits m = moves; m; m &= m - 1) {
         const int sq = std::countr_zero(m);
         const Bits turned = flips(sq, p, o);
-        list[n++] = {sq, turned, sq == tableMove ? kInfinity : mobilityKey(p, o, sq, turned, odd)};
+        int key = kInfinity;
+        if (sq != tableMove)
+            key = bySearch ? -searchAt<R>(o & ~turned, p | turned | bit(sq), -kInfinity, kInfinity,
+                                          orderingDepth(empties)) +
+                                 mobilityKey(p, o, sq, turned, odd) / 2
+                           : mobilityKey(p, o, sq, turned, odd);
+        list[n++] = {sq, turned, key};
     }
     const int alpha0 = alpha;
     int best = -kInfinity, bestMove = list[0].square;

@@ -38,12 +38,15 @@ using namespace marvane::analysis;
 namespace pat = marvane::analysis::patterns;
 
 constexpr int kExactEmpties = 16;
+constexpr int kHeldOutEvery = 25;  // one game in so many measures the fit
+constexpr int kEpochs = 6;
 constexpr Rules kRules = Rules::Marvane;
 
 struct Sample {
     Bits p, o;  // the side to move, the other
     std::int8_t label;
     std::int8_t empties;
+    bool heldOut;  // from the games kept aside to measure the fit, not to make it
 };
 
 struct Random {
@@ -67,7 +70,7 @@ struct Game {
 };
 
 // One self-play game. `depth`: how deep the engine looks before the exact solver takes over.
-Game playGame(Analyser& analyser, Random random, int depth) {
+Game playGame(Analyser& analyser, Random random, int depth, bool heldOut) {
     Limits limits;
     limits.depth = depth;
     limits.exactEmpties = kExactEmpties;
@@ -109,7 +112,7 @@ Game playGame(Analyser& analyser, Random random, int depth) {
             label = (result + s.searched) / 2;
         game.samples.push_back({s.position.mover(), s.position.waiter(),
                                 static_cast<std::int8_t>(label),
-                                static_cast<std::int8_t>(s.position.empties())});
+                                static_cast<std::int8_t>(s.position.empties()), heldOut});
     }
     return game;
 }
@@ -132,7 +135,8 @@ std::vector<Sample> selfPlay(std::uint64_t seed, int round, int games, int threa
     std::atomic<int> done{0};
     forEachGame(games, threads, [&](Analyser& analyser, int g) {
         if (weights) analyser.useWeights(weights);
-        played[g] = playGame(analyser, Random{seed * 1000003u + round * 7919u + g}, depth);
+        played[g] = playGame(analyser, Random{seed * 1000003u + round * 7919u + g}, depth,
+                             g % kHeldOutEvery == 0);
         const int n = ++done;
         if (n % 1000 == 0) std::fprintf(stderr, "# round %d: %d games\n", round, n);
     });
@@ -141,53 +145,61 @@ std::vector<Sample> selfPlay(std::uint64_t seed, int round, int games, int threa
     return samples;
 }
 
-// Least squares, stage by stage, by gradient steps scaled per weight by how often it is used.
-// A stage also learns from the positions just outside its range, so neighbouring stages agree.
+// Least squares, stage by stage, by stochastic gradient steps in a fixed order with a falling
+// rate. A stage also learns from the positions just outside its range, so that neighbouring
+// stages agree. Prints the error on the held-out games.
 std::shared_ptr<const Weights> fit(const std::vector<Sample>& samples, int threads) {
     const pat::Layout& l = pat::layout();
     const std::size_t perStage = l.canonicalEntries.size();
     std::vector<std::int32_t> slot(l.entriesPerStage, -1);
     for (std::size_t i = 0; i < perStage; ++i) slot[l.canonicalEntries[i]] = static_cast<int>(i);
     std::vector<std::int16_t> all(perStage * pat::kStages, 0);
+    std::vector<std::string> report(pat::kStages);
 
     auto fitStage = [&](int stage) {
         const int low = 60 - (stage + 1) * pat::kStageWidth + 1 - 2;
         const int high = 60 - stage * pat::kStageWidth + 2;
-        std::vector<std::int32_t> ids;
-        std::vector<float> target;
+        const int ownLow = low + 2, ownHigh = high - 2;
+        std::vector<std::int32_t> ids[2];
+        std::vector<float> target[2];
         std::int32_t entries[pat::kMaxFeatures];
         int width = 0;
         for (const Sample& s : samples) {
             if (s.empties < low || s.empties > high) continue;
             if (!legalMoves(s.p, s.o)) continue;  // a finished game needs no estimate
+            if (s.heldOut && (s.empties < ownLow || s.empties > ownHigh)) continue;
             width = pat::features(s.p, s.o, entries);
-            for (int i = 0; i < width; ++i) ids.push_back(slot[l.canonicalOf[entries[i]]]);
-            target.push_back(s.label);
+            for (int i = 0; i < width; ++i) ids[s.heldOut].push_back(slot[l.canonicalOf[entries[i]]]);
+            target[s.heldOut].push_back(s.label);
         }
-        const std::size_t n = target.size();
-        std::vector<double> w(perStage, 0.0), gradient(perStage), uses(perStage, 0.0);
-        for (std::int32_t id : ids) uses[id] += 1;
-        double rate = 1.0 / std::max(1, width / 4);
-        double last = 1e300;
-        for (int epoch = 0; epoch < 60 && n; ++epoch) {
-            std::fill(gradient.begin(), gradient.end(), 0.0);
+        std::vector<double> w(perStage, 0.0);
+        auto rms = [&](int set) {
             double squared = 0;
-            for (std::size_t i = 0; i < n; ++i) {
-                const std::int32_t* f = &ids[i * width];
+            for (std::size_t i = 0; i < target[set].size(); ++i) {
+                double y = 0;
+                for (int k = 0; k < width; ++k) y += w[ids[set][i * width + k]];
+                squared += (target[set][i] - y) * (target[set][i] - y);
+            }
+            return std::sqrt(squared / std::max<double>(1, static_cast<double>(target[set].size())));
+        };
+        const std::size_t n = target[0].size();
+        double rate = 0.7 / std::max(1, width);
+        for (int epoch = 0; epoch < kEpochs && n; ++epoch, rate *= 0.6) {
+            // A fixed stride through the positions, so that one game's do not come in a row.
+            const std::size_t stride = 7919 % n == 0 ? 1 : 7919;
+            for (std::size_t step = 0, i = 0; step < n; ++step, i = (i + stride) % n) {
+                const std::int32_t* f = &ids[0][i * width];
                 double y = 0;
                 for (int k = 0; k < width; ++k) y += w[f[k]];
-                const double r = target[i] - y;
-                squared += r * r;
-                for (int k = 0; k < width; ++k) gradient[f[k]] += r;
+                const double r = (target[0][i] - y) * rate;
+                for (int k = 0; k < width; ++k) w[f[k]] += r;
             }
-            if (squared > last) rate *= 0.5;
-            last = squared;
-            for (std::size_t j = 0; j < perStage; ++j)
-                w[j] += rate * gradient[j] / (uses[j] + 4.0);
-            if (epoch % 20 == 19 || epoch == 0)
-                std::fprintf(stderr, "# stage %d: %zu positions, epoch %d, rms %.3f\n", stage, n,
-                             epoch + 1, std::sqrt(squared / static_cast<double>(n)));
         }
+        char line[160];
+        std::snprintf(line, sizeof line,
+                      "# stage %2d (%2d-%2d empty): %7zu positions, rms %.2f; held out %6zu, rms %.2f\n",
+                      stage, ownLow, ownHigh, n, rms(0), target[1].size(), rms(1));
+        report[stage] = line;
         for (std::size_t j = 0; j < perStage; ++j)
             all[stage * perStage + j] = static_cast<std::int16_t>(
                 std::clamp(std::lround(w[j] * kWeightsPerDisc), -32000L, 32000L));
@@ -199,6 +211,7 @@ std::shared_ptr<const Weights> fit(const std::vector<Sample>& samples, int threa
             for (int s; (s = next.fetch_add(1)) < pat::kStages;) fitStage(s);
         });
     for (std::thread& t : pool) t.join();
+    for (const std::string& line : report) std::fputs(line.c_str(), stderr);
     return std::make_shared<const Weights>(kRules, all);
 }
 
