@@ -12,9 +12,7 @@ namespace {
 constexpr int kWide = 30000;
 
 std::string limitsError(const Limits& limits) {
-    if (limits.depth < 1 || limits.depth > 60) return "The depth must be 1 to 60 moves.";
-    if (limits.exactEmpties < 0 || limits.exactEmpties > 60)
-        return "The number of empty squares to solve from must be 0 to 60.";
+    if (std::string e = searchLimitsError(limits.depth, limits.exactEmpties); !e.empty()) return e;
     if (limits.time.count() < 0) return "The time budget cannot be negative.";
     return {};
 }
@@ -56,6 +54,13 @@ const Weights* Analyser::weights() {
         weightsError_ = std::move(reading.error);
     }
     return weights_.get();
+}
+
+std::string searchLimitsError(int depth, int exactEmpties) {
+    if (depth < 1 || depth > 60) return "The depth must be 1 to 60 moves.";
+    if (exactEmpties < 0 || exactEmpties > 60)
+        return "The number of empty squares to solve from must be 0 to 60.";
+    return {};
 }
 
 Analysis Analyser::analyse(const Position& position, Rules rules, const Limits& limits,

@@ -55,6 +55,10 @@ struct Analysis {
 // Called after each depth completed, on the analysing thread.
 using Progress = std::function<void(const Analysis&)>;
 
+// Why a search `depth` moves deep that solves exactly from `exactEmpties` empty squares cannot
+// be run (the depth must be 1..60, the empty squares 0..60); empty when it can.
+std::string searchLimitsError(int depth, int exactEmpties);
+
 // The analysis engine. It owns its transposition table, which it allocates on the first
 // analysis and keeps until released. One thread at a time may use it; another thread may set
 // `cancel`, and the analysis then returns what it had completed within a few milliseconds.

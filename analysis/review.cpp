@@ -9,9 +9,7 @@ namespace {
 std::string reviewError(const Position& start, const std::vector<int>& squares,
                         const ReviewLimits& limits) {
     if (std::string e = positionError(start); !e.empty()) return e;
-    if (limits.depth < 1 || limits.depth > 60) return "The depth must be 1 to 60 moves.";
-    if (limits.exactEmpties < 0 || limits.exactEmpties > 60)
-        return "The number of empty squares to solve from must be 0 to 60.";
+    if (std::string e = searchLimitsError(limits.depth, limits.exactEmpties); !e.empty()) return e;
     Position p = start;
     for (std::size_t i = 0; i < squares.size(); ++i) {
         const int square = squares[i];

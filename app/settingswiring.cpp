@@ -10,18 +10,15 @@
 namespace marvane {
 
 SettingsStore userSettingsStore(std::function<bool()> unattended) {
-    // Until the options have been loaded the controls hold only their defaults: a window closed
-    // before its start-up ran (a quit request at once) must not write those over the user's.
-    auto loaded = std::make_shared<bool>(false);
+    // Shared by both hooks: a save knows what the load read. Until the options have been loaded
+    // the controls hold only their defaults, and a save writes nothing (a window closed before
+    // its start-up ran, on a quit request at once).
+    auto store = std::make_shared<OptionsStore>();
     // Loading fills the options value by value, so what was read before an error still counts.
-    return {[loaded](Options& into) {
-                *loaded = true;
-                LoadSettings(into);
-            },
-            [loaded, unattended](const Options& options) {
-                if (!*loaded) return;
+    return {[store](Options& into) { store->load(into); },
+            [store, unattended](const Options& options) {
                 try {
-                    SaveSettings(options);
+                    store->save(options);
                 } catch (const std::exception& error) {
                     if (!unattended || !unattended()) throw;
                     std::fprintf(stderr, "Marvane: the options were not saved. %s.\n",

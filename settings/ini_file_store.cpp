@@ -43,6 +43,11 @@ public:
         return decodeIniValue(*raw);
     }
 
+    QString notRead() override {
+        if (!loaded_) load();
+        return refusal_;
+    }
+
     void write(const Values& values) override {
         if (values.isEmpty()) return;
         if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
@@ -84,6 +89,12 @@ public:
         };
         IniText text = withValues(current.bytes);
         if (current.outcome == FileRead::Outcome::Read && text.bytes() == current.bytes) return;
+        // The player's way of keeping the file as it is.
+        if (current.kind == FileKind::Regular && current.readOnly) {
+            //: %1 is the settings file's path.
+            fail(translated(QT_TRANSLATE_NOOP("Settings", "%1 is read-only"))
+                     .arg(QDir::toNativeSeparators(path_)));
+        }
         // Never a file that the next start would refuse: the whole file is kept aside, as one
         // too large to read is, and the values start a new one.
         if (text.bytes().size() > kMaxSettingsFileSize) {
@@ -104,8 +115,9 @@ private:
             .arg(QDir::toNativeSeparators(path_), notARegularFile(kind));
     }
 
-    // A file that is missing or cannot be read reads as empty: every value its default. One
-    // that cannot be a settings file gives the defaults too, and says why for every value.
+    // A file that is missing reads as empty: every value its default. One that cannot be read,
+    // or cannot be a settings file, gives the defaults too, and says why for every value; the
+    // window then saves only the options the player changes (see OptionsStore).
     void load() {
         loaded_ = true;
         if (path_.isEmpty()) return;
@@ -117,17 +129,24 @@ private:
                 translated(QT_TRANSLATE_NOOP(
                                "Settings",
                                "The settings file %1 is larger than 1 MB and was not read, so the "
-                               "default options are used. When the options are saved, it is kept "
-                               "as %2 and a new settings file is written"))
+                               "default options are used. Only the options you change are saved: "
+                               "this file is then kept as %2 and a new one is written"))
                     .arg(QDir::toNativeSeparators(path_), QFileInfo(asideName(path_)).fileName());
         } else if (file.outcome == FileRead::Outcome::NotRegular) {
             //: %1 is the settings file's path and what it is instead ("... is a folder, not a
             //: regular file").
             refusal_ = translated(QT_TRANSLATE_NOOP(
                                       "Settings",
-                                      "The settings file %1, so the default options are used and "
-                                      "the options are not saved"))
+                                      "The settings file %1, so the default options are used. "
+                                      "Only the options you change are saved"))
                            .arg(notRegular(file.kind));
+        } else if (file.outcome == FileRead::Outcome::Failed) {
+            //: %1 is the settings file's path, %2 the system's reason ("Permission denied").
+            refusal_ = translated(QT_TRANSLATE_NOOP(
+                                      "Settings",
+                                      "The settings file %1 could not be read (%2), so the default "
+                                      "options are used. Only the options you change are saved"))
+                           .arg(QDir::toNativeSeparators(path_), file.error);
         }
     }
 
@@ -135,7 +154,7 @@ private:
     QString path_;
     IniText text_;
     bool loaded_ = false;
-    QString refusal_;  // why the file was not read, when it could not be a settings file
+    QString refusal_;  // why the file was not read, when it is there but was not
 };
 
 }  // namespace

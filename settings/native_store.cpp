@@ -61,6 +61,10 @@ public:
         return StoredValue{StoredValue::Kind::NotText, {}};
     }
 
+    QString notRead() override { return {}; }
+
+    // QSettings writes the registry one value at a time: a failure part way leaves the values
+    // before it written.
     void write(const Values& values) override {
         if (values.isEmpty()) return;
         if (!settings_) {

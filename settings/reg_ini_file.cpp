@@ -38,6 +38,8 @@ bool TRegIniFile::ReadBool(const QString& name, bool defaultValue) const {
     return ReadInteger(name, defaultValue ? 1 : 0) != 0;
 }
 
+QString TRegIniFile::NotRead() const { return store_->notRead(); }
+
 void TRegIniFile::WriteString(const QString& name, const QString& text) {
     for (auto& [pendingName, pendingText] : pending_) {
         if (pendingName == name) {

@@ -19,7 +19,8 @@ class SectionStore;
 // that place is read; system-wide and organisation-wide settings never stand in for a value.
 //
 // Every value is kept as text. Reads are answered from the store as it was when first read;
-// writes are collected and reach the store together, in one write, with UpdateFile().
+// writes are collected and reach the store together with UpdateFile(): in the file form in one
+// write, whole or not at all; in the registry value by value.
 class TRegIniFile {
 public:
     explicit TRegIniFile(const QString& section);
@@ -38,6 +39,8 @@ public:
     std::int32_t ReadInteger(const QString& name, std::int32_t defaultValue) const;
     // ReadInteger with the default 1 or 0; every result other than 0 is true.
     bool ReadBool(const QString& name, bool defaultValue) const;
+    // Why the store as a whole could not be read (then every read throws it); empty when it was.
+    QString NotRead() const;
 
     // Collect a value for UpdateFile(); a second write of the same name replaces the first.
     void WriteString(const QString& name, const QString& text);
@@ -46,11 +49,12 @@ public:
     // "1" or "0".
     void WriteBool(const QString& name, bool value);
 
-    // Writes the collected values in one atomic write; other values in the section are left
-    // exactly as they were. Throws ERegistryException "Failed to create key <section>" when the
-    // place of the section cannot be created (for the file: its folder), and "Failed to set
-    // data for '<name>'", naming the first value written (in the file form followed by ": " and
-    // the reason), when the store refuses the values.
+    // Writes the collected values (see above for how whole); other values in the section are
+    // left exactly as they were. A read-only settings file is refused, not replaced. Throws
+    // ERegistryException "Failed to create key <section>" when the place of the section cannot be
+    // created (for the file: its folder), and "Failed to set data for '<name>'", naming the first
+    // value written (in the file form followed by ": " and the reason), when the store refuses the
+    // values.
     void UpdateFile();
 
 private:

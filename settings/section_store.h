@@ -23,10 +23,15 @@ public:
     // large to be one, or not a regular file).
     virtual std::optional<StoredValue> read(const QString& name) = 0;
 
-    // Stores every value as text in one write that either happens whole or not at all. Throws
-    // ERegistryException "Failed to create key <section>" when the place of the section cannot
-    // be created, and "Failed to set data for '<name of the first value>': <why>" when the values
-    // cannot be written.
+    // Why the store as a whole could not be read, in the player's language; empty when it was
+    // read. A store that is not there holds no values and counts as read.
+    virtual QString notRead() = 0;
+
+    // Stores every value as text. Throws ERegistryException "Failed to create key <section>"
+    // when the place of the section cannot be created, and "Failed to set data for '<name of the
+    // first value>'" (in the file form followed by ": <why>") when the values cannot be written.
+    // The file form writes them in one write that happens whole or not at all; the registry
+    // writes them one by one, so a failure there can leave the values before it written.
     virtual void write(const Values& values) = 0;
 };
 
@@ -38,7 +43,7 @@ std::unique_ptr<SectionStore> openUserSection(const QString& section);
 // The file form, on every platform. A file larger than kMaxSettingsFileSize is not read; the
 // next write moves it aside (to "<file>.bad") and starts a new file, as it does when the values
 // would make the file larger than that. A file that is not a regular file is neither read nor
-// written.
+// written, and neither is a read-only file written: a write that would change it fails.
 std::unique_ptr<SectionStore> openIniFileSection(const QString& section);
 inline constexpr qint64 kMaxSettingsFileSize = 1024 * 1024;
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <algorithm>
-#include <cstdint>
 #include <optional>
 
 #include "settings/reg_ini_file.h"
@@ -13,66 +12,78 @@ namespace {
 
 const QString kSection = QStringLiteral("Corvath\\Marvane");
 
-}  // namespace
+QString keyOf(const OptionSpec& option) {
+    return QString::fromLatin1(option.key.data(), static_cast<qsizetype>(option.key.size()));
+}
 
-void LoadSettings(Options& into) {
-    const Options defaults;
-    into = defaults;
-    const TRegIniFile store(kSection);
-    // One bad value must not cost the others: each is read on its own, and only the first
-    // error is passed on.
+// One bad value must not cost the others: each is read on its own, and only the first error is
+// passed on.
+void readOptions(const TRegIniFile& store, Options& into) {
+    into = Options{};
     std::optional<ERegistryException> firstError;
-    const auto read = [&firstError](auto&& readValue) {
+    for (const OptionSpec& option : kOptionTable) {
         try {
-            readValue();
+            if (option.kind == OptionKind::Flag) {
+                option.set(into, store.ReadBool(keyOf(option), option.defaultValue != 0));
+                continue;
+            }
+            int value = store.ReadInteger(keyOf(option), option.defaultValue);
+            if (option.kind == OptionKind::Number)
+                value = std::clamp(value, option.min, option.max);
+            option.set(into, value);
         } catch (const ERegistryException& error) {
             if (!firstError) firstError = error;
         }
-    };
-    read([&] { into.sound = store.ReadBool(QStringLiteral("Sound"), defaults.sound); });
-    read([&] { into.menu = store.ReadBool(QStringLiteral("Menu"), defaults.menu); });
-    read([&] { into.status = store.ReadBool(QStringLiteral("Status"), defaults.status); });
-    read([&] {
-        const std::int32_t response =
-            store.ReadInteger(QStringLiteral("Response"), defaults.response);
-        // The control's position is 16 bits; a number beyond them is taken as the nearer end,
-        // so that the control clamps 70000 to its maximum as it does 9999, rather than seeing
-        // whatever its low 16 bits say.
-        into.response = std::clamp<std::int32_t>(response, INT16_MIN, INT16_MAX);
-    });
-    read([&] { into.c1 = store.ReadInteger(QStringLiteral("C1"), defaults.c1); });
-    read([&] { into.c2 = store.ReadInteger(QStringLiteral("C2"), defaults.c2); });
-    read([&] { into.lastMove = store.ReadBool(QStringLiteral("LastMove"), defaults.lastMove); });
-    read([&] {
-        into.legalMoves = store.ReadBool(QStringLiteral("LegalMoves"), defaults.legalMoves);
-    });
-    read([&] {
-        into.coordinates = store.ReadBool(QStringLiteral("Coordinates"), defaults.coordinates);
-    });
-    read([&] {
-        into.evaluations = store.ReadBool(QStringLiteral("Evaluations"), defaults.evaluations);
-    });
-    read([&] {
-        into.expertHard = store.ReadBool(QStringLiteral("ExpertHard"), defaults.expertHard);
-    });
+    }
     if (firstError) throw *firstError;
 }
 
-void SaveSettings(const Options& from) {
+// Writes the options for which `write` holds, in the table's order.
+template <typename Predicate>
+void writeOptions(const Options& from, Predicate write) {
     TRegIniFile store(kSection);
-    store.WriteBool(QStringLiteral("Sound"), from.sound);
-    store.WriteBool(QStringLiteral("Menu"), from.menu);
-    store.WriteBool(QStringLiteral("Status"), from.status);
-    store.WriteInteger(QStringLiteral("Response"), from.response);
-    store.WriteInteger(QStringLiteral("C1"), from.c1);
-    store.WriteInteger(QStringLiteral("C2"), from.c2);
-    // Last, so the six older values keep their lines and the error a failed save names.
-    store.WriteBool(QStringLiteral("LastMove"), from.lastMove);
-    store.WriteBool(QStringLiteral("LegalMoves"), from.legalMoves);
-    store.WriteBool(QStringLiteral("Coordinates"), from.coordinates);
-    store.WriteBool(QStringLiteral("Evaluations"), from.evaluations);
-    store.WriteBool(QStringLiteral("ExpertHard"), from.expertHard);
-    store.UpdateFile();
+    bool any = false;
+    for (const OptionSpec& option : kOptionTable) {
+        if (!write(option)) continue;
+        if (option.kind == OptionKind::Flag)
+            store.WriteBool(keyOf(option), option.get(from) != 0);
+        else
+            store.WriteInteger(keyOf(option), option.get(from));
+        any = true;
+    }
+    if (any) store.UpdateFile();
+}
+
+}  // namespace
+
+void OptionsStore::load(Options& into) {
+    const TRegIniFile store(kSection);
+    loaded_ = store.NotRead().isEmpty() ? Loaded::Read : Loaded::NotRead;
+    try {
+        readOptions(store, into);
+    } catch (...) {
+        given_ = into;
+        throw;
+    }
+    given_ = into;
+}
+
+void OptionsStore::save(const Options& from) {
+    switch (loaded_) {
+        case Loaded::Not: return;
+        case Loaded::Read: writeOptions(from, [](const OptionSpec&) { return true; }); return;
+        case Loaded::NotRead:
+            writeOptions(from, [&](const OptionSpec& option) {
+                return option.get(from) != option.get(given_);
+            });
+            return;
+    }
+}
+
+void LoadSettings(Options& into) { OptionsStore().load(into); }
+
+void SaveSettings(const Options& from) {
+    writeOptions(from, [](const OptionSpec&) { return true; });
 }
 
 }  // namespace marvane

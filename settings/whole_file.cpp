@@ -203,6 +203,7 @@ FileRead readRegularFile(const QString& path, qint64 limit) {
     if (::fstat(fd.get(), &status) != 0) return failed(errno);
     if (!S_ISREG(status.st_mode)) return notRegular(status.st_mode);
     result.kind = FileKind::Regular;
+    result.readOnly = (status.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0;
     if (status.st_size > limit) {
         result.outcome = FileRead::Outcome::TooLarge;
         result.size = status.st_size;
@@ -285,6 +286,7 @@ FileRead readRegularFile(const QString& path, qint64 limit) {
         return result;
     }
     result.kind = FileKind::Regular;
+    result.readOnly = !info.isWritable();
     if (file.size() > limit) {
         result.outcome = FileRead::Outcome::TooLarge;
         result.size = file.size();

@@ -30,6 +30,9 @@ struct FileRead {
     FileKind kind = FileKind::Missing;
     qint64 size = 0;
     QString error;
+    // A regular file that nobody may write (no write permission bit at all, so even the
+    // administrator's programs count it as read-only), or that this user may not write.
+    bool readOnly = false;
 };
 
 // Reads the file at `path` when it is a regular file of at most `limit` bytes.

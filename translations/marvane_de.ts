@@ -797,15 +797,6 @@
         <translation>%1 ist %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen, daher gelten die Standardoptionen. Beim Speichern der Optionen wird sie als %2 aufbewahrt und eine neue Einstellungsdatei geschrieben</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Die Einstellungsdatei %1, daher gelten die Standardoptionen und die Optionen werden nicht gespeichert</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Daten für „%1“ können nicht gespeichert werden</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>Der Ordner „%1“ liegt auf einem Datenträger, der nicht beschrieben werden kann</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen, daher gelten die Standardoptionen. Nur die Optionen, die Sie ändern, werden gespeichert: Diese Datei wird dann als %2 aufbewahrt und eine neue geschrieben</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Die Einstellungsdatei %1, daher gelten die Standardoptionen. Nur die Optionen, die Sie ändern, werden gespeichert</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2), daher gelten die Standardoptionen. Nur die Optionen, die Sie ändern, werden gespeichert</translation>
     </message>
 </context>
 <context>

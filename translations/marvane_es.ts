@@ -797,15 +797,6 @@
         <translation>%1 es %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>El archivo de configuración %1 ocupa más de 1 MB y no se ha leído, así que se usan las opciones predeterminadas. Al guardar las opciones, se conservará como %2 y se escribirá un archivo de configuración nuevo</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>El archivo de configuración %1, así que se usan las opciones predeterminadas y las opciones no se guardan</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>No se pudieron guardar los datos de «%1»</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>La carpeta «%1» está en un disco en el que no se puede escribir</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>El archivo de configuración %1 ocupa más de 1 MB y no se ha leído, así que se usan las opciones predeterminadas. Solo se guardan las opciones que cambie: este archivo se conservará entonces como %2 y se escribirá uno nuevo</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>El archivo de configuración %1, así que se usan las opciones predeterminadas. Solo se guardan las opciones que cambie</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>No se ha podido leer el archivo de configuración %1 (%2), así que se usan las opciones predeterminadas. Solo se guardan las opciones que cambie</translation>
     </message>
 </context>
 <context>

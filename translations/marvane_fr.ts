@@ -797,15 +797,6 @@
         <translation>%1 est %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Le fichier de réglages %1 dépasse 1 Mo et n&apos;a pas été lu&#xa0;: les options par défaut sont utilisées. À l&apos;enregistrement des options, il sera conservé sous le nom %2 et un nouveau fichier de réglages sera écrit</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Le fichier de réglages %1&#xa0;: les options par défaut sont donc utilisées et les options ne sont pas enregistrées</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossible d&apos;enregistrer les données de «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» se trouve sur un disque où l&apos;on ne peut pas écrire</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>Le fichier de réglages %1 dépasse 1 Mo et n&apos;a pas été lu&#xa0;: les options par défaut sont utilisées. Seules les options que vous modifiez sont enregistrées&#xa0;: ce fichier est alors conservé sous le nom %2 et un nouveau est écrit</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Le fichier de réglages %1&#xa0;: les options par défaut sont donc utilisées. Seules les options que vous modifiez sont enregistrées</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu (%2)&#xa0;: les options par défaut sont utilisées. Seules les options que vous modifiez sont enregistrées</translation>
     </message>
 </context>
 <context>

@@ -797,15 +797,6 @@
         <translation>%1 è %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Il file delle impostazioni %1 supera 1 MB e non è stato letto, quindi si usano le opzioni predefinite. Quando le opzioni vengono salvate, viene conservato come %2 e si scrive un nuovo file delle impostazioni</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Il file delle impostazioni %1, quindi si usano le opzioni predefinite e le opzioni non vengono salvate</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossibile salvare i dati di &quot;%1&quot;</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>La cartella &quot;%1&quot; si trova su un disco su cui non si può scrivere</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 è di sola lettura</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>Il file delle impostazioni %1 supera 1 MB e non è stato letto, quindi si usano le opzioni predefinite. Si salvano solo le opzioni che cambi: questo file viene allora conservato come %2 e se ne scrive uno nuovo</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Il file delle impostazioni %1, quindi si usano le opzioni predefinite. Si salvano solo le opzioni che cambi</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Impossibile leggere il file delle impostazioni %1 (%2), quindi si usano le opzioni predefinite. Si salvano solo le opzioni che cambi</translation>
     </message>
 </context>
 <context>

@@ -797,15 +797,6 @@
         <translation>%1 is %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Het instellingenbestand %1 is groter dan 1 MB en is niet gelezen, dus gelden de standaardopties. Bij het opslaan van de opties wordt het bewaard als %2 en wordt een nieuw instellingenbestand geschreven</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Het instellingenbestand %1, dus gelden de standaardopties en worden de opties niet opgeslagen</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Gegevens voor &quot;%1&quot; kunnen niet worden opgeslagen</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>De map &quot;%1&quot; staat op een schijf waarop niet geschreven kan worden</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>Het instellingenbestand %1 is groter dan 1 MB en is niet gelezen, dus gelden de standaardopties. Alleen de opties die u wijzigt worden opgeslagen: dit bestand wordt dan bewaard als %2 en er wordt een nieuw geschreven</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Het instellingenbestand %1, dus gelden de standaardopties. Alleen de opties die u wijzigt worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Het instellingenbestand %1 kon niet worden gelezen (%2), dus gelden de standaardopties. Alleen de opties die u wijzigt worden opgeslagen</translation>
     </message>
 </context>
 <context>

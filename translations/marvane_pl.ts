@@ -797,15 +797,6 @@
         <translation>%1 to %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Plik ustawień %1 jest większy niż 1 MB i nie został wczytany, więc obowiązują opcje domyślne. Przy zapisie opcji zostanie zachowany jako %2 i powstanie nowy plik ustawień</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Plik ustawień %1, więc obowiązują opcje domyślne, a opcje nie są zapisywane</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Nie można zapisać danych „%1”</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>Folder „%1” znajduje się na dysku, na którym nie można zapisywać</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>Plik ustawień %1 jest większy niż 1 MB i nie został wczytany, więc obowiązują opcje domyślne. Zapisywane są tylko zmienione opcje: ten plik zostanie wtedy zachowany jako %2 i powstanie nowy</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Plik ustawień %1, więc obowiązują opcje domyślne. Zapisywane są tylko zmienione opcje</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Nie można wczytać pliku ustawień %1 (%2), więc obowiązują opcje domyślne. Zapisywane są tylko zmienione opcje</translation>
     </message>
 </context>
 <context>

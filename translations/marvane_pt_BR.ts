@@ -797,15 +797,6 @@
         <translation>%1 é %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>O arquivo de configurações %1 tem mais de 1 MB e não foi lido, por isso valem as opções padrão. Quando as opções forem salvas, ele será guardado como %2 e um novo arquivo de configurações será gravado</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>O arquivo de configurações %1, por isso valem as opções padrão e as opções não são salvas</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Não foi possível gravar os dados de &quot;%1&quot;</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>A pasta &quot;%1&quot; está em um disco onde não é possível gravar</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 é somente leitura</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>O arquivo de configurações %1 tem mais de 1 MB e não foi lido, por isso valem as opções padrão. Só as opções que você mudar são salvas: este arquivo será então guardado como %2 e um novo será gravado</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>O arquivo de configurações %1, por isso valem as opções padrão. Só as opções que você mudar são salvas</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Não foi possível ler o arquivo de configurações %1 (%2), por isso valem as opções padrão. Só as opções que você mudar são salvas</translation>
     </message>
 </context>
 <context>

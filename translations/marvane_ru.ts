@@ -797,15 +797,6 @@
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. When the options are saved, it is kept as %2 and a new settings file is written</source>
-        <translation>Файл настроек %1 больше 1 МБ и не был прочитан, поэтому действуют настройки по умолчанию. При сохранении настроек он будет сохранён как %2, и будет записан новый файл настроек</translation>
-    </message>
-    <message>
-        <source>The settings file %1, so the default options are used and the options are not saved</source>
-        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
-        <translation>Файл настроек %1, поэтому действуют настройки по умолчанию, и настройки не сохраняются</translation>
-    </message>
-    <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Не удаётся записать данные «%1»</translation>
     </message>
@@ -820,6 +811,25 @@
     <message>
         <source>The folder &quot;%1&quot; is on a disk that cannot be written to</source>
         <translation>Папка «%1» находится на диске, запись на который невозможна</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read, so the default options are used. Only the options you change are saved: this file is then kept as %2 and a new one is written</source>
+        <translation>Файл настроек %1 больше 1 МБ и не был прочитан, поэтому действуют настройки по умолчанию. Сохраняются только изменённые вами настройки: этот файл тогда будет сохранён как %2, и будет записан новый</translation>
+    </message>
+    <message>
+        <source>The settings file %1, so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path and what it is instead (&quot;... is a folder, not a regular file&quot;).</extracomment>
+        <translation>Файл настроек %1, поэтому действуют настройки по умолчанию. Сохраняются только изменённые вами настройки</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), so the default options are used. Only the options you change are saved</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>Не удалось прочитать файл настроек %1 (%2), поэтому действуют настройки по умолчанию. Сохраняются только изменённые вами настройки</translation>
     </message>
 </context>
 <context>

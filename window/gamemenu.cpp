@@ -9,10 +9,10 @@
 #include <QTimer>
 
 #include "engine/game.h"
-#include "getver/getver.h"
 #include "window/analysisroom.h"
 #include "window/boardcoordinates.h"
 #include "window/boardimage.h"
+#include "window/common/programfiles.h"
 #include "window/keyswindow.h"
 #include "window/recordcommands.h"
 
@@ -121,9 +121,9 @@ void GameMenu::wireRecordCommands(QMainWindow& window) {
     // "Marvane 1.4.0.0" for a file's Program line; without version information the program is
     // still named.
     const auto program = [] {
-        const QString title = ReadTitle();
-        return (title.isEmpty() ? QStringLiteral("Marvane") : title) + QLatin1Char(' ') +
-               ReadVersion();
+        const ProgramVersion& read = programVersion();
+        return (read.title.isEmpty() ? QStringLiteral("Marvane") : read.title) + QLatin1Char(' ') +
+               read.version;
     };
     record = new RecordCommands(&window, game_, program);
     menu_->addSeparator();
@@ -138,10 +138,6 @@ void GameMenu::addCoordinatesItem() {
                 gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Coordinates")), true);
     connect(ShowCoordinates, &QAction::toggled, this, &GameMenu::showCoordinates);
 }
-
-bool GameMenu::showsCoordinates() const { return ShowCoordinates->isChecked(); }
-
-void GameMenu::setCoordinatesShown(bool shown) { ShowCoordinates->setChecked(shown); }
 
 void GameMenu::showCoordinates() {
     if (!coordinates_ && !ShowCoordinates->isChecked()) return;
@@ -158,25 +154,6 @@ void GameMenu::addKeysItem(QMainWindow& window) {
 }
 
 void GameMenu::setShown(bool shown) { menu_->menuAction()->setVisible(shown); }
-
-bool GameMenu::showsLastMove() const { return ShowLastMove->isChecked(); }
-
-bool GameMenu::showsLegalMoves() const { return ShowLegalMoves->isChecked(); }
-
-void GameMenu::setMarks(bool lastMove, bool legalMoves) {
-    ShowLastMove->setChecked(lastMove);
-    ShowLegalMoves->setChecked(legalMoves);
-    scheduleRefresh();
-}
-
-bool GameMenu::showsEvaluations() const { return ShowEvaluations->isChecked(); }
-
-bool GameMenu::expertHard() const { return ExpertHardLevel->isChecked(); }
-
-void GameMenu::setAnalysisOptions(bool evaluations, bool expertHard) {
-    ShowEvaluations->setChecked(evaluations);
-    ExpertHardLevel->setChecked(expertHard);
-}
 
 void GameMenu::scheduleRefresh() { marksRefresh->start(); }
 

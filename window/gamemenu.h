@@ -34,17 +34,8 @@ public:
     RecordCommands& records() const { return *record; }
     void setShown(bool shown);
 
-    bool showsLastMove() const;
-    bool showsLegalMoves() const;
-    // Ticks the marks as the options have them; the board follows.
-    void setMarks(bool lastMove, bool legalMoves);
-    // Game ▸ Show Coordinates, kept with the options; off at first.
-    bool showsCoordinates() const;
-    void setCoordinatesShown(bool shown);
-    // Show Evaluations and Expert Hard Level, ticked as the options have them.
-    bool showsEvaluations() const;
-    bool expertHard() const;
-    void setAnalysisOptions(bool evaluations, bool expertHard);
+    // The items the options keep (the marks, Show Coordinates, Show Evaluations, Expert Hard
+    // Level) are reached by their object names, as the option table gives them.
 
     // Brings the items, the board's marks and the move list up to date with the game, once the
     // events of the step in progress have been handled.

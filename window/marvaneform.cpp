@@ -9,6 +9,8 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QVariant>
+#include <algorithm>
 #include <stdexcept>
 #include <tuple>
 
@@ -314,29 +316,49 @@ void TMarvaneForm::VisitourWebsite1Click() {
 
 // --- Options ---
 
+namespace {
+
+// The property of an option's control that holds its value.
+const char* valueProperty(const OptionSpec& option) {
+    return option.kind == OptionKind::Flag ? "checked" : "value";
+}
+
+}  // namespace
+
+QObject* TMarvaneForm::optionControl(const OptionSpec& option) const {
+    if (option.control.empty()) return nullptr;
+    return findChild<QObject*>(
+        QString::fromLatin1(option.control.data(), static_cast<qsizetype>(option.control.size())));
+}
+
+// The controls hold the options (the table names each one's control), except the colours.
 Options TMarvaneForm::currentOptions() const {
     Options options;
+    for (const OptionSpec& option : kOptionTable) {
+        if (const QObject* control = optionControl(option))
+            option.set(options, control->property(valueProperty(option)).toInt());
+    }
     // Sound forced off for this run by a missing device is not the user's choice.
     options.sound = sounds_->chosen();
-    options.menu = options_->menuShown();
-    options.status = options_->statusShown();
-    options.response = options_->response();
     // The scheme the player chose, not the colours of a game opened from a file.
     options.c1 = colours_.c1;
     options.c2 = colours_.c2;
-    options.lastMove = gameMenu_->showsLastMove();
-    options.legalMoves = gameMenu_->showsLegalMoves();
-    options.coordinates = gameMenu_->showsCoordinates();
-    options.evaluations = gameMenu_->showsEvaluations();
-    options.expertHard = gameMenu_->expertHard();
     return options;
 }
 
 void TMarvaneForm::setLoadedOptions(Options options) {
-    options_->load(options);
-    gameMenu_->setMarks(options.lastMove, options.legalMoves);
-    gameMenu_->setCoordinatesShown(options.coordinates);
-    gameMenu_->setAnalysisOptions(options.evaluations, options.expertHard);
+    for (const OptionSpec& option : kOptionTable) {
+        QObject* control = optionControl(option);
+        if (!control) continue;
+        const int value = option.get(options);
+        // Whatever store handed it in; a wrapping spin box would wrap an outside value.
+        control->setProperty(valueProperty(option),
+                             option.kind == OptionKind::Flag
+                                 ? QVariant(value != 0)
+                                 : QVariant(std::clamp(value, option.min, option.max)));
+    }
+    // The marks follow their items when the game's events have been handled.
+    gameMenu_->scheduleRefresh();
     colours_ = usableColours(options.c1, options.c2);
     game_.setColours(colours_.c1, colours_.c2);
 }

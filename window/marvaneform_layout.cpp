@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "kurl2/KURL2.h"
+#include "settings/options.h"
 #include "window/art/buttonart.h"
 #include "window/art/rulesart.h"
 #include "window/boardimage.h"
@@ -320,11 +321,12 @@ OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
     Response = new QSpinBox(OptionPanel);
     Response->setObjectName("Response");
     Response->setGeometry(24, 64, 49 + 12, 28);
-    Response->setRange(100, 5000);
+    constexpr const OptionSpec& responseOption = optionSpec("Response");
+    Response->setRange(responseOption.min, responseOption.max);
     Response->setSingleStep(10);
     Response->setWrapping(true);
     Response->setGroupSeparatorShown(false);
-    Response->setValue(1000);
+    Response->setValue(responseOption.defaultValue);
     Response->setFont(pixelFont("MS Sans Serif", 16));
     QPalette spin = Response->palette();
     spin.setColor(QPalette::Base, Qt::black);

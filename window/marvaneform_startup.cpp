@@ -8,8 +8,8 @@
 #include <malloc.h>
 #endif
 
-#include "getver/getver.h"
 #include "window/art/appicon.h"
+#include "window/common/programfiles.h"
 #include "window/sound/soundeffects.h"
 
 namespace marvane {
@@ -17,7 +17,8 @@ namespace marvane {
 void TMarvaneForm::FormActivate() {
     // A step that fails is reported and the rest still run, so the first game always starts.
     guarded([this] {
-        setWindowTitle(tr("%1 Version %2  by Corvath").arg(ReadTitle(), ReadVersion()));
+        const ProgramVersion& program = programVersion();
+        setWindowTitle(tr("%1 Version %2  by Corvath").arg(program.title, program.version));
     });
     Options loaded;
     guarded([this, &loaded] {

@@ -4,10 +4,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QSpinBox>
-#include <algorithm>
 
 #include "kurl2/KURL2.h"
-#include "settings/options.h"
 
 namespace marvane {
 
@@ -38,14 +36,6 @@ bool OptionsPanel::statusShown() const { return ShowStatus->isChecked(); }
 void OptionsPanel::setMenuShown(bool shown) { ShowMenu->setChecked(shown); }
 
 void OptionsPanel::setStatusShown(bool shown) { ShowStatus->setChecked(shown); }
-
-void OptionsPanel::load(const Options& options) {
-    Sound->setChecked(options.sound);
-    ShowMenu->setChecked(options.menu);
-    ShowStatus->setChecked(options.status);
-    // A wrapping spin box would wrap an outside value rather than clamp it.
-    Response->setValue(std::clamp(options.response, Response->minimum(), Response->maximum()));
-}
 
 void OptionsPanel::openWebPage() { web->OpenLink(); }
 

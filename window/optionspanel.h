@@ -14,7 +14,6 @@ class QWidget;
 namespace marvane {
 
 class TKURL2;
-struct Options;
 
 // The option controls hold the options, so they are there from the start, in a panel that
 // stays hidden until it is opened; the panel's headings, links and button follow with the rest
@@ -47,8 +46,6 @@ public:
     bool statusShown() const;
     void setMenuShown(bool shown);
     void setStatusShown(bool shown);
-    // Shows the loaded options; a response time outside the box's range is clamped to it.
-    void load(const Options& options);
 
     // The maker's addresses; the panel must be finished.
     void openWebPage();

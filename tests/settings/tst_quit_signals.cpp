@@ -2,6 +2,7 @@
 // changed in the options panel, then the system asks the program to quit with a signal. The
 // option must be in the settings file afterwards, and nothing else in it changed.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -106,19 +107,46 @@ private slots:
                  QStringList{"Marvane.conf"});
     }
 
-    // Nobody is there to answer a box when the system ends the program: a save that fails is
-    // reported on standard error, and the program ends at once, even in the middle of its
-    // start-up's questions. A pipe for the settings file is refused, not waited on.
-    void aQuitSignalWhoseSaveFailsEndsWithoutABox() {
+    // Nobody is there to answer a box when the system ends the program: the program ends at
+    // once, even in the middle of its start-up's questions, and a save that fails is reported on
+    // standard error. A read-only settings file is refused and kept; a settings file that
+    // start-up could not read (a pipe, refused without waiting) is not written over when the
+    // user's file is back by then, as nothing was changed.
+    void aQuitSignalDuringTheStartUpQuestionsEndsWithoutABox_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("a read-only settings file") << true;
+        QTest::newRow("a pipe at start-up, the user's file back at the signal") << false;
+    }
+
+    void aQuitSignalDuringTheStartUpQuestionsEndsWithoutABox() {
+        QFETCH(bool, readOnly);
         QTemporaryDir config;
         QVERIFY(QDir().mkpath(config.filePath("Corvath")));
         const QString settings = config.filePath("Corvath/Marvane.conf");
-        QCOMPARE(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        const QByteArray path = QFile::encodeName(settings);
+        // Without "ExpertHard", so that saving would change the file.
+        const QByteArray users = QByteArray(kBefore).replace("ExpertHard=0\n", "");
+        if (readOnly) {
+            QFile file(settings);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(users);
+            file.close();
+            QCOMPARE(chmod(path.constData(), 0444), 0);
+        } else {
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        }
         QProcess marvane;
         start(marvane, config.path());
         QVERIFY(marvane.waitForStarted());
-        // The start-up's report on the settings file; the missing-sounds prompt is still to come.
-        QVERIFY2(!windowNamed("^Marvane$").isEmpty(), marvane.readAll().constData());
+        // The missing-sounds prompt; with the pipe, first the start-up's report on it.
+        QVERIFY2(!windowNamed(readOnly ? "^Error$" : "^Marvane$").isEmpty(),
+                 marvane.readAll().constData());
+        if (!readOnly) {
+            QCOMPARE(unlink(path.constData()), 0);
+            QFile file(settings);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(users);
+        }
 
         QElapsedTimer clock;
         clock.start();
@@ -128,10 +156,14 @@ private slots:
         QCOMPARE(marvane.exitStatus(), QProcess::NormalExit);
         QCOMPARE(marvane.exitCode(), 128 + SIGTERM);
         const QByteArray output = marvane.readAll();
-        QVERIFY2(output.contains("the options were not saved. Failed to set data for 'Sound': " +
-                                 QFile::encodeName(settings) + " is a named pipe"),
+        const QByteArray report =
+            "the options were not saved. Failed to set data for 'Sound': " + path + " is read-only";
+        QVERIFY2(readOnly ? output.contains(report) : !output.contains("options"),
                  output.constData());
-        QVERIFY(!QFileInfo(settings).isFile() && QFileInfo::exists(settings));
+        QCOMPARE(readAll(settings), users);
+        struct stat status;
+        QVERIFY(stat(path.constData(), &status) == 0);
+        if (readOnly) QCOMPARE(status.st_mode & 07777, mode_t(0444));
     }
 
 private:

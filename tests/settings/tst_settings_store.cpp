@@ -26,22 +26,11 @@ Q_DECLARE_METATYPE(Options)
 namespace marvane {
 
 char* toString(const Options& o) {
-    return qstrdup(QStringLiteral("{sound %1, menu %2, status %3, response %4, c1 %5, c2 %6, "
-                                  "last move %7, legal moves %8, coordinates %9, evaluations %10, "
-                                  "expert hard %11}")
-                       .arg(o.sound)
-                       .arg(o.menu)
-                       .arg(o.status)
-                       .arg(o.response)
-                       .arg(o.c1)
-                       .arg(o.c2)
-                       .arg(o.lastMove)
-                       .arg(o.legalMoves)
-                       .arg(o.coordinates)
-                       .arg(o.evaluations)
-                       .arg(o.expertHard)
-                       .toUtf8()
-                       .constData());
+    QStringList values;
+    for (const OptionSpec& option : kOptionTable)
+        values << QString::fromLatin1(option.key.data(), option.key.size()) + ' ' +
+                      QString::number(option.get(o));
+    return qstrdup(('{' + values.join(", ") + '}').toUtf8().constData());
 }
 
 }  // namespace marvane
@@ -149,9 +138,11 @@ private slots:
         row("Response", "1e3", 1000);
         row("Response", "250 ", 1000);
         row("Response", "1,000", 1000);
-        row("Response", "70000", 32767);
-        row("Response", "-70000", -32768);
-        row("Response", "$FFFFFFFF", -1);
+        row("Response", "70000", 5000);
+        row("Response", "-70000", 100);
+        row("Response", "$FFFFFFFF", 100);
+        row("Response", "99", 100);
+        row("Response", "5001", 5000);
         row("Response", "2147483648", 1000);
         row("C1", "5", 5);
         row("C1", "$3", 3);
@@ -287,7 +278,7 @@ private slots:
         QCOMPARE(loaded, with([](Options& o) { o.status = true; }));
     }
 
-    void aFileTooLargeIsSetAsideAndReplacedBySaving() {
+    void aFileTooLargeIsSetAsideWhenAChangeIsSaved() {
         QByteArray huge = "[General]\nSound=0\nC1=5\nC2=6\n";
         huge += QByteArray(1024 * 1024 + 1 - huge.size(), 'x');
         writeFile(huge);
@@ -297,15 +288,23 @@ private slots:
         earlier.write("earlier");
         earlier.close();
 
+        OptionsStore store;
         Options loaded = with([](Options& o) { o.menu = true; });
-        const QString error = loadInto(loaded);
+        QString error;
+        try {
+            store.load(loaded);
+        } catch (const ERegistryException& e) {
+            error = QString::fromStdString(e.what());
+        }
         QCOMPARE(loaded, Options{});
         QVERIFY2(error.contains("larger than 1 MB") && error.contains(confPath()) &&
                      error.contains("Marvane.conf.bad.2"),
                  qPrintable(error));
 
-        SaveSettings(loaded);
-        QCOMPARE(readAll(confPath()), "[General]\n" + kDefaults);
+        // Only the option the player changed goes into the new file.
+        loaded.c1 = 5;
+        store.save(loaded);
+        QCOMPARE(readAll(confPath()), QByteArray("[General]\nC1=5\n"));
         QCOMPARE(readAll(confPath() + ".bad.2"), huge);
         QCOMPARE(readAll(confPath() + ".bad"), QByteArray("earlier"));
         QCOMPARE(loadInto(loaded), QString());
@@ -390,7 +389,8 @@ private slots:
         const QString found = confPath() + " is a named pipe, not a regular file";
         QCOMPARE(QString::fromUtf8(run.output),
                  "The settings file " + found +
-                     ", so the default options are used and the options are not saved\n"
+                     ", so the default options are used. Only the options you change are "
+                     "saved\n"
                      "Failed to set data for 'Sound': " +
                      found);
         char byte;
@@ -487,6 +487,98 @@ private slots:
         QCOMPARE(loaded, saved);
     }
 
+    // A file that start-up could not read, and the user's own file back by the time the options
+    // are saved: the defaults that stood in for it must not be written over the user's values.
+    // Only what the player changed is saved, and nothing when the player changed nothing.
+    void optionsNeverReadAreNeverWrittenOver_data() {
+        QTest::addColumn<QString>("unread");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("a named pipe") << "pipe"
+                                      << "is a named pipe, not a regular file";
+        QTest::newRow("no read permission") << "no permission"
+                                            << "could not be read";
+        QTest::newRow("larger than 1 MB") << "too large"
+                                          << "is larger than 1 MB";
+    }
+
+    void optionsNeverReadAreNeverWrittenOver() {
+        QFETCH(QString, unread);
+        QFETCH(QString, reported);
+        const QByteArray users = "[General]\nSound=0\nMenu=0\nResponse=300\nC1=3\nC2=4\n; mine\n";
+        const QByteArray conf = QFile::encodeName(confPath());
+        if (unread == "pipe") {
+            QVERIFY(QDir().mkpath(config->filePath("Corvath")));
+            QCOMPARE(mkfifo(conf.constData(), 0600), 0);
+        } else if (unread == "no permission") {
+            writeFile(users);
+            QCOMPARE(chmod(conf.constData(), 0), 0);
+        } else {
+            writeFile(users + QByteArray(1024 * 1024, ';'));
+        }
+        // The administrator reads any file: the run is then another user's, who owns the files.
+        const bool asNobody = geteuid() == 0;
+        if (asNobody) {
+            for (const QString& path : {config->path(), config->filePath("Corvath"), confPath()})
+                QCOMPARE(lchown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        }
+        const ChildRun run = runInChild([&] {
+            if (asNobody && (setgid(65534) != 0 || setuid(65534) != 0)) return QByteArray("uid");
+            OptionsStore store;
+            Options loaded;
+            QString report;
+            try {
+                store.load(loaded);
+            } catch (const ERegistryException& e) {
+                report = QString::fromStdString(e.what());
+            }
+            // The user's file is back, readable.
+            if (unread == "no permission") {
+                chmod(conf.constData(), 0644);
+            } else {
+                unlink(conf.constData());
+                QFile file(confPath());
+                if (!file.open(QIODevice::WriteOnly) || file.write(users) != users.size())
+                    return QByteArray("no file");
+            }
+            store.save(loaded);
+            const QByteArray unchanged = readAll(confPath());
+            Options changed = loaded;
+            changed.menu = true;
+            store.save(changed);
+            return report.toUtf8() + "\n---\n" + unchanged + "---\n" + readAll(confPath());
+        });
+        QVERIFY(!run.timedOut);
+        QCOMPARE(run.output.count("\n---\n"), 2);
+        const QByteArray report = run.output.left(run.output.indexOf("\n---\n"));
+        QVERIFY2(report.startsWith("The settings file " + conf) &&
+                     report.contains(reported.toUtf8()) &&
+                     report.contains("Only the options you change are saved"),
+                 report.constData());
+        QCOMPARE(run.output.mid(report.size()),
+                 "\n---\n" + users + "---\n" + QByteArray(users).replace("Menu=0", "Menu=1"));
+    }
+
+    // A read-only settings file is the user's way of keeping it: saving is refused and says so,
+    // and the file keeps its bytes and its permissions. With nothing to change it is no error.
+    void aReadOnlyFileIsReportedAndLeftAsItIs() {
+        const QByteArray before = "[General]\nSound=0\nC1=3\nC2=4\n";
+        writeFile(before);
+        const QByteArray conf = QFile::encodeName(confPath());
+        QCOMPARE(chmod(conf.constData(), 0444), 0);
+        Options loaded;
+        QCOMPARE(loadInto(loaded), QString());
+        QCOMPARE(saveError(loaded),
+                 "Failed to set data for 'Sound': " + confPath() + " is read-only");
+        QCOMPARE(readAll(confPath()), before);
+        struct stat status;
+        QVERIFY(stat(conf.constData(), &status) == 0 && (status.st_mode & 07777) == 0444);
+
+        chmod(conf.constData(), 0644);
+        SaveSettings(loaded);
+        QCOMPARE(chmod(conf.constData(), 0444), 0);
+        QCOMPARE(saveError(loaded), QString("no error"));
+    }
+
     void savingThrowsWhenTheConfigFolderCannotBeCreated() {
         QFile blocker(config->filePath("plain-file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -505,7 +597,7 @@ private slots:
         Options loaded;
         QCOMPARE(loadInto(loaded), "The settings file " + confPath() +
                                        " is a folder, not a regular file, so the default "
-                                       "options are used and the options are not saved");
+                                       "options are used. Only the options you change are saved");
         QCOMPARE(loaded, Options{});
         QCOMPARE(saveError(), "Failed to set data for 'Sound': " + confPath() +
                                   " is a folder, not a regular file");

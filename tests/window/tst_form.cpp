@@ -240,6 +240,29 @@ private slots:
         QCOMPARE(shownOn(form, 4, 4), QColor(Qt::white));
     }
 
+    // Every option the table lists, each off its default, is shown by the one control the table
+    // names and saved from it: a control renamed or missing would lose the option unnoticed.
+    void everyOptionComesBackFromTheControlThatShowsIt() {
+        MemoryStore store;
+        for (const OptionSpec& option : kOptionTable) {
+            const int other = option.kind == OptionKind::Flag     ? !option.defaultValue
+                              : option.kind == OptionKind::Colour ? option.defaultValue + 2
+                                                                  : option.max;
+            option.set(store.stored, other);
+            QVERIFY(option.get(store.stored) != option.defaultValue);
+        }
+        auto form = startedForm(store.hooks());
+        QVERIFY(form);
+        for (const OptionSpec& option : kOptionTable) {
+            const QString name = QString::fromLatin1(option.control.data(), option.control.size());
+            if (!name.isEmpty()) QCOMPARE(form->findChildren<QObject*>(name).size(), 1);
+        }
+        const Options loaded = store.stored;
+        form->close();
+        QCOMPARE(store.saves, 1);
+        QVERIFY(store.stored == loaded);
+    }
+
     void loadedOptionsAreKeptInRangeAndToPaintableColours() {
         const struct {
             Options stored;

@@ -4,12 +4,25 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "getver/getver.h"
+#include "window/common/soundfiles.h"
+
 namespace marvane {
 
 QString programFolder() {
     QString dir = QCoreApplication::applicationDirPath();
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     return dir;
+}
+
+const ProgramVersion& programVersion() {
+    static const ProgramVersion version = [] {
+        ProgramVersion read;
+        read.version = ReadVersion();
+        read.title = ReadTitle();
+        return read;
+    }();
+    return version;
 }
 
 QString findFileNoCase(const QString& folder, const QString& relative) {
@@ -44,11 +57,10 @@ QString findBesideProgram(const QString& relative) {
 }
 
 bool soundFilesIn(const QString& folder) {
-    // Named as the start-up check has always named them; the case does not matter.
-    static const char* const files[] = {"system/ok.wav", "system/full.wav", "system/won.wav",
-                                        "system/bad.wav"};
-    for (const char* file : files)
-        if (findFileNoCase(folder, QLatin1String(file)).isEmpty()) return false;
+    for (const char* file : kSoundFileNames) {
+        if (findFileNoCase(folder, QLatin1String(kSoundFolder) + QLatin1String(file)).isEmpty())
+            return false;
+    }
     return true;
 }
 

@@ -1,4 +1,4 @@
-// Writes the game's four sound effects, Ok.wav, Full.wav, Bad.wav and Won.wav, into the folder
+// Writes the game's four sound effects (window/common/soundfiles.h names them) into the folder
 // named on the command line: 16-bit mono PCM at 44.1 kHz, each ending in 200 ms of silence so
 // that no player cuts off the end of the audible part.
 //
@@ -17,6 +17,8 @@
 #include <numbers>
 #include <string>
 #include <vector>
+
+#include "window/common/soundfiles.h"
 
 namespace marvane {
 namespace {
@@ -164,7 +166,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", folder.string().c_str(), error.message().c_str());
         return 1;
     }
-    const bool ok = write(folder / "Ok.wav", click()) && write(folder / "Full.wav", knock()) &&
-                    write(folder / "Bad.wav", buzz()) && write(folder / "Won.wav", fanfare());
+    // In the order of the names: the accepted move, the occupied square, the refused move, the
+    // end of the game.
+    const bool ok = write(folder / kSoundFileNames[0], click()) &&
+                    write(folder / kSoundFileNames[1], knock()) &&
+                    write(folder / kSoundFileNames[2], buzz()) &&
+                    write(folder / kSoundFileNames[3], fanfare());
     return ok ? 0 : 1;
 }

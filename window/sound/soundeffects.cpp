@@ -11,13 +11,12 @@
 #include <algorithm>
 
 #include "window/common/programfiles.h"
+#include "window/common/soundfiles.h"
 #include "window/sound/sounderror.h"
 
 namespace marvane {
 
 namespace {
-
-constexpr std::array<const char*, 4> kFileNames = {"Ok.wav", "Full.wav", "Bad.wav", "Won.wav"};
 
 const char* const kApplicationTitle = "Marvane";
 const char* const kDeviceErrorText = QT_TRANSLATE_NOOP(
@@ -59,7 +58,7 @@ SoundEffects::~SoundEffects() = default;
 
 QString SoundEffects::fileName(Sound which) const {
     if (folder_.isEmpty()) return {};
-    return folder_ + subFolder_ + QLatin1String(kFileNames[index(which)]);
+    return folder_ + subFolder_ + QLatin1String(kSoundFileNames[index(which)]);
 }
 
 void SoundEffects::setFolder(const QString& folder, const QString& subFolder) {
@@ -68,7 +67,7 @@ void SoundEffects::setFolder(const QString& folder, const QString& subFolder) {
 }
 
 void SoundEffects::startUpSounds() {
-    setFolder(programFolder_, QStringLiteral("system/"));
+    setFolder(programFolder_, QLatin1String(kSoundFolder));
     if (soundFilesIn(programFolder_)) {
         // The box already holds the user's stored choice: opening enables it but keeps that.
         if (openPlayers()) sound_->setEnabled(true);
@@ -106,7 +105,7 @@ void SoundEffects::LocateClick() {
     std::array<SoundPlayer, 4> fresh;
     const QDeadlineTimer audioDeadline(SoundPlayer::kAudioWaitMs);
     for (std::size_t i = 0; i < fresh.size(); ++i) {
-        const QString name = QLatin1String(kFileNames[i]);
+        const QString name = QLatin1String(kSoundFileNames[i]);
         const QString path = findFileNoCase(folder_, subFolder_ + name);
         try {
             if (path.isEmpty()) {
@@ -142,7 +141,7 @@ bool SoundEffects::openPlayers() {
     const QDeadlineTimer audioDeadline(SoundPlayer::kAudioWaitMs);
     try {
         for (std::size_t i = 0; i < players_.size(); ++i) {
-            const QString relative = subFolder_ + QLatin1String(kFileNames[i]);
+            const QString relative = subFolder_ + QLatin1String(kSoundFileNames[i]);
             const QString path = findFileNoCase(folder_, relative);
             if (path.isEmpty()) {
                 throw SoundFileError(QStringLiteral("%1 not found").arg(folder_ + relative));

@@ -73,7 +73,7 @@ private:
     QWidget* dialogParent_;
     FolderDisplay showFolder_;
     QString programFolder_;
-    // The sound files are `subFolder_` + "Ok.wav" and so on below `folder_`; only `folder_` is
+    // The sound files are `subFolder_` + each of kSoundFileNames below `folder_`; only `folder_` is
     // known to exist as spelled.
     QString folder_;
     QString subFolder_;
