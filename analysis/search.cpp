@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/evaluation.h"
+#include "checks/expects.h"
 
 namespace marvane::analysis {
 
@@ -107,6 +108,8 @@ int Search::search(Bits p, Bits o, int alpha, int beta, int depth) {
 
 template <Rules R>
 int Search::solveAny(Bits p, Bits o, int alpha, int beta, int empties) {
+    MARVANE_EXPECTS(alpha < beta);
+    MARVANE_EXPECTS((p & o) == 0 && empties == 64 - count(p | o));
     if (empties >= kDeepEmpties) return solveDeep<R>(p, o, alpha, beta, empties);
     if (empties > kLastEmpties) return solveShallow<R>(p, o, alpha, beta, empties);
     if (empties == 0) {
@@ -290,6 +293,7 @@ int Search::solveDeep(Bits p, Bits o, int alpha, int beta, int empties) {
 
 template <Rules R>
 int Search::searchAt(Bits p, Bits o, int alpha, int beta, int depth) {
+    MARVANE_EXPECTS(alpha < beta && depth >= 0 && (p & o) == 0);
     const int empties = 64 - count(p | o);
     if (depth >= empties) {
         const int a = std::max(floorDiv(alpha, kUnit), -65), b = std::min(ceilDiv(beta, kUnit), 65);

@@ -1,6 +1,7 @@
 #pragma once
 
-// Preconditions at the engine's entry points. In debug and test builds (MARVANE_CHECKS) a broken
+// Preconditions and invariants of the game and of the analysis engine (the floors at the ground
+// include it; it includes nothing of theirs). In debug and test builds (MARVANE_CHECKS) a broken
 // one stops the program with its place; otherwise the check costs nothing, and an entry point
 // that takes input from outside (a square pressed, a colour pair read) refuses it instead.
 #ifdef MARVANE_CHECKS
