@@ -159,7 +159,7 @@ std::shared_ptr<const Weights> fit(const std::vector<Sample>& samples, int threa
     auto fitStage = [&](int stage) {
         const int low = 60 - (stage + 1) * pat::kStageWidth + 1 - 2;
         const int high = 60 - stage * pat::kStageWidth + 2;
-        const int ownLow = low + 2, ownHigh = high - 2;
+        const int ownLow = std::max(0, low + 2), ownHigh = high - 2;
         std::vector<std::int32_t> ids[2];
         std::vector<float> target[2];
         std::int32_t entries[pat::kMaxFeatures];
@@ -183,7 +183,14 @@ std::shared_ptr<const Weights> fit(const std::vector<Sample>& samples, int threa
             return std::sqrt(squared / std::max<double>(1, static_cast<double>(target[set].size())));
         };
         const std::size_t n = target[0].size();
-        double rate = 0.7 / std::max(1, width);
+        std::vector<double> norm(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::int32_t* f = &ids[0][i * width];
+            double squared = 0;
+            for (int k = 0; k < width; ++k) squared += std::count(f, f + width, f[k]);
+            norm[i] = squared;
+        }
+        double rate = 0.7;
         for (int epoch = 0; epoch < kEpochs && n; ++epoch, rate *= 0.6) {
             // A fixed stride through the positions, so that one game's do not come in a row.
             const std::size_t stride = 7919 % n == 0 ? 1 : 7919;
@@ -191,7 +198,10 @@ std::shared_ptr<const Weights> fit(const std::vector<Sample>& samples, int threa
                 const std::int32_t* f = &ids[0][i * width];
                 double y = 0;
                 for (int k = 0; k < width; ++k) y += w[f[k]];
-                const double r = (target[0][i] - y) * rate;
+                // The step is divided by the squared length of the position's features: a class
+                // that several images of one position share (the empty edges of the opening)
+                // counts that many times, and a plain step would overshoot.
+                const double r = (target[0][i] - y) * rate / norm[i];
                 for (int k = 0; k < width; ++k) w[f[k]] += r;
             }
         }
