@@ -24,7 +24,7 @@ public:
     bool armed = false;
 
     void paintCounter(int, int, ColourCode) override {}
-    void showText(Box, std::string_view) override {}
+    void showText(Box, const marvane::BoxText&) override {}
     void showGoBox(bool) override {}
     void showPlayers(int) override {}
     void showLevel(bool) override {}
@@ -39,6 +39,7 @@ public:
     }
     void armResponseDelay() override { armed = true; }
     void cancelResponseDelay() override { armed = false; }
+    void stepEnded() override {}
 };
 
 // A game at the Hard level, white and black, with its view wired in.

@@ -58,6 +58,7 @@ void Game::run(Command command, std::function<void()> action) {
         if (autoplaying_ && rule.refusedDuringAutoplay) return;
         if (rule.needsGame && !history_.started()) return;
         action();
+        view_.stepEnded();
     });
 }
 
@@ -77,9 +78,10 @@ void Game::runQueued() {
     }
 }
 
-void Game::show(Box box, std::string_view text) {
-    shown_[static_cast<std::size_t>(box)] = std::string(text);
-    view_.showText(box, text);
+void Game::show(Box box, BoxText text) {
+    BoxText& shown = shown_[static_cast<std::size_t>(box)];
+    shown = std::move(text);
+    view_.showText(box, shown);
 }
 
 void Game::showGoBox(bool visible) {
@@ -139,18 +141,18 @@ void Game::startGame() {
     drawCounter(5, 5, state_.C1);
     state_.ToPlay = state_.C1;
     state_.Opponent = state_.C2;
-    show(Box::MessageBox, kPositionYourPieceText);
+    show(Box::MessageBox, Message{MessageId::PositionYourPiece, {}});
     showGoBox(true);
-    show(Box::GoBox, colourName(state_.ToPlay));
+    show(Box::GoBox, NamedColour{state_.ToPlay});
     state_.MovesMade = 0;
     state_.GameOver = 0;
-    show(Box::C1Lab, colourName(state_.C1));
-    show(Box::c2lab, colourName(state_.C2));
-    show(Box::MoveBox, "");
+    show(Box::C1Lab, NamedColour{state_.C1});
+    show(Box::c2lab, NamedColour{state_.C2});
+    show(Box::MoveBox, {});
     show(Box::remain, kMaxMoves);
-    show(Box::WhiteScore, "");
-    show(Box::BlackScore, "");
-    show(Box::Edit3, "");
+    show(Box::WhiteScore, {});
+    show(Box::BlackScore, {});
+    show(Box::Edit3, {});
     history_.start(position());
 }
 
@@ -172,13 +174,13 @@ void Game::startFrom(const StartPosition& start) {
     // Counters are never taken off, so the moves made are the counters beyond the first four.
     state_.MovesMade = count1 + count2 - 4;
     state_.GameOver = 0;
-    show(Box::MessageBox, "Position Your Piece");
+    show(Box::MessageBox, Message{MessageId::PositionYourPiece, {}});
     showGoBox(true);
-    show(Box::GoBox, colourName(state_.ToPlay));
-    show(Box::C1Lab, colourName(state_.C1));
-    show(Box::c2lab, colourName(state_.C2));
-    show(Box::MoveBox, "");
-    show(Box::Edit3, "");
+    show(Box::GoBox, NamedColour{state_.ToPlay});
+    show(Box::C1Lab, NamedColour{state_.C1});
+    show(Box::c2lab, NamedColour{state_.C2});
+    show(Box::MoveBox, {});
+    show(Box::Edit3, {});
     showScores();
     history_.start(position());
 }
@@ -247,7 +249,7 @@ bool Game::tryMove(int row, int column) {
             state_.ToPlay = state_.C1;
             state_.Opponent = state_.C2;
         }
-        show(Box::GoBox, colourName(state_.ToPlay));
+        show(Box::GoBox, NamedColour{state_.ToPlay});
     }
     return result;
 }
@@ -299,12 +301,10 @@ void Game::showScores() {
     if (!state_.over()) return;
     showGoBox(false);
     sound(Sound::WonSound);
-    if (count1 > count2)
-        show(Box::MessageBox, std::string(colourName(state_.C1)).append(kWinsSuffix));
-    else if (count1 == count2)
-        show(Box::MessageBox, kDrawText);
+    if (count1 == count2)
+        show(Box::MessageBox, Message{MessageId::Draw, {}});
     else
-        show(Box::MessageBox, std::string(colourName(state_.C2)).append(kWinsSuffix));
+        show(Box::MessageBox, Message{MessageId::Wins, {count1 > count2 ? state_.C1 : state_.C2}});
 }
 
 void Game::pressSquare(int row, int column) {
@@ -404,11 +404,21 @@ void Game::computerTurn(std::optional<Square> chosen) {
 void Game::setPlayerCount(int count) {
     MARVANE_EXPECTS(count == 1 || count == 2);
     if (count != 1 && count != 2) return;
+    applyPlayerCount(count);
+    view_.stepEnded();
+}
+
+void Game::setEasyLevel(bool easy) {
+    applyEasyLevel(easy);
+    view_.stepEnded();
+}
+
+void Game::applyPlayerCount(int count) {
     state_.PlayerCount = count;
     view_.showPlayers(count);
 }
 
-void Game::setEasyLevel(bool easy) {
+void Game::applyEasyLevel(bool easy) {
     state_.EasyLevel = easy ? 1 : 0;
     view_.showLevel(easy);
 }
@@ -421,6 +431,8 @@ void Game::autoplay() {
         // while it sleeps run by the table in game.h.
         autoplaying_ = true;
         armReply();
+        // The new game is a step of its own: the window shows it while Autoplay goes on.
+        view_.stepEnded();
         while (!state_.over()) {
             if (!view_.waitForEvents()) break;
             armReply();

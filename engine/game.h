@@ -53,6 +53,8 @@ struct GameState {
 //
 // Before the first new game there are no sides: a press, a computer turn, "finish" and Autoplay
 // do nothing. Nothing runs nested and nothing queued is lost. Only Game writes the game's state.
+// A command that runs tells the view when it is done (GameView::stepEnded), so the window
+// follows the game once per step and not once per box.
 class Game {
 public:
     // Rows and columns are 1..8 throughout.
@@ -105,7 +107,8 @@ public:
     void autoplay();
     // One or two players, and the computer's level. These apply at once, even inside a move: a
     // move reads them only as it ends (to arm the computer's reply) or before it starts (to pick
-    // the computer's way of choosing). The view is told, so its buttons follow.
+    // the computer's way of choosing). The view is told, so its buttons follow. Like every
+    // command, each ends its step (GameView::stepEnded).
     void setPlayerCount(int count);
     void setEasyLevel(bool easy);
 
@@ -127,7 +130,7 @@ public:
     // when the record's own game owes it. Refused while Autoplay runs. A record with a start
     // position starts there: the history begins with it, so undo stops there. `message`, when
     // given, is shown in the message box in place of the start's prompt.
-    ReplayOutcome replay(const GameRecord& record, std::string_view message = {});
+    ReplayOutcome replay(const GameRecord& record, std::optional<Message> message = std::nullopt);
 
     // Runs `action` now, or, while a move is in progress, as soon as it has finished. For what
     // must not happen inside a move although it is no game command (closing the window).
@@ -176,8 +179,12 @@ private:
     // Sets the square's counter through the view and records it in the board.
     void drawCounter(int row, int column, ColourCode colour);
 
-    void show(Box box, std::string_view text);
-    void show(Box box, std::int32_t number) { show(box, std::to_string(number)); }
+    // The players and the level as a command sets them, without ending a step.
+    void applyPlayerCount(int count);
+    void applyEasyLevel(bool easy);
+
+    // Writes the box ({} empties it) and keeps what it shows for the history.
+    void show(Box box, BoxText text);
     void showGoBox(bool visible);
     void sound(Sound sound);
     void letEventsRun();
@@ -190,7 +197,8 @@ private:
     void startFrom(const StartPosition& start);
     void endGame();
     void showPosition(std::size_t index);
-    void replayChecked(const GameRecord& record, ColourScheme colours, std::string_view message);
+    void replayChecked(const GameRecord& record, ColourScheme colours,
+                       const std::optional<Message>& message);
     void runQueued();
 
     GameView& view_;
@@ -201,7 +209,7 @@ private:
     GameState state_;
     int depth_ = 0;
     std::deque<std::function<void()>> queued_;
-    std::array<std::string, kBoxCount> shown_;  // what each box shows, as the game last wrote it
+    std::array<BoxText, kBoxCount> shown_;  // what each box shows, as the game last wrote it
     bool goBoxShown_ = true;
     History history_;
     std::optional<Square> played_;  // the square the action in progress placed a counter on

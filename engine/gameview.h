@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string_view>
-
+#include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
@@ -14,7 +13,8 @@ public:
     // Paints a counter of `colour` on the square (colour 0 empties it). The game records the
     // colour in its Board after this returns.
     virtual void paintCounter(int row, int column, ColourCode colour) = 0;
-    virtual void showText(Box box, std::string_view text) = 0;
+    // Writes into the box what the game says there; the view puts it into the player's words.
+    virtual void showText(Box box, const BoxText& text) = 0;
     virtual void showGoBox(bool visible) = 0;
     // The players' mode (1 against the computer, or 2) and the computer's level, as they change.
     virtual void showPlayers(int count) = 0;
@@ -30,6 +30,12 @@ public:
     // Stops the response delay if it is armed, so the computer reply it was waiting for never
     // comes (an undo took back the move it would answer).
     virtual void cancelResponseDelay() = 0;
+    // A step of the game has ended: a command has run, and the board, the boxes, the history and
+    // the game's state are what it leaves (its reply armed, Autoplay's flag set or cleared). It
+    // comes once for every command that runs, whether or not it wrote a box, and once more when
+    // Autoplay has started its game, since Autoplay goes on while its moves are played. A command
+    // the table in game.h drops or refuses, or one that finds no game to act on, does not report.
+    virtual void stepEnded() = 0;
 };
 
 }  // namespace marvane

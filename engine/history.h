@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
-
-inline constexpr std::size_t kBoxCount = 9;
 
 // Everything a player can see of a game at one moment (board, every box, the turn box's
 // visibility) and the game values behind it. The colours, the players mode and the level are not
@@ -24,7 +23,7 @@ struct Position {
     ColourCode Opponent = 0;
     std::int32_t LinesCaptured = 0;
     std::uint8_t GameOver = 0;
-    std::array<std::string, kBoxCount> texts;
+    std::array<BoxText, kBoxCount> texts;
     bool goBoxVisible = true;
 
     bool over() const { return gameIsOver(MovesMade, GameOver); }

@@ -36,28 +36,40 @@ std::string fillPlaces(std::string_view text, std::span<const std::string> args)
     return out;
 }
 
+const Wording& english() {
+    static const Wording words{[](MessageId id) { return std::string(messageText(id)); },
+                               [](ColourCode colour) { return std::string(colourName(colour)); }};
+    return words;
+}
+
+std::string Message::text(const Wording& wording) const {
+    std::vector<std::string> filling;
+    for (const MessageArg& arg : args) {
+        const auto* colour = std::get_if<ColourCode>(&arg);
+        filling.push_back(colour ? wording.colour(*colour) : std::get<std::string>(arg));
+    }
+    return fillPlaces(wording.text(id), filling);
+}
+
 Reason& Reason::then(const Reason& more) {
     sentences.insert(sentences.end(), more.sentences.begin(), more.sentences.end());
     return *this;
 }
 
-std::string Reason::text() const {
-    return text({[](MessageId id) { return std::string(messageText(id)); },
-                 [](ColourCode colour) { return std::string(colourName(colour)); }});
-}
-
 std::string Reason::text(const Wording& wording) const {
     std::string out;
     for (const Message& sentence : sentences) {
-        std::vector<std::string> args;
-        for (const MessageArg& arg : sentence.args) {
-            const auto* colour = std::get_if<ColourCode>(&arg);
-            args.push_back(colour ? wording.colour(*colour) : std::get<std::string>(arg));
-        }
         if (!out.empty()) out += ' ';
-        out += fillPlaces(wording.text(sentence.id), args);
+        out += sentence.text(wording);
     }
     return out;
+}
+
+std::string boxText(const BoxText& text, const Wording& wording) {
+    if (const auto* number = std::get_if<std::int32_t>(&text)) return std::to_string(*number);
+    if (const auto* named = std::get_if<NamedColour>(&text)) return wording.colour(named->colour);
+    if (const auto* line = std::get_if<Message>(&text)) return line->text(wording);
+    return {};
 }
 
 }  // namespace marvane

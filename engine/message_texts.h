@@ -1,11 +1,21 @@
-// Every sentence the game's readers and its replay can refuse something with, in English, each
-// with its name. This file is included with MARVANE_MESSAGE(name, text) defined: engine/message.*
-// makes the names and the English of it, window/gametexts.cpp the table it translates from.
+// Every sentence the game says to the player, in English, each with its name: its lines in the
+// message box, and what its readers and its replay refuse something with. This file is included
+// with MARVANE_MESSAGE(name, text) defined: engine/message.* makes the names and the English of
+// it, window/gametexts.cpp the table it translates from.
 // QT_TRANSLATE_NOOP marks each text for the translation tools; "//:" lines are what the
 // translators read beside a text. %1, %2, ... are the places the message's arguments fill.
 // Texts quoted from a file, square names, numbers and the words a file must hold are arguments
 // and are never translated.
 // No include guard: every inclusion makes its own table.
+
+// --- The message box ---
+
+MARVANE_MESSAGE(PositionYourPiece, QT_TRANSLATE_NOOP("GameText", "Position Your Piece"))
+MARVANE_MESSAGE(Draw, QT_TRANSLATE_NOOP("GameText", "It's a Draw"))
+//: %1 is the winning colour's name.
+MARVANE_MESSAGE(Wins, QT_TRANSLATE_NOOP("GameText", "%1 Wins"))
+//: Said after a game written the other way round was replayed in its mirror image.
+MARVANE_MESSAGE(MovesMirrored, QT_TRANSLATE_NOOP("GameText", "Moves mirrored"))
 
 // --- Reading a game record ---
 

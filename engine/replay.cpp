@@ -72,35 +72,36 @@ ReplayOutcome checkRecord(ColourScheme colours, const GameRecord& record) {
     return outcome;
 }
 
-ReplayOutcome Game::replay(const GameRecord& record, std::string_view message) {
+ReplayOutcome Game::replay(const GameRecord& record, std::optional<Message> message) {
     if (autoplaying_) return {MessageId::ReplayDuringAutoplay, 0, {}};
     const ColourScheme colours = isColourPair(record.c1, record.c2)
                                      ? ColourScheme{record.c1, record.c2}
                                      : usableColours(state_.C1, state_.C2);
     ReplayOutcome outcome = checkRecord(colours, record);
     if (outcome.ok())
-        run(Command::Replay, [this, record, colours, message = std::string(message)] {
+        run(Command::Replay, [this, record, colours, message = std::move(message)] {
             replayChecked(record, colours, message);
         });
     return outcome;
 }
 
-void Game::replayChecked(const GameRecord& record, ColourScheme colours, std::string_view message) {
+void Game::replayChecked(const GameRecord& record, ColourScheme colours,
+                         const std::optional<Message>& message) {
     MoveScope scope(*this);
     // The reply owed to the game being replaced is for a position that is gone.
     cancelReply();
     ++rewinds_;
     quiet_ = true;
-    if (record.players == 1 || record.players == 2) setPlayerCount(record.players);
-    if (record.easyLevel) setEasyLevel(*record.easyLevel);
+    if (record.players == 1 || record.players == 2) applyPlayerCount(record.players);
+    if (record.easyLevel) applyEasyLevel(*record.easyLevel);
     state_.C1 = colours.c1;
     state_.C2 = colours.c2;
     if (record.start)
         startFrom(*record.start);
     else
         startGame();
-    if (!message.empty()) {
-        show(Box::MessageBox, message);
+    if (message) {
+        show(Box::MessageBox, *message);
         history_.start(position());
     }
     // Against the computer the person plays the first colour: the second colour's moves were the

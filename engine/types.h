@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -45,13 +46,6 @@ private:
 inline constexpr std::array<std::string_view, 7> ColourNames = {"Blue",  "White", "Black", "Red",
                                                                 "Green", "Cyan",  "Yellow"};
 
-// The game's own lines in the message box; with the colour names above, every text the game
-// writes that is not a number. The window translates them (window/gametexts.cpp).
-inline constexpr std::string_view kPositionYourPieceText = "Position Your Piece";
-inline constexpr std::string_view kDrawText = "It's a Draw";
-// A result line is a colour name followed by this.
-inline constexpr std::string_view kWinsSuffix = " Wins";
-
 // The name of a colour code as the game writes it; empty for a code that is no colour.
 constexpr std::string_view colourName(ColourCode colour) {
     return colour >= 0 && colour < static_cast<ColourCode>(ColourNames.size()) ? ColourNames[colour]
@@ -87,5 +81,8 @@ enum class Sound { OKSound, FullSound, BadSound, WonSound };
 
 // The display boxes and side labels of the main window that the engine writes.
 enum class Box { MessageBox, GoBox, MoveBox, C1Lab, c2lab, WhiteScore, BlackScore, remain, Edit3 };
+// The boxes are numbered from 0 and Edit3 is the last; no extra enumerator counts them, so every
+// switch over the boxes still names them all.
+inline constexpr std::size_t kBoxCount = static_cast<std::size_t>(Box::Edit3) + 1;
 
 }  // namespace marvane

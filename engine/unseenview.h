@@ -9,7 +9,7 @@ namespace marvane {
 class UnseenView final : public GameView {
 public:
     void paintCounter(int, int, ColourCode) override {}
-    void showText(Box, std::string_view) override {}
+    void showText(Box, const BoxText&) override {}
     void showGoBox(bool) override {}
     void showPlayers(int) override {}
     void showLevel(bool) override {}
@@ -18,6 +18,7 @@ public:
     bool waitForEvents() override { return false; }
     void armResponseDelay() override {}
     void cancelResponseDelay() override {}
+    void stepEnded() override {}
 };
 
 }  // namespace marvane

@@ -131,6 +131,7 @@
     </message>
     <message>
         <source>%1 Wins</source>
+        <extracomment>%1 is the winning colour&apos;s name.</extracomment>
         <translation>Vince %1</translation>
     </message>
     <message>
@@ -165,6 +166,7 @@
     </message>
     <message>
         <source>Moves mirrored</source>
+        <extracomment>Said after a game written the other way round was replayed in its mirror image.</extracomment>
         <translation>Mosse specchiate</translation>
     </message>
     <message>

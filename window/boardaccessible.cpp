@@ -21,8 +21,8 @@ QString spoken(const char* text) { return QCoreApplication::translate("BoardAcce
 
 QString cellName(const BoardImage& board, int row, int column) {
     const ColourCode colour = board.shownColour(row, column);
-    const QString what = colour == 0 ? spoken(QT_TRANSLATE_NOOP("BoardAccess", "empty"))
-                                     : translatedGameText(Box::MessageBox, colourName(colour));
+    const QString what =
+        colour == 0 ? spoken(QT_TRANSLATE_NOOP("BoardAccess", "empty")) : translatedColour(colour);
     QString name = spoken(QT_TRANSLATE_NOOP("BoardAccess", "row %1, column %2: %3"))
                        .arg(row)
                        .arg(column)

@@ -70,8 +70,8 @@ GameMenu::GameMenu(QMainWindow& window, Game& game, BoardImage& board, AnalysisR
                              gameMenuText(QT_TRANSLATE_NOOP("GameMenu", "Show Legal Moves")), true);
     addCoordinatesItem();
 
-    // The game tells the window about a step box by box, and a move lets events run halfway
-    // through: the marks are worked out once, when the events of the step have been handled.
+    // The game reports the end of each step; a refresh waits for the events of the step to be
+    // handled, and reports that come together make one refresh.
     marksRefresh = new QTimer(this);
     marksRefresh->setSingleShot(true);
     marksRefresh->setInterval(0);
@@ -173,7 +173,7 @@ void GameMenu::refreshGameMenu() {
     // The list follows every step, Autoplay's too.
     record->gameChanged();
     // Halfway through a move the board is neither the old position nor the new one; the move
-    // writes its boxes once more after its last event processing, which asks again.
+    // reports the end of its step, which asks again.
     if (game_.moveInProgress()) return;
     BoardImage::Marks marks;
     if (ShowLastMove->isChecked()) marks.lastMove = game_.lastMove();

@@ -38,7 +38,7 @@ public:
     // Level) are reached by their object names, as the option table gives them.
 
     // Brings the items, the board's marks and the move list up to date with the game, once the
-    // events of the step in progress have been handled.
+    // events of the step in progress have been handled; the game asks for it as each step ends.
     void scheduleRefresh();
     // The same, now.
     void refreshGameMenu();

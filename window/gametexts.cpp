@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 #include <array>
-
-#include "engine/types.h"
+#include <string_view>
 
 namespace marvane {
 
@@ -22,9 +21,6 @@ constexpr bool sameNames() {
     return true;
 }
 static_assert(sameNames(), "the window's colour names follow the game's");
-// The catalogues hold these texts as they are written below.
-static_assert(kPositionYourPieceText == "Position Your Piece" && kDrawText == "It's a Draw" &&
-              kWinsSuffix == " Wins" && std::string_view(kMovesMirroredText) == "Moves mirrored");
 
 // The disambiguation of the short names, which have an entry of their own in the catalogues.
 const char* const kShortName = "short: turn box and score labels";
@@ -37,48 +33,38 @@ const char* const kShortName = "short: turn box and score labels";
     QT_TRANSLATE_NOOP3("GameText", "Cyan", "short: turn box and score labels"),
     QT_TRANSLATE_NOOP3("GameText", "Yellow", "short: turn box and score labels")};
 
-// The refusals' texts, in the order of the game's message names.
+// The game's sentences, in the order of its message names.
 constexpr std::array<const char*, kMessageCount> kMessageTexts = {
 #define MARVANE_MESSAGE(name, text) text,
 #include "engine/message_texts.h"
 #undef MARVANE_MESSAGE
 };
 
-// The colour's name in the player's language, or an empty text for a name the game does not use.
-QString colour(std::string_view name, bool shortName) {
-    for (std::size_t i = 0; i < ColourNames.size(); ++i)
-        if (!name.empty() && ColourNames[i] == name)
-            return QCoreApplication::translate("GameText", kColourNames[i],
-                                               shortName ? kShortName : nullptr);
-    return {};
+// The game's words in the player's language, its colours named as `box` shows them.
+Wording playersWords(Box box) {
+    return {[](MessageId id) {
+                return QCoreApplication::translate("GameText",
+                                                   kMessageTexts[static_cast<std::size_t>(id)])
+                    .toStdString();
+            },
+            [box](ColourCode colour) { return translatedColour(colour, box).toStdString(); }};
 }
 
 }  // namespace
 
-QString translatedGameText(Box box, std::string_view text) {
-    if (text == kPositionYourPieceText)
-        return QCoreApplication::translate("GameText", "Position Your Piece");
-    if (text == kDrawText) return QCoreApplication::translate("GameText", "It's a Draw");
-    if (text == kMovesMirroredText)
-        return QCoreApplication::translate("GameText", "Moves mirrored");
-    if (text.ends_with(kWinsSuffix)) {
-        const QString winner = colour(text.substr(0, text.size() - kWinsSuffix.size()), false);
-        if (!winner.isEmpty())
-            return QCoreApplication::translate("GameText", "%1 Wins").arg(winner);
-    }
+QString translatedColour(ColourCode colour, Box box) {
+    if (colourName(colour).empty()) return {};
     const bool narrow = box == Box::GoBox || box == Box::C1Lab || box == Box::c2lab;
-    if (const QString name = colour(text, narrow); !name.isEmpty()) return name;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("GameText", kColourNames[static_cast<std::size_t>(colour)],
+                                       narrow ? kShortName : nullptr);
+}
+
+QString translatedGameText(Box box, const BoxText& text) {
+    return QString::fromStdString(boxText(text, playersWords(box)));
 }
 
 QString translatedReason(const Reason& reason) {
-    return QString::fromStdString(reason.text(
-        {[](MessageId id) {
-             return QCoreApplication::translate("GameText",
-                                                kMessageTexts[static_cast<std::size_t>(id)])
-                 .toStdString();
-         },
-         [](ColourCode code) { return colour(colourName(code), false).toStdString(); }}));
+    return QString::fromStdString(reason.text(playersWords(Box::MessageBox)));
 }
 
 }  // namespace marvane

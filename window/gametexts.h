@@ -1,23 +1,22 @@
-// The one place that knows the texts the game writes into the window's boxes and labels.
+// The one place that puts what the game says into the player's language: the texts it writes into
+// the window's boxes and labels, and its reasons for refusing something.
 #pragma once
 
 #include <QString>
-#include <string_view>
 
 #include "engine/message.h"
 #include "engine/types.h"
 
 namespace marvane {
 
-// Written into the message box by the window after it replayed moves read the other way round.
-inline constexpr char kMovesMirroredText[] = "Moves mirrored";
+// The text the player reads in `box` for what the game wrote there: its lines in the player's
+// language, a colour's name as translatedColour() gives it, and a number as it is.
+QString translatedGameText(Box box, const BoxText& text);
 
-// The text the player reads for a text the game wrote into `box`: its fixed lines and colour
-// names in the player's language, with a colour name put into a result line ("%1 Wins"). The
+// A colour's name in the player's language, or an empty text for a code that is no colour. The
 // turn box and the score labels are narrow, and take a colour's short name (the same word where
-// it fits). Numbers, the empty text and anything the table does not know pass through as they
-// are.
-QString translatedGameText(Box box, std::string_view text);
+// it fits).
+QString translatedColour(ColourCode colour, Box box = Box::MessageBox);
 
 // Why the game refused something, in the player's language: each sentence's text translated, its
 // colours named as the player reads them, what it quotes from a file left as it is.

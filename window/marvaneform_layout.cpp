@@ -182,10 +182,11 @@ SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
         makeLabel(client, "Label5", {464, 328, 64, 29}, tr("Score"), pixelFont("MS Sans Serif", 24),
                   kLime),
         makeLabel(client, "Label1", {616, 344, 46, 20}, tr("Moves"), sans16),
-        C1Lab = makeLabel(client, "C1Lab", {464, 378, 41, 20},
-                          translatedGameText(Box::C1Lab, "White"), sans16),
-        c2lab = makeLabel(client, "c2lab", {464, 412, 39, 20},
-                          translatedGameText(Box::c2lab, "Black"), sans16),
+        // As designed, before the first game: White and Black (colours 1 and 2).
+        C1Lab =
+            makeLabel(client, "C1Lab", {464, 378, 41, 20}, translatedColour(1, Box::C1Lab), sans16),
+        c2lab =
+            makeLabel(client, "c2lab", {464, 412, 39, 20}, translatedColour(2, Box::c2lab), sans16),
         makeLabel(client, "Label6", {584, 378, 76, 20}, tr("Remaining"), sans16),
         makeLabel(client, "Label7", {624, 412, 33, 20}, tr("Won"), sans16)};
     captions[6]->setAutoFillBackground(true);  // "Won"
@@ -222,8 +223,9 @@ SidePanel::SidePanel(QWidget* client, qreal devicePixelRatio) {
     const QFont times24 = pixelFont("Times New Roman", 24);
     MessageBox = makeBox(client, "MessageBox", {464, 288, 209, 30}, tr("Position your  piece"),
                          times24, false);
-    GoBox = makeBox(client, "GoBox", {672, 288, 81, 30}, translatedGameText(Box::GoBox, "Red"),
-                    times24, false);
+    // As designed, before the first game: Red (colour 3).
+    GoBox = makeBox(client, "GoBox", {672, 288, 81, 30}, translatedColour(3, Box::GoBox), times24,
+                    false);
     MoveBox = makeBox(client, "MoveBox", {688, 344, 33, 28}, "", sans16, true);
     WhiteScore = makeBox(client, "WhiteScore", {520, 376, 33, 28}, "", sans16, true);
     BlackScore = makeBox(client, "BlackScore", {520, 408, 33, 28}, "", sans16, true);

@@ -1,5 +1,5 @@
 // What the game sees of the main window: the board picture, the display boxes, the sounds, the
-// event loop and the response delay.
+// event loop, the response delay and the end of each step.
 #include "window/marvaneform_view.h"
 
 #include <QCoreApplication>
@@ -22,10 +22,8 @@ void TMarvaneForm::View::paintCounter(int row, int column, ColourCode colour) {
     form_.analysis_->boardChanged();
 }
 
-void TMarvaneForm::View::showText(Box box, std::string_view text) {
+void TMarvaneForm::View::showText(Box box, const BoxText& text) {
     form_.side_->showText(box, translatedGameText(box, text));
-    // Every step of the game ends by writing its boxes: the marks follow once it is over.
-    form_.gameMenu_->scheduleRefresh();
 }
 
 void TMarvaneForm::View::showGoBox(bool visible) { form_.side_->showGoBox(visible); }
@@ -34,7 +32,6 @@ void TMarvaneForm::View::showGoBox(bool visible) { form_.side_->showGoBox(visibl
 void TMarvaneForm::View::showPlayers(int count) {
     const bool onePlayer = count == 1;
     form_.side_->showPlayers(onePlayer);
-    form_.gameMenu_->scheduleRefresh();  // whose turn is a person's changes with the mode
     const QString picture =
         findBesideProgram(onePlayer ? "system/oneplayer.bmp" : "system/twoplayer.bmp");
     if (picture.isEmpty()) return;  // the picture the button has stays
@@ -72,5 +69,9 @@ void TMarvaneForm::View::cancelResponseDelay() {
     form_.Playerdelay->stop();
     form_.analysis_->replyCancelled();
 }
+
+// The items, the marks, the move list, the review and the analysis follow the game once its
+// step is over.
+void TMarvaneForm::View::stepEnded() { form_.gameMenu_->scheduleRefresh(); }
 
 }  // namespace marvane

@@ -11,7 +11,7 @@ public:
     explicit View(TMarvaneForm& form) : form_(form) {}
 
     void paintCounter(int row, int column, ColourCode colour) override;
-    void showText(Box box, std::string_view text) override;
+    void showText(Box box, const BoxText& text) override;
     void showGoBox(bool visible) override;
     void showPlayers(int count) override;
     void showLevel(bool easy) override;
@@ -20,6 +20,7 @@ public:
     bool waitForEvents() override;
     void armResponseDelay() override;
     void cancelResponseDelay() override;
+    void stepEnded() override;
 
 private:
     TMarvaneForm& form_;

@@ -27,8 +27,12 @@ namespace {
 QString fileFilter() { return RecordCommands::tr("Game files (*.txt);;All files (*)"); }
 
 // The colour's name as the player reads it in the list.
-QString nameOf(ColourCode colour) {
-    return translatedGameText(Box::MessageBox, colourName(colour));
+QString nameOf(ColourCode colour) { return translatedColour(colour); }
+
+// What the message box says after a game written the other way round has been replayed.
+std::optional<Message> orientationNote(const GameRecord& record) {
+    if (record.orientation != Orientation::Usual) return std::nullopt;
+    return Message{MessageId::MovesMirrored, {}};
 }
 
 // The last row of the move list for a game that has ended: how it ended, and the result.
@@ -41,9 +45,10 @@ QString endRow(const Step& step, ColourCode c1, ColourCode c2) {
             second += step.after.board.cell(row, column) == c2;
         }
     // The result line the game wrote, as the window shows it; files keep the English.
-    return endRowText(step.kind == StepKind::Finish, first, second,
-                      translatedGameText(Box::MessageBox,
-                                         step.after.texts[static_cast<std::size_t>(Box::MessageBox)]));
+    return endRowText(
+        step.kind == StepKind::Finish, first, second,
+        translatedGameText(Box::MessageBox,
+                           step.after.texts[static_cast<std::size_t>(Box::MessageBox)]));
 }
 
 // The widest rows the move list can show in the player's language: a move of each colour with
@@ -53,13 +58,13 @@ QStringList widestRows() {
     for (ColourCode colour = 1; colour < static_cast<ColourCode>(ColourNames.size()); ++colour) {
         rows << MoveList::moveRow(60, nameOf(colour), {8, 8}, QStringLiteral("\u2248\u221264"));
         for (const bool finished : {false, true})
-            rows << endRowText(finished, 44, 20,
-                               translatedGameText(Box::MessageBox,
-                                                  std::string(colourName(colour)) +
-                                                      std::string(kWinsSuffix)));
+            rows << endRowText(
+                finished, 44, 20,
+                translatedGameText(Box::MessageBox, Message{MessageId::Wins, {colour}}));
     }
     for (const bool finished : {false, true})
-        rows << endRowText(finished, 32, 32, translatedGameText(Box::MessageBox, kDrawText));
+        rows << endRowText(finished, 32, 32,
+                           translatedGameText(Box::MessageBox, Message{MessageId::Draw, {}}));
     return rows;
 }
 
@@ -343,8 +348,7 @@ bool RecordCommands::pasteText(const QString& text) {
     }
     reading.record.players = 2;  // pasted moves are a new two-player game
     reading.record.easyLevel.reset();
-    return replayRecord(reading.record, unreadable,
-                        reading.record.orientation == Orientation::Usual ? kMovesMirroredText : "");
+    return replayRecord(reading.record, unreadable, orientationNote(reading.record));
 }
 
 QString RecordCommands::saveFolder() const {
@@ -393,13 +397,12 @@ bool RecordCommands::openGameFrom(const QString& path) {
         return false;
     }
     folder_ = QFileInfo(path).absolutePath();
-    return replayRecord(reading.record, what,
-                        reading.record.orientation == Orientation::Usual ? kMovesMirroredText : "");
+    return replayRecord(reading.record, what, orientationNote(reading.record));
 }
 
 bool RecordCommands::replayRecord(const GameRecord& record, const QString& what,
-                                  const QString& message) {
-    const ReplayOutcome outcome = game_.replay(record, message.toStdString());
+                                  std::optional<Message> message) {
+    const ReplayOutcome outcome = game_.replay(record, std::move(message));
     if (!outcome.ok()) {
         refuse(what, translatedReason(outcome.error));
         return false;

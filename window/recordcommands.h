@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "engine/game.h"
@@ -92,7 +93,9 @@ private:
     void showList();
     void showReview();
     void connectReview();
-    bool replayRecord(const GameRecord& record, const QString& what, const QString& message = {});
+    // `message`, when given, is what the message box says instead of the start's prompt.
+    bool replayRecord(const GameRecord& record, const QString& what,
+                      std::optional<Message> message = std::nullopt);
     void refuse(const QString& what, const QString& reason);
 
     QWidget* window_;

@@ -17,21 +17,24 @@ namespace marvane::test {
 class RecordingView : public GameView {
 public:
     std::vector<std::string> log;
-    std::string boxes[9];
+    std::string boxes[kBoxCount];
     bool goBoxVisible = true;
     bool armed = false;
     int armCount = 0;
     bool closing = false;
     std::function<void()> onPump;  // runs inside every processPendingEvents
     std::function<void()> onWait;  // runs inside every waitForEvents
+    int stepsEnded = 0;
+    std::function<void()> onStepEnded;  // runs inside every stepEnded
 
     void paintCounter(int row, int column, ColourCode colour) override {
         log.push_back("paint " + std::to_string(row) + "," + std::to_string(column) + "=" +
                       std::to_string(colour));
     }
-    void showText(Box box, std::string_view text) override {
-        boxes[static_cast<int>(box)] = std::string(text);
-        log.push_back(std::string(boxName(box)) + "=" + std::string(text));
+    // Each box's text as the game's English words have it.
+    void showText(Box box, const BoxText& text) override {
+        boxes[static_cast<int>(box)] = boxText(text);
+        log.push_back(std::string(boxName(box)) + "=" + boxText(text));
     }
     void showGoBox(bool visible) override {
         goBoxVisible = visible;
@@ -54,6 +57,10 @@ public:
         ++armCount;
     }
     void cancelResponseDelay() override { armed = false; }
+    void stepEnded() override {
+        ++stepsEnded;
+        if (onStepEnded) onStepEnded();
+    }
 
     const std::string& box(Box b) const { return boxes[static_cast<int>(b)]; }
 

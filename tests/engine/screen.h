@@ -28,7 +28,7 @@ public:
 struct Screen {
     Grid<ColourCode> board;
     Grid<ColourCode> picture;
-    std::array<std::string, 9> boxes;
+    std::array<std::string, kBoxCount> boxes;
     bool goBoxVisible = true;
     GameState state;
 

@@ -105,6 +105,93 @@ TEST_F(NestedActions, AutoplayAskedForDuringAMoveStartsAfterIt) {
     EXPECT_LT(position("OKSound"), position("MessageBox=Position Your Piece"));
 }
 
+// What a report of the end of a step sees of the game.
+struct Seen {
+    Position position;
+    std::size_t step = 0;
+    std::size_t steps = 0;
+    bool replyPending = false;
+    bool autoplaying = false;
+    bool moveInProgress = false;
+    bool operator==(const Seen&) const = default;
+};
+
+class StepReport : public GameTest {
+protected:
+    StepReport() {
+        view.onStepEnded = [this] { seen.push_back(now()); };
+    }
+    Seen now() const {
+        return {game.position(),     game.history().current(), game.history().steps().size(),
+                game.replyPending(), game.autoplaying(),       game.moveInProgress()};
+    }
+    std::vector<Seen> seen;
+};
+
+// Faults caught: a command that does not report the end of its step (above all one that writes
+// no box: the players, the level, new colours, a step to where the game stands), one that reports
+// more than once (a replay that sets the players and the level on its way), a command queued
+// behind a move that never reports, and a report made before the step is recorded, the
+// computer's reply armed or the move finished.
+TEST_F(StepReport, ComesOnceForEveryCommandWhenWhatItLeavesIsFinal) {
+    GameRecord record;
+    record.players = 2;
+    record.easyLevel = true;
+    record.moves = {{3, 5}};
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"a move", [this] { game.pressSquare(3, 5); }},
+        {"a refused press", [this] { game.pressSquare(1, 1); }},
+        {"one player", [this] { game.setPlayerCount(1); }},
+        {"the level", [this] { game.setEasyLevel(false); }},
+        {"a move the computer answers", [this] { game.pressSquare(3, 4); }},
+        {"the computer's turn", [this] { game.computerTurn(); }},
+        {"undo", [this] { game.undo(); }},
+        {"redo", [this] { game.redo(); }},
+        {"a step to where the game stands", [this] { game.goToStep(game.history().current()); }},
+        {"finish", [this] { game.finish(); }},
+        {"new colours", [this] { game.setColours(3, 4); }},
+        {"a new game", [this] { game.newGame(); }},
+        {"a replay", [&] { ASSERT_TRUE(game.replay(record).ok()); }},
+    };
+    for (const auto& [what, command] : commands) {
+        seen.clear();
+        command();
+        ASSERT_EQ(seen.size(), 1u) << what;
+        EXPECT_TRUE(seen.front() == now()) << what;
+    }
+
+    // A command queued behind a move reports when it has run, and the move reports too.
+    seen.clear();
+    game.setPlayerCount(2);
+    view.onPump = [this] {
+        view.onPump = nullptr;
+        game.finish();
+    };
+    game.pressSquare(3, 4);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_TRUE(seen[1] == now() && seen[2] == now());
+    EXPECT_TRUE(now().position.over());
+}
+
+// Autoplay's new game is shown while Autoplay goes on; each of its moves is a computer turn of
+// its own, and its end is a step as well (it writes no box, but undo is possible again).
+TEST_F(StepReport, ComesForAutoplaysStartEachOfItsMovesAndItsEnd) {
+    int turns = 0;
+    view.onWait = [&] {
+        if (!view.armed) return;
+        view.armed = false;
+        ++turns;
+        game.computerTurn();
+    };
+    game.autoplay();
+    ASSERT_TRUE(now().position.over());
+    ASSERT_EQ(seen.size(), static_cast<std::size_t>(1 + turns + 1));
+    EXPECT_EQ(seen.front().step, 0u);
+    EXPECT_TRUE(seen.front().autoplaying);
+    EXPECT_TRUE(seen.back() == now());
+    EXPECT_FALSE(seen.back().autoplaying);
+}
+
 }  // namespace
 }  // namespace marvane::test
 

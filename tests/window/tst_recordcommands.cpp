@@ -61,6 +61,11 @@ class RecordCommandsTest : public QObject {
         }
     }
 
+    // What the message box said at the start of the game on the board.
+    const BoxText& startMessage() const {
+        return game.history().position(0).texts[static_cast<std::size_t>(Box::MessageBox)];
+    }
+
 private slots:
     void init() {
         game.setColours(1, 2);
@@ -117,6 +122,8 @@ private slots:
         QVERIFY(commands->pasteText("  " + transcript.toUpper() + "\n"));
         QCOMPARE(boardText(game), board);
         QCOMPARE(game.state().MovesMade, 33);
+        // Moves in our own orientation are not said to be mirrored.
+        QVERIFY(startMessage() == BoxText(Message{MessageId::PositionYourPiece, {}}));
     }
 
     void badInputSaysWhatIsWrongAndLeavesTheGameAsItWas() {
@@ -208,7 +215,8 @@ private slots:
     }
 
     // Faults caught: the mirror is not applied one way or the other, so the game pasted back is
-    // another one; the copy is not in the orientation other programs read.
+    // another one; the copy is not in the orientation other programs read; the message box does
+    // not say the moves were mirrored.
     void movesCopiedForOtherProgramsPasteBackAsTheSameGame() {
         play(40, 12);
         commands->copyMovesForOthers();
@@ -220,6 +228,7 @@ private slots:
         QVERIFY(commands->pasteText(transcript));
         QCOMPARE(boardText(game), board);
         QVERIFY(game.history().moves() == moves);
+        QVERIFY(startMessage() == BoxText(Message{MessageId::MovesMirrored, {}}));
     }
 
     // Faults caught: a copied position pastes as another one; a game from a position saves

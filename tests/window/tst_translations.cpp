@@ -147,22 +147,21 @@ QStringList accessKeyClashes(const QWidget* menu) {
 // Every text the game may write, tried in the box or label it goes to.
 QStringList gameTextMisfits(const QWidget& form) {
     QStringList found;
-    auto tryIn = [&](Box box, const char* name, const std::string& text) {
+    auto tryIn = [&](Box box, const char* name, const BoxText& text) {
         auto* w = control(form, name);
         if (auto* line = qobject_cast<QLineEdit*>(w)) line->setText(translatedGameText(box, text));
         if (auto* label = qobject_cast<QLabel*>(w))
             label->setText(translatedGameText(box, text)), label->adjustSize();
         found << misfits(w->parentWidget()).filter(QString("%1 \"").arg(name));
     };
-    tryIn(Box::MessageBox, "MessageBox", std::string(kPositionYourPieceText));
-    tryIn(Box::MessageBox, "MessageBox", std::string(kDrawText));
-    tryIn(Box::MessageBox, "MessageBox", kMovesMirroredText);
-    for (std::size_t c = 1; c < ColourNames.size(); ++c) {  // 0 names no side
-        const std::string colour(ColourNames[c]);
-        tryIn(Box::MessageBox, "MessageBox", colour + std::string(kWinsSuffix));
-        tryIn(Box::GoBox, "GoBox", colour);
-        tryIn(Box::C1Lab, "C1Lab", colour);
-        tryIn(Box::c2lab, "c2lab", colour);
+    for (MessageId line : {MessageId::PositionYourPiece, MessageId::Draw, MessageId::MovesMirrored})
+        tryIn(Box::MessageBox, "MessageBox", Message{line, {}});
+    // Colour 0 names no side.
+    for (ColourCode colour = 1; colour < static_cast<ColourCode>(ColourNames.size()); ++colour) {
+        tryIn(Box::MessageBox, "MessageBox", Message{MessageId::Wins, {colour}});
+        tryIn(Box::GoBox, "GoBox", NamedColour{colour});
+        tryIn(Box::C1Lab, "C1Lab", NamedColour{colour});
+        tryIn(Box::c2lab, "c2lab", NamedColour{colour});
     }
     found.removeDuplicates();
     return found;
@@ -213,14 +212,14 @@ QStringList everyMisfit() {
     std::vector<int> worst(60);
     std::iota(worst.begin(), worst.end(), 0);
     list->setNotes(std::vector<QString>(60, "\u2248\u221264"), worst);
-    for (std::size_t c = 1; c < ColourNames.size(); ++c) {
-        const std::string colour(ColourNames[c]);
+    for (ColourCode colour = 1; colour < static_cast<ColourCode>(ColourNames.size()); ++colour) {
         for (bool finished : {false, true}) {
             MoveListContent content;
             content.moves = moves;
-            content.firstMover = content.secondMover = translatedGameText(Box::MessageBox, colour);
-            content.end = endRowText(finished, 44, 20,
-                                     translatedGameText(Box::MessageBox, colour + " Wins"));
+            content.firstMover = content.secondMover = translatedColour(colour);
+            content.end =
+                endRowText(finished, 44, 20,
+                           translatedGameText(Box::MessageBox, Message{MessageId::Wins, {colour}}));
             list->setContent(content);
             list->list()->doItemsLayout();
             if (list->list()->horizontalScrollBar()->maximum() > 0)
@@ -271,7 +270,9 @@ private slots:
                                       {"ru_RU", "ru"}}) {
             QCOMPARE(installTranslations(QLocale(locale)), QString(chosen));
             QCOMPARE(translationInstalled(), *chosen != 0);
-            QCOMPARE(translatedGameText(Box::MessageBox, kDrawText) != "It's a Draw", *chosen != 0);
+            QCOMPARE(
+                translatedGameText(Box::MessageBox, Message{MessageId::Draw, {}}) != "It's a Draw",
+                *chosen != 0);
         }
     }
 
@@ -311,8 +312,8 @@ private slots:
         QVERIFY2(missed.missed.isEmpty(), qPrintable("missing: " + missed.missed.join("\n")));
     }
 
-    // Every sentence the game refuses a record or a position with, and the file reader's reasons,
-    // in every language: found in the catalogue (else it stays English: a text the translation tools never saw, or the
+    // Every sentence the game says (its lines in the message box, and what it refuses a record or
+    // a position with), and the file reader's reasons, in every language: found in the catalogue (else it stays English: a text the translation tools never saw, or the
     // window's table out of step with the game's names), with what fills its places kept as it
     // is and its colours named in the language.
     void everyRefusalSpeaksTheLanguage() {
@@ -342,8 +343,8 @@ private slots:
             QVERIFY2(missed.missed.isEmpty(), qPrintable(missed.missed.join("\n")));
             const QString twoColours = translatedReason(
                 Reason(MessageId::MoveClosesNoLine, {"5", ColourCode{2}, "c4", ColourCode{1}}));
-            for (const char* colour : {"Black", "White"})
-                QVERIFY2(twoColours.contains(translatedGameText(Box::MessageBox, colour)),
+            for (const ColourCode colour : {2, 1})
+                QVERIFY2(twoColours.contains(translatedColour(colour)),
                          qPrintable(language + ": " + twoColours));
             useCatalogue(nullptr);
         }
