@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "analysis/evaluation.h"
+#include "analysis/levels.h"
 #include "analysis/position_text.h"
 #include "analysis/weights.h"
 
@@ -49,6 +50,55 @@ private:
     std::string name_;
     Limits limits_;
     Analyser analyser_;
+};
+
+// A level of the ladder; each game gets its own seed, the same on every run of the match.
+class LevelPlayer : public Player {
+public:
+    LevelPlayer(std::string name, std::shared_ptr<const Weights> weights, int level)
+        : name_(std::move(name)), level_(level) {
+        analyser_.useWeights(std::move(weights));
+    }
+    std::string name() const override { return name_; }
+    void newGame(const Position&) override {
+        ++games_;
+        ply_ = 0;
+    }
+    int choose(const Position& position, double& cpu) override {
+        const double begin = threadCpu();
+        const LevelChoice c = chooseLevelSquare(analyser_, position, Rules::Standard, level_, ply_,
+                                                0x1E7E1ull * games_ + level_);
+        cpu += threadCpu() - begin;
+        return c.square < 0 ? kPass : c.square;
+    }
+    void played(const Position&, int) override { ++ply_; }
+
+private:
+    std::string name_;
+    int level_;
+    Analyser analyser_;
+    std::uint64_t games_ = 0;
+    int ply_ = 0;
+};
+
+// Takes a corner when it can, else plays a random square.
+class CornerPlayer : public Player {
+public:
+    std::string name() const override { return "corner"; }
+    void newGame(const Position&) override {}
+    int choose(const Position& position, double&) override {
+        Bits legal = legalMoves(position.mover(), position.waiter());
+        if (legal & kCorners) legal &= kCorners;
+        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+        for (int skip = static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(count(legal)));
+             skip; --skip)
+            legal &= legal - 1;
+        return std::countr_zero(legal);
+    }
+    void played(const Position&, int) override {}
+
+private:
+    std::uint64_t state_ = 77;
 };
 
 // A program speaking GTP, started with `sh -c`.
@@ -169,6 +219,15 @@ std::unique_ptr<Player> makePlayer(const std::string& spec, const std::string& w
         auto p = std::make_unique<GtpPlayer>(spec.substr(4));
         if (!p->running()) error = "cannot start " + spec.substr(4);
         return error.empty() ? std::move(p) : nullptr;
+    }
+    if (spec == "corner") return std::make_unique<CornerPlayer>();
+    if (spec.rfind("level:", 0) == 0) {
+        const Reading r = readFile(weightsFile);
+        if (!r.error.empty()) {
+            error = r.error;
+            return nullptr;
+        }
+        return std::make_unique<LevelPlayer>(spec, r.weights, std::atoi(spec.c_str() + 6));
     }
     const std::size_t a = spec.find(':'), b = spec.find(':', a + 1);
     const std::string kind = spec.substr(0, a);

@@ -25,7 +25,9 @@ public:
 
 // "learned:DEPTH:EXACT", "hand:DEPTH:EXACT" (the analysis engine with the learned or the
 // hand-made evaluation, DEPTH moves deep, exact from EXACT empty squares; DEPTH may be "nNODES",
-// a node budget), or "gtp:COMMAND ARGS..." (a program speaking GTP on its standard streams).
+// a node budget), "level:N" (level N of the ladder, analysis/levels.h), "corner" (a corner when
+// it can, else a random square), or "gtp:COMMAND ARGS..."
+// (a program speaking GTP on its standard streams).
 // Returns nullptr and sets `error` when the text names no player.
 std::unique_ptr<Player> makePlayer(const std::string& spec, const std::string& weightsFile,
                                    std::string& error);
