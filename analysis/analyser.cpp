@@ -92,7 +92,9 @@ Analysis Analyser::analyse(const Position& position, Rules rules, const Limits& 
         table_.prepare();
     } catch (const std::bad_alloc&) {
         result.error = "There is not enough memory for a table of " +
-                       std::to_string(table_.bytes() >> 20) + " MiB.";
+                       std::to_string(std::min(table_.bytes(), Table::kSmallestBytes) >> 10) +
+                       " KiB.";
+        result.outOfMemory = true;
         return result;
     }
     StopWhen stop{cancel, limits.nodes, limits.time.count() > 0,

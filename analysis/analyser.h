@@ -38,6 +38,7 @@ struct SquareScore {
 
 struct Analysis {
     std::string error;                 // the request was refused, and why; nothing else is set
+    bool outOfMemory = false;          // refused because not even a small table could be had
     std::vector<SquareScore> squares;  // every legal square, best first
     std::vector<int> line;             // the best line of play from the position (kPass: a pass)
     int score = 0;                     // of the best square, or the result of a finished game

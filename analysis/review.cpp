@@ -27,7 +27,7 @@ int forFirst(const Position& p, int score) { return p.toMove == Side::First ? sc
 
 Review reviewGame(Analyser& analyser, const Position& start, const std::vector<int>& squares,
                   const ReviewLimits& limits, const std::atomic<bool>* cancel,
-                  const ReviewProgress& progress) {
+                  const ReviewProgress& progress, const Review* stopped) {
     Review review;
     review.error = reviewError(start, squares, limits);
     if (!review.ok()) return review;
@@ -60,33 +60,57 @@ Review reviewGame(Analyser& analyser, const Position& start, const std::vector<i
         review.nodes += a.nodes;
         return a;
     };
-    auto cancelled = [&](const Analysis& a) {
+    // The review ends here: cancelled, or an analysis failed (the table could not be had).
+    auto ended = [&](const Analysis& a) {
+        if (!a.ok()) {
+            review.error = a.error;
+            review.outOfMemory = a.outOfMemory;
+            return true;
+        }
         if (a.stopped != StopReason::Cancelled) return false;
         review.stopped = StopReason::Cancelled;
         return true;
     };
 
-    // The position after the last move: its score for the graph, and for the last move's.
-    Analysis after;
-    bool afterExact = solve(positions.back(), after);
-    if (!afterExact) {
-        if (cancelled(after)) return review;
-        after = estimate(positions.back());
-        if (cancelled(after)) return review;
-        afterExact = after.exact;
+    // What the position after the move being reviewed is worth to its side to move.
+    int afterScore = 0;
+    bool afterExact = false;
+    std::size_t remaining = squares.size();
+    if (stopped && stopped->resume.valid && stopped->moves.size() == squares.size()) {
+        review.moves = stopped->moves;
+        review.nodes = stopped->nodes;
+        remaining = stopped->resume.remaining;
+        afterScore = stopped->resume.score;
+        afterExact = stopped->resume.exact;
+        solving = stopped->resume.solving;
+    } else {
+        // The position after the last move: its score for the graph, and for the last move's.
+        Analysis after;
+        afterExact = solve(positions.back(), after);
+        if (!afterExact) {
+            if (ended(after)) return review;
+            after = estimate(positions.back());
+            if (ended(after)) return review;
+            afterExact = after.exact;
+        }
+        afterScore = after.score;
     }
+    auto stopAt = [&](std::size_t i) {
+        review.resume = {true, i + 1, afterScore, afterExact, solving};
+        return review;
+    };
 
-    for (std::size_t i = squares.size(); i-- > 0;) {
+    for (std::size_t i = remaining; i-- > 0;) {
         // A small analysis may end before it looks at the flag.
         if (cancel && cancel->load(std::memory_order_relaxed)) {
             review.stopped = StopReason::Cancelled;
-            return review;
+            return stopAt(i);
         }
         const Position& p = positions[i];
         MoveReview& move = review.moves[i];
         move.square = squares[i];
         move.mover = p.toMove;
-        move.scoreAfter = forFirst(positions[i + 1], after.score);
+        move.scoreAfter = forFirst(positions[i + 1], afterScore);
         move.exactAfter = afterExact;
 
         Analysis before;
@@ -95,15 +119,19 @@ Review reviewGame(Analyser& analyser, const Position& start, const std::vector<i
             // it is worth to the other side, negated.
             move.bestSquare = before.squares.front().square;
             move.bestScore = before.score;
-            move.playedScore = move.square == move.bestSquare ? before.score : -after.score;
+            move.playedScore = move.square == move.bestSquare ? before.score : -afterScore;
             move.exact = true;
         } else {
-            if (cancelled(before)) return review;
+            if (ended(before)) return stopAt(i);
             before = estimate(p);
-            if (cancelled(before)) return review;
+            if (ended(before)) return stopAt(i);
             const auto played =
                 std::find_if(before.squares.begin(), before.squares.end(),
                              [&](const SquareScore& s) { return s.square == move.square; });
+            if (played == before.squares.end()) {  // cannot be: the square played is legal
+                review.error = "The square played was not scored.";
+                return review;
+            }
             move.bestSquare = before.squares.front().square;
             move.bestScore = before.score;
             move.playedScore = played->score;
@@ -112,10 +140,10 @@ Review reviewGame(Analyser& analyser, const Position& start, const std::vector<i
         move.loss = std::max(0, move.bestScore - move.playedScore);
         move.reviewed = true;
         if (progress) progress(move, i, squares.size() - i);
-        after = std::move(before);
-        afterExact = after.exact;
+        afterScore = before.score;
+        afterExact = before.exact;
     }
-    review.startScore = forFirst(start, after.score);
+    review.startScore = forFirst(start, afterScore);
     review.startExact = afterExact;
     return review;
 }

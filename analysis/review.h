@@ -39,12 +39,23 @@ struct MoveReview {
 };
 
 struct Review {
-    std::string error;              // the game was refused, and why; nothing else is set
+    std::string error;              // the game was refused, or an analysis failed, and why
+    bool outOfMemory = false;       // an analysis had not enough memory; the moves reviewed stay
     std::vector<MoveReview> moves;  // one per move, in the game's order
     int startScore = 0;             // the start position's score for the first side
     bool startExact = false;
     StopReason stopped = StopReason::None;  // Cancelled: some moves were not reviewed
     std::uint64_t nodes = 0;
+    // Where a cancelled review stopped, for reviewGame to go on from: the moves before
+    // `remaining` are still to review, and the position after the last of them was worth `score`
+    // to its side to move. Not `valid` when the review stopped before its first move.
+    struct Resume {
+        bool valid = false;
+        std::size_t remaining = 0;
+        int score = 0;
+        bool exact = false;
+        bool solving = true;  // exact solves are still allowed
+    } resume;
     bool ok() const { return error.empty(); }
 };
 
@@ -55,9 +66,11 @@ using ReviewProgress =
 
 // Reviews the game that starts at `start` and plays `squares` (each a legal square of the side to
 // move; the game may end early, by "finish"). The moves are reviewed from the last one back, so
-// the exact ones come first. `cancel` stops it within a few milliseconds.
+// the exact ones come first. `cancel` stops it within a few milliseconds. Given the review of
+// the same game and limits that `cancel` stopped, it goes on where that one stopped, and ends
+// as it would have without the stop.
 Review reviewGame(Analyser& analyser, const Position& start, const std::vector<int>& squares,
                   const ReviewLimits& limits = {}, const std::atomic<bool>* cancel = nullptr,
-                  const ReviewProgress& progress = {});
+                  const ReviewProgress& progress = {}, const Review* stopped = nullptr);
 
 }  // namespace marvane::analysis

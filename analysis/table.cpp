@@ -1,5 +1,6 @@
 #include "analysis/table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -11,10 +12,16 @@ void Table::Free::operator()(void* memory) const { std::free(memory); }
 void Table::allocate() {
     std::size_t count = 1;
     while (count * 2 * kBucketBytes <= bytes_) count *= 2;
+    const std::size_t fewest =
+        std::min(count, std::max<std::size_t>(1, kSmallestBytes / kBucketBytes));
     // calloc of a large block maps fresh pages, which are zero, instead of clearing them: no
     // stretch of tens of milliseconds that a cancelled analysis would have to sit through.
     // One bucket more leaves room to align the buckets to a cache line.
     void* memory = std::calloc(count + 1, sizeof(Bucket));
+    while (!memory && count > fewest) {
+        count /= 2;
+        memory = std::calloc(count + 1, sizeof(Bucket));
+    }
     if (!memory) throw std::bad_alloc();
     memory_.reset(memory);
     const auto address = reinterpret_cast<std::uintptr_t>(memory);

@@ -23,18 +23,24 @@ struct TableEntry {
 };
 
 // The transposition table: buckets of four entries, one cache line each. Its memory is taken
-// on first use (`prepare`) and given back by `release`. It comes zeroed from the system, page by
+// on first use (`prepare`) and given back by `release`. When the system cannot give the size
+// asked for, the table halves it until it fits, down to kSmallestBytes; a smaller table only
+// makes the search slower. It comes zeroed from the system, page by
 // page as the search first touches it, so taking it costs nothing up front and a short analysis
 // keeps only the pages it used. Each search starts a generation, and
 // entries of older generations are never read, so a search does not depend on the ones before.
 class Table {
 public:
     static constexpr std::size_t kBucketBytes = 4 * sizeof(TableEntry);
+    static constexpr std::size_t kSmallestBytes = std::size_t{4} << 20;
     explicit Table(std::size_t bytes) : bytes_(bytes) {}
 
-    std::size_t bytes() const { return bytes_; }
+    std::size_t bytes() const { return bytes_; }  // as asked for
     bool allocated() const { return buckets_ != nullptr; }
-    // Allocates the table if it is not, and starts a new generation.
+    // What the table holds now: bytes() or less when memory is short; 0 when not allocated.
+    std::size_t allocatedBytes() const { return buckets_ ? (mask_ + 1) * kBucketBytes : 0; }
+    // Allocates the table if it is not, and starts a new generation. Throws std::bad_alloc when
+    // not even the smallest table can be had.
     void prepare();
     void release();
 

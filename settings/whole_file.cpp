@@ -11,6 +11,7 @@
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,8 +56,23 @@ QString notRegular(FileKind kind) {
 
 namespace {
 
-// A temporary file of a save is "<file>.saving-" and six letters or digits.
-const QString kTemporaryMark = QStringLiteral(".saving-");
+// A temporary file of a save is "<file>.saving-" and six letters or digits, the file's name cut
+// short where the whole would be longer than the folder allows a name to be.
+const QByteArray kTemporaryMark = QByteArrayLiteral(".saving-");
+constexpr int kTemporaryLetters = 6;
+
+// The temporary files' name up to the six letters, for a save of `target` in `folder`.
+QByteArray temporaryStem(const QByteArray& folder, const QByteArray& name) {
+    const long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    const qsizetype room =
+        (longest > 0 ? longest : NAME_MAX) - kTemporaryMark.size() - kTemporaryLetters;
+    qsizetype keep = std::min(name.size(), std::max<qsizetype>(room, 1));
+    // Not in the middle of a character: UTF-8 continuation bytes are 10xxxxxx.
+    while (keep > 1 && keep < name.size() &&
+           (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+        --keep;
+    return name.left(keep) + kTemporaryMark;
+}
 
 QString systemError(int number) { return QString::fromLocal8Bit(std::strerror(number)); }
 
@@ -144,9 +160,14 @@ bool writeAll(int fd, const QByteArray& bytes) {
 // takes it for a leftover.
 int createTemporary(const QByteArray& target, QByteArray& name) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : target.left(std::max<qsizetype>(slash, 1));
+    const QByteArray stem = target.left(slash + 1) + temporaryStem(folder, target.mid(slash + 1));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + kTemporaryMark.toLatin1();
-        for (int i = 0; i < 6; ++i) name += kLetters[QRandomGenerator::global()->bounded(62)];
+        name = stem;
+        for (int i = 0; i < kTemporaryLetters; ++i)
+            name += kLetters[QRandomGenerator::global()->bounded(62)];
         const int fd =
             ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0) {
@@ -161,13 +182,13 @@ int createTemporary(const QByteArray& target, QByteArray& name) {
 // Temporary files of earlier saves of `target` that no running save holds.
 void removeLeftovers(const QByteArray& target) {
     const QFileInfo info(QFile::decodeName(target));
-    const QString prefix = info.fileName() + kTemporaryMark;
     const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const QByteArray prefix = temporaryStem(folder, QFile::encodeName(info.fileName()));
     DIR* dir = ::opendir(folder.constData());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
-        const QString name = QFile::decodeName(entry->d_name);
-        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
+        const QByteArray name(entry->d_name);
+        if (name.size() != prefix.size() + kTemporaryLetters || !name.startsWith(prefix)) continue;
         const QByteArray path = folder + '/' + entry->d_name;
         Descriptor fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
         struct stat status;

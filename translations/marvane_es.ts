@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AnalysisRoom</name>
+    <message>
+        <source>There is not enough memory for the analysis.</source>
+        <translation>No hay memoria suficiente para el análisis.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccess</name>
     <message>
         <source>Hint: row %1, column %2, score %3</source>
@@ -1136,6 +1143,10 @@
     <message>
         <source>&quot;%1&quot; cannot be opened.</source>
         <translation>No se puede abrir «%1».</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Ocuparía %1 bytes, y un archivo de partida solo se lee hasta 1 MB (%2 bytes).</translation>
     </message>
 </context>
 <context>

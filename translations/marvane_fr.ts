@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AnalysisRoom</name>
+    <message>
+        <source>There is not enough memory for the analysis.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour l&apos;analyse.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccess</name>
     <message>
         <source>Hint: row %1, column %2, score %3</source>
@@ -1136,6 +1143,10 @@
     <message>
         <source>&quot;%1&quot; cannot be opened.</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Elle ferait %1 octets, alors qu&apos;un fichier de partie n&apos;est lu que jusqu&apos;à 1 Mo (%2 octets).</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>AnalysisRoom</name>
+    <message>
+        <source>There is not enough memory for the analysis.</source>
+        <translation>Non c&apos;è abbastanza memoria per l&apos;analisi.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccess</name>
     <message>
         <source>Hint: row %1, column %2, score %3</source>
@@ -1136,6 +1143,10 @@
     <message>
         <source>&quot;%1&quot; cannot be opened.</source>
         <translation>&quot;%1&quot; non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Occuperebbe %1 byte, e un file di partita si legge solo fino a 1 MB (%2 byte).</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>AnalysisRoom</name>
+    <message>
+        <source>There is not enough memory for the analysis.</source>
+        <translation>Não há memória suficiente para a análise.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccess</name>
     <message>
         <source>Hint: row %1, column %2, score %3</source>
@@ -1136,6 +1143,10 @@
     <message>
         <source>&quot;%1&quot; cannot be opened.</source>
         <translation>Não é possível abrir &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Ele teria %1 bytes, e um arquivo de jogo só é lido até 1 MB (%2 bytes).</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "analysis/expert.h"
 #include "analysis/game_position.h"
 #include "engine/game.h"
+#include "window/analysis/analysisclient.h"
 #include "window/analysis/analysisworker.h"
 #include "window/boardaccessible.h"
 #include "window/boardimage.h"
@@ -30,11 +31,12 @@ BoardImage::Evaluation evaluationOf(const analysis::SquareScore& s) {
 }  // namespace
 
 AnalysisRoom::AnalysisRoom(QObject* parent, const Game& game, BoardImage& board,
-                           PlayReply playReply)
+                           PlayReply playReply, Tell tell)
     : QObject(parent),
       game_(game),
       board_(board),
       playReply_(std::move(playReply)),
+      tell_(std::move(tell)),
       restingDescription_(board.accessibleDescription()) {
     cap_ = new QTimer(this);
     cap_->setSingleShot(true);
@@ -42,17 +44,34 @@ AnalysisRoom::AnalysisRoom(QObject* parent, const Game& game, BoardImage& board,
     connect(cap_, &QTimer::timeout, this, [this] { playHeldReply(); });
 }
 
-AnalysisRoom::~AnalysisRoom() = default;
+// The clients go before the worker they are attached to.
+AnalysisRoom::~AnalysisRoom() {
+    replies_.reset();
+    marks_.reset();
+}
+
+QString AnalysisRoom::noMemoryText() {
+    return QCoreApplication::translate("AnalysisRoom",
+                                       "There is not enough memory for the analysis.");
+}
 
 AnalysisWorker& AnalysisRoom::worker() {
-    if (!worker_) {
-        worker_ = std::make_unique<AnalysisWorker>();
-        connect(worker_.get(), &AnalysisWorker::progress, this,
-                [this](quint64 id, const analysis::Analysis& a) { received(id, a, false); });
-        connect(worker_.get(), &AnalysisWorker::finished, this,
-                [this](quint64 id, const analysis::Analysis& a) { received(id, a, true); });
-    }
+    if (!worker_) worker_ = std::make_unique<AnalysisWorker>();
     return *worker_;
+}
+
+AnalysisClient& AnalysisRoom::client(Purpose purpose) {
+    std::unique_ptr<AnalysisClient>& client = purpose == Purpose::Expert ? replies_ : marks_;
+    if (!client) {
+        client = std::make_unique<AnalysisClient>(worker(), purpose == Purpose::Expert
+                                                                ? AnalysisPriority::Reply
+                                                                : AnalysisPriority::Board);
+        connect(client.get(), &AnalysisClient::progress, this,
+                [this, purpose](const analysis::Analysis& a) { received(purpose, a, false); });
+        connect(client.get(), &AnalysisClient::finished, this,
+                [this, purpose](const analysis::Analysis& a) { received(purpose, a, true); });
+    }
+    return *client;
 }
 
 std::optional<analysis::Position> AnalysisRoom::boardPosition() const {
@@ -85,29 +104,29 @@ void AnalysisRoom::request(Purpose purpose, const analysis::Position& position) 
     everySquare_ = limits.everySquare;
     answered_ = false;
     latest_.reset();
-    requestId_ = worker().analyse(position, analysis::Rules::Marvane, limits);
-}
-
-void AnalysisRoom::setWorkerLent(bool lent) {
-    if (lent == lent_) return;
-    lent_ = lent;
-    if (!lent) refresh();
+    // One request at a time: the position on the board needs a reply or marks, never both.
+    if (auto& other = purpose == Purpose::Expert ? marks_ : replies_; other && other->busy())
+        other->cancel();
+    client(purpose).analyse(position, analysis::Rules::Marvane, limits);
 }
 
 void AnalysisRoom::dropRequest() {
-    // Only this room's own request: the worker may be busy with a review meanwhile.
-    if (worker_ && worker_->current() == requestId_) worker_->cancel();
+    if (purpose_ != Purpose::None) client(purpose_).cancel();
     purpose_ = Purpose::None;
     answered_ = false;
     latest_.reset();
 }
 
-void AnalysisRoom::received(quint64 id, const analysis::Analysis& analysis, bool done) {
-    // The worker passes on only its latest request's results; the board may still have moved on
-    // since it was made.
-    if (id != requestId_ || !requestIsCurrent()) return;
+void AnalysisRoom::received(Purpose purpose, const analysis::Analysis& analysis, bool done) {
+    // Each client passes on only its latest request's results; the board may still have moved
+    // on since it was made.
+    if (purpose != purpose_ || !requestIsCurrent()) return;
     latest_ = analysis;
     answered_ = done;
+    if (analysis.outOfMemory)
+        tellNoMemory();
+    else if (analysis.ok())
+        memoryTold_ = false;
     if (purpose_ == Purpose::Show) {
         show(analysis, done);
         if (done && !evaluations_ && !expertHard_) worker_->releaseTable();  // a lone hint
@@ -137,6 +156,14 @@ void AnalysisRoom::show(const analysis::Analysis& analysis, bool done) {
     }
 }
 
+void AnalysisRoom::tellNoMemory() {
+    if (memoryTold_ || !tell_) return;
+    memoryTold_ = true;
+    // Not inside the delivery of results: a message box runs an event loop of its own.
+    QMetaObject::invokeMethod(
+        this, [this] { tell_(noMemoryText()); }, Qt::QueuedConnection);
+}
+
 void AnalysisRoom::clearShown() {
     board_.setAnalysisMarks({});
     if (board_.accessibleDescription() != restingDescription_)
@@ -155,7 +182,7 @@ void AnalysisRoom::refresh() {
     if (replyHeld_ && expertPlays() && !(purpose_ == Purpose::Expert && requestIsCurrent()))
         if (const auto position = boardPosition()) request(Purpose::Expert, *position);
     if (!game_.personToPlay()) hintWanted_ = false;
-    const bool wanted = game_.personToPlay() && (hintWanted_ || evaluations_) && !lent_;
+    const bool wanted = game_.personToPlay() && (hintWanted_ || evaluations_);
     if (!wanted) {
         if (purpose_ == Purpose::Show) dropRequest();
         clearShown();
@@ -173,12 +200,14 @@ void AnalysisRoom::refresh() {
 void AnalysisRoom::hint() {
     if (!game_.personToPlay()) return;
     hintWanted_ = true;
+    memoryTold_ = false;
     refresh();
 }
 
 void AnalysisRoom::setEvaluations(bool on) {
     if (on == evaluations_) return;
     evaluations_ = on;
+    if (on) memoryTold_ = false;
     refresh();
     releaseIfUnused();
 }
@@ -186,15 +215,17 @@ void AnalysisRoom::setEvaluations(bool on) {
 void AnalysisRoom::setExpertHard(bool on) {
     if (on == expertHard_) return;
     expertHard_ = on;
-    if (on) return;
+    if (on) {
+        memoryTold_ = false;
+        return;
+    }
     if (purpose_ == Purpose::Expert) dropRequest();
     if (replyHeld_) playHeldReply();
     releaseIfUnused();
 }
 
 void AnalysisRoom::releaseIfUnused() {
-    if (worker_ && !lent_ && !evaluations_ && !expertHard_ &&
-        (purpose_ == Purpose::None || answered_))
+    if (worker_ && !evaluations_ && !expertHard_ && (purpose_ == Purpose::None || answered_))
         worker_->releaseTable();
 }
 

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace marvane {
 
+class AnalysisClient;
 class AnalysisWorker;
 class BoardImage;
 class Game;
@@ -28,22 +29,27 @@ class Game;
 // Every result is for one position and one state of the board: anything the game paints (a move,
 // undo, redo, a step in the move list, a replay, a new game, new colours) makes the request stale
 // and cancels it, and a result is shown only while the board still shows the position it was
-// asked for. Nothing here runs a timer at rest.
+// asked for. Nothing here runs a timer at rest. The computer's replies go first on the worker,
+// and the hint and the scores last, behind a review.
+//
+// When the engine has no memory for its table, the player is told once (through `tell`), and
+// again only after an analysis worked or when asking anew (the hint, ticking an option).
 class AnalysisRoom : public QObject {
 public:
     // Plays the computer's reply: the square Expert Hard chose, or none for the designed choice.
     using PlayReply = std::function<void(std::optional<Square>)>;
+    // Shows the player a message, from the event loop.
+    using Tell = std::function<void(const QString&)>;
 
-    AnalysisRoom(QObject* parent, const Game& game, BoardImage& board, PlayReply playReply);
+    AnalysisRoom(QObject* parent, const Game& game, BoardImage& board, PlayReply playReply,
+                 Tell tell = {});
     ~AnalysisRoom() override;
 
     // The one worker, made on first use; for anything else that analyses (a game's review).
     AnalysisWorker& worker();
     bool hasWorker() const { return worker_ != nullptr; }
-    // While the worker is lent (a review runs on it), the hint and the scores wait, and nothing
-    // here cancels or releases the worker's work; Expert Hard's replies still ask, as the game
-    // must go on. When it comes back, what the position needs is asked for again.
-    void setWorkerLent(bool lent);
+    // What the player reads when the engine has no memory for the analysis.
+    static QString noMemoryText();
 
     // Game ▸ Hint: marks the best square for the person to play, until the board changes.
     void hint();
@@ -72,10 +78,12 @@ private:
     // The position on the board, for the analysis engine.
     std::optional<analysis::Position> boardPosition() const;
     bool expertPlays() const;
+    AnalysisClient& client(Purpose purpose);
     void request(Purpose purpose, const analysis::Position& position);
     void dropRequest();
     bool requestIsCurrent() const;
-    void received(quint64 id, const analysis::Analysis& analysis, bool done);
+    void received(Purpose purpose, const analysis::Analysis& analysis, bool done);
+    void tellNoMemory();
     void show(const analysis::Analysis& analysis, bool done);
     void clearShown();
     void playHeldReply();
@@ -84,18 +92,20 @@ private:
     const Game& game_;
     BoardImage& board_;
     PlayReply playReply_;
+    Tell tell_;
     std::unique_ptr<AnalysisWorker> worker_;
-    QTimer* cap_ = nullptr;  // how long a due reply may wait for the search
+    std::unique_ptr<AnalysisClient> replies_;  // Expert Hard's, the most urgent
+    std::unique_ptr<AnalysisClient> marks_;    // the hint and the scores, the least
+    QTimer* cap_ = nullptr;                    // how long a due reply may wait for the search
 
     bool evaluations_ = false;
     bool expertHard_ = false;
     bool hintWanted_ = false;
     bool replyHeld_ = false;
-    bool lent_ = false;
+    bool memoryTold_ = false;
 
     // The request in flight or answered: what for, which position, at which state of the board.
     Purpose purpose_ = Purpose::None;
-    std::uint64_t requestId_ = 0;
     analysis::Position requested_;
     bool everySquare_ = false;
     std::uint64_t boardState_ = 0;  // counts what the game painted

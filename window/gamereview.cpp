@@ -5,7 +5,8 @@
 
 #include "analysis/game_position.h"
 #include "engine/game.h"
-#include "window/analysis/analysisworker.h"
+#include "window/analysis/analysisclient.h"
+#include "window/analysisroom.h"
 
 namespace marvane {
 
@@ -25,47 +26,40 @@ GameReview::GameReview(WorkerSource worker, const Game& game, analysis::ReviewLi
                        QObject* parent)
     : QObject(parent), workerSource_(std::move(worker)), game_(game), limits_(limits) {}
 
-AnalysisWorker& GameReview::worker() {
-    if (worker_) return *worker_;
-    worker_ = &workerSource_();
-    connect(worker_, &AnalysisWorker::reviewProgress, this,
-            [this](quint64 id, const analysis::MoveReview& move, int index, int done) {
-                if (id != request_ || index < 0 || index >= moveCount()) return;
+GameReview::~GameReview() = default;
+
+AnalysisClient& GameReview::client() {
+    if (client_) return *client_;
+    client_ = std::make_unique<AnalysisClient>(workerSource_(), AnalysisPriority::Review);
+    connect(client_.get(), &AnalysisClient::reviewProgress, this,
+            [this](const analysis::MoveReview& move, int index, int done) {
+                if (!running() || index < 0 || index >= moveCount()) return;
                 moves_[static_cast<std::size_t>(index)] = move;
                 reviewed_ = done;
                 emit changed();
             });
-    connect(worker_, &AnalysisWorker::reviewFinished, this,
-            [this](quint64 id, const analysis::Review& review) {
-                if (id != request_) return;
-                request_ = 0;
-                if (!review.ok()) {
-                    drop();
-                    error_ = cannotReview(review.error);
-                } else {
-                    moves_ = review.moves;
-                    startScore_ = review.startScore;
-                    startExact_ = review.startExact;
-                    reviewed_ = static_cast<int>(std::count_if(
-                        moves_.begin(), moves_.end(), [](const auto& m) { return m.reviewed; }));
-                    state_ = review.stopped == analysis::StopReason::Cancelled ? State::Cancelled
-                                                                               : State::Done;
-                }
-                emit changed();
-            });
-    // Another request on the worker replaces the review's: its results will never come.
-    const auto superseded = [this](quint64 id) {
-        if (request_ != 0 && id != request_) {
-            request_ = 0;
-            state_ = State::Cancelled;
-            emit changed();
-        }
-    };
-    connect(worker_, &AnalysisWorker::progress, this,
-            [superseded](quint64 id, const analysis::Analysis&) { superseded(id); });
-    connect(worker_, &AnalysisWorker::finished, this,
-            [superseded](quint64 id, const analysis::Analysis&) { superseded(id); });
-    return *worker_;
+    connect(client_.get(), &AnalysisClient::reviewFinished, this, &GameReview::finished);
+    return *client_;
+}
+
+void GameReview::finished(const analysis::Review& review) {
+    if (!running()) return;
+    if (review.outOfMemory) {
+        // What was reviewed before the memory ran out stays.
+        state_ = State::Cancelled;
+        error_ = AnalysisRoom::noMemoryText();
+    } else if (!review.ok()) {
+        drop();
+        error_ = cannotReview(review.error);
+    } else {
+        moves_ = review.moves;
+        startScore_ = review.startScore;
+        startExact_ = review.startExact;
+        reviewed_ = static_cast<int>(
+            std::count_if(moves_.begin(), moves_.end(), [](const auto& m) { return m.reviewed; }));
+        state_ = review.stopped == analysis::StopReason::Cancelled ? State::Cancelled : State::Done;
+    }
+    emit changed();
 }
 
 bool GameReview::readGame(Reviewed& game, QString& error) const {
@@ -100,14 +94,13 @@ void GameReview::start() {
     }
     moves_.assign(reviewedGame_.squares.size(), {});
     state_ = State::Running;
-    request_ = worker().review(reviewedGame_.start, reviewedGame_.squares, limits_);
+    client().review(reviewedGame_.start, reviewedGame_.squares, limits_);
     emit changed();
 }
 
 void GameReview::cancel() {
     if (!running()) return;
-    if (worker_ && worker_->current() == request_) worker_->cancel();
-    request_ = 0;
+    client_->cancel();
     state_ = State::Cancelled;
     emit changed();
 }
@@ -116,14 +109,17 @@ void GameReview::gameChanged() {
     if (state_ == State::None && error_.isEmpty()) return;
     Reviewed now;
     QString error;
-    if (readGame(now, error) && now == reviewedGame_) return;
+    // The same game, or the same game played on: the review goes on.
+    if (readGame(now, error) && now.start == reviewedGame_.start &&
+        now.squares.size() >= reviewedGame_.squares.size() &&
+        std::equal(reviewedGame_.squares.begin(), reviewedGame_.squares.end(), now.squares.begin()))
+        return;
     drop();
     emit changed();
 }
 
 void GameReview::drop() {
-    if (request_ != 0 && worker_ && worker_->current() == request_) worker_->cancel();
-    request_ = 0;
+    if (client_) client_->cancel();
     state_ = State::None;
     moves_.clear();
     reviewed_ = 0;
@@ -166,6 +162,7 @@ QString GameReview::summary() const {
         case State::None: return error_;
         case State::Running: return tr("Reviewing: %1 of %2 moves").arg(reviewed_).arg(moveCount());
         case State::Cancelled:
+            if (!error_.isEmpty()) return error_;
             return tr("Review stopped: %1 of %2 moves").arg(reviewed_).arg(moveCount());
         case State::Done: break;
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "analysis/position.h"
@@ -13,14 +14,16 @@
 
 namespace marvane {
 
+class AnalysisClient;
 class AnalysisWorker;
 class Game;
 
 // The game reviewed is the one the move list shows: its start and every move of its history,
-// those taken back included, so stepping through the game keeps the review. A move played from
+// those taken back included, so stepping through the game keeps the review, and so do moves
+// played on at its end (they are not in it: the next review takes them in). A move played from
 // an earlier position (or a new game, or a record opened) makes another game, and the review of
-// the old one is dropped. The review uses the worker on its own while it runs; anything else
-// asking the worker for analysis meanwhile should wait for running() to turn false.
+// the old one is dropped. On the worker the review comes after the computer's replies, which
+// pause it, and before the hint and the scores.
 class GameReview : public QObject {
     Q_OBJECT
 
@@ -31,6 +34,7 @@ public:
     using WorkerSource = std::function<AnalysisWorker&()>;
     GameReview(WorkerSource worker, const Game& game, analysis::ReviewLimits limits = {},
                QObject* parent = nullptr);
+    ~GameReview() override;
 
     // Reviews the game on the board from its start; drops any review before it.
     void start();
@@ -69,15 +73,15 @@ private:
     // The game on the board, as the analysis sees it; false when it cannot take it over.
     bool readGame(Reviewed& game, QString& error) const;
     void drop();
-    // The worker, its signals connected on first use.
-    AnalysisWorker& worker();
+    // The handle on the worker, made and connected on first use.
+    AnalysisClient& client();
+    void finished(const analysis::Review& review);
 
     WorkerSource workerSource_;
-    AnalysisWorker* worker_ = nullptr;
+    std::unique_ptr<AnalysisClient> client_;
     const Game& game_;
     analysis::ReviewLimits limits_;
     Reviewed reviewedGame_;
-    std::uint64_t request_ = 0;
     State state_ = State::None;
     std::vector<analysis::MoveReview> moves_;
     int reviewed_ = 0;

@@ -151,13 +151,12 @@ void TMarvaneForm::wireControls() {
     Image3->isBusy = [this] { return game_.moveInProgress(); };
     analysis_ = std::make_unique<AnalysisRoom>(
         nullptr, game_, *Image3,
-        [this](std::optional<Square> square) { guarded([&] { game_.computerTurn(square); }); });
+        [this](std::optional<Square> square) { guarded([&] { game_.computerTurn(square); }); },
+        [this](const QString& text) { game_.whenIdle([this, text] { showErrorBox(text); }); });
     gameMenu_ = new GameMenu(*this, game_, *Image3, *analysis_, guard());
-    // A review borrows the analysis worker; the hint and the scores wait for it.
+    // A review shares the analysis worker: the hint and the scores wait behind it.
     review_ = std::make_unique<GameReview>(
         [this]() -> AnalysisWorker& { return analysis_->worker(); }, game_);
-    connect(review_.get(), &GameReview::changed, this,
-            [this] { analysis_->setWorkerLent(review_->running()); });
     gameMenu_->records().setReview(review_.get());
 }
 

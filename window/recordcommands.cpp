@@ -370,12 +370,21 @@ void RecordCommands::saveGame() {
 
 bool RecordCommands::saveGameTo(const QString& path) {
     const std::string text = writeRecord(currentRecord());
+    const QString what = tr("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName());
+    // A file Open would refuse is not written (long players' names read from a file can take a
+    // record past the limit).
+    if (text.size() > kMaxRecordBytes) {
+        refuse(what, tr("Its record would be %1 bytes long, and a game file is read only up to "
+                        "1 MB (%2 bytes).")
+                         .arg(text.size())
+                         .arg(kMaxRecordBytes));
+        return false;
+    }
     // A failed save leaves any earlier file as it was.
     const QString error =
         replaceFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!error.isEmpty()) {
-        refuse(tr("The game was not saved to \"%1\".").arg(QFileInfo(path).fileName()),
-               error + ".");
+        refuse(what, error + ".");
         return false;
     }
     folder_ = QFileInfo(path).absolutePath();

@@ -20,6 +20,7 @@
 #endif
 #include <vector>
 
+#include "window/analysis/analysisclient.h"
 #include "window/analysis/analysisworker.h"
 
 using namespace marvane;
@@ -81,9 +82,10 @@ int main(int argc, char** argv) {
     std::vector<double> times[3];
     for (int i = 0; i < 3 * runs; ++i) {
         auto* worker = new AnalysisWorker;
+        AnalysisClient client(*worker, AnalysisPriority::Board);
         bool searching = false;
-        QObject::connect(worker, &AnalysisWorker::progress, [&] { searching = true; });
-        worker->analyse(middlePosition(random), Rules::Marvane, endless);
+        QObject::connect(&client, &AnalysisClient::progress, [&] { searching = true; });
+        client.analyse(middlePosition(random), Rules::Marvane, endless);
         const int kind = i % 3;
         if (kind == 0) {
             while (!searching) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -101,11 +103,12 @@ int main(int argc, char** argv) {
     report("destroyed 0-40 ms after the first request", times[2]);
 
     AnalysisWorker worker;
+    AnalysisClient client(worker, AnalysisPriority::Board);
     bool done = false;
-    QObject::connect(&worker, &AnalysisWorker::finished, [&] { done = true; });
+    QObject::connect(&client, &AnalysisClient::finished, [&] { done = true; });
     Limits quick;
     quick.depth = 4;
-    worker.analyse(middlePosition(random), Rules::Marvane, quick);
+    client.analyse(middlePosition(random), Rules::Marvane, quick);
     while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     const long before = otherThreadsSwitches();

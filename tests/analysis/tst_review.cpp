@@ -1,7 +1,11 @@
 // The review of a game against a plain minimax, its estimates and exact figures told apart, the
-// same figures on every run, and refused games.
+// same figures on every run, refused games, and a review short of memory.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -138,6 +142,40 @@ TEST(GameReview, RefusesAGameWithAMoveThatIsNotLegal) {
     const int e3 = squareFromName("e3"), d4 = squareFromName("d4"), a1 = squareFromName("a1");
     for (const std::vector<int>& squares : {std::vector<int>{d4}, {e3, e3}, {64}, {-1}, {e3, a1}})
         EXPECT_FALSE(reviewGame(sharedAnalyser(), startPosition(), squares).ok());
+}
+
+// Limits this process's address space to what it maps now and `spare` more.
+void limitAddressSpace(std::size_t spare) {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t bytes = pages * 4096 + spare;
+    const rlimit limit = {bytes, bytes};
+    if (setrlimit(RLIMIT_AS, &limit) != 0) std::exit(3);
+}
+
+// Faults caught: a table that gives up when a smaller one would fit, and a review whose
+// analyses get no table at all dereferencing their empty results (a crash).
+TEST(GameReviewDeathTest, ShortOfMemoryATableShrinksAndAReviewSaysWhy) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's allocator does not run short under an address-space limit";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            limitAddressSpace(std::size_t{20} << 20);
+            Table table(std::size_t{64} << 20);
+            table.prepare();
+            const std::size_t got = table.allocatedBytes();
+            if (got >= table.bytes() || got < Table::kSmallestBytes) std::exit(1);
+            table.release();
+            limitAddressSpace(std::size_t{2} << 20);
+            Analyser analyser;
+            const Review review =
+                reviewGame(analyser, startPosition(), {squareFromName("e3"), squareFromName("f3")});
+            std::fprintf(stderr, "%s\n", review.error.c_str());
+            std::exit(review.outOfMemory && !review.ok() ? 0 : 2);
+        },
+        testing::ExitedWithCode(0), "not enough memory");
 }
 
 }  // namespace

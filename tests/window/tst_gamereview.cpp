@@ -6,6 +6,7 @@
 #include "analysis/review.h"
 #include "engine/game.h"
 #include "engine/unseenview.h"
+#include "window/analysis/analysisclient.h"
 #include "window/analysis/analysisworker.h"
 #include "window/analysisroom.h"
 #include "window/boardimage.h"
@@ -132,23 +133,35 @@ private slots:
         QCOMPARE(review.reviewedCount(), 0);
     }
 
-    // Catches a review that another request on the worker has replaced waiting for ever.
-    void anotherRequestOnTheWorkerStopsTheReview() {
+    // Fault caught: a move played at the end of the game, and the computer's reply, drop a
+    // running review (the reply's analysis used to cancel it).
+    void aReviewGoesOnThroughMovesAtTheEndAndAReply() {
         UnseenView view;
         Game game(view);
-        playWholeGame(game);
+        playMoves(game, 30);
         AnalysisWorker worker;
         analysis::ReviewLimits slow;
         slow.exactEmpties = 0;
-        slow.depth = 12;
+        slow.depth = 7;
         GameReview review([&]() -> AnalysisWorker& { return worker; }, game, slow);
         review.start();
-        analysis::Limits quick;
-        quick.depth = 2;
-        quick.exactEmpties = 0;
-        worker.analyse(analysis::startPosition(), analysis::Rules::Marvane, quick);
+        AnalysisClient replies(worker, AnalysisPriority::Reply);
+        QSignalSpy replied(&replies, &AnalysisClient::finished);
+        for (int more = 0; more < 2; ++more) {
+            const Square square = game.legalSquares().front();
+            game.pressSquare(square.row, square.column);
+            review.gameChanged();
+            QVERIFY(review.running());
+            analysis::Limits quick;
+            quick.depth = 2;
+            replies.analyse(analysis::fromGame(game.position(), 1, 2).position,
+                            analysis::Rules::Marvane, quick);
+        }
         QVERIFY(QTest::qWaitFor([&] { return !review.running(); }, kWait));
-        QCOMPARE(int(review.state()), int(GameReview::State::Cancelled));
+        QCOMPARE(replied.count(), 1);
+        QCOMPARE(int(review.state()), int(GameReview::State::Done));
+        QCOMPARE(review.moveCount(), 30);
+        QCOMPARE(review.reviewedCount(), 30);
     }
 
     // Catches the scores, asked for again at every step through the game, cancelling a review
@@ -162,8 +175,6 @@ private slots:
         analysis::ReviewLimits limits = quickLimits();
         limits.depth = 5;
         GameReview review([&]() -> AnalysisWorker& { return room.worker(); }, game, limits);
-        connect(&review, &GameReview::changed, &room,
-                [&] { room.setWorkerLent(review.running()); });
         room.setEvaluations(true);
         review.start();
         for (int step = 48; review.running() && step > 30; step -= 2) {

@@ -340,6 +340,51 @@ private slots:
         QVERIFY(name != "kept.txt" || (file.open(QIODevice::ReadOnly) && file.readAll() == "old"));
     }
 
+    // Fault caught: names of 242-255 bytes are refused, as the temporary file beside them would
+    // have a name longer than the folder allows; a cut in the middle of a character.
+    void theLongestNamesSaveAndOpen() {
+        play(9, 2);
+        QString refusal;  // a refusal's box, closed at once
+        QTimer closer;
+        closer.setInterval(10);
+        connect(&closer, &QTimer::timeout, this, [&refusal] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refusal = box->text();
+                box->reject();
+            }
+        });
+        closer.start();
+        for (const QString& name : {QString(251, 'n'), QString(125, QChar(0xE9)) + "n"}) {
+            const QString path = folder.filePath(name + ".txt");
+            QCOMPARE(QFile::encodeName(QFileInfo(path).fileName()).size(), 255);
+            QVERIFY2(commands->saveGameTo(path), qPrintable(refusal));
+            QVERIFY2(commands->saveGameTo(path), qPrintable(refusal));  // over the first
+            QVERIFY(commands->openGameFrom(path));
+            QVERIFY(game.history().moves() == moves);
+        }
+        QCOMPARE(QDir(folder.path()).entryList({"*.saving-*"}, QDir::Files), QStringList{});
+    }
+
+    // Fault caught: a file just under 1 MB opens, and saving it back writes one over 1 MB that
+    // Open refuses.
+    void aRecordOpenWouldRefuseIsNotWritten() {
+        const QString opened = folder.filePath("near-limit.txt"),
+                      saved = folder.filePath("grown.txt");
+        QFile file(opened);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Black \"" + QByteArray(kMaxRecordBytes - 100, 'x') + "\"]\n\ne3\n");
+        file.close();
+        QVERIFY(commands->openGameFrom(opened));
+        SeenBox seen;
+        recordNextMessageBox(&seen);
+        QVERIFY(!commands->saveGameTo(saved));
+        QVERIFY2(
+            seen.text.startsWith("The game was not saved to \"grown.txt\". Its record would be "),
+            qPrintable(seen.text));
+        QVERIFY(seen.text.endsWith("a game file is read only up to 1 MB (1048576 bytes)."));
+        QCOMPARE(QDir(folder.path()).entryList({"grown.txt*"}, QDir::Files), QStringList{});
+    }
+
     // A pipe put in the file's place at any moment, even between a look at the file and its
     // opening, is never waited on: every opening answers.
     void openingNeverWaitsOnAPipeSwappedIn() {

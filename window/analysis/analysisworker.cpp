@@ -1,50 +1,74 @@
 #include "window/analysis/analysisworker.h"
 
+#include <algorithm>
+#include <system_error>
 #include <utility>
+
+#include "window/analysis/analysisclient.h"
 
 namespace marvane {
 
 AnalysisWorker::AnalysisWorker(QObject* parent) : QObject(parent) {}
 
 AnalysisWorker::~AnalysisWorker() {
+    std::vector<Request> dropped;
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
-        pending_.reset();
+        dropped.swap(queue_);
         cancel_ = true;
     }
     wake_.notify_one();
     // Prompt: the search looks at the cancel flag every 1024 nodes. Results the thread posted
     // before it ended die with this object, unread.
     if (thread_.joinable()) thread_.join();
+    for (auto& [key, client] : clients_) client->worker_ = nullptr;
 }
 
-void AnalysisWorker::startThread() {
-    if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+std::uint64_t AnalysisWorker::attach(AnalysisClient& client) {
+    clients_[++lastClient_] = &client;
+    return lastClient_;
 }
 
-std::uint64_t AnalysisWorker::post(Job job) {
-    const std::uint64_t id = ++lastId_;
-    current_ = id;
+void AnalysisWorker::detach(std::uint64_t client) {
+    withdraw(client);
+    clients_.erase(client);
+}
+
+std::vector<AnalysisWorker::Request> AnalysisWorker::takeOut(std::uint64_t client) {
+    std::vector<Request> taken;
+    const auto mine = [client](const Request& r) { return r.client == client; };
+    for (Request& r : queue_)
+        if (mine(r)) taken.push_back(std::move(r));
+    std::erase_if(queue_, mine);
+    if (running_.client == client) {
+        running_.withdrawn = true;
+        cancel_ = true;
+    }
+    return taken;
+}
+
+void AnalysisWorker::submit(std::uint64_t client, AnalysisPriority priority, std::uint64_t id,
+                            Job job) {
+    std::vector<Request> replaced;  // freed after the lock, on this thread
     {
         std::lock_guard lock(mutex_);
-        pending_ = Pending{id, std::move(job)};
-        cancel_ = true;  // the running request, if any, is stale
+        replaced = takeOut(client);
+        const int rank = static_cast<int>(priority);
+        queue_.push_back({client, id, rank, ++lastOrder_, std::move(job)});
+        if (running_.client != 0 && rank < running_.priority) cancel_ = true;
     }
     startThread();
     wake_.notify_one();
-    return id;
 }
 
-void AnalysisWorker::cancel() {
-    current_ = 0;
+void AnalysisWorker::withdraw(std::uint64_t client) {
+    std::vector<Request> withdrawn;
     std::lock_guard lock(mutex_);
-    pending_.reset();
-    cancel_ = true;
+    withdrawn = takeOut(client);
 }
 
 void AnalysisWorker::releaseTable() {
-    cancel();
     if (!thread_.joinable()) {  // never started: there is no table
         emit tableReleased();
         return;
@@ -56,8 +80,27 @@ void AnalysisWorker::releaseTable() {
     wake_.notify_one();
 }
 
-void AnalysisWorker::send(std::uint64_t id, Result result) {
-    outbox_.push_back({id, std::move(result)});
+void AnalysisWorker::startThread() {
+    if (thread_.joinable()) return;
+    try {
+        thread_ = std::thread([this] { run(); });
+    } catch (const std::system_error&) {
+        // No thread (no memory for its stack): every request waiting says it failed.
+        std::vector<Request> failed;
+        {
+            std::lock_guard lock(mutex_);
+            failed.swap(queue_);
+        }
+        for (Request& r : failed)
+            r.job(nullptr, cancel_, [this, &r](bool last, Result result) {
+                std::lock_guard lock(mutex_);
+                send(r.client, r.id, last, std::move(result));
+            });
+    }
+}
+
+void AnalysisWorker::send(std::uint64_t client, std::uint64_t id, bool last, Result result) {
+    outbox_.push_back({client, id, last, std::move(result)});
     // One call to deliverResults() takes everything sent until it runs.
     if (outbox_.size() == 1)
         QMetaObject::invokeMethod(this, "deliverResults", Qt::QueuedConnection);
@@ -69,70 +112,69 @@ void AnalysisWorker::deliverResults() {
         std::lock_guard lock(mutex_);
         results.swap(outbox_);
     }
-    for (Sent& sent : results)
-        if (sent.id == kAlways || sent.id == current_) sent.result(sent.id);
+    for (Sent& sent : results) {
+        if (sent.client == 0) {
+            emit tableReleased();
+            continue;
+        }
+        // A client's signal may end another client, or start a new request of its own.
+        const auto found = clients_.find(sent.client);
+        if (found != clients_.end() && found->second->request_ == sent.id)
+            found->second->arrive(sent.last, sent.result);
+    }
 }
 
 void AnalysisWorker::run() {
     analysis::Analyser analyser;
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || pending_ || releaseWanted_; });
+        wake_.wait(lock, [this] { return stopping_ || !queue_.empty() || releaseWanted_; });
         if (stopping_) return;
-        if (releaseWanted_) {
+        if (queue_.empty()) {
             releaseWanted_ = false;
             lock.unlock();
             analyser.releaseTable();
             lock.lock();
-            send(kAlways, [this](std::uint64_t) { emit tableReleased(); });
+            send(0, 0, true, {});
             continue;
         }
-        Pending request = std::move(*pending_);
-        pending_.reset();
+        const auto next =
+            std::min_element(queue_.begin(), queue_.end(), [](const auto& a, const auto& b) {
+                return a.priority != b.priority ? a.priority < b.priority : a.order < b.order;
+            });
+        Request request = std::move(*next);
+        queue_.erase(next);
+        running_ = {request.client, request.priority, false};
         // Under the lock: a request made after this point sets the flag again.
         cancel_ = false;
-        lock.unlock();
-        const std::uint64_t id = request.id;
-        const Deliver deliver = [this, id](Result result) {
-            if (cancel_.load(std::memory_order_relaxed)) return;  // stale already
+        const Deliver deliver = [this, client = request.client, id = request.id](bool last,
+                                                                                 Result result) {
             std::lock_guard outboxLock(mutex_);
-            send(id, std::move(result));
+            send(client, id, last, std::move(result));
         };
-        request.job(analyser, cancel_, deliver);
+        if (request.begun)
+            send(request.client, request.id, false, [](AnalysisClient& c) {
+                c.waiting_ = false;
+                emit c.resumed();
+            });
+        lock.unlock();
+        const bool done = request.job(&analyser, cancel_, deliver);
+        lock.lock();
+        const bool again = !done && !running_.withdrawn && !stopping_;
+        running_ = {};
+        if (again) {  // a more urgent request came: this one goes on after it
+            request.begun = true;
+            send(request.client, request.id, false, [](AnalysisClient& c) {
+                c.waiting_ = true;
+                emit c.superseded();
+            });
+            queue_.push_back(std::move(request));
+            continue;
+        }
+        lock.unlock();
         request = {};  // its captures are freed here, on this thread, not under the lock
         lock.lock();
     }
-}
-
-std::uint64_t AnalysisWorker::analyse(const analysis::Position& position, analysis::Rules rules,
-                                      const analysis::Limits& limits) {
-    return post([this, position, rules, limits](analysis::Analyser& analyser,
-                                                const std::atomic<bool>& cancel,
-                                                const Deliver& deliver) {
-        const analysis::Analysis result = analyser.analyse(
-            position, rules, limits, &cancel, [&](const analysis::Analysis& partial) {
-                deliver([this, partial](std::uint64_t id) { emit progress(id, partial); });
-            });
-        if (result.stopped == analysis::StopReason::Cancelled) return;
-        deliver([this, result](std::uint64_t id) { emit finished(id, result); });
-    });
-}
-
-std::uint64_t AnalysisWorker::review(const analysis::Position& start, std::vector<int> squares,
-                                     const analysis::ReviewLimits& limits) {
-    return post([this, start, squares = std::move(squares), limits](analysis::Analyser& analyser,
-                                                                    const std::atomic<bool>& cancel,
-                                                                    const Deliver& deliver) {
-        const analysis::Review result = analysis::reviewGame(
-            analyser, start, squares, limits, &cancel,
-            [&](const analysis::MoveReview& move, std::size_t index, std::size_t done) {
-                deliver([this, move, index, done](std::uint64_t id) {
-                    emit reviewProgress(id, move, static_cast<int>(index), static_cast<int>(done));
-                });
-            });
-        if (result.stopped == analysis::StopReason::Cancelled) return;
-        deliver([this, result](std::uint64_t id) { emit reviewFinished(id, result); });
-    });
 }
 
 }  // namespace marvane

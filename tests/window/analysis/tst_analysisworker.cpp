@@ -1,5 +1,6 @@
-// The analysis worker: results reach the GUI thread for the request they answer, never for an
-// older one, and the worker ends at once whatever it is doing.
+// The analysis worker and its clients: results reach the GUI thread for the request they answer,
+// never for an older one, the most urgent client goes first, and the worker ends at once
+// whatever it is doing.
 #include <QCoreApplication>
 #include <QThread>
 #include <QtTest>
@@ -9,6 +10,7 @@
 
 #include "analysis/review.h"
 #include "tests/analysis/minimax.h"
+#include "window/analysis/analysisclient.h"
 #include "window/analysis/analysisworker.h"
 
 using namespace marvane;
@@ -60,38 +62,36 @@ private slots:
     // is answered as the engine answers it directly.
     void aStormOfRequestsNeverDeliversAStaleResult() {
         AnalysisWorker worker;
+        AnalysisClient client(worker, AnalysisPriority::Board);
         QVERIFY(!worker.threadStarted());  // nothing runs before the first request
         const std::vector<Position> positions = randomPositions(300, 2);
-        std::map<quint64, Position> asked;
-        int delivered = 0, stale = 0, wrongPosition = 0, elsewhere = 0;
+        const Position* asked = nullptr;
+        int delivered = 0, wrongPosition = 0, elsewhere = 0, finished = 0;
         Analysis lastResult;
-        quint64 lastFinished = 0;
-        auto check = [&](quint64 id, const Analysis& a) {
+        auto check = [&](const Analysis& a) {
             ++delivered;
-            stale += id != worker.current();
             elsewhere += QThread::currentThread() != qApp->thread();
-            const Position& p = asked.at(id);
-            wrongPosition += squaresOf(a) != legalMoves(p.mover(), p.waiter());
+            wrongPosition += squaresOf(a) != legalMoves(asked->mover(), asked->waiter());
         };
-        connect(&worker, &AnalysisWorker::progress, this, check);
-        connect(&worker, &AnalysisWorker::finished, this, [&](quint64 id, const Analysis& a) {
-            check(id, a);
-            lastFinished = id;
+        connect(&client, &AnalysisClient::progress, this, check);
+        connect(&client, &AnalysisClient::finished, this, [&](const Analysis& a) {
+            check(a);
+            ++finished;
             lastResult = a;
         });
         std::mt19937 random(3);
-        quint64 id = 0;
         for (const Position& p : positions) {
             const bool last = &p == &positions.back();
-            id = worker.analyse(p, Rules::Marvane, last || random() % 2 ? quick() : endless());
-            asked[id] = p;
+            asked = &p;
+            finished = 0;
+            client.analyse(p, Rules::Marvane, last || random() % 2 ? quick() : endless());
             // A result may be posted while the GUI thread sleeps, and go stale before it is
             // handled.
             if (random() % 2) std::this_thread::sleep_for(std::chrono::milliseconds(random() % 3));
             if (random() % 2) QCoreApplication::processEvents();
         }
-        QTRY_COMPARE_WITH_TIMEOUT(lastFinished, id, kWait);
-        QCOMPARE(stale, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!client.busy(), kWait);
+        QCOMPARE(finished, 1);
         QCOMPARE(wrongPosition, 0);
         QCOMPARE(elsewhere, 0);
         const Analysis direct = Analyser().analyse(positions.back(), Rules::Marvane, quick());
@@ -105,8 +105,9 @@ private slots:
         int delivered = 0;
         for (int wait : {0, 1, 2}) {  // nothing yet, searching, results queued unread
             auto* worker = new AnalysisWorker;
-            connect(worker, &AnalysisWorker::progress, this, [&] { ++delivered; });
-            worker->analyse(position, Rules::Marvane, endless());
+            AnalysisClient client(*worker, AnalysisPriority::Board);
+            connect(&client, &AnalysisClient::progress, this, [&] { ++delivered; });
+            client.analyse(position, Rules::Marvane, endless());
             if (wait == 1) QTRY_VERIFY_WITH_TIMEOUT(delivered > 0, kWait);
             if (wait == 2) std::this_thread::sleep_for(std::chrono::milliseconds(50));
             delivered = 0;
@@ -116,42 +117,78 @@ private slots:
         }
     }
 
-    void releasingTheTableCancelsAndLeavesTheWorkerUsable() {
+    // Catches a table given back under a running review (which would then take it again at once,
+    // or lose its work), and a worker that stays unusable after a release.
+    void theTableIsReleasedOnceNoClientHasWork() {
         AnalysisWorker worker;
+        AnalysisClient board(worker, AnalysisPriority::Board);
+        AnalysisClient reviewer(worker, AnalysisPriority::Review);
         const Position position = randomPositions(1, 5).front();
-        QSignalSpy finished(&worker, &AnalysisWorker::finished);
-        QSignalSpy progress(&worker, &AnalysisWorker::progress);
+        QSignalSpy finished(&board, &AnalysisClient::finished);
+        QSignalSpy reviewed(&reviewer, &AnalysisClient::reviewFinished);
         QSignalSpy released(&worker, &AnalysisWorker::tableReleased);
-        worker.analyse(position, Rules::Marvane, endless());
-        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kWait);
+        ReviewLimits limits;
+        limits.depth = 6;
+        limits.exactEmpties = 0;
+        reviewer.review(startPosition(), {squareFromName("e3"), squareFromName("f3")}, limits);
         worker.releaseTable();
         QTRY_COMPARE_WITH_TIMEOUT(released.count(), 1, kWait);
-        QVERIFY(finished.isEmpty());
-        const quint64 id = worker.analyse(position, Rules::Marvane, quick());
+        QCOMPARE(reviewed.count(), 1);  // the release waited for it
+        QVERIFY(reviewed.front().front().value<Review>().ok());
+        board.analyse(position, Rules::Marvane, quick());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWait);
-        QCOMPARE(finished.front().front().value<quint64>(), id);
     }
 
-    // A review runs on the same thread, and the next request drops it.
-    void aNewRequestDropsTheReviewRunning() {
+    // Catches Expert Hard's request cancelling a running review, a review that starts over (or
+    // loses moves) after the reply, and the scores on the board going before either.
+    void aReplyPausesTheReviewWhichGoesOnWhereItWas() {
         AnalysisWorker worker;
-        QSignalSpy reviewed(&worker, &AnalysisWorker::reviewFinished);
-        QSignalSpy reviewing(&worker, &AnalysisWorker::reviewProgress);
-        QSignalSpy analysed(&worker, &AnalysisWorker::finished);
+        AnalysisClient board(worker, AnalysisPriority::Board);
+        AnalysisClient reviewer(worker, AnalysisPriority::Review);
+        AnalysisClient replies(worker, AnalysisPriority::Reply);
         ReviewLimits limits;
-        limits.depth = 2;
-        worker.review(startPosition(), {squareFromName("e3")}, limits);
-        QTRY_COMPARE_WITH_TIMEOUT(reviewed.count(), 1, kWait);
-        QCOMPARE(reviewing.count(), 1);
-
-        limits.depth = 14;  // takes seconds
-        worker.review(startPosition(), {squareFromName("e3")}, limits);
-        const Position position = randomPositions(1, 6).front();
-        worker.analyse(position, Rules::Marvane, quick());
-        QTRY_COMPARE_WITH_TIMEOUT(analysed.count(), 1, kWait);
-        QCoreApplication::processEvents();
-        QCOMPARE(reviewed.count(), 1);
-        QCOMPARE(reviewing.count(), 1);
+        limits.exactEmpties = 0;
+        limits.depth = 8;  // some seconds for the whole game
+        std::vector<int> squares;
+        Position p = startPosition();
+        std::mt19937 random(9);
+        for (int i = 0; i < 20; ++i) {
+            std::vector<int> legal;
+            for (Bits m = legalMoves(p.mover(), p.waiter()); m; m &= m - 1)
+                legal.push_back(std::countr_zero(m));
+            squares.push_back(legal[random() % legal.size()]);
+            p = play(p, squares.back());
+        }
+        QStringList order;
+        connect(&reviewer, &AnalysisClient::superseded, this, [&] { order << "superseded"; });
+        connect(&reviewer, &AnalysisClient::resumed, this, [&] { order << "resumed"; });
+        connect(&replies, &AnalysisClient::finished, this, [&] { order << "reply"; });
+        connect(&board, &AnalysisClient::finished, this, [&] { order << "board"; });
+        Review review;
+        int moves = 0, reviewedAgain = 0;
+        std::vector<bool> seen(squares.size());
+        connect(&reviewer, &AnalysisClient::reviewProgress, this,
+                [&](const MoveReview&, int index, int) {
+                    ++moves;
+                    reviewedAgain += seen[std::size_t(index)];
+                    seen[std::size_t(index)] = true;
+                });
+        connect(&reviewer, &AnalysisClient::reviewFinished, this, [&](const Review& r) {
+            order << "review";
+            review = r;
+        });
+        reviewer.review(startPosition(), squares, limits);
+        QVERIFY(QTest::qWaitFor([&] { return moves >= 1; }, kWait));
+        board.analyse(p, Rules::Marvane, quick());  // waits behind the review
+        replies.analyse(p, Rules::Marvane, quick());
+        QVERIFY(reviewer.busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!reviewer.busy() && !board.busy(), kWait);
+        QCOMPARE(order, (QStringList{"superseded", "reply", "resumed", "review", "board"}));
+        QCOMPARE(reviewedAgain, 0);
+        Analyser analyser;
+        const Review direct = reviewGame(analyser, startPosition(), squares, limits);
+        QVERIFY(review.moves == direct.moves);
+        QCOMPARE(review.startScore, direct.startScore);
     }
 };
 
