@@ -100,20 +100,16 @@ void GtpSession::newGame() {
 
 std::string GtpSession::answer(std::string_view line) {
     const std::string text = cleaned(line);
-    std::vector<std::string_view> parts = words(text);
+    const std::vector<std::string_view> parts = words(text);
     if (parts.empty()) return {};
-    std::string id;
-    if (allDigits(parts.front())) {
-        id = parts.front();
-        parts.erase(parts.begin());
-    }
+    // A number first is the command's, for its answer.
+    const bool numbered = allDigits(parts.front());
+    const std::string id(numbered ? parts.front() : std::string_view());
+    const auto name = parts.begin() + (numbered ? 1 : 0);
     Reply reply{false, "syntax error: no command after the number"};
-    if (!parts.empty()) {
-        // Everything after the command's name, as one string: each command splits its own.
-        const std::string_view command = parts.front();
-        const std::size_t rest = command.data() + command.size() - text.data();
+    if (name != parts.end()) {
         try {
-            reply = run(command, std::string_view(text).substr(rest));
+            reply = run(*name, {name + 1, parts.end()});
         } catch (const std::exception& failure) {
             reply = {false, std::string("the engine failed: ") + failure.what()};
         }
@@ -123,17 +119,16 @@ std::string GtpSession::answer(std::string_view line) {
     return out + "\n\n";
 }
 
-GtpSession::Reply GtpSession::run(std::string_view command, std::string_view arguments) {
-    const std::vector<std::string_view> args = words(arguments);
+GtpSession::Reply GtpSession::run(std::string_view command, const Words& args) {
     const auto known = [](std::string_view name) {
         return std::find(std::begin(kCommands), std::end(kCommands), name) != std::end(kCommands);
     };
     if (!known(command)) return {false, "unknown command"};
-    if (command == "play") return play(arguments);
-    if (command == "genmove") return genmove(arguments);
-    if (command == "marvane-level") return level(arguments);
-    if (command == "marvane-rules") return rules(arguments);
-    if (command == "marvane-seed") return seed(arguments);
+    if (command == "play") return play(args);
+    if (command == "genmove") return genmove(args);
+    if (command == "marvane-level") return level(args);
+    if (command == "marvane-rules") return rules(args);
+    if (command == "marvane-seed") return seed(args);
     if (command == "known_command") {
         if (args.size() != 1) return {false, "syntax error: known_command needs one name"};
         return {true, known(args.front()) ? "true" : "false"};
@@ -141,8 +136,8 @@ GtpSession::Reply GtpSession::run(std::string_view command, std::string_view arg
     if (command == "boardsize") {
         if (args.size() != 1 || !allDigits(args.front()))
             return {false, "syntax error: boardsize needs one number"};
-        if (args.front().find_first_not_of('0') == std::string_view::npos ||
-            args.front().substr(args.front().find_first_not_of('0')) != "8")
+        const std::string_view size = args.front();  // any number of digits, leading zeros too
+        if (size.substr(std::min(size.find_first_not_of('0'), size.size())) != "8")
             return {false, "unacceptable size: the board is 8 by 8"};
         newGame();
         return {true, {}};
@@ -174,8 +169,7 @@ GtpSession::Reply GtpSession::run(std::string_view command, std::string_view arg
     return finalScore();
 }
 
-GtpSession::Reply GtpSession::play(std::string_view arguments) {
-    const std::vector<std::string_view> args = words(arguments);
+GtpSession::Reply GtpSession::play(const Words& args) {
     if (args.size() != 2)
         return {false, "syntax error: play needs a colour and a square (play b d3)"};
     const std::optional<Side> side = colour(args[0]);
@@ -190,8 +184,7 @@ GtpSession::Reply GtpSession::play(std::string_view arguments) {
     return {true, {}};
 }
 
-GtpSession::Reply GtpSession::genmove(std::string_view arguments) {
-    const std::vector<std::string_view> args = words(arguments);
+GtpSession::Reply GtpSession::genmove(const Words& args) {
     if (args.size() != 1) return {false, "syntax error: genmove needs a colour (genmove b)"};
     const std::optional<Side> side = colour(args[0]);
     if (!side)
@@ -224,8 +217,7 @@ GtpSession::Reply GtpSession::finalScore() {
     return {true, (result > 0 ? "B+" : "W+") + std::to_string(result > 0 ? result : -result)};
 }
 
-GtpSession::Reply GtpSession::level(std::string_view arguments) {
-    const std::vector<std::string_view> args = words(arguments);
+GtpSession::Reply GtpSession::level(const Words& args) {
     if (args.empty()) return {true, std::to_string(level_)};
     const std::optional<int> value = args.size() == 1 ? number<int>(args[0]) : std::nullopt;
     if (!value || *value < analysis::kLowestLevel || *value > analysis::kTopLevel)
@@ -234,8 +226,7 @@ GtpSession::Reply GtpSession::level(std::string_view arguments) {
     return {true, {}};
 }
 
-GtpSession::Reply GtpSession::rules(std::string_view arguments) {
-    const std::vector<std::string_view> args = words(arguments);
+GtpSession::Reply GtpSession::rules(const Words& args) {
     if (args.empty()) return {true, std::string(rulesName(game_.rules()))};
     const std::string name = args.size() == 1 ? lower(args[0]) : std::string();
     if (name == "standard")
@@ -249,8 +240,7 @@ GtpSession::Reply GtpSession::rules(std::string_view arguments) {
     return {true, {}};
 }
 
-GtpSession::Reply GtpSession::seed(std::string_view arguments) {
-    const std::vector<std::string_view> args = words(arguments);
+GtpSession::Reply GtpSession::seed(const Words& args) {
     if (args.empty()) return {true, std::to_string(seed_)};
     if (args.size() == 1 && lower(args[0]) == "random") {
         fixedSeed_.reset();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/gtp/gtp_game.h"
 
@@ -35,13 +36,14 @@ private:
         bool ok;
         std::string text;
     };
-    Reply run(std::string_view command, std::string_view arguments);
-    Reply play(std::string_view arguments);
-    Reply genmove(std::string_view arguments);
+    using Words = std::vector<std::string_view>;
+    Reply run(std::string_view command, const Words& args);
+    Reply play(const Words& args);
+    Reply genmove(const Words& args);
     Reply finalScore();
-    Reply level(std::string_view arguments);
-    Reply rules(std::string_view arguments);
-    Reply seed(std::string_view arguments);
+    Reply level(const Words& args);
+    Reply rules(const Words& args);
+    Reply seed(const Words& args);
     void newGame();
 
     Player player_;
