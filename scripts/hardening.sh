@@ -18,7 +18,7 @@ source scripts/install-missing.sh
 ASAN_DIR=${MARVANE_ASAN_DIR:-build-asan}
 FUZZ_DIR=${MARVANE_FUZZ_DIR:-build-fuzz}
 FUZZ_SECONDS=${MARVANE_FUZZ_SECONDS:-60}
-FUZZERS=(version_resource stored_integer transcript position_text)
+FUZZERS=(version_resource stored_integer transcript position_text gtp_session)
 JOBS=$(nproc)
 
 
