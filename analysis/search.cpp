@@ -13,10 +13,11 @@ namespace {
 // moves by the opponent's mobility; below it, by parity and a fixed preference of squares.
 constexpr int kDeepEmpties = 10;
 constexpr int kMobilityOrderEmpties = 7;
-// From this many empty squares the solver orders its moves by a shallow midgame search of each
-// (the learned evaluation's judgement is worth its cost there), deeper the more squares are left.
-constexpr int kSearchOrderEmpties = 15;
-constexpr int orderingDepth(int empties) { return empties >= 21 ? 2 : empties >= 18 ? 1 : 0; }
+// From this many empty squares the solver also weighs each move by the learned evaluation of the
+// position it leaves (tried on random positions at 19-22 empty squares and on the endgame test
+// set: 10 % fewer nodes than mobility alone; deeper searches of each move, or starting at 15 or
+// more empty squares, saved less).
+constexpr int kEvaluationOrderEmpties = 12;
 constexpr int kLastEmpties = 5;
 constexpr int kInfinity = 30000;
 
@@ -253,16 +254,15 @@ int Search::solveDeep(Bits p, Bits o, int alpha, int beta, int empties) {
     Move list[32];
     int n = 0;
     const Bits odd = oddRegions(~(p | o));
-    const bool bySearch = weights_ && empties >= kSearchOrderEmpties;
+    const bool byEvaluation = weights_ && empties >= kEvaluationOrderEmpties;
     for (Bits m = moves; m; m &= m - 1) {
         const int sq = std::countr_zero(m);
         const Bits turned = flips(sq, p, o);
         int key = kInfinity;
-        if (sq != tableMove)
-            key = bySearch ? -searchAt<R>(o & ~turned, p | turned | bit(sq), -kInfinity, kInfinity,
-                                          orderingDepth(empties)) +
-                                 mobilityKey(p, o, sq, turned, odd) / 2
-                           : mobilityKey(p, o, sq, turned, odd);
+        if (sq != tableMove) {
+            key = mobilityKey(p, o, sq, turned, odd);
+            if (byEvaluation) key -= weights_->evaluate(o & ~turned, p | turned | bit(sq));
+        }
         list[n++] = {sq, turned, key};
     }
     const int alpha0 = alpha;

@@ -8,7 +8,7 @@
 //       where the solver played on, else the mean of the game's final result and the score of
 //       the search made at it. Round one plays with the hand-made evaluation, round two with the
 //       weights fitted to round one; the file is fitted to both.
-//   marvane_train testset SEED COUNT THREADS OUT.txt
+//   marvane_train testset SEED COUNT THREADS OUT.txt [WEIGHTS]
 //       Positions at 18-24 empty squares from such games (a seed of their own), each solved
 //       exactly, in the endgame test-set form (analysis_bench eval-error reads it).
 //
@@ -243,9 +243,14 @@ int weightsCommand(std::uint64_t seed, int games, int threads, const char* out) 
     return 0;
 }
 
-int testsetCommand(std::uint64_t seed, int countWanted, int threads, const char* out) {
+int testsetCommand(std::uint64_t seed, int countWanted, int threads, const char* out,
+                   const char* orderingWeights) {
     std::vector<std::string> lines(static_cast<std::size_t>(countWanted));
     std::atomic<int> done{0};
+    // Weights only make the exact solves quicker (better move ordering); the games and the
+    // scores are the same without them.
+    std::shared_ptr<const Weights> ordering;
+    if (orderingWeights) ordering = loadWeights(orderingWeights).weights;
     forEachGame(countWanted, threads, [&](Analyser& analyser, int g) {
         Random random{seed * 1000003u + 0x7E57u + g};
         const int wanted = 18 + random.below(7);
@@ -271,7 +276,9 @@ int testsetCommand(std::uint64_t seed, int countWanted, int threads, const char*
             Limits exact;
             exact.exactEmpties = 60;
             exact.everySquare = false;
+            analyser.useWeights(ordering);
             const Analysis a = analyser.analyse(position, kRules, exact);
+            analyser.useWeights(nullptr);
             TestPosition test;
             test.number = g + 1;
             test.position = position;
@@ -293,7 +300,7 @@ int testsetCommand(std::uint64_t seed, int countWanted, int threads, const char*
 
 int usage() {
     std::fputs("usage: marvane_train weights SEED GAMES THREADS OUT.bin\n"
-               "       marvane_train testset SEED COUNT THREADS OUT.txt\n",
+               "       marvane_train testset SEED COUNT THREADS OUT.txt [WEIGHTS]\n",
                stderr);
     return 2;
 }
@@ -301,12 +308,13 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) return usage();
+    if (argc != 6 && argc != 7) return usage();
     const std::string command = argv[1];
     const std::uint64_t seed = std::strtoull(argv[2], nullptr, 10);
     const int n = std::atoi(argv[3]), threads = std::max(1, std::atoi(argv[4]));
     if (n < 1) return usage();
     if (command == "weights") return weightsCommand(seed, n, threads, argv[5]);
-    if (command == "testset") return testsetCommand(seed, n, threads, argv[5]);
+    if (command == "testset")
+        return testsetCommand(seed, n, threads, argv[5], argc == 7 ? argv[6] : nullptr);
     return usage();
 }
