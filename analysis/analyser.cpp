@@ -32,6 +32,30 @@ Analysis afterPass(Analysis next) {
 
 }  // namespace
 
+void Analyser::useEvaluationFile(std::string path) {
+    weightsPath_ = std::move(path);
+    weightsLoaded_ = false;
+    weights_.reset();
+    weightsError_.clear();
+}
+
+void Analyser::useWeights(std::shared_ptr<const Weights> weights) {
+    weightsPath_.clear();
+    weightsLoaded_ = true;
+    weights_ = std::move(weights);
+    weightsError_.clear();
+}
+
+const Weights* Analyser::weights() {
+    if (!weightsLoaded_) {
+        weightsLoaded_ = true;
+        WeightsReading reading = loadWeights(weightsPath_);
+        weights_ = std::move(reading.weights);
+        weightsError_ = std::move(reading.error);
+    }
+    return weights_.get();
+}
+
 std::string searchLimitsError(int depth, int exactEmpties) {
     if (depth < 1 || depth > 60) return "The depth must be 1 to 60 moves.";
     if (exactEmpties < 0 || exactEmpties > 60)
@@ -75,7 +99,8 @@ Analysis Analyser::analyse(const Position& position, Rules rules, const Limits& 
     }
     StopWhen stop{cancel, limits.nodes, limits.time.count() > 0,
                   std::chrono::steady_clock::now() + limits.time};
-    Search search(table_, rules, stop);
+    Search search(table_, rules, stop, weights());
+    result.evaluationError = weightsError_;
 
     for (Bits m = moves; m; m &= m - 1) result.squares.push_back({std::countr_zero(m)});
     const int empties = position.empties();

@@ -5,12 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "analysis/position.h"
 #include "analysis/search.h"
 #include "analysis/table.h"
+#include "analysis/weights.h"
 
 namespace marvane::analysis {
 
@@ -31,6 +33,7 @@ struct SquareScore {
     bool exact = false;       // what perfect play by both sides gives
     bool upperBound = false;  // only "at most this" is known
     int depth = 0;            // moves searched ahead (the empty squares when exact)
+    bool operator==(const SquareScore&) const = default;
 };
 
 struct Analysis {
@@ -44,6 +47,9 @@ struct Analysis {
     bool gameOver = false;  // the side to move has no legal square, and the game is over
     StopReason stopped = StopReason::None;
     std::uint64_t nodes = 0;
+    // Set when the learned evaluation was asked for and could not be loaded: why, in a sentence.
+    // The analysis is still made, with the hand-made evaluation.
+    std::string evaluationError;
     bool ok() const { return error.empty(); }
 };
 
@@ -69,8 +75,23 @@ public:
     bool tableAllocated() const { return table_.allocated(); }
     void releaseTable() { table_.release(); }
 
+    // The midgame search's evaluation: the learned weights read from `path` the first time an
+    // analysis needs them (never before), or given here, or the hand-made formula (the default).
+    void useEvaluationFile(std::string path);
+    void useWeights(std::shared_ptr<const Weights> weights);
+    // The learned weights in use (read from the file now if they have not been); nullptr while
+    // the hand-made evaluation serves.
+    const Weights* weights();
+    // Why the file given to useEvaluationFile could not be used; empty when it was, or before
+    // it was needed.
+    const std::string& weightsError() const { return weightsError_; }
+
 private:
     Table table_;
+    std::string weightsPath_;
+    bool weightsLoaded_ = true;
+    std::shared_ptr<const Weights> weights_;
+    std::string weightsError_;
 };
 
 }  // namespace marvane::analysis

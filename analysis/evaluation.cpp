@@ -44,4 +44,12 @@ int evaluate(Bits p, Bits o, Rules rules) {
     return std::clamp(score, -63 * kUnit, 63 * kUnit);
 }
 
+int evaluate(Bits p, Bits o, Rules rules, const Weights* weights) {
+    if (!weights) return evaluate(p, o, rules);
+    if (!legalMoves(p, o) && (rules == Rules::Marvane || !legalMoves(o, p)))
+        return kUnit * (rules == Rules::Marvane ? finalScore<Rules::Marvane>(p, o)
+                                                : finalScore<Rules::Standard>(p, o));
+    return weights->evaluate(p, o);
+}
+
 }  // namespace marvane::analysis

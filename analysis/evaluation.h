@@ -2,6 +2,7 @@
 
 #include "analysis/bitboard.h"
 #include "analysis/position.h"
+#include "analysis/weights.h"
 
 namespace marvane::analysis {
 
@@ -21,5 +22,9 @@ int finalScore(Bits p, Bits o) {
 // mobility, potential mobility, corners, the squares next to empty corners, stable discs and
 // parity. A side that cannot move under our rules has lost its turn for good: the game's result.
 int evaluate(Bits p, Bits o, Rules rules);
+
+// The learned estimate when `weights` is given, else the hand-made one; either way the result of
+// the game where it has ended.
+int evaluate(Bits p, Bits o, Rules rules, const Weights* weights);
 
 }  // namespace marvane::analysis

@@ -1,5 +1,7 @@
 #include "analysis/position.h"
 
+#include "checks/expects.h"
+
 namespace marvane::analysis {
 
 Position startPosition() {
@@ -45,6 +47,8 @@ Position play(const Position& position, int square) {
     Position next = position;
     next.toMove = position.toMove == Side::First ? Side::Second : Side::First;
     if (square == kPass) return next;
+    MARVANE_EXPECTS(square >= 0 && square < 64 &&
+                    (legalMoves(position.mover(), position.waiter()) & bit(square)));
     const Bits turned = flips(square, position.mover(), position.waiter());
     const Bits mover = position.mover() | turned | bit(square);
     const Bits waiter = position.waiter() & ~turned;

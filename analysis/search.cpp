@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/evaluation.h"
+#include "checks/expects.h"
 
 namespace marvane::analysis {
 
@@ -12,6 +13,11 @@ namespace {
 // moves by the opponent's mobility; below it, by parity and a fixed preference of squares.
 constexpr int kDeepEmpties = 10;
 constexpr int kMobilityOrderEmpties = 7;
+// From this many empty squares the solver also weighs each move by the learned evaluation of the
+// position it leaves (tried on random positions at 19-22 empty squares and on the endgame test
+// set: 10 % fewer nodes than mobility alone; deeper searches of each move, or starting at 15 or
+// more empty squares, saved less).
+constexpr int kEvaluationOrderEmpties = 12;
 constexpr int kLastEmpties = 5;
 constexpr int kInfinity = 30000;
 
@@ -103,6 +109,8 @@ int Search::search(Bits p, Bits o, int alpha, int beta, int depth) {
 
 template <Rules R>
 int Search::solveAny(Bits p, Bits o, int alpha, int beta, int empties) {
+    MARVANE_EXPECTS(alpha < beta);
+    MARVANE_EXPECTS((p & o) == 0 && empties == 64 - count(p | o));
     if (empties >= kDeepEmpties) return solveDeep<R>(p, o, alpha, beta, empties);
     if (empties > kLastEmpties) return solveShallow<R>(p, o, alpha, beta, empties);
     if (empties == 0) {
@@ -246,10 +254,16 @@ int Search::solveDeep(Bits p, Bits o, int alpha, int beta, int empties) {
     Move list[32];
     int n = 0;
     const Bits odd = oddRegions(~(p | o));
+    const bool byEvaluation = weights_ && empties >= kEvaluationOrderEmpties;
     for (Bits m = moves; m; m &= m - 1) {
         const int sq = std::countr_zero(m);
         const Bits turned = flips(sq, p, o);
-        list[n++] = {sq, turned, sq == tableMove ? kInfinity : mobilityKey(p, o, sq, turned, odd)};
+        int key = kInfinity;
+        if (sq != tableMove) {
+            key = mobilityKey(p, o, sq, turned, odd);
+            if (byEvaluation) key -= weights_->evaluate(o & ~turned, p | turned | bit(sq));
+        }
+        list[n++] = {sq, turned, key};
     }
     const int alpha0 = alpha;
     int best = -kInfinity, bestMove = list[0].square;
@@ -279,13 +293,14 @@ int Search::solveDeep(Bits p, Bits o, int alpha, int beta, int empties) {
 
 template <Rules R>
 int Search::searchAt(Bits p, Bits o, int alpha, int beta, int depth) {
+    MARVANE_EXPECTS(alpha < beta && depth >= 0 && (p & o) == 0);
     const int empties = 64 - count(p | o);
     if (depth >= empties) {
         const int a = std::max(floorDiv(alpha, kUnit), -65), b = std::min(ceilDiv(beta, kUnit), 65);
         return kUnit * solveAny<R>(p, o, a, b, empties);
     }
     visit();
-    if (depth == 0) return evaluate(p, o, R);
+    if (depth == 0) return evaluate(p, o, R, weights_);
     const std::uint64_t k = key(p, o);
     int tableMove = -1;
     if (const TableEntry* e = table_.probe(k)) {
@@ -313,7 +328,7 @@ int Search::searchAt(Bits p, Bits o, int alpha, int beta, int depth) {
         if (sq == tableMove)
             key = kInfinity;
         else if (depth >= 3)
-            key = -evaluate(o & ~turned, p | turned | bit(sq), R);
+            key = -evaluate(o & ~turned, p | turned | bit(sq), R, weights_);
         else
             key = mobilityKey(p, o, sq, turned, 0);
         list[n++] = {sq, turned, key};

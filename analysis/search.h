@@ -7,6 +7,7 @@
 
 #include "analysis/position.h"
 #include "analysis/table.h"
+#include "analysis/weights.h"
 
 namespace marvane::analysis {
 
@@ -31,8 +32,9 @@ struct SearchStopped {
 // principal-variation searches, fail-soft, sharing the transposition table.
 class Search {
 public:
-    Search(Table& table, Rules rules, const StopWhen& stop)
-        : table_(table), rules_(rules), stop_(stop) {}
+    // `weights`: the learned evaluation at the leaves, or nullptr for the hand-made one.
+    Search(Table& table, Rules rules, const StopWhen& stop, const Weights* weights = nullptr)
+        : table_(table), rules_(rules), stop_(stop), weights_(weights) {}
 
     // The exact final disc difference for `p`: exact when it lies inside (alpha, beta), else a
     // bound on the side of the window it fell.
@@ -71,6 +73,7 @@ private:
     Table& table_;
     Rules rules_;
     StopWhen stop_;
+    const Weights* weights_;
     std::uint64_t nodes_ = 0;
 };
 

@@ -47,6 +47,8 @@ void Table::release() {
 }
 
 void Table::store(std::uint64_t key, int depth, bool exact, int lower, int upper, int move) {
+    MARVANE_EXPECTS(buckets_ != nullptr && lower <= upper && move >= 0 && move < 64);
+    MARVANE_EXPECTS(!exact || (lower >= -64 && upper <= 64));
     TableEntry* bucket = buckets_[key & mask_].entries;
     TableEntry* target = &bucket[0];
     for (int i = 0; i < 4; ++i) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "analysis/bitboard.h"
+#include "checks/expects.h"
 
 namespace marvane::analysis {
 
@@ -44,6 +45,7 @@ public:
     void release();
 
     const TableEntry* probe(std::uint64_t key) const {
+        MARVANE_EXPECTS(buckets_ != nullptr);  // prepare() comes before the first probe
         const TableEntry* bucket = buckets_[key & mask_].entries;
         for (int i = 0; i < 4; ++i)
             if (bucket[i].key == key && bucket[i].generation == generation_) return &bucket[i];

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <utility>
 
-#include "engine/expects.h"
+#include "checks/expects.h"
 #include "engine/game_scopes.h"
 #include "engine/legalsquares.h"
 

@@ -5,7 +5,7 @@
 //   fuzz_make_seeds <output folder>
 //
 // Each fuzzer's seeds go to a folder named after it: version_resource/, stored_integer/,
-// transcript/, position_text/.
+// transcript/, position_text/, gtp_session/.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -135,6 +135,19 @@ void positionTextSeeds(const fs::path& folder) {
     for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
 }
 
+// Sessions of the text engine as controllers hold them, and the mistakes they make.
+void gtpSessionSeeds(const fs::path& folder) {
+    const std::vector<std::string> texts = {
+        "1 protocol_version\n2 boardsize 8\n3 clear_board\n4 genmove b\n5 play w c3\n"
+        "6 showboard\n7 undo\n8 final_score\n9 quit\n",
+        "marvane-rules marvane\nmarvane-level 3\nmarvane-seed 7\ngenmove b\ngenmove w\n"
+        "genmove b\nundo\nundo\nlist_commands\n",
+        "play b d3\r\nplay w c5 # a comment\r\n\tplay b pass\nplay x d4\nplay b i9\n"
+        "boardsize 19\nknown_command play\n12\n",
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i) write(folder / std::to_string(i), texts[i]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,10 +162,12 @@ int main(int argc, char** argv) {
         fs::create_directories(out / "stored_integer");
         fs::create_directories(out / "transcript");
         fs::create_directories(out / "position_text");
+        fs::create_directories(out / "gtp_session");
         versionResourceSeeds(out / "version_resource");
         storedIntegerSeeds(out / "stored_integer");
         transcriptSeeds(out / "transcript");
         positionTextSeeds(out / "position_text");
+        gtpSessionSeeds(out / "gtp_session");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz_make_seeds: %s\n", e.what());
         return 1;

@@ -15,6 +15,8 @@ set(MARVANE_SCREENSHOT_URL "" CACHE STRING
 
 set(_marvane_sounds Ok.wav Full.wav Bad.wav Won.wav)
 list(TRANSFORM _marvane_sounds PREPEND ${MARVANE_OUTPUT_DIR}/system/)
+# The system folder also holds the learned evaluation's weights (analysis/weights).
+set(_marvane_system_files ${_marvane_sounds} ${MARVANE_OUTPUT_DIR}/system/evaluation.bin)
 
 set(_marvane_pkg_dir ${CMAKE_BINARY_DIR}/packaging)
 if(NOT CMAKE_CROSSCOMPILING)  # else imported from MARVANE_HOST_TOOLS
@@ -44,16 +46,16 @@ endif()
 if(WIN32 OR APPLE)
   # There the program folder is simply bin/; the desktop files and the package below are for
   # Linux desktops.
-  install(TARGETS marvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS marvane marvane_gtp_engine RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(TARGETS marvane_soundengine LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${_marvane_sounds} DESTINATION ${CMAKE_INSTALL_BINDIR}/system)
+  install(FILES ${_marvane_system_files} DESTINATION ${CMAKE_INSTALL_BINDIR}/system)
   return()
 endif()
 
-install(TARGETS marvane RUNTIME DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
+install(TARGETS marvane marvane_gtp_engine RUNTIME DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
 # The program loads its sound module from its own folder.
 install(TARGETS marvane_soundengine LIBRARY DESTINATION ${MARVANE_INSTALL_PROGRAMDIR})
-install(FILES ${_marvane_sounds} DESTINATION ${MARVANE_INSTALL_PROGRAMDIR}/system)
+install(FILES ${_marvane_system_files} DESTINATION ${MARVANE_INSTALL_PROGRAMDIR}/system)
 
 # A relative link keeps the tree relocatable: a staged package or a copied prefix still works.
 file(RELATIVE_PATH _marvane_link_target /${CMAKE_INSTALL_BINDIR} /${MARVANE_INSTALL_PROGRAMDIR})
@@ -63,6 +65,16 @@ install(CODE "
   message(STATUS \"Installing: \${link} -> ${_marvane_link_target}\")
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   file(CREATE_LINK \"${_marvane_link_target}\" \"\${link}\" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${link}\")
+")
+# The text engine gets the same link: it too finds the system folder (the learned evaluation)
+# beside its real file.
+file(RELATIVE_PATH _marvane_engine_link_target /${CMAKE_INSTALL_BINDIR} /${MARVANE_INSTALL_PROGRAMDIR})
+string(APPEND _marvane_engine_link_target /$<TARGET_FILE_NAME:marvane_gtp_engine>)
+install(CODE "
+  set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/marvane-engine\")
+  message(STATUS \"Installing: \${link} -> ${_marvane_engine_link_target}\")
+  file(CREATE_LINK \"${_marvane_engine_link_target}\" \"\${link}\" SYMBOLIC)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${link}\")
 ")
 

@@ -37,6 +37,18 @@ else()
   endif()
 endif()
 
+# The text engine's link, made the same way.
+set(link ${root}/${BINDIR}/marvane-engine)
+get_filename_component(resolved ${link} REALPATH)
+if(NOT IS_SYMLINK ${link} OR NOT resolved STREQUAL "${root}/${PROGRAMDIR}/marvane-engine")
+  list(APPEND failures "${BINDIR}/marvane-engine is not a link to the installed text engine")
+else()
+  file(READ_SYMLINK ${link} target)
+  if(IS_ABSOLUTE ${target})
+    list(APPEND failures "${BINDIR}/marvane-engine points to the absolute path ${target}")
+  endif()
+endif()
+
 # The sound module and the sounds belong beside the real program file, where it looks for them.
 if(NOT EXISTS ${root}/${PROGRAMDIR}/marvane-sound.so)
   list(APPEND failures "${PROGRAMDIR}/marvane-sound.so is missing")
@@ -51,6 +63,10 @@ foreach(sound Ok Full Bad Won)
     list(APPEND failures "${PROGRAMDIR}/system/${sound}.wav is missing or holds no sound")
   endif()
 endforeach()
+
+if(NOT EXISTS ${root}/${PROGRAMDIR}/system/evaluation.bin)
+  list(APPEND failures "${PROGRAMDIR}/system/evaluation.bin (the learned evaluation) is missing")
+endif()
 
 foreach(file applications/${APP_ID}.desktop metainfo/${APP_ID}.metainfo.xml
              icons/hicolor/scalable/apps/${APP_ID}.svg icons/hicolor/16x16/apps/${APP_ID}.png

@@ -2,8 +2,8 @@
 # Checks that includes only run downward through the program's floors:
 #   app/                                  the entry and its wiring (top)
 #   window/                               the main window, its art and sounds
-#   engine/ analysis/ getver/ kurl2/ settings/   the game, its analysis engine and the leaf
-#                                                libraries (ground)
+#   engine/ analysis/ checks/ getver/ kurl2/ settings/   the game, its analysis engine, the
+#                                                checks both share and the leaf libraries (ground)
 # The engine and the analysis engine are standard C++ only, and the analysis engine reaches the
 # game only through its position conversion (analysis/game_position.*). Prints each include that
 # breaks this; exits 1 if any does. It reads the files on disk, so it checks a tree unpacked from
@@ -16,12 +16,12 @@ floor_of() {
     case "$1" in
         app/*) echo 3 ;;
         window/*) echo 2 ;;
-        engine/* | analysis/* | getver/* | kurl2/* | settings/*) echo 1 ;;
+        engine/* | analysis/* | checks/* | getver/* | kurl2/* | settings/*) echo 1 ;;
         *) echo 0 ;;
     esac
 }
 
-FOLDERS=(app window engine analysis getver kurl2 settings)
+FOLDERS=(app window engine analysis checks getver kurl2 settings)
 sources=()
 for folder in "${FOLDERS[@]}"; do
     if [ ! -d "$folder" ]; then

@@ -22,7 +22,7 @@ ASAN_DIR=${MARVANE_ASAN_DIR:-build-asan}
 TSAN_DIR=${MARVANE_TSAN_DIR:-build-tsan}
 FUZZ_DIR=${MARVANE_FUZZ_DIR:-build-fuzz}
 FUZZ_SECONDS=${MARVANE_FUZZ_SECONDS:-60}
-FUZZERS=(version_resource stored_integer transcript position_text)
+FUZZERS=(version_resource stored_integer transcript position_text gtp_session)
 # The tests whose code starts threads: the analysis worker, the window's analysis room that posts
 # to it and takes its results, and the sound's players with their audio thread.
 TSAN_TESTS=(tst_analysisworker tst_analysisroom tst_soundclip tst_soundplayer tst_soundeffects)

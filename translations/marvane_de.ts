@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Für die Analyse ist nicht genug Speicher frei.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>Die gelernte Bewertung kann nicht verwendet werden; Tipps, Bewertungen und Analysen beurteilen Stellungen daher mit einer einfacheren Formel.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

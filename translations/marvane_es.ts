@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>No hay memoria suficiente para el análisis.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>No se puede usar la evaluación aprendida, así que las pistas, las puntuaciones y los análisis juzgan las posiciones con una fórmula más sencilla.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

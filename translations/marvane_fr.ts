@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Il n&apos;y a pas assez de mémoire pour l&apos;analyse.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>L’évaluation apprise ne peut pas être utilisée&#xa0;: les conseils, les scores et les analyses jugent donc les positions avec une formule plus simple.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

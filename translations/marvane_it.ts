@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Non c&apos;è abbastanza memoria per l&apos;analisi.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>Non è possibile usare la valutazione appresa, quindi suggerimenti, punteggi e analisi giudicano le posizioni con una formula più semplice.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

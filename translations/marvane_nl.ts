@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Er is niet genoeg geheugen voor de analyse.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>De aangeleerde beoordeling kan niet worden gebruikt, dus tips, scores en analyses beoordelen stellingen met een eenvoudigere formule.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Brak pamięci na analizę.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>Nie można użyć wyuczonej oceny, więc podpowiedzi, wyniki i analizy oceniają pozycje prostszym wzorem.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Não há memória suficiente para a análise.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>Não é possível usar a avaliação aprendida; por isso, dicas, pontuações e análises julgam as posições com uma fórmula mais simples.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

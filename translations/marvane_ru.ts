@@ -7,6 +7,10 @@
         <source>There is not enough memory for the analysis.</source>
         <translation>Для анализа не хватает памяти.</translation>
     </message>
+    <message>
+        <source>The learned evaluation cannot be used, so hints, scores and reviews judge positions with a simpler formula.</source>
+        <translation>Обученную оценку использовать нельзя, поэтому подсказки, оценки ходов и разбор партии оценивают позиции по более простой формуле.</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccess</name>

@@ -11,6 +11,7 @@
 #include "window/analysis/analysisworker.h"
 #include "window/boardaccessible.h"
 #include "window/boardimage.h"
+#include "window/common/programfiles.h"
 
 namespace marvane {
 
@@ -56,7 +57,23 @@ QString AnalysisRoom::noMemoryText() {
 }
 
 AnalysisWorker& AnalysisRoom::worker() {
-    if (!worker_) worker_ = std::make_unique<AnalysisWorker>();
+    if (!worker_) {
+        worker_ = std::make_unique<AnalysisWorker>();
+        // Where the package puts it; a missing file is then named in the message.
+        const QString relative = QStringLiteral("system/") + analysis::kWeightsFileName;
+        QString file = findBesideProgram(relative);
+        if (file.isEmpty()) file = programFolder() + relative;
+        worker_->setEvaluationFile(file);
+        connect(worker_.get(), &AnalysisWorker::evaluationUnavailable, this,
+                [this](const QString& reason) {
+                    if (tell_)
+                        tell_(QCoreApplication::translate(
+                                  "AnalysisRoom",
+                                  "The learned evaluation cannot be used, so hints, scores and "
+                                  "reviews judge positions with a simpler formula.") +
+                              "\n\n" + reason);
+                });
+    }
     return *worker_;
 }
 

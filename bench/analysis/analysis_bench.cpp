@@ -1,6 +1,6 @@
 // The analysis engine's figures, on one thread:
 //   analysis_bench perft standard|marvane DEPTH   "depth count" for each depth up to DEPTH
-//   analysis_bench endgame FILE FIRST LAST [--every]
+//   analysis_bench endgame FILE FIRST LAST [--every] [--weights FILE|none]
 //                          solves those positions of an endgame test set under the standard
 //                          rules: "number score move seconds nodes" each, then "total seconds
 //                          nodes"; exits 1 if a score differs from the file's. --every scores
@@ -8,6 +8,8 @@
 //   analysis_bench depth [MILLISECONDS]           the depth reached in that time (default 1000)
 //                          from 20 positions after 20 random moves of our game
 //   analysis_bench cancel                         how long a cancelled analysis takes to return
+//   analysis_bench eval-error FILE [--weights W]  the evaluation's error against exact scores
+//   analysis_bench match A B [PAIRS] [--weights W] two players' match (see match.h for A and B)
 // Rates and summaries go to standard error, so standard output stays the plain figures.
 #include <algorithm>
 #include <atomic>
@@ -33,6 +35,8 @@
 #include "analysis/perft.h"
 #include "analysis/position_text.h"
 #include "analysis/review.h"
+#include "analysis/weights.h"
+#include "bench/analysis/match.h"
 
 namespace {
 
@@ -50,11 +54,13 @@ double secondsSince(Clock::time_point start) {
 int usage() {
     std::fputs(
         "usage: analysis_bench perft standard|marvane DEPTH\n"
-        "       analysis_bench endgame FILE FIRST LAST [--every]\n"
+        "       analysis_bench endgame FILE FIRST LAST [--every] [--weights FILE|none]\n"
         "       analysis_bench depth [MILLISECONDS]\n"
         "       analysis_bench cancel [RUNS]\n"
         "       analysis_bench expert [DEPTH EXACT]\n"
-        "       analysis_bench review [DEPTH EXACT]\n",
+        "       analysis_bench review [DEPTH EXACT]\n"
+        "       analysis_bench eval-error FILE [--weights W]\n"
+        "       analysis_bench match learned:D:E|hand:D:E|gtp:COMMAND ... [PAIRS] [--weights W]\n",
         stderr);
     return 2;
 }
@@ -77,7 +83,7 @@ int perftCommand(std::string_view rulesName, int depth) {
     return 0;
 }
 
-int endgameCommand(const char* file, int first, int last, bool every) {
+int endgameCommand(const char* file, int first, int last, bool every, const std::string& weights) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "cannot read %s\n", file);
@@ -91,6 +97,14 @@ int endgameCommand(const char* file, int first, int last, bool every) {
         return 2;
     }
     Analyser analyser;
+    if (weights != "none") {
+        const WeightsReading reading = loadWeights(weights);
+        if (!reading.ok()) {
+            std::fprintf(stderr, "%s\n", reading.error.c_str());
+            return 2;
+        }
+        analyser.useWeights(reading.weights);
+    }
     Limits limits;
     limits.exactEmpties = 60;
     limits.everySquare = every;
@@ -315,8 +329,20 @@ int reviewCommand(int depth, int exact) {
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 3 && args[0] == "perft") return perftCommand(args[1], std::atoi(argv[3]));
-    if ((args.size() == 4 || (args.size() == 5 && args[4] == "--every")) && args[0] == "endgame")
-        return endgameCommand(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), args.size() == 5);
+    if (args.size() >= 4 && args[0] == "endgame") {
+        // endgame FILE FIRST LAST [--every] [--weights FILE|none]
+        bool every = false;
+        std::string weights = marvane::bench::defaultWeightsFile();
+        for (std::size_t i = 4; i < args.size(); ++i) {
+            if (args[i] == "--every")
+                every = true;
+            else if (args[i] == "--weights" && i + 1 < args.size())
+                weights = args[++i];
+            else
+                return usage();
+        }
+        return endgameCommand(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), every, weights);
+    }
     if (!args.empty() && args.size() <= 2 && args[0] == "depth")
         return depthCommand(args.size() == 2 ? std::max(1, std::atoi(argv[2])) : 1000);
     if (!args.empty() && args.size() <= 2 && args[0] == "cancel")
@@ -327,5 +353,11 @@ int main(int argc, char** argv) {
     if (args.size() == 1 && args[0] == "review") return reviewCommand(0, -1);
     if (args.size() == 3 && args[0] == "review")
         return reviewCommand(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (!args.empty() && (args[0] == "match" || args[0] == "eval-error")) {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        const int status = args[0] == "match" ? marvane::bench::matchCommand(rest)
+                                              : marvane::bench::evalErrorCommand(rest);
+        return status == 2 && rest.size() < 1 ? usage() : status;
+    }
     return usage();
 }

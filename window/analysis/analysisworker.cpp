@@ -126,6 +126,8 @@ void AnalysisWorker::deliverResults() {
 
 void AnalysisWorker::run() {
     analysis::Analyser analyser;
+    if (!evaluationFile_.isEmpty()) analyser.useEvaluationFile(evaluationFile_.toStdString());
+    bool evaluationTold = false;
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty() || releaseWanted_; });
@@ -159,6 +161,12 @@ void AnalysisWorker::run() {
             });
         lock.unlock();
         const bool done = request.job(&analyser, cancel_, deliver);
+        if (!evaluationTold && !analyser.weightsError().empty()) {
+            evaluationTold = true;
+            const QString reason = QString::fromStdString(analyser.weightsError());
+            QMetaObject::invokeMethod(
+                this, [this, reason] { emit evaluationUnavailable(reason); }, Qt::QueuedConnection);
+        }
         lock.lock();
         const bool again = !done && !running_.withdrawn && !stopping_;
         running_ = {};

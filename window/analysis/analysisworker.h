@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -44,9 +45,14 @@ public:
     // tableReleased() follows. The next request takes it again.
     void releaseTable();
     bool threadStarted() const { return thread_.joinable(); }
+    // The learned evaluation's weights file; the engine reads it the first time it analyses.
+    // Set before the first request; without it the engine judges with its hand-made formula.
+    void setEvaluationFile(const QString& path) { evaluationFile_ = path; }
 
 signals:
     void tableReleased();
+    // Once, when the engine could not use the weights file: why, as the engine words it.
+    void evaluationUnavailable(const QString& reason);
 
 private:
     friend class AnalysisClient;
@@ -109,6 +115,7 @@ private:
     bool releaseWanted_ = false;  // guarded by mutex_
     bool stopping_ = false;       // guarded by mutex_
     std::atomic<bool> cancel_{false};
+    QString evaluationFile_;  // set before the thread starts, read by it
     std::thread thread_;
 };
 

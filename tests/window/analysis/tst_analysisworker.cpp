@@ -2,6 +2,7 @@
 // never for an older one, the most urgent client goes first, and the worker ends at once
 // whatever it is doing.
 #include <QCoreApplication>
+#include <QDir>
 #include <QThread>
 #include <QtTest>
 #include <map>
@@ -137,6 +138,25 @@ private slots:
         QVERIFY(reviewed.front().front().value<Review>().ok());
         board.analyse(position, Rules::Marvane, quick());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWait);
+    }
+
+    // Catches a weights file that cannot be used going unreported (the analysis would quietly
+    // judge with the simpler formula), or reported at every analysis.
+    void anUnusableEvaluationFileIsReportedOnceAndTheAnalysisGoesOn() {
+        AnalysisWorker worker;
+        worker.setEvaluationFile(QDir::temp().filePath("no-such-evaluation.bin"));
+        AnalysisClient board(worker, AnalysisPriority::Board);
+        QSignalSpy finished(&board, &AnalysisClient::finished);
+        QSignalSpy unavailable(&worker, &AnalysisWorker::evaluationUnavailable);
+        for (const Position& p : randomPositions(3, 9)) board.analyse(p, Rules::Marvane, quick());
+        board.analyse(randomPositions(1, 10).front(), Rules::Marvane, quick());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(unavailable.count(), 1, kWait);
+        QVERIFY(unavailable.front().front().toString().contains("no-such-evaluation.bin"));
+        board.analyse(randomPositions(1, 11).front(), Rules::Marvane, quick());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, kWait);
+        QCoreApplication::processEvents();
+        QCOMPARE(unavailable.count(), 1);
     }
 
     // Catches Expert Hard's request cancelling a running review, a review that starts over (or

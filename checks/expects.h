@@ -1,6 +1,7 @@
 #pragma once
 
-// Preconditions at the engine's entry points. In Debug builds and in the builds that run the tests
+// Preconditions and invariants of the game and of the analysis engine (the floors at the ground
+// include it; it includes nothing of theirs). In Debug builds and in the builds that run the tests
 // (configured with -DMARVANE_CHECKS=ON) a broken one stops the program with its place; in any
 // other build, a release or a package, the check costs nothing, and an entry point that takes
 // input from outside (a square pressed, a colour pair read) refuses it instead.

@@ -1,0 +1,79 @@
+#include "analysis/levels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "analysis/table.h"
+
+namespace marvane::analysis {
+
+namespace {
+
+// depth, exact from, error temperature, varied opening plies, within discs
+constexpr LevelSpec kLevels[kTopLevel] = {
+    {1, 4, 8.0, 10, 8},   {1, 6, 5.0, 10, 6},   {2, 8, 3.5, 10, 4},   {3, 10, 2.5, 10, 4},
+    {4, 12, 1.6, 10, 3},  {5, 14, 1.0, 10, 2},  {6, 15, 0.5, 10, 2},  {7, 16, 0.0, 10, 1},
+    {9, 18, 0.0, 8, 1},   {11, 20, 0.0, 8, 1},
+};
+
+// A number in [0, 1) from the seed and the position: the same for the same game and position.
+double uniform(std::uint64_t seed, const Position& position) {
+    const std::uint64_t h =
+        mixBits(seed ^ positionKey(position.mover(), position.waiter()) ^
+                (position.toMove == Side::First ? 0 : 0x5851F42D4C957F2Dull));
+    return static_cast<double>(h >> 11) * 0x1.0p-53;
+}
+
+}  // namespace
+
+LevelSpec levelSpec(int level) { return kLevels[std::clamp(level, kLowestLevel, kTopLevel) - 1]; }
+
+Limits levelLimits(int level, int ply) {
+    const LevelSpec spec = levelSpec(level);
+    Limits limits;
+    limits.depth = spec.depth;
+    limits.exactEmpties = spec.exactEmpties;
+    // The error model and the opening's variety weigh every square against the best.
+    limits.everySquare = spec.errorDiscs > 0 || ply < spec.openingPlies;
+    return limits;
+}
+
+LevelChoice levelChoice(const Analysis& analysis, int level, const Position& position, int ply,
+                        std::uint64_t seed) {
+    if (!analysis.ok() || analysis.squares.empty()) return {};
+    const LevelSpec spec = levelSpec(level);
+    const std::vector<SquareScore>& squares = analysis.squares;
+    const int best = squares.front().score;
+    // Each square's weight: 1 for the best, falling with what it gives away.
+    std::vector<double> weight(squares.size(), 0.0);
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        const int loss = best - squares[i].score;
+        if (ply < spec.openingPlies && loss <= spec.openingDiscs)
+            weight[i] = 1.0;
+        else if (spec.errorDiscs > 0)
+            weight[i] = std::exp(-loss / spec.errorDiscs);
+        else
+            weight[i] = loss == 0 ? 1.0 : 0.0;
+    }
+    // Among equal scores without randomness, the analysis's own order decides.
+    if (spec.errorDiscs == 0 && ply >= spec.openingPlies)
+        return {squares.front().square, best, squares.front().exact};
+    double total = 0;
+    for (double w : weight) total += w;
+    double pick = uniform(seed, position) * total;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        pick -= weight[i];
+        if (pick < 0 || i + 1 == squares.size())
+            if (weight[i] > 0) return {squares[i].square, squares[i].score, squares[i].exact};
+    }
+    return {squares.front().square, best, squares.front().exact};
+}
+
+LevelChoice chooseLevelSquare(Analyser& analyser, const Position& position, Rules rules,
+                              int level, int ply, std::uint64_t seed) {
+    return levelChoice(analyser.analyse(position, rules, levelLimits(level, ply)), level, position,
+                       ply, seed);
+}
+
+}  // namespace marvane::analysis
