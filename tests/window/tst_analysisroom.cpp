@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QCoreApplication>
 #include <QtTest>
 #include <algorithm>
 #include <random>
@@ -219,6 +220,10 @@ private slots:
         QCOMPARE(d.game().state().PlayerCount, 1);
         QCOMPARE(d.game().state().EasyLevel, 0);
         analysis::Analyser analyser(std::size_t{8} << 20);
+        // The evaluation the window's engine reads, from the system folder beside the program.
+        analyser.useEvaluationFile(
+            (QCoreApplication::applicationDirPath() + "/system/evaluation.bin").toStdString());
+        QVERIFY(analyser.weights());
         std::mt19937 random(3);
         for (int move = 0; move < 5 && !d.game().state().over(); ++move) {
             QVERIFY(d.playAny(random));
