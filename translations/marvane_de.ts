@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Es gibt keine Partie zu analysieren.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Es gibt noch keine Züge zu analysieren.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>bester</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analyse: %1 von %2 Zügen</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analyse angehalten: %1 von %2 Zügen</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analysiert: was jeder Zug hergab (≈ geschätzt)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Diese Partie kann nicht analysiert werden.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>Die Spielanalyse kennt nur Marvanes eigene Regeln, und diese Partie wird nach den Standardregeln gespielt.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane von CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 Version %2 von Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Das Bild ist keine gültige Bitmap</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Wähle einen Zug, um das Brett danach zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Das Selbstspiel läuft: Die Liste folgt ihm.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Analyse anhalten</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, einer der schlimmsten Fehler</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, Eröffnung: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Zurück zum Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Spieldateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>werten</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Die Datei ist zu groß für eine Partie: %1; eine Partie umfasst höchstens 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>mehr als 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Das ist %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Die Datei kann nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Züge kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Züge für andere Programme kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Züge einfügen</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Stellung einfügen</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Partie speichern...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Partie öffnen...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Start: die Stellung</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Die Zwischenablage enthält keine Stellung, mit der eine Partie beginnen kann.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>Die Stellung in der Zwischenablage kann nicht gespielt werden.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Die Züge in der Zwischenablage können nicht nachgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Die Zwischenablage enthält keine Züge zum Nachspielen.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Partie speichern</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Die Partie wurde nicht in „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Partie öffnen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Sie wäre %1 Bytes lang, doch eine Partiedatei wird nur bis 1 MB (%2 Bytes) gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Wertung im Lauf der Partie</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>Zug %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: noch nicht analysiert</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: ausgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: etwa ausgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 für %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: etwa +%2 für %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>Steine</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>ausgeglichen</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 vorn</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>genaue Wertung</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>geschätzt</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane von CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Es gibt keine Partie zu analysieren.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Es gibt noch keine Züge zu analysieren.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>bester</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analyse: %1 von %2 Zügen</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analyse angehalten: %1 von %2 Zügen</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Analysiert: was jeder Zug hergab (≈ geschätzt)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Diese Partie kann nicht analysiert werden.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>Die Spielanalyse kennt nur Marvanes eigene Regeln, und diese Partie wird nach den Standardregeln gespielt.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Zugliste</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Züge</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Wähle einen Zug, um das Brett danach zu zeigen.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>Das Selbstspiel läuft: Die Liste folgt ihm.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Analyse anhalten</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Partie analysieren</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, einer der schlimmsten Fehler</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, zurückgenommen</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, Eröffnung: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Spieldateien (*.txt);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>werten</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Die Datei ist zu groß für eine Partie: %1; eine Partie umfasst höchstens 1 MB.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>mehr als 1 MB</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>Das ist ein Ordner, keine Datei.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>Das ist %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Die Datei kann nicht geöffnet werden: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Zugliste</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Partie analysieren</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Züge kopieren</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Züge für andere Programme kopieren</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Züge einfügen</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Stellung kopieren</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Stellung einfügen</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Partie speichern...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Partie öffnen...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Start: die Stellung</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>Die Zwischenablage enthält keine Stellung, mit der eine Partie beginnen kann.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>Die Stellung in der Zwischenablage kann nicht gespielt werden.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Die Züge in der Zwischenablage können nicht nachgespielt werden.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>Die Zwischenablage enthält keine Züge zum Nachspielen.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Partie speichern</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>Die Partie wurde nicht in „%1“ gespeichert.</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Partie öffnen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>„%1“ kann nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Sie wäre %1 Bytes lang, doch eine Partiedatei wird nur bis 1 MB (%2 Bytes) gelesen.</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Wertung im Lauf der Partie</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>Zug %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: noch nicht analysiert</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: ausgeglichen</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: etwa ausgeglichen</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: +%2 für %3</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: etwa +%2 für %3</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>Steine</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>Zug</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>ausgeglichen</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 vorn</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>genaue Wertung</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>geschätzt</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ Die bisherigen Töne bleiben.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane von CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 Version %2 von Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>Das Bild ist keine gültige Bitmap</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>No hay ninguna partida que analizar.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Todavía no hay jugadas que analizar.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>mejor</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analizando: %1 de %2 jugadas</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Análisis detenido: %1 de %2 jugadas</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analizada: lo que cedió cada jugada (≈ estimación)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Esta partida no se puede analizar.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>El análisis solo conoce las reglas propias de Marvane, y esta partida se juega con las reglas estándar.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane, de CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versión %2, de Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de jugadas</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Elija una jugada para ver el tablero tal como quedó tras ella.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>La demostración está en marcha: la lista la sigue.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Detener el análisis</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, uno de los peores errores</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, deshecha</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, apertura: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Volver al juego</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Archivos de partida (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>terminar</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>El archivo es demasiado grande para una partida: %1, y una partida ocupa como mucho 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>más de 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Es %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>No se puede abrir el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de jugadas</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copiar las jugadas</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copiar las jugadas para otros programas</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Pegar las jugadas</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copiar la posición</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Pegar la posición</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Guardar la partida...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Abrir una partida...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Inicio: la posición</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>El portapapeles no contiene ninguna posición de partida.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>La posición del portapapeles no se puede jugar.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Las jugadas del portapapeles no se pueden reproducir.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>El portapapeles no contiene jugadas que reproducir.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Guardar la partida</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>La partida no se ha guardado en «%1».</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir una partida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>No se puede abrir «%1».</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Ocuparía %1 bytes, y un archivo de partida solo se lee hasta 1 MB (%2 bytes).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Puntuación a lo largo de la partida</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>jugada %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: aún sin analizar</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: igualado</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: más o menos igualado</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 para %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: unos +%2 para %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>fichas</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>jugada</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>igualado</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 por delante</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>puntuación exacta</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimación</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane, de CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>No hay ninguna partida que analizar.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Todavía no hay jugadas que analizar.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>mejor</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analizando: %1 de %2 jugadas</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Análisis detenido: %1 de %2 jugadas</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Analizada: lo que cedió cada jugada (≈ estimación)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Esta partida no se puede analizar.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>El análisis solo conoce las reglas propias de Marvane, y esta partida se juega con las reglas estándar.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Lista de jugadas</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Jugadas</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Elija una jugada para ver el tablero tal como quedó tras ella.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>La demostración está en marcha: la lista la sigue.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Detener el análisis</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analizar la partida</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, uno de los peores errores</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, deshecha</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, apertura: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Archivos de partida (*.txt);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>terminar</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>El archivo es demasiado grande para una partida: %1, y una partida ocupa como mucho 1 MB.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>más de 1 MB</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>Es una carpeta, no un archivo.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>Es %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>No se puede abrir el archivo: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Lista de jugadas</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analizar la partida</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Copiar las jugadas</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Copiar las jugadas para otros programas</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Pegar las jugadas</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Copiar la posición</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Pegar la posición</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Guardar la partida...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Abrir una partida...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Inicio: la posición</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>El portapapeles no contiene ninguna posición de partida.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>La posición del portapapeles no se puede jugar.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Las jugadas del portapapeles no se pueden reproducir.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>El portapapeles no contiene jugadas que reproducir.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Guardar la partida</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>La partida no se ha guardado en «%1».</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Abrir una partida</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>No se puede abrir «%1».</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Ocuparía %1 bytes, y un archivo de partida solo se lee hasta 1 MB (%2 bytes).</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Puntuación a lo largo de la partida</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>inicio</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>jugada %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: aún sin analizar</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: igualado</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: más o menos igualado</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: +%2 para %3</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: unos +%2 para %3</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>fichas</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>jugada</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>igualado</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 por delante</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>puntuación exacta</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>estimación</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ Se mantienen los sonidos actuales.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, de CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 versión %2, de Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>La imagen de mapa de bits no es válida</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Il n&apos;y a aucune partie à analyser.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Il n&apos;y a pas encore de coups à analyser.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>meilleur</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analyse&#xa0;: %1 coups sur %2</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analyse arrêtée&#xa0;: %1 coups sur %2</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analysée&#xa0;: ce que chaque coup a perdu (≈ estimation)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Cette partie ne peut pas être analysée.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>L’analyse ne connaît que les règles propres à Marvane, et cette partie se joue selon les règles standard.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane par CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 version %2 par Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Choisissez un coup pour voir le plateau tel qu&apos;il était après celui-ci.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>La démo est en cours&#xa0;: la liste la suit.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Arrêter l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, une des pires erreurs</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, annulé</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, ouverture&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Retour au jeu</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Fichiers de partie (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>terminer</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Le fichier est trop gros pour une partie&#xa0;: %1, alors qu&apos;une partie fait au plus 1 Mo.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>plus de 1 Mo</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>C&apos;est %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Le fichier ne peut pas être ouvert&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copier les coups</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copier les coups pour d&apos;autres programmes</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Coller les coups</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copier la position</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Coller la position</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Enregistrer la partie...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Ouvrir une partie...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Départ&#xa0;: la position</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Le presse-papiers ne contient aucune position de départ.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>La position du presse-papiers ne peut pas être jouée.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Les coups du presse-papiers ne peuvent pas être rejoués.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Le presse-papiers ne contient aucun coup à rejouer.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>La partie n&apos;a pas été enregistrée dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Elle ferait %1 octets, alors qu&apos;un fichier de partie n&apos;est lu que jusqu&apos;à 1 Mo (%2 octets).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Score au fil de la partie</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>départ</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>coup %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1&#xa0;: pas encore analysé</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1&#xa0;: égalité</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1&#xa0;: à peu près égalité</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1&#xa0;: +%2 pour %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1&#xa0;: environ +%2 pour %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>pions</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>coup</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>égalité</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 devant</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>score exact</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimation</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane par CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Il n&apos;y a aucune partie à analyser.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Il n&apos;y a pas encore de coups à analyser.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>meilleur</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analyse&#xa0;: %1 coups sur %2</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analyse arrêtée&#xa0;: %1 coups sur %2</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Analysée&#xa0;: ce que chaque coup a perdu (≈ estimation)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Cette partie ne peut pas être analysée.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>L’analyse ne connaît que les règles propres à Marvane, et cette partie se joue selon les règles standard.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Liste des coups</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Coups</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Choisissez un coup pour voir le plateau tel qu&apos;il était après celui-ci.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>La démo est en cours&#xa0;: la liste la suit.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Arrêter l&apos;analyse</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analyser la partie</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, une des pires erreurs</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, annulé</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Départ</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, ouverture&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Fichiers de partie (*.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>terminer</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Le fichier est trop gros pour une partie&#xa0;: %1, alors qu&apos;une partie fait au plus 1 Mo.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 Mo</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>plus de 1 Mo</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>C&apos;est un dossier, pas un fichier.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>C&apos;est %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Le fichier ne peut pas être ouvert&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Liste des coups</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analyser la partie</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Copier les coups</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Copier les coups pour d&apos;autres programmes</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Coller les coups</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Copier la position</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Coller la position</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Enregistrer la partie...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Ouvrir une partie...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Départ&#xa0;: la position</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>Le presse-papiers ne contient aucune position de départ.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>La position du presse-papiers ne peut pas être jouée.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Les coups du presse-papiers ne peuvent pas être rejoués.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>Le presse-papiers ne contient aucun coup à rejouer.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Enregistrer la partie</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>La partie n&apos;a pas été enregistrée dans «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Ouvrir une partie</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Elle ferait %1 octets, alors qu&apos;un fichier de partie n&apos;est lu que jusqu&apos;à 1 Mo (%2 octets).</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Score au fil de la partie</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>départ</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>coup %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1&#xa0;: pas encore analysé</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1&#xa0;: égalité</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1&#xa0;: à peu près égalité</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1&#xa0;: +%2 pour %3</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1&#xa0;: environ +%2 pour %3</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>pions</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>coup</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>égalité</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 devant</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>score exact</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>estimation</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ Les sons actuels sont conservés.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane par CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 version %2 par Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Non c&apos;è nessuna partita da analizzare.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Non ci sono ancora mosse da analizzare.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>migliore</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analisi: %1 di %2 mosse</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analisi interrotta: %1 di %2 mosse</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analizzata: quanto ha ceduto ogni mossa (≈ stima)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Questa partita non può essere analizzata.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>L&apos;analisi conosce solo le regole di Marvane, e questa partita si gioca con le regole standard.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane di CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versione %2 di Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;immagine bitmap non è valida</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Elenco delle mosse</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Scegli una mossa per vedere la scacchiera com&apos;era dopo di essa.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>La demo è in corso: l&apos;elenco la segue.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Ferma l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizza la partita</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, uno degli errori peggiori</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, annullata</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, apertura: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Torna al gioco</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>File di partita (*.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>termina</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Il file è troppo grande per una partita: %1, mentre una partita occupa al massimo 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>più di 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>È una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>È %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Il file non può essere aperto: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Elenco delle mosse</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizza la partita</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copia le mosse</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copia le mosse per altri programmi</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Incolla le mosse</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copia la posizione</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Incolla la posizione</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Salva la partita...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Apri una partita...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Inizio: la posizione</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Gli appunti non contengono una posizione da cui partire.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>La posizione negli appunti non può essere giocata.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Le mosse negli appunti non possono essere rigiocate.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Gli appunti non contengono mosse da rigiocare.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salva la partita</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>La partita non è stata salvata in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Apri una partita</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>&quot;%1&quot; non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Occuperebbe %1 byte, e un file di partita si legge solo fino a 1 MB (%2 byte).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Punteggio nel corso della partita</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>inizio</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>mossa %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: ancora da analizzare</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: pari</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: circa pari</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 per %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: circa +%2 per %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>pedine</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>mossa</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>pari</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 in vantaggio</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>punteggio esatto</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>stima</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane di CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Non c&apos;è nessuna partita da analizzare.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Non ci sono ancora mosse da analizzare.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>migliore</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analisi: %1 di %2 mosse</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analisi interrotta: %1 di %2 mosse</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Analizzata: quanto ha ceduto ogni mossa (≈ stima)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Questa partita non può essere analizzata.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>L&apos;analisi conosce solo le regole di Marvane, e questa partita si gioca con le regole standard.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Elenco delle mosse</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Mosse</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Scegli una mossa per vedere la scacchiera com&apos;era dopo di essa.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>La demo è in corso: l&apos;elenco la segue.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Ferma l&apos;analisi</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analizza la partita</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, uno degli errori peggiori</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, annullata</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inizio</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, apertura: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>File di partita (*.txt);;Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>termina</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fine</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Il file è troppo grande per una partita: %1, mentre una partita occupa al massimo 1 MB.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>più di 1 MB</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>È una cartella, non un file.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>È %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Il file non può essere aperto: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Elenco delle mosse</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analizza la partita</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Copia le mosse</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Copia le mosse per altri programmi</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Incolla le mosse</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Copia la posizione</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Incolla la posizione</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Salva la partita...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Apri una partita...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Inizio: la posizione</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>Gli appunti non contengono una posizione da cui partire.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>La posizione negli appunti non può essere giocata.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Le mosse negli appunti non possono essere rigiocate.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>Gli appunti non contengono mosse da rigiocare.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Salva la partita</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>La partita non è stata salvata in &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Apri una partita</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>&quot;%1&quot; non può essere aperto.</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Occuperebbe %1 byte, e un file di partita si legge solo fino a 1 MB (%2 byte).</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Punteggio nel corso della partita</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>inizio</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>mossa %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: ancora da analizzare</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: pari</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: circa pari</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: +%2 per %3</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: circa +%2 per %3</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>pedine</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>mossa</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>pari</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 in vantaggio</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>punteggio esatto</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>stima</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ Si mantengono i suoni attuali.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane di CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 versione %2 di Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>L&apos;immagine bitmap non è valida</translation>
     </message>
 </context>
 </TS>

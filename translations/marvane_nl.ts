@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Er is geen spel om te analyseren.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Er zijn nog geen zetten om te analyseren.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>beste</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analyse: %1 van %2 zetten</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analyse gestopt: %1 van %2 zetten</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Geanalyseerd: wat elke zet weggaf (≈ schatting)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Dit spel kan niet worden geanalyseerd.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>De analyse kent alleen Marvanes eigen regels, en deze partij wordt volgens de standaardregels gespeeld.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane van CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versie %2 van Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>De bitmapafbeelding is ongeldig</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Zettenlijst</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Kies een zet om het bord erna te tonen.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Zelfspel loopt: de lijst volgt het.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Analyse stoppen</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Spel analyseren</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, een van de ergste fouten</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, teruggenomen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, opening: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Terug naar spel</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Spelbestanden (*.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>einde</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Speleinde</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Het bestand is te groot voor een spelbestand: %1, terwijl een spelbestand hoogstens 1 MB is.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>meer dan 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dit is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Dit is %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Het bestand kan niet worden geopend: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Zettenlijst</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Spel analyseren</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Zetten kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Zetten kopiëren voor andere programma&apos;s</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Zetten plakken</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Stelling kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Stelling plakken</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Spel opslaan...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Spel openen...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Start: de stelling</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Het klembord bevat geen stelling om mee te beginnen.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>De stelling op het klembord kan niet worden gespeeld.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>De zetten op het klembord kunnen niet worden nagespeeld.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Het klembord bevat geen zetten om na te spelen.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Het spel is niet opgeslagen in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spel openen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>&quot;%1&quot; kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Het zou %1 bytes groot worden, en een spelbestand wordt maar tot 1 MB (%2 bytes) gelezen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Score in de loop van het spel</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>zet %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: nog niet geanalyseerd</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: gelijk</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: ongeveer gelijk</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 voor %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: ongeveer +%2 voor %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>stenen</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>zet</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 voor</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>exacte score</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>schatting</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane van CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Er is geen spel om te analyseren.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Er zijn nog geen zetten om te analyseren.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>beste</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analyse: %1 van %2 zetten</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analyse gestopt: %1 van %2 zetten</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Geanalyseerd: wat elke zet weggaf (≈ schatting)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Dit spel kan niet worden geanalyseerd.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>De analyse kent alleen Marvanes eigen regels, en deze partij wordt volgens de standaardregels gespeeld.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Zettenlijst</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Zetten</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Kies een zet om het bord erna te tonen.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>Zelfspel loopt: de lijst volgt het.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Analyse stoppen</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Spel analyseren</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, een van de ergste fouten</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, teruggenomen</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, opening: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Spelbestanden (*.txt);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>einde</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Speleinde</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Het bestand is te groot voor een spelbestand: %1, terwijl een spelbestand hoogstens 1 MB is.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>meer dan 1 MB</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>Dit is een map, geen bestand.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>Dit is %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Het bestand kan niet worden geopend: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Zettenlijst</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Spel analyseren</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Zetten kopiëren</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Zetten kopiëren voor andere programma&apos;s</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Zetten plakken</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Stelling kopiëren</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Stelling plakken</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Spel opslaan...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Spel openen...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Start: de stelling</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>Het klembord bevat geen stelling om mee te beginnen.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>De stelling op het klembord kan niet worden gespeeld.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>De zetten op het klembord kunnen niet worden nagespeeld.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>Het klembord bevat geen zetten om na te spelen.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Spel opslaan</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>Het spel is niet opgeslagen in &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Spel openen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>&quot;%1&quot; kan niet worden geopend.</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Het zou %1 bytes groot worden, en een spelbestand wordt maar tot 1 MB (%2 bytes) gelezen.</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Score in de loop van het spel</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>start</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>zet %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: nog niet geanalyseerd</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: gelijk</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: ongeveer gelijk</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: +%2 voor %3</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: ongeveer +%2 voor %3</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>stenen</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>zet</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>gelijk</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 voor</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>exacte score</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>schatting</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ De huidige geluiden blijven behouden.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane van CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 versie %2 van Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>De bitmapafbeelding is ongeldig</translation>
     </message>
 </context>
 </TS>

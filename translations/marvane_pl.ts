@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Nie ma gry do analizy.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Nie ma jeszcze ruchów do analizy.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>najlepszy</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analiza ruchów: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Analiza ruchów przerwana: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Przeanalizowano: ile oddał każdy ruch (≈ szacunek)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Tej gry nie można przeanalizować.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>Analiza zna tylko własne zasady Marvane, a ta partia toczy się według standardowych zasad.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane – CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 wersja %2 – Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Obraz bitmapy jest nieprawidłowy</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Lista ruchów</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ruchy</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Wybierz ruch, by zobaczyć planszę po nim.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Autogra trwa: lista ją śledzi.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Przerwij analizę</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizuj grę</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, jeden z najgorszych błędów</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, cofnięty</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, otwarcie: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Wróć do gry</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Pliki gier (*.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>koniec</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec gry</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Plik jest za duży na zapis gry: %1, a zapis gry ma najwyżej 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>ponad 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>To jest folder, a nie plik.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>To jest %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Nie można otworzyć pliku: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Lista ruchów</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analizuj grę</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Kopiuj ruchy</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Kopiuj ruchy dla innych programów</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Wklej ruchy</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Kopiuj pozycję</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Wklej pozycję</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Zapisz grę...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Otwórz grę...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Start: pozycja</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>Schowek nie zawiera pozycji, od której można zacząć grę.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>Pozycji ze schowka nie można rozegrać.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Ruchów ze schowka nie można odtworzyć.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>Schowek nie zawiera ruchów do odtworzenia.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Gra nie została zapisana w „%1”.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Otwórz grę</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>Nie można otworzyć „%1”.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Zapis miałby %1 bajtów, a plik gry jest czytany tylko do 1 MB (%2 bajtów).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Ocena w trakcie gry</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>ruch %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: jeszcze nie przeanalizowano</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: remis</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: mniej więcej remis</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: %3 +%2</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: %3 około +%2</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>pionki</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>ruch</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>remis</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 prowadzą</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>dokładna ocena</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>szacunek</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane – CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Nie ma gry do analizy.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Nie ma jeszcze ruchów do analizy.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>najlepszy</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analiza ruchów: %1 z %2</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Analiza ruchów przerwana: %1 z %2</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Przeanalizowano: ile oddał każdy ruch (≈ szacunek)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Tej gry nie można przeanalizować.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>Analiza zna tylko własne zasady Marvane, a ta partia toczy się według standardowych zasad.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Lista ruchów</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Ruchy</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Wybierz ruch, by zobaczyć planszę po nim.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>Autogra trwa: lista ją śledzi.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Przerwij analizę</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analizuj grę</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, jeden z najgorszych błędów</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, cofnięty</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, otwarcie: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Pliki gier (*.txt);;Wszystkie pliki (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>koniec</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Koniec gry</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Plik jest za duży na zapis gry: %1, a zapis gry ma najwyżej 1 MB.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>ponad 1 MB</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>To jest folder, a nie plik.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>To jest %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Nie można otworzyć pliku: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Lista ruchów</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analizuj grę</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Kopiuj ruchy</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Kopiuj ruchy dla innych programów</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Wklej ruchy</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Kopiuj pozycję</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Wklej pozycję</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Zapisz grę...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Otwórz grę...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Start: pozycja</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>Schowek nie zawiera pozycji, od której można zacząć grę.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>Pozycji ze schowka nie można rozegrać.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Ruchów ze schowka nie można odtworzyć.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>Schowek nie zawiera ruchów do odtworzenia.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Zapisz grę</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>Gra nie została zapisana w „%1”.</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Otwórz grę</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>Nie można otworzyć „%1”.</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Zapis miałby %1 bajtów, a plik gry jest czytany tylko do 1 MB (%2 bajtów).</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Ocena w trakcie gry</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>start</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>ruch %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: jeszcze nie przeanalizowano</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: remis</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: mniej więcej remis</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: %3 +%2</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: %3 około +%2</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>pionki</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>ruch</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>remis</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 prowadzą</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>dokładna ocena</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>szacunek</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ Obecne dźwięki pozostają bez zmian.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane – CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 wersja %2 – Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>Obraz bitmapy jest nieprawidłowy</translation>
     </message>
 </context>
 </TS>

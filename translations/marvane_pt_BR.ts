@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Não há nenhum jogo para analisar.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Ainda não há lances para analisar.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>melhor</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Analisando: %1 de %2 lances</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Análise interrompida: %1 de %2 lances</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Analisado: o que cada lance cedeu (≈ estimativa)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Este jogo não pode ser analisado.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>A análise conhece apenas as regras próprias do Marvane, e esta partida é jogada pelas regras padrão.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane, da CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1 versão %2, da Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>A imagem bitmap não é válida</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de lances</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Lances</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Escolha um lance para ver o tabuleiro depois dele.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>A demonstração está em andamento: a lista a acompanha.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Parar a análise</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analisar o jogo</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, um dos piores erros</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, desfeito</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, abertura: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Voltar ao jogo</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Arquivos de jogo (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>encerrar</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>O arquivo é grande demais para ser um arquivo de jogo: %1, e um arquivo de jogo tem no máximo 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Isto é uma pasta, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Isto é %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Não é possível abrir o arquivo: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Lista de lances</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Analisar o jogo</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Copiar os lances</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Copiar os lances para outros programas</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Colar os lances</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Copiar a posição</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Colar a posição</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Salvar o jogo...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Abrir um jogo...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Início: a posição</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>A área de transferência não contém uma posição inicial.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>A posição da área de transferência não pode ser jogada.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Os lances da área de transferência não podem ser reproduzidos.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>A área de transferência não contém lances para reproduzir.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salvar o jogo</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>O jogo não foi salvo em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir um jogo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>Não é possível abrir &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Ele teria %1 bytes, e um arquivo de jogo só é lido até 1 MB (%2 bytes).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Pontuação ao longo do jogo</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>início</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>lance %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: ainda não analisado</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: empate</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: mais ou menos empate</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: +%2 para %3</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: cerca de +%2 para %3</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>peças</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>lance</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>empate</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 à frente</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>pontuação exata</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimativa</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane, da CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Não há nenhum jogo para analisar.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Ainda não há lances para analisar.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>melhor</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Analisando: %1 de %2 lances</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Análise interrompida: %1 de %2 lances</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Analisado: o que cada lance cedeu (≈ estimativa)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Este jogo não pode ser analisado.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>A análise conhece apenas as regras próprias do Marvane, e esta partida é jogada pelas regras padrão.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Lista de lances</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Lances</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Escolha um lance para ver o tabuleiro depois dele.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>A demonstração está em andamento: a lista a acompanha.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Parar a análise</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analisar o jogo</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, um dos piores erros</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, desfeito</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Início</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, abertura: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Arquivos de jogo (*.txt);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>encerrar</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fim</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>O arquivo é grande demais para ser um arquivo de jogo: %1, e um arquivo de jogo tem no máximo 1 MB.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>mais de 1 MB</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>Isto é uma pasta, não um arquivo.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>Isto é %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Não é possível abrir o arquivo: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Lista de lances</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Analisar o jogo</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Copiar os lances</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Copiar os lances para outros programas</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Colar os lances</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Copiar a posição</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Colar a posição</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Salvar o jogo...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Abrir um jogo...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Início: a posição</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>A área de transferência não contém uma posição inicial.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>A posição da área de transferência não pode ser jogada.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Os lances da área de transferência não podem ser reproduzidos.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>A área de transferência não contém lances para reproduzir.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Salvar o jogo</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>O jogo não foi salvo em &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Abrir um jogo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>Não é possível abrir &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Ele teria %1 bytes, e um arquivo de jogo só é lido até 1 MB (%2 bytes).</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Pontuação ao longo do jogo</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>início</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>lance %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: ainda não analisado</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: empate</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: mais ou menos empate</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: +%2 para %3</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: cerca de +%2 para %3</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>peças</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>lance</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>empate</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 à frente</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>pontuação exata</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>estimativa</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ Os sons atuais são mantidos.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane, da CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1 versão %2, da Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>A imagem bitmap não é válida</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,42 @@
     </message>
 </context>
 <context>
+    <name>GameReview</name>
+    <message>
+        <source>There is no game to review.</source>
+        <translation>Нет партии для разбора.</translation>
+    </message>
+    <message>
+        <source>There are no moves to review yet.</source>
+        <translation>Пока нет ходов для разбора.</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <comment>the move lost nothing</comment>
+        <translation>лучший</translation>
+    </message>
+    <message>
+        <source>Reviewing: %1 of %2 moves</source>
+        <translation>Разбор ходов: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Review stopped: %1 of %2 moves</source>
+        <translation>Разбор ходов остановлен: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Reviewed: what each move gave away (≈ an estimate)</source>
+        <translation>Разобрано: сколько отдал каждый ход (≈ оценка)</translation>
+    </message>
+    <message>
+        <source>This game cannot be reviewed.</source>
+        <translation>Эту партию невозможно разобрать.</translation>
+    </message>
+    <message>
+        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
+        <translation>Разбор знает только собственные правила Marvane, а эта партия играется по стандартным правилам.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>Blue</source>
@@ -671,6 +707,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marvane by CORVATH</source>
+        <translation>Marvane от CORVATH</translation>
+    </message>
+    <message>
+        <source>%1 Version %2  by Corvath</source>
+        <translation>%1, версия %2, Corvath</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Недопустимое растровое изображение</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Move List</source>
+        <translation>Список ходов</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ходы</translation>
+    </message>
+    <message>
+        <source>Choose a move to show the board as it was after it.</source>
+        <translation>Выберите ход, чтобы увидеть доску после него.</translation>
+    </message>
+    <message>
+        <source>Autoplay is running: the list follows it.</source>
+        <translation>Идёт автоигра: список следует за ней.</translation>
+    </message>
+    <message>
+        <source>Stop Review</source>
+        <translation>Остановить разбор</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Разобрать партию</translation>
+    </message>
+    <message>
+        <source>, a worst mistake</source>
+        <translation>, одна из худших ошибок</translation>
+    </message>
+    <message>
+        <source>, taken back</source>
+        <translation>, отменён</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>, opening: %1</source>
+        <translation>, дебют: %1</translation>
+    </message>
+</context>
+<context>
     <name>OptionsPanel</name>
     <message>
         <source>Marvane Options</source>
@@ -711,6 +805,189 @@
     <message>
         <source>Return to Marvane</source>
         <translation>Назад к игре</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Game files (*.txt);;All files (*)</source>
+        <translation>Файлы партий (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3, %4</source>
+        <translation>%1 %2-%3, %4</translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation>итог</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
+        <translation>Файл слишком велик для записи партии: %1, а запись занимает не больше 1 МБ.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>more than 1 MB</source>
+        <translation>больше 1 МБ</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Это папка, а не файл.</translation>
+    </message>
+    <message>
+        <source>This is %1.</source>
+        <translation>Это %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Не удаётся открыть файл: %1.</translation>
+    </message>
+    <message>
+        <source>Move List</source>
+        <translation>Список ходов</translation>
+    </message>
+    <message>
+        <source>Review Game</source>
+        <translation>Разобрать партию</translation>
+    </message>
+    <message>
+        <source>Copy Moves</source>
+        <translation>Копировать ходы</translation>
+    </message>
+    <message>
+        <source>Copy Moves for Other Programs</source>
+        <translation>Копировать ходы для других программ</translation>
+    </message>
+    <message>
+        <source>Paste Moves</source>
+        <translation>Вставить ходы</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Копировать позицию</translation>
+    </message>
+    <message>
+        <source>Paste Position</source>
+        <translation>Вставить позицию</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Сохранить партию...</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Открыть партию...</translation>
+    </message>
+    <message>
+        <source>Start: the position</source>
+        <translation>Начало: позиция</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no position to start from.</source>
+        <translation>В буфере обмена нет позиции для начала игры.</translation>
+    </message>
+    <message>
+        <source>The position on the clipboard cannot be played.</source>
+        <translation>Позицию из буфера обмена нельзя сыграть.</translation>
+    </message>
+    <message>
+        <source>The moves on the clipboard cannot be replayed.</source>
+        <translation>Ходы из буфера обмена нельзя воспроизвести.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to replay.</source>
+        <translation>В буфере обмена нет ходов для воспроизведения.</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Сохранить партию</translation>
+    </message>
+    <message>
+        <source>The game was not saved to &quot;%1&quot;.</source>
+        <translation>Партия не сохранена в «%1».</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Открыть партию</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation>Не удаётся открыть «%1».</translation>
+    </message>
+    <message>
+        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
+        <translation>Запись заняла бы %1 байт, а файл партии читается только до 1 МБ (%2 байт).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewGraph</name>
+    <message>
+        <source>Evaluation over the game</source>
+        <translation>Оценка по ходу партии</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <comment>the position before the first move</comment>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>ход %1</translation>
+    </message>
+    <message>
+        <source>%1: not reviewed yet</source>
+        <translation>%1: ещё не разобрано</translation>
+    </message>
+    <message>
+        <source>%1: even</source>
+        <translation>%1: поровну</translation>
+    </message>
+    <message>
+        <source>%1: about even</source>
+        <translation>%1: примерно поровну</translation>
+    </message>
+    <message>
+        <source>%1: +%2 for %3</source>
+        <comment>move 12: +4 discs for White</comment>
+        <translation>%1: %3 +%2</translation>
+    </message>
+    <message>
+        <source>%1: about +%2 for %3</source>
+        <comment>an estimate</comment>
+        <translation>%1: %3 примерно +%2</translation>
+    </message>
+    <message>
+        <source>discs</source>
+        <translation>фишки</translation>
+    </message>
+    <message>
+        <source>move</source>
+        <comment>the axis of move numbers</comment>
+        <translation>ход</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <comment>the line at 0: neither side leads</comment>
+        <translation>поровну</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 впереди</translation>
+    </message>
+    <message>
+        <source>exact score</source>
+        <translation>точная оценка</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>примерная</translation>
     </message>
 </context>
 <context>
@@ -988,275 +1265,6 @@
     </message>
 </context>
 <context>
-    <name>StatusLine</name>
-    <message>
-        <source>Marvane by CORVATH</source>
-        <translation>Marvane от CORVATH</translation>
-    </message>
-</context>
-<context>
-    <name>GameReview</name>
-    <message>
-        <source>There is no game to review.</source>
-        <translation>Нет партии для разбора.</translation>
-    </message>
-    <message>
-        <source>There are no moves to review yet.</source>
-        <translation>Пока нет ходов для разбора.</translation>
-    </message>
-    <message>
-        <source>best</source>
-        <comment>the move lost nothing</comment>
-        <translation>лучший</translation>
-    </message>
-    <message>
-        <source>Reviewing: %1 of %2 moves</source>
-        <translation>Разбор ходов: %1 из %2</translation>
-    </message>
-    <message>
-        <source>Review stopped: %1 of %2 moves</source>
-        <translation>Разбор ходов остановлен: %1 из %2</translation>
-    </message>
-    <message>
-        <source>Reviewed: what each move gave away (≈ an estimate)</source>
-        <translation>Разобрано: сколько отдал каждый ход (≈ оценка)</translation>
-    </message>
-    <message>
-        <source>This game cannot be reviewed.</source>
-        <translation>Эту партию невозможно разобрать.</translation>
-    </message>
-    <message>
-        <source>The review knows Marvane&apos;s own rules only, and this game is played by the standard rules.</source>
-        <translation>Разбор знает только собственные правила Marvane, а эта партия играется по стандартным правилам.</translation>
-    </message>
-</context>
-<context>
-    <name>MoveList</name>
-    <message>
-        <source>Move List</source>
-        <translation>Список ходов</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Ходы</translation>
-    </message>
-    <message>
-        <source>Choose a move to show the board as it was after it.</source>
-        <translation>Выберите ход, чтобы увидеть доску после него.</translation>
-    </message>
-    <message>
-        <source>Autoplay is running: the list follows it.</source>
-        <translation>Идёт автоигра: список следует за ней.</translation>
-    </message>
-    <message>
-        <source>Stop Review</source>
-        <translation>Остановить разбор</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Разобрать партию</translation>
-    </message>
-    <message>
-        <source>, a worst mistake</source>
-        <translation>, одна из худших ошибок</translation>
-    </message>
-    <message>
-        <source>, taken back</source>
-        <translation>, отменён</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Начало</translation>
-    </message>
-    <message>
-        <source>, opening: %1</source>
-        <translation>, дебют: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RecordCommands</name>
-    <message>
-        <source>Game files (*.txt);;All files (*)</source>
-        <translation>Файлы партий (*.txt);;Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>%1 %2-%3, %4</source>
-        <translation>%1 %2-%3, %4</translation>
-    </message>
-    <message>
-        <source>finish</source>
-        <translation>итог</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Конец</translation>
-    </message>
-    <message>
-        <source>The file is too large for a game record: %1, where a record is at most 1 MB.</source>
-        <translation>Файл слишком велик для записи партии: %1, а запись занимает не больше 1 МБ.</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 МБ</translation>
-    </message>
-    <message>
-        <source>more than 1 MB</source>
-        <translation>больше 1 МБ</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a file.</source>
-        <translation>Это папка, а не файл.</translation>
-    </message>
-    <message>
-        <source>This is %1.</source>
-        <translation>Это %1.</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened: %1.</source>
-        <translation>Не удаётся открыть файл: %1.</translation>
-    </message>
-    <message>
-        <source>Move List</source>
-        <translation>Список ходов</translation>
-    </message>
-    <message>
-        <source>Review Game</source>
-        <translation>Разобрать партию</translation>
-    </message>
-    <message>
-        <source>Copy Moves</source>
-        <translation>Копировать ходы</translation>
-    </message>
-    <message>
-        <source>Copy Moves for Other Programs</source>
-        <translation>Копировать ходы для других программ</translation>
-    </message>
-    <message>
-        <source>Paste Moves</source>
-        <translation>Вставить ходы</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Копировать позицию</translation>
-    </message>
-    <message>
-        <source>Paste Position</source>
-        <translation>Вставить позицию</translation>
-    </message>
-    <message>
-        <source>Save Game...</source>
-        <translation>Сохранить партию...</translation>
-    </message>
-    <message>
-        <source>Open Game...</source>
-        <translation>Открыть партию...</translation>
-    </message>
-    <message>
-        <source>Start: the position</source>
-        <translation>Начало: позиция</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no position to start from.</source>
-        <translation>В буфере обмена нет позиции для начала игры.</translation>
-    </message>
-    <message>
-        <source>The position on the clipboard cannot be played.</source>
-        <translation>Позицию из буфера обмена нельзя сыграть.</translation>
-    </message>
-    <message>
-        <source>The moves on the clipboard cannot be replayed.</source>
-        <translation>Ходы из буфера обмена нельзя воспроизвести.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no moves to replay.</source>
-        <translation>В буфере обмена нет ходов для воспроизведения.</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Сохранить партию</translation>
-    </message>
-    <message>
-        <source>The game was not saved to &quot;%1&quot;.</source>
-        <translation>Партия не сохранена в «%1».</translation>
-    </message>
-    <message>
-        <source>Open Game</source>
-        <translation>Открыть партию</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be opened.</source>
-        <translation>Не удаётся открыть «%1».</translation>
-    </message>
-    <message>
-        <source>Its record would be %1 bytes long, and a game file is read only up to 1 MB (%2 bytes).</source>
-        <translation>Запись заняла бы %1 байт, а файл партии читается только до 1 МБ (%2 байт).</translation>
-    </message>
-</context>
-<context>
-    <name>ReviewGraph</name>
-    <message>
-        <source>Evaluation over the game</source>
-        <translation>Оценка по ходу партии</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <comment>the position before the first move</comment>
-        <translation>начало</translation>
-    </message>
-    <message>
-        <source>move %1</source>
-        <translation>ход %1</translation>
-    </message>
-    <message>
-        <source>%1: not reviewed yet</source>
-        <translation>%1: ещё не разобрано</translation>
-    </message>
-    <message>
-        <source>%1: even</source>
-        <translation>%1: поровну</translation>
-    </message>
-    <message>
-        <source>%1: about even</source>
-        <translation>%1: примерно поровну</translation>
-    </message>
-    <message>
-        <source>%1: +%2 for %3</source>
-        <comment>move 12: +4 discs for White</comment>
-        <translation>%1: %3 +%2</translation>
-    </message>
-    <message>
-        <source>%1: about +%2 for %3</source>
-        <comment>an estimate</comment>
-        <translation>%1: %3 примерно +%2</translation>
-    </message>
-    <message>
-        <source>discs</source>
-        <translation>фишки</translation>
-    </message>
-    <message>
-        <source>move</source>
-        <comment>the axis of move numbers</comment>
-        <translation>ход</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <comment>the line at 0: neither side leads</comment>
-        <translation>поровну</translation>
-    </message>
-    <message>
-        <source>%1 ahead</source>
-        <translation>%1 впереди</translation>
-    </message>
-    <message>
-        <source>exact score</source>
-        <translation>точная оценка</translation>
-    </message>
-    <message>
-        <source>estimate</source>
-        <translation>примерная</translation>
-    </message>
-</context>
-<context>
     <name>SoundEffects</name>
     <message>
         <source>Error</source>
@@ -1302,18 +1310,10 @@ The sounds in use are kept.</source>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>StatusLine</name>
     <message>
         <source>Marvane by CORVATH</source>
         <translation>Marvane от CORVATH</translation>
-    </message>
-    <message>
-        <source>%1 Version %2  by Corvath</source>
-        <translation>%1, версия %2, Corvath</translation>
-    </message>
-    <message>
-        <source>Bitmap image is not valid</source>
-        <translation>Недопустимое растровое изображение</translation>
     </message>
 </context>
 </TS>

@@ -69,8 +69,9 @@ bool GameReview::readGame(Reviewed& game, QString& error) const {
         return false;
     }
     if (game_.rules() == GameRules::Standard) {
-        error = tr("The review knows Marvane's own rules only, and this game is played by the "
-                   "standard rules.");
+        error = Texts::tr(
+            "The review knows Marvane's own rules only, and this game is played by the "
+            "standard rules.");
         return false;
     }
     const analysis::GamePositionReading start =
