@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marvane: the program entry. One main window and its event loop.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine micro-benchmarks: the rules on their own, with a view that does nothing, so the figures
 // show what the game costs before any painting or event handling.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the program is measured against: the least a Qt Widgets program of the same size can
 // do. One main window with one label, shown and painted, nothing else.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the sound costs on its own, measured on the floor: the plain floor, the same floor linked
 # with Qt Multimedia and libsndfile and touching neither (what merely loading the libraries costs
 # before the first paint), and the floor that opens Marvane's four sounds through Marvane's own

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where start-up goes: Marvane and the floor from exec to the end of the flush that completes
 # their first frame, split into phases, counted in instructions by callgrind (repeatable to a
 # fraction of a percent, unlike times on a shared machine) and turned into CPU milliseconds with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Marvane and the floor in Release and measures both under Xvfb, side by side in one run:
 # start-up, memory, idle wake-ups, the CPU share of a Hard Autoplay game, the same with Expert
 # Hard (and the GUI thread's longest stall), the heap with Show Evaluations on and off, and the

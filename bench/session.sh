@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the bench scripts, which set `here` (this folder) and `bench_name` first: the build
 # folder, messages, a work folder cleaned up on exit, and a private X display and null-sink

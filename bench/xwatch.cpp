@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marvane_xwatch: watches an X display from outside a program, so the program and the floor are
 // timed the same way and neither needs any hook.
 //

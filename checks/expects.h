@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Preconditions and invariants of the game and of the analysis engine (the floors at the ground

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # marvane_add_qtest(<name> SOURCES <files...> LIBS <targets...>)
 # One QtTest executable registered with CTest, run on the offscreen platform.
 function(marvane_add_qtest name)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Toolchain file: 64-bit Windows with Debian's MinGW-w64 compilers (posix thread model, which
 # std::thread and std::mutex need).
 set(CMAKE_SYSTEM_NAME Windows)

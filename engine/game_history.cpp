@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's history commands: undo, redo and going to a step, and the questions the window asks
 // to draw its marks. The history itself (engine/history.h) is plain data; this is where a recorded
 // position is put back on the screen.

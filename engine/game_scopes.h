@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two scopes the game's commands are built with. Only the game's own files include this.
 #pragma once
 

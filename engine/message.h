@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sentences the game says to the player as a name and what fills its places, and what it writes
 // into the window's boxes, so that a window can say them in the player's language; in English
 // here.

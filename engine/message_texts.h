@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every sentence the game says to the player, in English, each with its name: its lines in the
 // message box, and what its readers and its replay refuse something with. This file is included
 // with MARVANE_MESSAGE(name, text) defined: engine/message.* makes the names and the English of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The named openings, and which of them a game has played.
 #include "engine/openings.h"
 

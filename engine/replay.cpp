@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a record's moves, and Game::replay, which plays an accepted record as the game on the
 // board.
 #include "engine/replay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the text engine's command reader with arbitrary lines. Every line that holds more than
 // blanks and a comment gets exactly one answer: "=" or "?", the line's number if it had one, and
 // one blank line at the end only; the game stays one the analysis engine can work on, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the analysis engine's readers of positions and endgame test sets with arbitrary text.
 // Whatever they accept must be a position the engine works on (no square held by both sides),
 // with the stated number of empty squares and best squares that are legal, and must be written

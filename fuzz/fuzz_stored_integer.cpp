@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives parseStoredInteger with arbitrary text and compares every answer with a second,
 // deliberately different reading of the same rule: digits are compared as text against the
 // limits instead of being accumulated, so an overflow or an off-by-one in either shows up as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the game-record reader and the position reader with arbitrary text, and replays
 // whatever they accept. Every
 // accepted record must be a possible game record (at most 60 moves, all on the board) that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the version-resource reader with arbitrary bytes: the PE and ELF readers, the block
 // found by findVersionResource and everything the program asks of such a block. The input is
 // also taken as a version block on its own, so the block parser meets hostile nodes directly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fuzzers' seed corpora: small PE and ELF images carrying the program's version
 // block (made with the test image builders and the block writer), the bare block, and the
 // number texts the settings file holds in practice.

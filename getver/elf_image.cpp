@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version section of an ELF file, found by name through the section header table.
 #include <cstdint>
 #include <optional>

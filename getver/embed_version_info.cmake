@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # marvane_embed_version_info(<target>)
 #
 # Gives the executable <target> the program's version information (version_info.cmake), where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "getver/image_file.h"
 
 #include "getver/version_block.h"

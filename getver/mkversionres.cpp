@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: turns the program's version table (written by marvane_embed_version_info)
 // into a C++ source that places the version block in the ELF section the version reader reads.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version resource of a Windows PE image, found the way the platform's loader finds it:
 // data directory 2 (resources), then the three directory levels type, name and language.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version-resource operations for systems without the Windows functions: the block is read
 // straight from the file, a PE image or an ELF file with a version section.
 #include "getver/version_api.h"

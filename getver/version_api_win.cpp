@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version-resource operations on Windows: the platform's own functions.
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version information of the program's own file, the one source for both the Windows
 # resource and the ELF section. The file version and the fixed part follow the top-level
 # project version.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack for every package it makes. Without dpkg-shlibdeps (and file, which finds the
 # programs to scan) CPack quietly leaves the library dependencies out of the .deb; refuse that.
 if(CPACK_GENERATOR STREQUAL "DEB")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and packages.
 #
 # The program finds its sound module and its "system" folder (sounds, optional button pictures)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch staging folder, the way a package build does (DESTDIR plus
 # an absolute prefix), and checks the layout the program depends on:
 #

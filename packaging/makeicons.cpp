@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application icon as PNG files in the layout of an icon theme:
 //
 //   marvane_makeicons <folder> <icon-name>

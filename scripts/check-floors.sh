@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that includes only run downward through the program's floors:
 #   app/                                  the entry and its wiring (top)
 #   window/                               the main window, its art and sounds

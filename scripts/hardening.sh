@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Marvane's hardening checks, run after the normal test suite:
 #   1. the whole project and its tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #      (build-asan), and the test suite run there;

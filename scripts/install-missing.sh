@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the project's scripts: install_missing PACKAGE... installs the Debian packages that
 # are not installed yet, as root or through sudo.
 install_missing() {

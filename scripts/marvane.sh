@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Marvane's one entry point for a fresh Debian/Ubuntu machine:
 #   scripts/marvane.sh run    install what is missing, build, open the game
 #   scripts/marvane.sh test   install what is missing, build, run the whole test suite

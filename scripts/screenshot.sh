@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of Marvane on a private X server.
 #
 #   scripts/screenshot.sh [options] <marvane program> <output.png>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the sound scenarios and the sound test programs hundreds of times against private null-sink
 # audio servers and counts the runs that crash, hang or fail, and the effects that go unheard. Not
 # part of the test suite: it is how a race or a lost sound is shown, and shown gone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Marvane for 64-bit Windows, built on Debian 12 with Debian's packages and sources only.
 #
 #   scripts/windows.sh build   cross-build Qt (once, into the cache) and Marvane, then make the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's settings as an INI file, read once and rewritten only where the program's own
 // values are.
 #include <QDir>

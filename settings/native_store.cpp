@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's settings through QSettings' native store: the registry on Windows, a property list
 // on macOS.
 #include <QSettings>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/reg_ini_file.h"
 
 #include "settings/section_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the settings store and the file reader give the player: English, or the program's
 // language where it has a catalogue. Each text is marked where it is written with
 // QT_TRANSLATE_NOOP("Settings", ...) for the translation tools.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's analysis: the hint, the scores of the legal squares and the Expert Hard level's
 // replies, all from the one analysis worker.
 #pragma once

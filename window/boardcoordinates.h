@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game ▸ Show Coordinates: the column letters and row digits beside the board.
 #pragma once
 

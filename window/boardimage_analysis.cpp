@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis's marks on the board: the hint and the scores of the squares.
 #include <QPainter>
 #include <QPen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Game menu: undo, redo, the two marks on the board, the game record's items and the
 // analysis: the hint, the squares' scores and the Expert Hard level.
 #pragma once

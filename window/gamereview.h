@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review of the game on the board: what each move gave away against the best move of its
 // position, worked out on the analysis worker.
 #pragma once

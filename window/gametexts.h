@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place that puts what the game says into the player's language: the texts it writes into
 // the window's boxes and labels, and its reasons for refusing something.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handlers run under a guard: an error they throw is reported to the player and never reaches the
 // event loop.
 #pragma once

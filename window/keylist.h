@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every key the program answers, in one list: the Game ▸ Keys window and the rules panel's
 // description for screen readers both show it.
 #pragma once

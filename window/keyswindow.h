@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game ▸ Keys: every key the program answers, in a small window of its own.
 #pragma once
 

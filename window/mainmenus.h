@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designed menus: Quit, Help, Options with its Colours, and the Autoplay item on the bar.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's kinds of controls as the design draws them, and the client area with the board.
 // The rooms (SidePanel, RulesPage, OptionsPanel) build their own controls with these.
 #include "window/marvaneform_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's kinds of controls as the design draws them (labels, flat speed buttons, boxes,
 // check boxes), and the client area with the board. The rooms place their own controls with
 // these makers: the side panel (sidepanel.cpp), the rules (rulespage.cpp), the options

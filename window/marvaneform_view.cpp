@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game sees of the main window: the board picture, the display boxes, the sounds, the
 // event loop, the response delay and the end of each step.
 #include "window/marvaneform_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game sees of the main window. Only the window's own files include this header.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options panel: the response time, the three option boxes, the maker's addresses and the
 // way back to the game.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation over a reviewed game, as a small graph under the move list.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review graph for assistive technology: a list with one item per point, read as the graph
 // reads the point on the board ("move 12: +4 for White").
 #include <QAccessibleWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules panel, laid over the game's controls when the player asks for the rules.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's controls beside the board: the title, the buttons, the turn line and the scores.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's status bar: the program's name, the named opening the game is in, and the
 // folder the sounds came from.
 #pragma once

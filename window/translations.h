@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's language: the program's own catalogue and Qt's.
 #pragma once
 

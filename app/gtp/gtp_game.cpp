@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gtp/gtp_game.h"
 
 #include "analysis/bitboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marvane-engine: the analysis engine for programs that drive it in the Go Text Protocol, on
 // standard input and output.
 #include <csignal>

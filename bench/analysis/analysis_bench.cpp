@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis engine's figures, on one thread:
 //   analysis_bench perft standard|marvane DEPTH   "depth count" for each depth up to DEPTH
 //   analysis_bench endgame FILE FIRST LAST [--every] [--weights FILE|none]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // worker_bench: how long destroying the analysis worker keeps the GUI thread, which is how long
 // closing the window waits for a search to hear its cancel.
 //   worker_bench [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis engine's board against the game's: move generation counted move by move
 // (perft), the conversions both ways, and the reader of the endgame test set.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis engine's search: exact scores against a plain minimax, the endgame test set,
 // cancellation from another thread, refusals, and the table's memory.
 #include <gtest/gtest.h>

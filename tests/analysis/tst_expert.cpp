@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Expert Hard against the designed levels, played through the game itself: the expert's squares
 // are pressed like a person's, the designed level moves as the computer.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learned evaluation: the same score for a position and its rotations and mirror images,
 // the weights file refused whole when it is damaged, and the hand-made evaluation then serving.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ladder of levels: a game is the same for the same seed and differs with another, and the
 // varied opening of the top levels never strays further from the best than allowed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review of a game against a plain minimax, its estimates and exact figures told apart, the
 // same figures on every run, refused games, and a review short of memory.
 #include <gtest/gtest.h>

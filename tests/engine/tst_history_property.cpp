@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random games, against the computer and between two people, with "finish", undo and redo mixed
 // in at random: whatever the mix, the screen is always exactly one that the game showed before,
 // and the same as playing the same steps again from the start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marvane-engine as a controller sees it: a process that answers commands on a pipe. The games
 // are followed on a board of the test's own, in the usual orientation, so that a square named
 // in the wrong orientation, a move the engine should have refused or a score counted wrongly

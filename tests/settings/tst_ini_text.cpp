@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's text form: values as QSettings writes them read back the same, hand edits
 // read as a person would expect, and changing one value touches no other byte.
 #include <QSettings>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a private X server, driven with xdotool as a person would: an option
 // changed in the options panel, then the system asks the program to quit with a signal. The
 // option must be in the settings file afterwards, and nothing else in it changed.

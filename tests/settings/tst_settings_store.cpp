@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option store on a real settings file in a folder of its own: what a file holds loads as
 // the user would expect, and saving changes the program's ten values and nothing else.
 #include <fcntl.h>

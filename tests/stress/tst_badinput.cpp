@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input from outside the program that no other test feeds it: a settings file cut short at
 // any byte or pieced together from damaged lines, and a desktop with no program to open links
 // with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window under a storm of input, during a fast Autoplay and against a fast computer:
 // board presses anywhere, "restart", "finish", the players and level buttons, the colour schemes,
 // Autoplay itself, undo, redo, steps in the move list and pasted moves. The storm runs once at

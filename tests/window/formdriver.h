@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving the main window as a user would: its controls found by their layout names, the board
 // pressed with the mouse.
 #pragma once

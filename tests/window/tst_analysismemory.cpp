@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis in a window short of memory: with no memory for the engine's table, the review
 // and the hint say so, once each, and nothing crashes. A test program of its own, so that no
 // thread ran before: threads that ran leave malloc arenas with room a table could take.

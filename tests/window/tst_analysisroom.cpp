@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis in the window: the hint and the scores are the engine's for the position on the
 // board and never for one it has left, Expert Hard's replies are the engine's choice, and the
 // two options are kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board widget paints its picture in bands; whatever part of it is repainted must show the
 // picture's own pixels, and painting it must not start worker threads.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last-move and legal-move marks: drawn over the board picture where they belong, on every
 // colour scheme, and never into the picture itself.
 #include <QAccessible>

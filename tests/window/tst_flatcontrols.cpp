@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat buttons and boxes paint their own edges: a button shows its raised edge only while
 // the mouse is over it and a sunken one while it is held down; a box has its sunken edge or none.
 #include <QtTest>

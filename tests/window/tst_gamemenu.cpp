@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Game menu as a player meets it: undo and redo from the menu and from the keys, with the
 // menu bar shown or hidden, refused during Autoplay, and the marks on the board.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game record in the real window: a game saved and opened again, the move list stepping the
 // board, and the list following Autoplay.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review of the game on the board: its figures are the analysis engine's for that game, move
 // by move, and a review of a game that is no longer on the board never shows.
 #include <QAccessible>

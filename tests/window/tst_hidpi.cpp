@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run with a device pixel ratio of 2: the board is painted at the device resolution while every
 // rule stays in logical pixels.
 #include <QtTest>

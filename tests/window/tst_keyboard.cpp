@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing without a mouse, and what assistive technology sees of the window.
 #include <QAccessible>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move list on its own: what it shows, and what it asks of its owner.
 #include "window/movelist.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game record's commands with a real game and a small stand-in for the game's history.
 #include <fcntl.h>
 #include <stdio.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window in other languages: every shipped catalogue is complete and keeps its placeholders
 // and access keys, and every text fits its control. A pseudo-language, each text 40 % longer and
 // accented, shows what the check finds.

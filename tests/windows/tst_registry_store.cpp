@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option store on the Windows registry, checked with the registry's own functions: what the
 // program writes is text where a person or another program expects it, and what others may
 // have put there reads back as the program's rules say.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption's title and version on Windows come from the version resource that windres
 // compiled into the program, read through the Windows version API. This test program carries
 // the same resource, so it reads its own file as the program does.

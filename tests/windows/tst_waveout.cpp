@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows sound module as the window uses it: loaded from beside the program, opening the
 // program's own sounds and playing them through to the end on the default device.
 #include <gtest/gtest.h>

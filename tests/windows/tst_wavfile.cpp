@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows sound module's WAV reader on hand-made files: what each sample layout decodes to,
 // how chunks are walked, and which damaged files are refused rather than read past their end.
 #include <gtest/gtest.h>

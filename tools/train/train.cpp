@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marvane_train: makes the learned evaluation's weights from games the engine plays itself.
 //
 //   marvane_train weights SEED GAMES THREADS OUT.bin

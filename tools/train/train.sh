@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the learned evaluation's weights from self-play, the same file for the same arguments:
 #   tools/train/train.sh SEED [GAMES [THREADS]]
 # GAMES defaults to 16000 (the committed file), THREADS to the number of processors. The result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the four sound effects' files, for the program that makes them and the program
 // that plays them. Standard C++ only: the build tool that writes the files includes it.
 #pragma once

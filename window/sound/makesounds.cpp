@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's four sound effects (window/common/soundfiles.h names them) into the folder
 // named on the command line: 16-bit mono PCM at 44.1 kHz, each ending in 200 ms of silence so
 // that no player cuts off the end of the audible part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module's entry: the engine that SoundPlayer drives, on top of the audio thread.
 
 #include <QtGlobal>

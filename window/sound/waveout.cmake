@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows sound module: the WAV reader and the waveOut engine (no Qt Multimedia, no
 # libsndfile). Included by this folder's CMakeLists.txt on Windows in place of the module there.
 add_library(marvane_wavfile STATIC wavfile.cpp wavfile.h remix.cpp remix.h)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows sound module's entry: the engine that SoundPlayer drives (see waveoutengine.h).
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up and shutdown with the real settings store: what one run leaves, the
 // next run finds.
 #include <QAction>

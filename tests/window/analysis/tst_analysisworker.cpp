@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis worker and its clients: results reach the GUI thread for the request they answer,
 // never for an older one, the most urgent client goes first, and the worker ends at once
 // whatever it is doing.

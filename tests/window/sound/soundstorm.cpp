@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of a sound teardown scenario against the real audio server, for scripts/soundloop.sh:
 //
 //   marvane_soundstorm SCENARIO SEED SOUND_FOLDER
