@@ -1,4 +1,3 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/levels.h"
 
 #include <algorithm>
@@ -13,9 +12,9 @@ namespace {
 
 // depth, exact from, error temperature, varied opening plies, within discs
 constexpr LevelSpec kLevels[kTopLevel] = {
-    {1, 4, 8.0, 10, 8},   {1, 6, 5.0, 10, 6},   {2, 8, 3.5, 10, 4},   {3, 10, 2.5, 10, 4},
-    {4, 12, 1.6, 10, 3},  {5, 14, 1.0, 10, 2},  {6, 15, 0.5, 10, 2},  {7, 16, 0.0, 10, 1},
-    {9, 18, 0.0, 8, 1},   {11, 20, 0.0, 8, 1},
+    {1, 2, 24.0, 10, 8}, {1, 4, 10.0, 10, 6}, {2, 6, 4.0, 10, 4},  {3, 8, 2.2, 10, 4},
+    {4, 10, 1.3, 10, 3}, {5, 12, 0.8, 10, 2}, {6, 14, 0.5, 10, 2}, {7, 16, 0.0, 10, 1},
+    {9, 18, 0.0, 8, 1},  {11, 20, 0.0, 8, 1},
 };
 
 // A number in [0, 1) from the seed and the position: the same for the same game and position.
