@@ -19,15 +19,15 @@ inline constexpr int kTopLevel = 10;
 // The level that plays at least as well as the engine's former single expert level.
 inline constexpr int kExpertLevel = 8;
 
-struct LevelSpec {
-    int depth;            // midgame search depth, in moves
-    int exactEmpties;     // perfect play from this many empty squares
-    double errorDiscs;    // the error model's temperature, in discs (0: always a best square)
-    int openingPlies;     // moves of the game (from the start) where the play is varied
-    int openingDiscs;     // ... among the squares within this many discs of the best
+struct LevelBudget {
+    int depth;          // midgame search depth, in moves
+    int exactEmpties;   // perfect play from this many empty squares
+    double errorDiscs;  // the error model's temperature, in discs (0: always a best square)
+    int openingPlies;   // moves of the game (from the start) where the play is varied
+    int openingDiscs;   // ... among the squares within this many discs of the best
 };
 
-LevelSpec levelSpec(int level);  // level is clamped to kLowestLevel..kTopLevel
+LevelBudget levelBudget(int level);  // level is clamped to kLowestLevel..kTopLevel
 // The analysis a level's choice at `ply` (moves played since the start of the game) needs.
 Limits levelLimits(int level, int ply);
 
@@ -43,7 +43,7 @@ LevelChoice levelChoice(const Analysis& analysis, int level, const Position& pos
                         std::uint64_t seed);
 
 // The same, analysed here and now.
-LevelChoice chooseLevelSquare(Analyser& analyser, const Position& position, Rules rules,
-                              int level, int ply, std::uint64_t seed);
+LevelChoice chooseLevelSquare(Analyser& analyser, const Position& position, Rules rules, int level,
+                              int ply, std::uint64_t seed);
 
 }  // namespace marvane::analysis

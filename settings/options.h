@@ -50,7 +50,7 @@ struct Options {
 };
 
 // One line of the table, with the member's value reached as a number (a flag as 1 or 0).
-struct OptionSpec {
+struct OptionRow {
     std::string_view key;
     OptionKind kind;
     int defaultValue;
@@ -62,15 +62,15 @@ struct OptionSpec {
 };
 
 inline constexpr std::array kOptionTable = {
-#define MARVANE_OPTION_SPEC(member, key, kind, value, min, max, control)    \
-    OptionSpec{key,                                                         \
-               OptionKind::kind,                                            \
-               value,                                                       \
-               min,                                                         \
-               max,                                                         \
-               control,                                                     \
-               [](const Options& o) { return static_cast<int>(o.member); }, \
-               [](Options& o, int v) { o.member = static_cast<decltype(o.member)>(v); }},
+#define MARVANE_OPTION_SPEC(member, key, kind, value, min, max, control)   \
+    OptionRow{key,                                                         \
+              OptionKind::kind,                                            \
+              value,                                                       \
+              min,                                                         \
+              max,                                                         \
+              control,                                                     \
+              [](const Options& o) { return static_cast<int>(o.member); }, \
+              [](Options& o, int v) { o.member = static_cast<decltype(o.member)>(v); }},
     MARVANE_OPTIONS(MARVANE_OPTION_SPEC)
 #undef MARVANE_OPTION_SPEC
 };
@@ -78,9 +78,9 @@ inline constexpr std::array kOptionTable = {
 #undef MARVANE_OPTIONS
 
 // The line of the option stored under `key`; the key must be in the table.
-constexpr const OptionSpec& optionSpec(std::string_view key) {
-    for (const OptionSpec& spec : kOptionTable)
-        if (spec.key == key) return spec;
+constexpr const OptionRow& optionRow(std::string_view key) {
+    for (const OptionRow& row : kOptionTable)
+        if (row.key == key) return row;
     throw "no such option";  // not a constant expression: a wrong key does not compile
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 const QString kSection = QStringLiteral("Corvath\\Marvane");
 
-QString keyOf(const OptionSpec& option) {
+QString keyOf(const OptionRow& option) {
     return QString::fromLatin1(option.key.data(), static_cast<qsizetype>(option.key.size()));
 }
 
@@ -22,7 +22,7 @@ QString keyOf(const OptionSpec& option) {
 void readOptions(const TRegIniFile& store, Options& into) {
     into = Options{};
     std::optional<ERegistryException> firstError;
-    for (const OptionSpec& option : kOptionTable) {
+    for (const OptionRow& option : kOptionTable) {
         try {
             if (option.kind == OptionKind::Flag) {
                 option.set(into, store.ReadBool(keyOf(option), option.defaultValue != 0));
@@ -44,7 +44,7 @@ template <typename Predicate>
 void writeOptions(const Options& from, Predicate write) {
     TRegIniFile store(kSection);
     bool any = false;
-    for (const OptionSpec& option : kOptionTable) {
+    for (const OptionRow& option : kOptionTable) {
         if (!write(option)) continue;
         if (option.kind == OptionKind::Flag)
             store.WriteBool(keyOf(option), option.get(from) != 0);
@@ -72,9 +72,9 @@ void OptionsStore::load(Options& into) {
 void OptionsStore::save(const Options& from) {
     switch (loaded_) {
         case Loaded::Not: return;
-        case Loaded::Read: writeOptions(from, [](const OptionSpec&) { return true; }); return;
+        case Loaded::Read: writeOptions(from, [](const OptionRow&) { return true; }); return;
         case Loaded::NotRead:
-            writeOptions(from, [&](const OptionSpec& option) {
+            writeOptions(from, [&](const OptionRow& option) {
                 return option.get(from) != option.get(given_);
             });
             return;
@@ -84,7 +84,7 @@ void OptionsStore::save(const Options& from) {
 void LoadSettings(Options& into) { OptionsStore().load(into); }
 
 void SaveSettings(const Options& from) {
-    writeOptions(from, [](const OptionSpec&) { return true; });
+    writeOptions(from, [](const OptionRow&) { return true; });
 }
 
 }  // namespace marvane

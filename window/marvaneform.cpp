@@ -320,13 +320,13 @@ void TMarvaneForm::VisitourWebsite1Click() {
 namespace {
 
 // The property of an option's control that holds its value.
-const char* valueProperty(const OptionSpec& option) {
+const char* valueProperty(const OptionRow& option) {
     return option.kind == OptionKind::Flag ? "checked" : "value";
 }
 
 }  // namespace
 
-QObject* TMarvaneForm::optionControl(const OptionSpec& option) const {
+QObject* TMarvaneForm::optionControl(const OptionRow& option) const {
     if (option.control.empty()) return nullptr;
     return findChild<QObject*>(
         QString::fromLatin1(option.control.data(), static_cast<qsizetype>(option.control.size())));
@@ -335,7 +335,7 @@ QObject* TMarvaneForm::optionControl(const OptionSpec& option) const {
 // The controls hold the options (the table names each one's control), except the colours.
 Options TMarvaneForm::currentOptions() const {
     Options options;
-    for (const OptionSpec& option : kOptionTable) {
+    for (const OptionRow& option : kOptionTable) {
         if (const QObject* control = optionControl(option))
             option.set(options, control->property(valueProperty(option)).toInt());
     }
@@ -348,7 +348,7 @@ Options TMarvaneForm::currentOptions() const {
 }
 
 void TMarvaneForm::setLoadedOptions(Options options) {
-    for (const OptionSpec& option : kOptionTable) {
+    for (const OptionRow& option : kOptionTable) {
         QObject* control = optionControl(option);
         if (!control) continue;
         const int value = option.get(options);

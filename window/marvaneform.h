@@ -109,7 +109,7 @@ private:
     // Shows `text` in the program's error box, with a full stop added when it has none.
     void showErrorBox(const QString& text);
     // The options as the controls show them now, and loading them into the controls.
-    QObject* optionControl(const OptionSpec& option) const;
+    QObject* optionControl(const OptionRow& option) const;
     Options currentOptions() const;
     void setLoadedOptions(Options options);
 

@@ -54,7 +54,7 @@ OptionsPanel::OptionsPanel(QWidget* client, QString web, QString email)
     Response = new QSpinBox(OptionPanel);
     Response->setObjectName("Response");
     Response->setGeometry(24, 64, 49 + 12, 28);
-    constexpr const OptionSpec& responseOption = optionSpec("Response");
+    constexpr const OptionRow& responseOption = optionRow("Response");
     Response->setRange(responseOption.min, responseOption.max);
     Response->setSingleStep(10);
     Response->setWrapping(true);

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/analysis/match.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -9,10 +13,6 @@
 #include <ctime>
 #include <fstream>
 #include <sstream>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "analysis/evaluation.h"
 #include "analysis/levels.h"
@@ -140,10 +140,12 @@ public:
         const std::string answer = ask(std::string("genmove ") + colour(position));
         cpu += childCpu() - begin;
         std::string move;
-        for (char c : answer) move += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char c : answer)
+            move += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         own_ = move == "pass" ? kPass : squareFromName(move);
         if (own_ < 0) {
-            std::fprintf(stderr, "%s answered genmove with \"%s\"\n", command_.c_str(), answer.c_str());
+            std::fprintf(stderr, "%s answered genmove with \"%s\"\n", command_.c_str(),
+                         answer.c_str());
             std::exit(2);
         }
         return own_;
@@ -214,36 +216,36 @@ Reading readFile(const std::string& path) {
 
 std::string defaultWeightsFile() { return MARVANE_WEIGHTS_SOURCE; }
 
-std::unique_ptr<Player> makePlayer(const std::string& spec, const std::string& weightsFile,
+std::unique_ptr<Player> makePlayer(const std::string& text, const std::string& weightsFile,
                                    std::string& error) {
-    if (spec.rfind("gtp:", 0) == 0) {
-        auto p = std::make_unique<GtpPlayer>(spec.substr(4));
-        if (!p->running()) error = "cannot start " + spec.substr(4);
+    if (text.rfind("gtp:", 0) == 0) {
+        auto p = std::make_unique<GtpPlayer>(text.substr(4));
+        if (!p->running()) error = "cannot start " + text.substr(4);
         return error.empty() ? std::move(p) : nullptr;
     }
-    if (spec == "corner") return std::make_unique<CornerPlayer>();
-    if (spec.rfind("level:", 0) == 0) {
+    if (text == "corner") return std::make_unique<CornerPlayer>();
+    if (text.rfind("level:", 0) == 0) {
         const Reading r = readFile(weightsFile);
         if (!r.error.empty()) {
             error = r.error;
             return nullptr;
         }
-        return std::make_unique<LevelPlayer>(spec, r.weights, std::atoi(spec.c_str() + 6));
+        return std::make_unique<LevelPlayer>(text, r.weights, std::atoi(text.c_str() + 6));
     }
-    const std::size_t a = spec.find(':'), b = spec.find(':', a + 1);
-    const std::string kind = spec.substr(0, a);
+    const std::size_t a = text.find(':'), b = text.find(':', a + 1);
+    const std::string kind = text.substr(0, a);
     if (a == std::string::npos || b == std::string::npos || (kind != "learned" && kind != "hand")) {
-        error = "unknown player " + spec;
+        error = "unknown player " + text;
         return nullptr;
     }
     Limits limits;
-    const std::string depth = spec.substr(a + 1, b - a - 1);
+    const std::string depth = text.substr(a + 1, b - a - 1);
     if (!depth.empty() && depth[0] == 'n') {
         limits.nodes = std::strtoull(depth.c_str() + 1, nullptr, 10);
     } else {
         limits.depth = std::atoi(depth.c_str());
     }
-    limits.exactEmpties = std::atoi(spec.c_str() + b + 1);
+    limits.exactEmpties = std::atoi(text.c_str() + b + 1);
     limits.everySquare = false;
     std::shared_ptr<const Weights> weights;
     if (kind == "learned") {
@@ -254,7 +256,7 @@ std::unique_ptr<Player> makePlayer(const std::string& spec, const std::string& w
         }
         weights = r.weights;
     }
-    return std::make_unique<EnginePlayer>(spec, weights, limits);
+    return std::make_unique<EnginePlayer>(text, weights, limits);
 }
 
 // analysis_bench match A B [GAMES_PAIRS] [--weights FILE]: A and B play GAMES_PAIRS (default 20)
@@ -339,10 +341,11 @@ int matchCommand(const std::vector<std::string>& args) {
     const int games = 2 * openings;
     for (int who = 0; who < 2; ++who) {
         const Tally& t = tally[who];
-        std::printf("%-40s wins %d draws %d losses %d  points %.1f%%  discs %+.2f  cpu/move %.2f ms\n",
-                    players[who]->name().c_str(), t.wins, t.draws, t.losses,
-                    100.0 * (t.wins + 0.5 * t.draws) / games, t.discs / games,
-                    1000 * t.cpu / std::max(1, t.moves));
+        std::printf(
+            "%-40s wins %d draws %d losses %d  points %.1f%%  discs %+.2f  cpu/move %.2f ms\n",
+            players[who]->name().c_str(), t.wins, t.draws, t.losses,
+            100.0 * (t.wins + 0.5 * t.draws) / games, t.discs / games,
+            1000 * t.cpu / std::max(1, t.moves));
     }
     return 0;
 }
@@ -379,7 +382,8 @@ int evalErrorCommand(const std::vector<std::string>& args) {
     for (const TestPosition& t : set.tests) {
         const Bits p = t.position.mover(), o = t.position.waiter();
         const double staticHand = evaluate(p, o, Rules::Marvane) / double(kUnit);
-        const double staticMine = evaluate(p, o, Rules::Marvane, learned.weights.get()) / double(kUnit);
+        const double staticMine =
+            evaluate(p, o, Rules::Marvane, learned.weights.get()) / double(kUnit);
         err[0][0] += std::abs(staticHand - t.score);
         err[1][0] += std::abs(staticMine - t.score);
         err[0][1] += std::abs(hand.analyse(t.position, Rules::Marvane, four).score - t.score);

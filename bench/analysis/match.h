@@ -30,7 +30,7 @@ public:
 // it can, else a random square), or "gtp:COMMAND ARGS..."
 // (a program speaking GTP on its standard streams).
 // Returns nullptr and sets `error` when the text names no player.
-std::unique_ptr<Player> makePlayer(const std::string& spec, const std::string& weightsFile,
+std::unique_ptr<Player> makePlayer(const std::string& text, const std::string& weightsFile,
                                    std::string& error);
 
 // The weights file the benchmarks read unless told otherwise: the one in the source tree.

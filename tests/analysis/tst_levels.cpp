@@ -43,15 +43,15 @@ TEST(Levels, PlayTheSameGameForASeedAndAnotherForAnotherSeed) {
 TEST(Levels, VaryTheOpeningOfTheTopLevelsOnlyAmongSquaresCloseToTheBest) {
     Analyser analyser(std::size_t{4} << 20);
     for (int level = kExpertLevel; level <= kTopLevel - 1; ++level) {
-        const LevelSpec spec = levelSpec(level);
-        ASSERT_EQ(spec.errorDiscs, 0.0);
+        const LevelBudget budget = levelBudget(level);
+        ASSERT_EQ(budget.errorDiscs, 0.0);
         for (std::uint64_t seed = 1; seed <= 6; ++seed) {
             Position p = startPosition();
-            for (int ply = 0; ply < spec.openingPlies + 2; ++ply) {
+            for (int ply = 0; ply < budget.openingPlies + 2; ++ply) {
                 const Analysis a = analyser.analyse(p, Rules::Marvane, levelLimits(level, ply));
                 const LevelChoice c = levelChoice(a, level, p, ply, seed);
                 ASSERT_GE(c.square, 0);
-                const int allowed = ply < spec.openingPlies ? spec.openingDiscs : 0;
+                const int allowed = ply < budget.openingPlies ? budget.openingDiscs : 0;
                 EXPECT_GE(c.score, a.squares.front().score - allowed) << "ply " << ply;
                 p = play(p, c.square);
             }

@@ -10,7 +10,7 @@ namespace marvane::test {
 
 // The option stored under the value name `name`, as a number.
 inline int fieldOf(const Options& o, const QString& name) {
-    for (const OptionSpec& option : kOptionTable)
+    for (const OptionRow& option : kOptionTable)
         if (name == QLatin1String(option.key.data(), option.key.size())) return option.get(o);
     qFatal("unknown option %s", qPrintable(name));
 }

@@ -28,7 +28,7 @@ namespace marvane {
 
 char* toString(const Options& o) {
     QStringList values;
-    for (const OptionSpec& option : kOptionTable)
+    for (const OptionRow& option : kOptionTable)
         values << QString::fromLatin1(option.key.data(), option.key.size()) + ' ' +
                       QString::number(option.get(o));
     return qstrdup(('{' + values.join(", ") + '}').toUtf8().constData());

@@ -245,7 +245,7 @@ private slots:
     // names and saved from it: a control renamed or missing would lose the option unnoticed.
     void everyOptionComesBackFromTheControlThatShowsIt() {
         MemoryStore store;
-        for (const OptionSpec& option : kOptionTable) {
+        for (const OptionRow& option : kOptionTable) {
             const int other = option.kind == OptionKind::Flag     ? !option.defaultValue
                               : option.kind == OptionKind::Colour ? option.defaultValue + 2
                                                                   : option.max;
@@ -254,7 +254,7 @@ private slots:
         }
         auto form = startedForm(store.hooks());
         QVERIFY(form);
-        for (const OptionSpec& option : kOptionTable) {
+        for (const OptionRow& option : kOptionTable) {
             const QString name = QString::fromLatin1(option.control.data(), option.control.size());
             if (!name.isEmpty()) QCOMPARE(form->findChildren<QObject*>(name).size(), 1);
         }
